@@ -1,0 +1,63 @@
+#pragma once
+// How reading and configuration code talks to the user without knowing the
+// window system: message boxes and an open-file dialog. The viewer answers
+// with Qt dialogs; tests and the command-line tool answer from a script.
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace vantor {
+
+enum class PromptButtons { Ok, OkCancel };
+enum class PromptIcon { None, Exclamation, Question, Information, Error };
+enum class PromptAnswer { Ok, Cancel };
+
+class Prompt {
+public:
+    virtual ~Prompt() = default;
+
+    // Shows a message box (texts are UTF-8) and returns the button pressed.
+    virtual PromptAnswer ShowMessage(const std::string& text, const std::string& caption,
+                                     PromptButtons buttons, PromptIcon icon) = 0;
+
+    // Asks for a file to open. `filter` uses the "Name (*.ext)|*.ext|...||" form.
+    // Returns false when the user cancels; otherwise fills `path`.
+    virtual bool AskOpenFile(const std::string& filter, const std::string& startFolder,
+                             std::string& path) = 0;
+};
+
+// One message box as it was shown.
+struct ShownMessage {
+    std::string text;
+    std::string caption;
+    PromptButtons buttons;
+    PromptIcon icon;
+};
+
+// Answers from queues (Ok and Cancel when the queues run dry) and records
+// everything it was asked.
+class ScriptedPrompt : public Prompt {
+public:
+    PromptAnswer ShowMessage(const std::string& text, const std::string& caption,
+                             PromptButtons buttons, PromptIcon icon) override;
+    bool AskOpenFile(const std::string& filter, const std::string& startFolder,
+                     std::string& path) override;
+
+    std::deque<PromptAnswer> messageAnswers;  // default: Ok
+    std::deque<std::string> fileAnswers;      // empty string = cancel; default: cancel
+    std::vector<ShownMessage> shown;
+    std::vector<std::string> fileFilters;  // one per open-file dialog
+};
+
+// Prints every message box to stderr as "caption: text" and cancels every
+// dialog (the command-line tool).
+class StderrPrompt : public Prompt {
+public:
+    PromptAnswer ShowMessage(const std::string& text, const std::string& caption,
+                             PromptButtons buttons, PromptIcon icon) override;
+    bool AskOpenFile(const std::string& filter, const std::string& startFolder,
+                     std::string& path) override;
+};
+
+}  // namespace vantor
