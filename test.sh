@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
 # Builds everything (installing missing packages first) and runs every test.
+# Without an X display the run goes under Xvfb for the window tests.
 set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
 "$root/scripts/build.sh"
 cd "$root/build"
-exec ctest --output-on-failure -j "$(nproc)" "$@"
+ctest_cmd=(ctest --output-on-failure -j "$(nproc)" "$@")
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "${ctest_cmd[@]}"
+fi
+exec "${ctest_cmd[@]}"

@@ -1,6 +1,31 @@
 #include <cstdio>
+#include <cstring>
 
-int main() {
-    std::puts("korvalde-cli");
-    return 0;
+#include "commands.h"
+
+namespace {
+
+const char* kUsage =
+    "usage: korvalde-cli COMMAND [options] ...\n"
+    "  info [--json] [--log PATH] FILE...   counts, bounds and read time of each file\n"
+    "  dump [--log PATH] FILE               the node table after reading\n"
+    "  convert [--mode top|new] [--user NAME] IN OUT   write IN as VRML 1.0\n"
+    "  bindings FILE                        the binding table a Config.cfg yields\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace vantor::cli;
+    if (argc < 2) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    const Args args(argv + 2, argv + argc);
+    const char* command = argv[1];
+    if (!std::strcmp(command, "info")) return RunInfo(args);
+    if (!std::strcmp(command, "dump")) return RunDump(args);
+    if (!std::strcmp(command, "convert")) return RunConvert(args);
+    if (!std::strcmp(command, "bindings")) return RunBindings(args);
+    std::fputs(kUsage, stderr);
+    return 2;
 }

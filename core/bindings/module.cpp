@@ -1,0 +1,1 @@
+// Module sources land here.

@@ -1,0 +1,7 @@
+#include "scene/prepare_geometry.h"
+
+namespace vantor {
+
+void PrepareGeometry(SceneData&) {}
+
+}  // namespace vantor
