@@ -16,7 +16,8 @@ void MultiplyInDouble(double out[16], const A a[16], const B b[16]) {
 
 void AxisAngleMatrix(float out[16], float axisX, float axisY, float axisZ, float angleDeg) {
     Identity(out);
-    const double len = std::sqrt(double(axisX) * axisX + double(axisY) * axisY + double(axisZ) * axisZ);
+    const double len =
+        std::sqrt(double(axisX) * axisX + double(axisY) * axisY + double(axisZ) * axisZ);
     if (len == 0) return;
     const double half = angleDeg * kDegToRad / 2;
     const double s = std::sin(half) / len;

@@ -39,8 +39,7 @@ inline void Cross3(T out[3], const T a[3], const T b[3]) {
     out[2] = z;
 }
 // (a.c) b - (a.b) c
-inline void TripleProduct(double out[3], const double a[3], const double b[3],
-                          const double c[3]) {
+inline void TripleProduct(double out[3], const double a[3], const double b[3], const double c[3]) {
     const double ac = Dot3(a, c), ab = Dot3(a, b);
     for (int i = 0; i < 3; ++i) out[i] = ac * b[i] - ab * c[i];
 }
@@ -50,8 +49,12 @@ inline void ToDouble3(double out[3], const float a[3]) {
 inline void ToFloat3(float out[3], const double a[3]) {
     for (int i = 0; i < 3; ++i) out[i] = static_cast<float>(a[i]);
 }
-inline float Length3(const float a[3]) { return std::sqrt(Dot3(a, a)); }
-inline double Length3(const double a[3]) { return std::sqrt(Dot3(a, a)); }
+inline float Length3(const float a[3]) {
+    return std::sqrt(Dot3(a, a));
+}
+inline double Length3(const double a[3]) {
+    return std::sqrt(Dot3(a, a));
+}
 
 template <typename T>
 inline void Identity(T out[16]) {

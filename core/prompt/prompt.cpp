@@ -13,8 +13,7 @@ PromptAnswer ScriptedPrompt::ShowMessage(const std::string& text, const std::str
     return answer;
 }
 
-bool ScriptedPrompt::AskOpenFile(const std::string& filter, const std::string&,
-                                 std::string& path) {
+bool ScriptedPrompt::AskOpenFile(const std::string& filter, const std::string&, std::string& path) {
     fileFilters.push_back(filter);
     if (fileAnswers.empty()) return false;
     path = fileAnswers.front();

@@ -14,7 +14,7 @@ enum class PromptIcon { None, Exclamation, Question, Information, Error };
 enum class PromptAnswer { Ok, Cancel };
 
 class Prompt {
-public:
+  public:
     virtual ~Prompt() = default;
 
     // Shows a message box (texts are UTF-8) and returns the button pressed.
@@ -38,7 +38,7 @@ struct ShownMessage {
 // Answers from queues (Ok and Cancel when the queues run dry) and records
 // everything it was asked.
 class ScriptedPrompt : public Prompt {
-public:
+  public:
     PromptAnswer ShowMessage(const std::string& text, const std::string& caption,
                              PromptButtons buttons, PromptIcon icon) override;
     bool AskOpenFile(const std::string& filter, const std::string& startFolder,
@@ -53,7 +53,7 @@ public:
 // Prints every message box to stderr as "caption: text" and cancels every
 // dialog (the command-line tool).
 class StderrPrompt : public Prompt {
-public:
+  public:
     PromptAnswer ShowMessage(const std::string& text, const std::string& caption,
                              PromptButtons buttons, PromptIcon icon) override;
     bool AskOpenFile(const std::string& filter, const std::string& startFolder,

@@ -27,9 +27,13 @@ bool IsSeparatorLike(int32_t code) {
     }
 }
 
-bool IsTransform(int32_t code) { return code >= MatrixTransform && code <= Transform2; }
+bool IsTransform(int32_t code) {
+    return code >= MatrixTransform && code <= Transform2;
+}
 
-bool IsInline(int32_t code) { return code == WWWInline || code == Inline; }
+bool IsInline(int32_t code) {
+    return code == WWWInline || code == Inline;
+}
 
 }  // namespace kind
 

@@ -8,7 +8,7 @@
 
 namespace vantor::kind {
 
-constexpr int32_t Comma = 9;  // a list separator met where a node was expected
+constexpr int32_t Comma = 9;      // a list separator met where a node was expected
 constexpr int32_t VrmlData = 10;  // root row of one file
 constexpr int32_t AsciiText = 20;
 constexpr int32_t Text = 21;

@@ -10,9 +10,12 @@ namespace vantor {
 
 template <typename T>
 class Pool {
-public:
-    Pool(int capacity, int margin, int width = 1)
-        : capacity_(capacity), growth_(capacity), margin_(margin), width_(width),
+  public:
+    Pool(int capacity, int growth, int margin, int width = 1)
+        : capacity_(capacity),
+          growth_(growth),
+          margin_(margin),
+          width_(width),
           data_(size_t(capacity) * width) {}
 
     // Makes room for writing row n (normally the current count). The first
@@ -46,7 +49,7 @@ public:
     T* Row(int64_t r) { return data_.data() + r * width_; }
     const T* Row(int64_t r) const { return data_.data() + r * width_; }
 
-private:
+  private:
     void Resize(int64_t capacity) {
         capacity_ = int(capacity);
         data_.resize(size_t(capacity) * width_);

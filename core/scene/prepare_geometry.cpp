@@ -1,7 +1,322 @@
 #include "scene/prepare_geometry.h"
 
+#include <cmath>
+#include <cstring>
+
+#include "math/vector_math.h"
+
 namespace vantor {
 
-void PrepareGeometry(SceneData&) {}
+namespace {
+
+// The recursive walk over the node table, as drawing walks it.
+class GeometryWalk {
+  public:
+    explicit GeometryWalk(SceneData& scene) : s_(scene) {}
+
+    int32_t WalkRows(int32_t first, int32_t end);
+
+  private:
+    struct SavedMatrix {
+        float matrix[16];
+        int32_t depth;
+    };
+
+    SavedMatrix Save() const {
+        SavedMatrix saved;
+        vmath::Copy16(saved.matrix, s_.currentMatrix);
+        saved.depth = s_.matrixDepth;
+        return saved;
+    }
+    // Restores the matrix in force before a group and pushes it again when
+    // the group changed it, so picking can replay the same sequence.
+    void Restore(const SavedMatrix& saved) {
+        if (s_.matrixDepth == saved.depth) return;
+        vmath::Copy16(s_.currentMatrix, saved.matrix);
+        PushMatrix();
+    }
+    void GroupWithRestore(int32_t first, int32_t end) {
+        const SavedMatrix saved = Save();
+        WalkRows(first, end);
+        Restore(saved);
+    }
+
+    void PushMatrix() {
+        ++s_.matrixDepth;
+        s_.EnsureMatrixRows(s_.matrixDepth);
+        std::memcpy(s_.matrixStack.Row(s_.matrixDepth), s_.currentMatrix, sizeof(float) * 16);
+    }
+    void Compose(const float m[16]) {
+        vmath::Multiply(s_.currentMatrix, s_.currentMatrix, m);
+        PushMatrix();
+    }
+
+    void ApplyTranslation(const float* b) {
+        float m[16];
+        vmath::TranslationMatrix(m, b[0], b[1], b[2]);
+        Compose(m);
+    }
+    void ApplyScale(const float* b) {
+        float m[16];
+        vmath::ScaleMatrix(m, b[0], b[1], b[2]);
+        Compose(m);
+    }
+    void ApplyRotation(const float* b) {
+        float m[16];
+        vmath::AxisAngleMatrix(m, b[0], b[1], b[2], b[3]);
+        Compose(m);
+    }
+    void ApplyMatrix(const float* b) {
+        float m[16];
+        std::memcpy(m, b, sizeof m);
+        Compose(m);
+    }
+    void ApplyTransform(const float* b);
+
+    void BoundsOfFaceSet(float* block);
+    void BoundsOfLineSet(const float* block);
+    void BoundsOfPointSet(int32_t first, int32_t count);
+    void BoundsOfPoint(int32_t point) {
+        const float* p = &s_.pointPool[int64_t(point) * 3];
+        s_.AddBoundsPoint(p[0], p[1], p[2]);
+    }
+    // Cylinder and cone share the same eight extreme points.
+    void BoundsOfRoundPrimitive(const float* b) {
+        const float r = b[1], h = b[2] / 2;
+        for (float y : {h, -h}) {
+            s_.AddBoundsPoint(r, y, 0), s_.AddBoundsPoint(-r, y, 0);
+            s_.AddBoundsPoint(0, y, r), s_.AddBoundsPoint(0, y, -r);
+        }
+    }
+    void BoundsOfSphere(const float* b) {
+        const float r = b[0];
+        s_.AddBoundsPoint(r, 0, 0), s_.AddBoundsPoint(-r, 0, 0);
+        s_.AddBoundsPoint(0, r, 0), s_.AddBoundsPoint(0, -r, 0);
+        s_.AddBoundsPoint(0, 0, r), s_.AddBoundsPoint(0, 0, -r);
+    }
+    void BoundsOfCube(const float* b) {
+        const float x = b[0] / 2, y = b[1] / 2, z = b[2] / 2;
+        for (float sx : {x, -x})
+            for (float sy : {y, -y})
+                for (float sz : {z, -z}) s_.AddBoundsPoint(sx, sy, sz);
+    }
+
+    // One past the last row of the subtree that starts at row r.
+    int32_t SubtreeEnd(int32_t r) const {
+        const NodeRow& row = s_.Row(r);
+        const bool group = kind::IsSeparatorLike(row.kind) || row.kind == kind::VrmlData ||
+                           row.kind == kind::TransformSeparator || row.kind == kind::Group ||
+                           row.kind == kind::Appearance;
+        if (group && ValidBlock(row.dataBegin, 2)) return int32_t(s_.Block(row.dataBegin)[1]);
+        if ((row.kind == kind::Switch || row.kind == kind::Switch2) && ValidBlock(row.dataBegin, 3))
+            return int32_t(s_.Block(row.dataBegin)[2]);
+        if (kind::IsInline(row.kind)) return row.dataEnd;
+        return r + 1;
+    }
+
+    bool ValidBlock(int32_t offset, int width) const {
+        return offset >= 0 && int64_t(offset) + width <= s_.valueCount;
+    }
+
+    SceneData& s_;
+};
+
+int32_t GeometryWalk::WalkRows(int32_t first, int32_t end) {
+    int32_t i = first;
+    // A damaged range must not walk past the table.
+    if (end > s_.nodeCount) end = s_.nodeCount;
+    while (i >= 0 && i < end) {
+        const NodeRow row = s_.Row(i);
+        const int32_t k = row.kind;
+        int32_t next = i + 1;
+        if (kind::IsSeparatorLike(k) || k == kind::TransformSeparator) {
+            if (ValidBlock(row.dataBegin, 2)) {
+                const float* b = s_.Block(row.dataBegin);
+                if (row.tag == tag::Shown || row.tag == tag::Highlighted)
+                    GroupWithRestore(int32_t(b[0]), int32_t(b[1]));
+                next = int32_t(b[1]);
+            }
+        } else if (k == kind::Group || k == kind::Appearance) {
+            if (ValidBlock(row.dataBegin, 2)) {
+                const float* b = s_.Block(row.dataBegin);
+                WalkRows(int32_t(b[0]), int32_t(b[1]));
+                next = int32_t(b[1]);
+            }
+        } else if (k == kind::Switch || k == kind::Switch2) {
+            if (ValidBlock(row.dataBegin, 3)) {
+                const float* b = s_.Block(row.dataBegin);
+                WalkRows(int32_t(b[0]), int32_t(b[1]));
+                next = int32_t(b[2]);
+            }
+        } else if (k == kind::VrmlData) {
+            if (ValidBlock(row.dataBegin, 2)) {
+                const float* b = s_.Block(row.dataBegin);
+                GroupWithRestore(int32_t(b[0]), int32_t(b[1]));
+                next = int32_t(b[1]);
+            }
+        } else if (kind::IsInline(k)) {
+            const SavedMatrix saved = Save();
+            const int32_t savedOrder = s_.vertexOrder;
+            s_.vertexOrder = -1;
+            if (row.dataBegin > 0 && row.dataBegin < s_.fileCount) {
+                const FileRecord& file = s_.files.items[size_t(row.dataBegin)];
+                WalkRows(file.firstRow, file.endRow);
+                Restore(saved);
+            }
+            s_.vertexOrder = savedOrder;
+            next = row.dataEnd;
+        } else if (k == kind::Use) {
+            // A USE inside the group it names would recurse forever.
+            if (row.dataBegin > 0 && row.dataBegin < i && SubtreeEnd(row.dataBegin) <= i)
+                WalkRows(row.dataBegin, row.dataBegin + 1);
+        } else if (k == kind::MatrixTransform || k == kind::MatrixTransformKorvalde) {
+            if (ValidBlock(row.dataBegin, 16)) ApplyMatrix(s_.Block(row.dataBegin));
+        } else if (k == kind::Translation) {
+            if (ValidBlock(row.dataBegin, 3)) ApplyTranslation(s_.Block(row.dataBegin));
+        } else if (k == kind::Rotation) {
+            if (ValidBlock(row.dataBegin, 4)) ApplyRotation(s_.Block(row.dataBegin));
+        } else if (k == kind::Scale) {
+            if (ValidBlock(row.dataBegin, 3)) ApplyScale(s_.Block(row.dataBegin));
+        } else if (k == kind::Transform) {
+            if (ValidBlock(row.dataBegin, 17)) ApplyTransform(s_.Block(row.dataBegin));
+        } else if (k == kind::ShapeHints) {
+            s_.vertexOrder = row.dataBegin;
+        } else if (k == kind::IndexedFaceSet) {
+            if (ValidBlock(row.dataBegin, 5)) BoundsOfFaceSet(s_.Block(row.dataBegin));
+        } else if (k == kind::IndexedLineSet) {
+            if (ValidBlock(row.dataBegin, 5)) BoundsOfLineSet(s_.Block(row.dataBegin));
+        } else if (k == kind::PointSet) {
+            BoundsOfPointSet(row.dataBegin, row.dataEnd);
+        } else if (k == kind::Sphere || k == kind::Sphere2) {
+            if (ValidBlock(row.dataBegin, 1)) BoundsOfSphere(s_.Block(row.dataBegin));
+        } else if (k == kind::Cone || k == kind::Cone2 || k == kind::Cylinder ||
+                   k == kind::Cylinder2) {
+            if (ValidBlock(row.dataBegin, 3)) BoundsOfRoundPrimitive(s_.Block(row.dataBegin));
+        } else if (k == kind::Cube || k == kind::Box) {
+            if (ValidBlock(row.dataBegin, 3)) BoundsOfCube(s_.Block(row.dataBegin));
+        } else if (k == kind::AsciiText || k == kind::Text) {
+            s_.AddBoundsPoint(0, 0, 0);
+        }
+        // Ranges only move forward; anything else is a damaged table.
+        i = next > i ? next : i + 1;
+    }
+    return i;
+}
+
+void GeometryWalk::ApplyTransform(const float* b) {
+    float m[16], step[16];
+    vmath::Copy16(m, s_.currentMatrix);
+    auto compose = [&m, &step] { vmath::Multiply(m, m, step); };
+    vmath::TranslationMatrix(step, b[0], b[1], b[2]), compose();
+    vmath::TranslationMatrix(step, b[14], b[15], b[16]), compose();
+    vmath::AxisAngleMatrix(step, b[3], b[4], b[5], b[6]), compose();
+    vmath::AxisAngleMatrix(step, b[10], b[11], b[12], b[13]), compose();
+    vmath::ScaleMatrix(step, b[7], b[8], b[9]), compose();
+    vmath::AxisAngleMatrix(step, b[10], b[11], b[12], -b[13]), compose();
+    vmath::TranslationMatrix(step, -b[14], -b[15], -b[16]), compose();
+    vmath::Copy16(s_.currentMatrix, m);
+    PushMatrix();
+}
+
+void GeometryWalk::BoundsOfFaceSet(float* block) {
+    const int32_t state = int32_t(block[0]);
+    const int32_t c0 = int32_t(block[1]), c1 = int32_t(block[2]);
+    const int32_t k0 = int32_t(block[3]), k1 = int32_t(block[4]);
+    if (c0 < 0 || c1 > s_.coordIndexCount || c0 > c1) return;
+    int32_t* ci = s_.coordIndexPool.data();
+    if (s_.vertexOrder != -1) {
+        for (int32_t t = c0; t + 2 < c1; t += 3) std::swap(ci[t], ci[t + 2]);
+        if (state != -1 && k0 >= 0 && k1 <= s_.normalIndexCount) {
+            int32_t* ni = s_.normalIndexPool.data();
+            for (int32_t t = k0; t + 2 < k1; t += 3) std::swap(ni[t], ni[t + 2]);
+        }
+    }
+    const int32_t points = s_.pointCount / 3;
+    if (state != -1) {
+        for (int32_t t = c0; t < c1; ++t)
+            if (ci[t] >= 0 && ci[t] < points) BoundsOfPoint(ci[t]);
+        return;
+    }
+
+    const int32_t firstNormal = s_.normalCount;
+    const int32_t triangles = (c1 - c0) / 3;
+    s_.EnsureNormals(int64_t(firstNormal) + 3 * int64_t(triangles));
+    for (int32_t t = 0; t < triangles; ++t) {
+        double n[3] = {0, 0, 0};
+        const int32_t* tri = &s_.coordIndexPool[c0 + 3 * t];
+        if (tri[0] >= 0 && tri[1] >= 0 && tri[2] >= 0 && tri[0] < points && tri[1] < points &&
+            tri[2] < points) {
+            double p[3][3];
+            for (int v = 0; v < 3; ++v) {
+                BoundsOfPoint(tri[v]);
+                vmath::ToDouble3(p[v], &s_.pointPool[int64_t(tri[v]) * 3]);
+            }
+            double ab[3], ac[3];
+            vmath::Sub3(ab, p[1], p[0]);
+            vmath::Sub3(ac, p[2], p[0]);
+            vmath::Cross3(n, ab, ac);
+            // A degenerate triangle keeps a zero normal instead of NaNs.
+            const double length = vmath::Length3(n);
+            if (length > 0) vmath::Scale3(n, n, 1.0 / length);
+        }
+        vmath::ToFloat3(&s_.normalPool[s_.normalCount], n);
+        s_.normalCount += 3;
+    }
+    const int32_t k = s_.normalIndexCount;
+    s_.EnsureNormalIndices(int64_t(k) + 3 * int64_t(triangles));
+    for (int32_t t = 0; t < triangles; ++t)
+        for (int v = 0; v < 3; ++v) s_.normalIndexPool[k + 3 * t + v] = firstNormal / 3 + t;
+    s_.normalIndexCount += 3 * triangles;
+    // AddRow may reallocate the value pool: finish with the block first.
+    block[0] = 2;
+    block[3] = float(k);
+    block[4] = float(s_.normalIndexCount);
+    s_.AddRow(kind::NormalG, 1100, tag::Value, firstNormal, s_.normalCount);
+}
+
+void GeometryWalk::BoundsOfLineSet(const float* block) {
+    const int32_t l0 = int32_t(block[1]), l1 = int32_t(block[2]);
+    if (l0 < 0 || l1 > s_.lineCoordIndexCount) return;
+    const int32_t points = s_.pointCount / 3;
+    for (int32_t t = l0; t < l1 - 1; ++t) {
+        const int32_t p = s_.lineCoordIndexPool[t];
+        if (p >= 0 && p < points) BoundsOfPoint(p);
+    }
+}
+
+void GeometryWalk::BoundsOfPointSet(int32_t first, int32_t count) {
+    const int32_t points = s_.pointCount / 3;
+    const int32_t end = count == -1 ? points : std::min(points, first + count);
+    for (int32_t p = std::max(first, 0); p < end; ++p) BoundsOfPoint(p);
+}
+
+}  // namespace
+
+void PrepareGeometry(SceneData& s) {
+    s.vertexOrder = -1;
+    s.matrixDepth = 0;
+    GeometryWalk(s).WalkRows(0, s.nodeCount);
+
+    float largest = 0;
+    for (float v : s.bounds)
+        if (v != FLT_MAX && v != -FLT_MAX) largest = std::max(largest, v * v);
+    s.sceneExtent = std::sqrt(largest);
+
+    std::memcpy(s.csysBounds, s.bounds, sizeof s.bounds);
+    s.csysBounds[6] = s.sceneExtent;
+    if (s.bounds[0] > s.bounds[1]) return;  // nothing widened the box
+    float rotationT[16];
+    vmath::Transpose(rotationT, s.csysRotation);
+    for (int corner = 0; corner < 8; ++corner) {
+        float p[4] = {s.bounds[corner & 1], s.bounds[2 + ((corner >> 1) & 1)],
+                      s.bounds[4 + ((corner >> 2) & 1)], 1};
+        for (int a = 0; a < 3; ++a) p[a] -= s.csysOrigin[a];
+        vmath::TransformPoint(p, rotationT, p);
+        for (int a = 0; a < 3; ++a) {
+            s.csysBounds[2 * a] = std::max(s.csysBounds[2 * a], p[a]);
+            s.csysBounds[2 * a + 1] = std::min(s.csysBounds[2 * a + 1], p[a]);
+        }
+    }
+}
 
 }  // namespace vantor

@@ -15,7 +15,9 @@ const float kDefaultMaterial[kMaterialWidth] = {
     0.0f, 0.0f,              // transparency
 };
 
-SceneData::SceneData() { nodeDefNames.resize(size_t(nodeTable.capacity())); }
+SceneData::SceneData() {
+    nodeDefNames.resize(size_t(nodeTable.capacity()));
+}
 
 int SceneData::EnsureNodeRows(int64_t n) {
     nodeTable.Ensure(n);
@@ -92,8 +94,7 @@ void SceneData::AppendScene(const SceneData& other) {
     nodeTable.ReserveExactly(nodeCount, int64_t(nodeCount) + other.nodeCount);
     EnsureNodeRows(int64_t(nodeCount) + other.nodeCount);
     valuePool.ReserveExactly(valueCount, int64_t(valueCount) + other.valueCount);
-    materialTable.ReserveExactly(materialCount + 1,
-                                 int64_t(materialCount) + other.materialCount);
+    materialTable.ReserveExactly(materialCount + 1, int64_t(materialCount) + other.materialCount);
     pointPool.ReserveExactly(pointCount, int64_t(pointCount) + other.pointCount);
     normalPool.ReserveExactly(normalCount, int64_t(normalCount) + other.normalCount);
     coordIndexPool.ReserveExactly(CI, int64_t(CI) + other.coordIndexCount);
@@ -126,8 +127,8 @@ void SceneData::AppendScene(const SceneData& other) {
     AppendIndices(normalIndexPool, NI, other.normalIndexPool, other.normalIndexCount, N / 3);
     AppendIndices(lineCoordIndexPool, LI, other.lineCoordIndexPool, other.lineCoordIndexCount,
                   P / 3);
-    AppendIndices(lineNormalIndexPool, LN, other.lineNormalIndexPool,
-                  other.lineNormalIndexCount, N / 3);
+    AppendIndices(lineNormalIndexPool, LN, other.lineNormalIndexPool, other.lineNormalIndexCount,
+                  N / 3);
 
     for (int32_t i = 0; i < other.nodeCount; ++i) {
         NodeRow row = other.nodeTable[i];
@@ -168,8 +169,8 @@ void SceneData::AppendScene(const SceneData& other) {
         } else if (k == kind::AsciiText || k == kind::Text) {
             row.dataBegin += T;
         } else if (kind::IsTransform(k) || k == kind::Cone || k == kind::Cube ||
-                   k == kind::Cylinder || k == kind::Sphere || k == kind::Cone2 ||
-                   k == kind::Box || k == kind::Cylinder2 || k == kind::Sphere2) {
+                   k == kind::Cylinder || k == kind::Sphere || k == kind::Cone2 || k == kind::Box ||
+                   k == kind::Cylinder2 || k == kind::Sphere2) {
             row.dataBegin += V;
             if (k == kind::MatrixTransform || k == kind::MatrixTransformKorvalde ||
                 k == kind::Transform)

@@ -82,7 +82,7 @@ constexpr int kMatrixWidth = 16;
 extern const float kDefaultMaterial[kMaterialWidth];
 
 class SceneData {
-public:
+  public:
     SceneData();
     virtual ~SceneData() = default;
     SceneData(const SceneData&) = default;
@@ -111,8 +111,8 @@ public:
     const float* MaterialRow(int32_t r) const { return materialTable.Row(r); }
 
     // Appends a row (ensuring room first) and returns its index.
-    int32_t AddRow(int32_t kind, int32_t fileIndex, int32_t tag, int32_t dataBegin,
-                   int32_t dataEnd, const std::string& defName = std::string());
+    int32_t AddRow(int32_t kind, int32_t fileIndex, int32_t tag, int32_t dataBegin, int32_t dataEnd,
+                   const std::string& defName = std::string());
     // Appends floats to valuePool and returns the offset of the first.
     int32_t AddValues(const float* values, int count);
     // Appends material row materialCount + 1 as a copy of `source` (the
@@ -161,16 +161,16 @@ public:
 
     std::vector<std::string> nodeDefNames;
     int32_t nodeCount = 0;
-    Pool<NodeRow> nodeTable{5000, 20};
+    Pool<NodeRow> nodeTable{5000, 5000, 20};
 
-    Pool<float> valuePool{5000, 100};
+    Pool<float> valuePool{5000, 5000, 100};
     int32_t valueCount = 0;
 
-    Pool<float> materialTable{50, 5, kMaterialWidth};
-    int32_t materialCount = 0;    // index of the last material row
+    Pool<float> materialTable{50, 30, 5, kMaterialWidth};
+    int32_t materialCount = 0;  // index of the last material row
     int32_t currentMaterial = 0;
 
-    Pool<float> matrixStack{50, 20, kMatrixWidth};
+    Pool<float> matrixStack{50, 50, 20, kMatrixWidth};
     float currentMatrix[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
     int32_t matrixDepth = -999988;  // index of the last matrixStack row
 
@@ -180,20 +180,20 @@ public:
     // then a copy of sceneExtent.
     float csysBounds[7] = {FLT_MAX, -FLT_MAX, FLT_MAX, -FLT_MAX, FLT_MAX, -FLT_MAX, 0};
 
-    Pool<float> pointPool{30000, 30};
-    Pool<float> normalPool{30000, 30};
+    Pool<float> pointPool{30000, 30000, 30};
+    Pool<float> normalPool{30000, 30000, 30};
     int32_t pointCount = 0;   // floats used
     int32_t normalCount = 0;  // floats used
     int32_t pointStart = 0;   // start of the block being read
     int32_t normalStart = 0;
 
-    Pool<int32_t> coordIndexPool{40000, 40};  // 3 per triangle
-    Pool<int32_t> normalIndexPool{40000, 40};
+    Pool<int32_t> coordIndexPool{40000, 40000, 40};  // 3 per triangle
+    Pool<int32_t> normalIndexPool{40000, 40000, 40};
     int32_t coordIndexCount = 0;
     int32_t normalIndexCount = 0;
 
-    Pool<int32_t> lineCoordIndexPool{100, 60};  // polylines separated by -1
-    Pool<int32_t> lineNormalIndexPool{100, 60};
+    Pool<int32_t> lineCoordIndexPool{100, 100, 60};  // polylines separated by -1
+    Pool<int32_t> lineNormalIndexPool{100, 100, 60};
     int32_t lineCoordIndexCount = 0;
     int32_t lineNormalIndexCount = 0;
 

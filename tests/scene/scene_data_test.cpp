@@ -1,14 +1,165 @@
 #include <gtest/gtest.h>
 
+#include "scene/scene_builder.h"
 #include "scene/scene_data.h"
 
 using namespace vantor;
+using vantor::testing::SceneBuilder;
 
-TEST(Pools, FirstGrowthIsOneStepThenGeometric) {
+TEST(Pools, FirstGrowthIsOneStepThenAtLeastHalf) {
     SceneData scene;
     scene.EnsureNodeRows(4980);
     EXPECT_EQ(scene.nodeTable.capacity(), 5000);
     scene.EnsureNodeRows(4981);
     EXPECT_EQ(scene.nodeTable.capacity(), 10000);
     EXPECT_EQ(scene.nodeDefNames.size(), 10000u);
+
+    // Later growth is geometric, and a far index is covered in one call.
+    scene.EnsureNodeRows(9981);
+    EXPECT_EQ(scene.nodeTable.capacity(), 15000);
+    scene.EnsureNodeRows(14981);
+    EXPECT_EQ(scene.nodeTable.capacity(), 22500);
+    scene.EnsurePoints(1'000'000);
+    EXPECT_GE(scene.pointPool.capacity(), 1'000'030);
+
+    // Grown entries start at zero.
+    scene.EnsureMaterialRows(46);
+    EXPECT_EQ(scene.materialTable.capacity(), 80);
+    EXPECT_EQ(scene.MaterialRow(79)[19], 0.0f);
+}
+
+TEST(Records, GrowWithMarginOfFive) {
+    SceneData scene;
+    for (int i = 0; i < 26; ++i) scene.AddFileRecord(FileRecord{});
+    EXPECT_EQ(scene.files.capacity, 30);
+    scene.AddFileRecord(FileRecord{});  // index 26 > 30 - 5
+    EXPECT_EQ(scene.files.capacity, 60);
+    EXPECT_EQ(scene.fileCount, 27);
+    EXPECT_EQ(scene.FileRecordAt(40).name, "Default");
+    EXPECT_EQ(scene.FileRecordAt(40).firstRow, -9999);
+}
+
+TEST(KindNames, KnownAndUnknownCodes) {
+    EXPECT_EQ(KindName(kind::VrmlData), "Vrml_Data");
+    EXPECT_EQ(KindName(kind::Cone2), "Cone");
+    EXPECT_EQ(KindName(kind::FontStyle), "FonyStyle");
+    EXPECT_EQ(KindName(kind::Proto), "PROTO");
+    EXPECT_EQ(KindName(kind::SeparatorDim), "SeparatorDim");
+    EXPECT_EQ(KindName(kind::Choice), "DEFAULT");
+    EXPECT_EQ(KindName(12345), "DEFAULT");
+}
+
+TEST(Bounds, PointsGoThroughTheCurrentMatrix) {
+    SceneData scene;
+    scene.currentMatrix[12] = 10;  // translate x by 10
+    scene.AddBoundsPoint(1, 2, 3);
+    scene.AddBoundsPoint(-1, 0, 5);
+    EXPECT_FLOAT_EQ(scene.bounds[0], 9);
+    EXPECT_FLOAT_EQ(scene.bounds[1], 11);
+    EXPECT_FLOAT_EQ(scene.bounds[2], 0);
+    EXPECT_FLOAT_EQ(scene.bounds[3], 2);
+    EXPECT_FLOAT_EQ(scene.bounds[4], 3);
+    EXPECT_FLOAT_EQ(scene.bounds[5], 5);
+}
+
+namespace {
+
+// One file with every kind of row that carries an index into a pool.
+void BuildRichFile(SceneData& scene, const std::string& name, float red) {
+    SceneBuilder b(scene);
+    b.BeginFile(name);
+    const int32_t part = b.OpenGroup(kind::Separator, 3, "Part");
+    b.Material(red, 0, 0);
+    b.Coordinates({0, 0, 0, 1, 0, 0, 1, 1, 0});
+    b.FaceSet({0, 1, 2});
+    b.LineSet({0, 1, -1});
+    b.Text("label");
+    b.Close();
+    b.Use(part, "Part");
+    b.BeginInline("child.wrl");
+    b.Coordinates({5, 5, 5});
+    b.EndInline();
+    b.EndFile();
+}
+
+}  // namespace
+
+TEST(AppendScene, ShiftsEveryIndexOfTheAppendedScene) {
+    SceneData a, other;
+    BuildRichFile(a, "a.wrl", 0.5f);
+    BuildRichFile(other, "b.wrl", 0.25f);
+    const SceneData before = a;
+
+    a.AppendScene(other);
+
+    const int32_t R = before.nodeCount, V = before.valueCount, F = before.fileCount;
+    const int32_t M = before.materialCount + 1, P = before.pointCount;
+    EXPECT_EQ(a.assemblyFlag, 1);
+    EXPECT_EQ(a.nodeCount, R + other.nodeCount);
+    EXPECT_EQ(a.fileCount, F + other.fileCount);
+    EXPECT_EQ(a.textCount, 2);
+    EXPECT_EQ(a.defUseCount, 2);
+    EXPECT_EQ(a.materialCount, before.materialCount + other.materialCount + 1);
+    EXPECT_EQ(a.pointCount, 2 * P);
+    EXPECT_EQ(a.TextRecordAt(1).string, "label");
+
+    for (int32_t i = 0; i < other.nodeCount; ++i) {
+        const NodeRow& o = other.Row(i);
+        const NodeRow& n = a.Row(R + i);
+        SCOPED_TRACE(KindName(o.kind) + " row " + std::to_string(i));
+        EXPECT_EQ(n.kind, o.kind);
+        EXPECT_EQ(n.fileIndex, o.fileIndex + F);
+        EXPECT_EQ(a.DefNameOf(R + i), other.DefNameOf(i));
+        switch (o.kind) {
+            case kind::VrmlData:
+                EXPECT_EQ(a.valuePool[n.dataBegin], other.valuePool[o.dataBegin] + R);
+                EXPECT_EQ(a.valuePool[n.dataBegin + 1], other.valuePool[o.dataBegin + 1] + R);
+                break;
+            case kind::Separator:
+                EXPECT_EQ(n.dataBegin, o.dataBegin + V);
+                EXPECT_EQ(a.valuePool[n.dataBegin + 1], other.valuePool[o.dataBegin + 1] + R);
+                EXPECT_EQ(a.valuePool[n.dataBegin + 2], other.valuePool[o.dataBegin + 2] + M);
+                break;
+            case kind::Material:
+                EXPECT_EQ(n.dataBegin, o.dataBegin + M);
+                EXPECT_EQ(a.MaterialRow(n.dataBegin)[5], other.MaterialRow(o.dataBegin)[5]);
+                break;
+            case kind::Coordinate3:
+                EXPECT_EQ(n.dataBegin, o.dataBegin + P);
+                EXPECT_EQ(n.dataEnd, o.dataEnd + P);
+                break;
+            case kind::IndexedFaceSet: {
+                const float* blk = a.Block(n.dataBegin);
+                EXPECT_EQ(blk[1], other.Block(o.dataBegin)[1] + before.coordIndexCount);
+                EXPECT_EQ(a.coordIndexPool[int32_t(blk[1])],
+                          other.coordIndexPool[int32_t(other.Block(o.dataBegin)[1])] + P / 3);
+                break;
+            }
+            case kind::IndexedLineSet: {
+                const float* blk = a.Block(n.dataBegin);
+                EXPECT_EQ(n.dataEnd, o.dataEnd + V);
+                EXPECT_EQ(blk[2], other.Block(o.dataBegin)[2] + before.lineCoordIndexCount);
+                EXPECT_EQ(a.lineCoordIndexPool[int32_t(blk[2]) - 1], -1);  // separators stay
+                break;
+            }
+            case kind::AsciiText:
+                EXPECT_EQ(n.dataBegin, o.dataBegin + before.textCount);
+                break;
+            case kind::Use:
+                EXPECT_EQ(n.dataBegin, o.dataBegin + R);
+                EXPECT_EQ(n.dataEnd, o.dataEnd + before.defUseCount);
+                EXPECT_EQ(a.DefUseRecordAt(n.dataEnd).row, n.dataBegin);
+                break;
+            case kind::WWWInline:
+                EXPECT_EQ(n.dataBegin, o.dataBegin + F);
+                EXPECT_EQ(n.dataEnd, o.dataEnd + R);
+                EXPECT_EQ(a.FileRecordAt(n.dataBegin).firstRow,
+                          other.FileRecordAt(o.dataBegin).firstRow + R);
+                break;
+        }
+    }
+    // The appended file's default material is its own, not the first file's.
+    EXPECT_FLOAT_EQ(a.MaterialRow(M + other.materialCount)[5], 0.25f);
+    // The first scene is unchanged.
+    for (int32_t i = 0; i < R; ++i) EXPECT_EQ(a.Row(i).dataBegin, before.Row(i).dataBegin);
 }
