@@ -1,0 +1,393 @@
+#include "vrml_read/vrml_text.h"
+
+#include <sys/stat.h>
+#include <zlib.h>
+
+#include <charconv>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <string>
+
+namespace vantor {
+
+namespace {
+
+constexpr size_t kMaxTextLength = size_t(INT_MAX) / 2;
+
+// Reads a gzip file completely; false on a broken stream.
+bool InflateFile(const std::string& path, std::string& out) {
+    gzFile file = gzopen(path.c_str(), "rb");
+    if (!file) return false;
+    char chunk[1 << 16];
+    bool ok = true;
+    for (;;) {
+        int got = gzread(file, chunk, sizeof chunk);
+        if (got < 0) {
+            ok = false;
+            break;
+        }
+        if (got == 0) break;
+        out.append(chunk, size_t(got));
+        if (out.size() > kMaxTextLength) {
+            ok = false;
+            break;
+        }
+    }
+    gzclose(file);
+    return ok;
+}
+
+enum ByteClass : unsigned char { kPlain, kLayout, kQuote, kHash, kPunct };
+
+struct ByteClassTable {
+    unsigned char classOf[256] = {};
+    constexpr ByteClassTable() {
+        classOf[unsigned('\t')] = kLayout;
+        classOf[unsigned('\n')] = kLayout;
+        classOf[unsigned('\r')] = kLayout;
+        classOf[unsigned(' ')] = kLayout;
+        classOf[unsigned('"')] = kQuote;
+        classOf[unsigned('#')] = kHash;
+        for (char c : {',', '{', '}', '[', ']'}) classOf[unsigned(c)] = kPunct;
+    }
+};
+constexpr ByteClassTable kBytes;
+
+int WordEnd(std::string_view text, int from) {
+    const void* blank = std::memchr(text.data() + from, ' ', text.size() - size_t(from));
+    return blank ? int(static_cast<const char*>(blank) - text.data()) : int(text.size());
+}
+
+// Shared delimiting of GetWord and GetSFString0: the value's range and the
+// position after it.
+std::string_view Delimit(std::string_view text, int& position) {
+    const int length = int(text.size());
+    if (position < 0) position = 0;
+    if (position >= length) {
+        position = length;
+        return {};
+    }
+    if (text[size_t(position)] == '"') {
+        const int start = position + 1;
+        const void* quote = std::memchr(text.data() + start, '"', size_t(length - start));
+        const int end = quote ? int(static_cast<const char*>(quote) - text.data()) : length;
+        position = std::min(end + 2, length);
+        return text.substr(size_t(start), size_t(end - start));
+    }
+    const int start = position;
+    const int end = WordEnd(text, start);
+    position = std::min(end + 1, length);
+    return text.substr(size_t(start), size_t(end - start));
+}
+
+void CopyWord(std::string_view word, char* out) {
+    const size_t n = std::min(word.size(), size_t(kMaxWordLength));
+    std::memcpy(out, word.data(), n);
+    out[n] = '\0';
+}
+
+void LogLine(ReadingLog* log, std::string_view message) {
+    if (log) log->WriteLine(message);
+}
+
+void LogWithWord(ReadingLog* log, const char* before, std::string_view word, const char* after) {
+    if (!log) return;
+    std::string line(before);
+    line.append(word);
+    line.append(after);
+    log->WriteLine(line);
+}
+
+}  // namespace
+
+// --- VrmlText ----------------------------------------------------------------
+
+void VrmlText::AllocateFor(size_t rawLength) {
+    // The raw text sits at the end of the buffer and the word stream is
+    // written from the front, so preparation can run in place.
+    capacity_ = rawLength + rawLength / 2 + 16;
+    buffer_.reset(new char[capacity_]);
+    data_ = buffer_.get() + (capacity_ - rawLength);
+    length_ = int(rawLength);
+    prepared_ = false;
+}
+
+void VrmlText::Assign(std::string_view raw) {
+    AllocateFor(raw.size());
+    if (!raw.empty()) std::memcpy(data_, raw.data(), raw.size());
+}
+
+void VrmlText::Release() {
+    buffer_.reset();
+    capacity_ = 0;
+    data_ = nullptr;
+    length_ = 0;
+    prepared_ = false;
+}
+
+TextLoadResult VrmlText::LoadFile(const std::string& path) {
+    Release();
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return TextLoadResult::CannotOpen;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return TextLoadResult::CannotOpen;
+    unsigned char magic[2] = {0, 0};
+    const size_t magicRead = std::fread(magic, 1, 2, file);
+    if (magicRead == 2 && magic[0] == 0x1f && magic[1] == 0x8b) {
+        std::fclose(file);
+        std::string inflated;
+        if (!InflateFile(path, inflated))
+            return inflated.size() > kMaxTextLength ? TextLoadResult::TooLarge
+                                                    : TextLoadResult::CannotOpen;
+        Assign(inflated);
+        return TextLoadResult::Ok;
+    }
+    if (size_t(info.st_size) > kMaxTextLength) {
+        std::fclose(file);
+        return TextLoadResult::TooLarge;
+    }
+    try {
+        AllocateFor(size_t(info.st_size));
+    } catch (const std::bad_alloc&) {
+        std::fclose(file);
+        Release();
+        return TextLoadResult::TooLarge;
+    }
+    std::rewind(file);
+    const size_t got = std::fread(data_, 1, size_t(length_), file);
+    std::fclose(file);
+    // A file that shrank while we read it keeps what was there.
+    length_ = int(got);
+    data_ = buffer_.get() + (capacity_ - got);
+    if (got > 0) std::memmove(data_, buffer_.get() + (capacity_ - size_t(info.st_size)), got);
+    return TextLoadResult::Ok;
+}
+
+// --- Preparation ---------------------------------------------------------------
+
+bool OmmitCommentFromVrml0(VrmlText& text) {
+    if (!text.buffer_ && text.length_ == 0) text.AllocateFor(0);
+    char* out = text.buffer_.get();
+    size_t capacity = text.capacity_;
+    size_t read = size_t(text.data_ - out);  // next raw byte
+    size_t end = read + size_t(text.length_);
+    size_t write = 0;
+    bool inString = false;
+
+    // Makes sure `write` stays at least `need` bytes behind `read` by moving
+    // the unread input to the end of a larger buffer.
+    auto grow = [&](size_t need) -> bool {
+        size_t unread = end - read;
+        size_t newCapacity = capacity;
+        while (newCapacity - unread < write + need) newCapacity += newCapacity / 2 + 64;
+        char* bigger = nullptr;
+        try {
+            bigger = new char[newCapacity];
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
+        std::memcpy(bigger, out, write);
+        std::memcpy(bigger + newCapacity - unread, out + read, unread);
+        text.buffer_.reset(bigger);
+        out = bigger;
+        read = newCapacity - unread;
+        end = newCapacity;
+        capacity = newCapacity;
+        text.capacity_ = newCapacity;
+        return true;
+    };
+
+    while (read < end) {
+        // Each raw byte writes at most three, so a gap of 2 per byte is safe.
+        size_t gap = read - write;
+        if (gap < 2) {
+            if (!grow(4)) return false;
+            gap = read - write;
+        }
+        size_t stop = std::min(end, read + gap / 2);
+        while (read < stop) {
+            const char c = out[read++];
+            switch (kBytes.classOf[static_cast<unsigned char>(c)]) {
+                case kPlain:
+                    out[write++] = c;
+                    break;
+                case kLayout:
+                    if (inString)
+                        out[write++] = c;
+                    else if (write > 0 && out[write - 1] != ' ')
+                        out[write++] = ' ';
+                    break;
+                case kQuote:
+                    inString = !inString;
+                    out[write++] = c;
+                    break;
+                case kHash:
+                    if (inString) {
+                        out[write++] = c;
+                    } else {
+                        // Skip to the line end; the LF itself then writes the blank
+                        // that layout inside the comment would have written.
+                        const void* lf = std::memchr(out + read, '\n', end - read);
+                        size_t commentEnd = lf ? size_t(static_cast<const char*>(lf) - out) : end;
+                        bool hasLayout = false;
+                        for (size_t i = read; i < commentEnd && !hasLayout; ++i)
+                            hasLayout =
+                                kBytes.classOf[static_cast<unsigned char>(out[i])] == kLayout;
+                        if (hasLayout && write > 0 && out[write - 1] != ' ') out[write++] = ' ';
+                        read = commentEnd;
+                        stop = std::min(end, read + (read - write) / 2);
+                    }
+                    break;
+                case kPunct:
+                    if (inString) {
+                        out[write++] = c;
+                    } else if (write > 0) {
+                        if (out[write - 1] != ' ') out[write++] = ' ';
+                        out[write++] = c;
+                        out[write++] = ' ';
+                    }
+                    break;
+            }
+        }
+    }
+    if (write == 0 || out[write - 1] != ' ') {
+        if (capacity - write < 1 && !grow(1)) return false;
+        out[write++] = ' ';
+    }
+    text.data_ = out;
+    text.length_ = int(write);
+    text.prepared_ = true;
+    return true;
+}
+
+// --- Scanners ------------------------------------------------------------------
+
+std::string_view NextWord(std::string_view text, int& position) {
+    return Delimit(text, position);
+}
+
+int GetWord(std::string_view text, int& position, char* word) {
+    std::string_view value = Delimit(text, position);
+    CopyWord(value, word);
+    return int(std::min(value.size(), size_t(kMaxWordLength)));
+}
+
+int GetSFString0(std::string_view text, int& position, char* out, ReadingLog* log) {
+    std::string_view value = Delimit(text, position);
+    CopyWord(value, out);
+    if (value.size() <= size_t(kMaxWordLength)) return 1;
+    LogLine(log, "GetSFString0 data length error");
+    return -1;
+}
+
+int GetSFString0Silent(std::string_view text, int& position, char* out) {
+    std::string_view value = Delimit(text, position);
+    if (value.size() <= size_t(kMaxWordLength)) {
+        CopyWord(value, out);
+        return 1;
+    }
+    CopyWord("GetSFString0 data length error", out);
+    return -1;
+}
+
+int GetMFString0(std::string_view text, int& position, char* out, ReadingLog* log) {
+    std::string joined;
+    char value[kWordBufferSize];
+    while (position < int(text.size())) {
+        GetSFString0(text, position, value, log);
+        std::string_view word(value);
+        if (word == "]") break;
+        if (word == ",")
+            joined.append("\r\n");
+        else
+            joined.append(word);
+    }
+    CopyWord(joined, out);
+    if (joined.size() <= size_t(kMaxWordLength)) return 1;
+    LogLine(log, "GetMFString0 data length error");
+    return -1;
+}
+
+int GetSFVect(std::string_view text, int& position, float* values, int count, ReadingLog* log) {
+    const int start = position;
+    const bool bracketed = NextWord(text, position) == "[";
+    if (!bracketed) position = start;
+    for (int i = 0; i < count; ++i) {
+        std::string_view word = NextWord(text, position);
+        if (ParseFloatWord(word, values[i])) continue;
+        if (i == 0 && word == "]") return 2;
+        LogWithWord(log, "Caution in GetSFVect !01 ch0 = ##", word, "##");
+        return -1;
+    }
+    const int afterValues = position;
+    std::string_view next = NextWord(text, position);
+    if (!bracketed) {
+        if (next != ",") position = afterValues;
+        return 1;
+    }
+    if (next == "]") return 1;
+    if (next == ",") {
+        std::string_view closing = NextWord(text, position);
+        if (closing == "]") return 1;
+        LogWithWord(log, "Caution in GetSFVect !02 ch0 = ##", closing, "##");
+        return -2;
+    }
+    LogWithWord(log, "Caution in GetSFVect !03 ch0 = ##", next, "##");
+    return -2;
+}
+
+// --- Numbers ---------------------------------------------------------------------
+
+bool ParseFloatWord(std::string_view word, float& value) {
+    const char* p = word.data();
+    const char* end = p + word.size();
+    while (p < end && (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n')) ++p;
+    bool negative = false;
+    if (p < end && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
+    }
+    if (p == end || *p == '+' || *p == '-') return false;
+    float parsed = 0;
+    std::from_chars_result result{};
+    if (end - p > 2 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) {
+        result = std::from_chars(p + 2, end, parsed, std::chars_format::hex);
+        if (result.ec == std::errc::invalid_argument) {
+            // "0x" without hex digits: scanf reads the zero.
+            parsed = 0;
+            result.ec = std::errc();
+        }
+    } else {
+        result = std::from_chars(p, end, parsed, std::chars_format::general);
+    }
+    if (result.ec == std::errc::result_out_of_range) {
+        // Rare: let strtof pick infinity or zero as scanf would.
+        char copy[128];
+        const size_t n = std::min(word.size(), sizeof copy - 1);
+        std::memcpy(copy, word.data(), n);
+        copy[n] = '\0';
+        value = std::strtof(copy, nullptr);
+        return true;
+    }
+    if (result.ec != std::errc()) return false;
+    value = negative ? -parsed : parsed;
+    return true;
+}
+
+bool ParseIntWord(std::string_view word, int& value) {
+    const char* p = word.data();
+    const char* end = p + word.size();
+    while (p < end && (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n')) ++p;
+    if (p < end && *p == '+') {
+        ++p;
+        if (p < end && *p == '-') return false;
+    }
+    auto result = std::from_chars(p, end, value);
+    return result.ec == std::errc();
+}
+
+}  // namespace vantor

@@ -1,0 +1,108 @@
+#pragma once
+// VRML source text and the scanners that pull words and values from it.
+//
+// A file is loaded into one buffer (gzip is undone first), then
+// OmmitCommentFromVrml0 squeezes it in place into a stream of words, each
+// followed by exactly one blank: comments and layout go, "," "{" "}" "[" "]"
+// become words of their own, quoted strings keep their inner layout. The
+// scanners only move a byte position through that stream; they never copy
+// the text except into the caller's word buffer.
+//
+// Positions and lengths are 32-bit ints like every index of the scene model.
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "vrml_read/reading_log.h"
+
+namespace vantor {
+
+// Word buffers of the scanners hold 512 bytes: at most 511 bytes and a zero.
+constexpr int kWordBufferSize = 512;
+constexpr int kMaxWordLength = kWordBufferSize - 1;
+
+enum class TextLoadResult {
+    Ok,
+    CannotOpen,  // missing, unreadable, a directory, or a broken gzip stream
+    TooLarge,    // does not fit 32-bit positions
+};
+
+// One file's text: raw bytes after loading, the prepared word stream after
+// OmmitCommentFromVrml0. The buffer starts at 1.5 times the raw length and
+// grows if preparation ever needs more.
+class VrmlText {
+  public:
+    VrmlText() = default;
+    VrmlText(const VrmlText&) = delete;
+    VrmlText& operator=(const VrmlText&) = delete;
+    VrmlText(VrmlText&&) = default;
+    VrmlText& operator=(VrmlText&&) = default;
+
+    // Reads the whole file; a file starting with the gzip magic bytes is
+    // decompressed.
+    TextLoadResult LoadFile(const std::string& path);
+    // Takes raw bytes from memory (tests, generated text).
+    void Assign(std::string_view raw);
+    void Release();
+
+    // The current text: raw before preparation, the word stream after.
+    std::string_view view() const { return {data_, size_t(length_)}; }
+    int length() const { return length_; }
+    bool prepared() const { return prepared_; }
+
+  private:
+    friend bool OmmitCommentFromVrml0(VrmlText& text);
+    void AllocateFor(size_t rawLength);
+
+    std::unique_ptr<char[]> buffer_;
+    size_t capacity_ = 0;
+    char* data_ = nullptr;  // start of the current text inside buffer_
+    int length_ = 0;
+    bool prepared_ = false;
+};
+
+// Turns the raw text into the word stream (see the file comment). Returns
+// false only when the buffer could not grow; the text is then unchanged.
+bool OmmitCommentFromVrml0(VrmlText& text);
+
+// Next word without copying: a quoted word is returned without its quotes.
+// Moves `position` past the word and its blank (two bytes past a closing
+// quote). At the end of the text it returns an empty word.
+std::string_view NextWord(std::string_view text, int& position);
+
+// GetWord: NextWord copied into `word` (kWordBufferSize bytes) with a
+// terminating zero; longer words are cut to kMaxWordLength bytes. Returns
+// the copied length.
+int GetWord(std::string_view text, int& position, char* word);
+
+// GetSFString0: one string value (quoted or a bare word) into `out`
+// (kWordBufferSize bytes). Returns 1, or -1 when the value has 512 bytes or
+// more: its first 511 bytes are kept and "GetSFString0 data length error"
+// is logged (when `log` is not null).
+int GetSFString0(std::string_view text, int& position, char* out, ReadingLog* log);
+
+// The binding-file twin of GetSFString0: logs nothing; on an over-long
+// value `out` receives "GetSFString0 data length error" and -1 is returned.
+int GetSFString0Silent(std::string_view text, int& position, char* out);
+
+// GetMFString0: called after "[" was read; collects string values up to
+// "]", a "," word adding a "\r\n" line break. Returns 1, or -1 when the
+// joined text has 512 bytes or more (cut to 511 and logged
+// "GetMFString0 data length error"). Stops at the end of the text.
+int GetMFString0(std::string_view text, int& position, char* out, ReadingLog* log);
+
+// GetSFVect: `count` floats into `values`, bracketed ("[ 1 2 3 ]") or bare
+// (a following "," is consumed). Returns 1 on a value, 2 when the first
+// word is "]" (end of a list of values), -1 or -2 on malformed values
+// (logged with the offending word).
+int GetSFVect(std::string_view text, int& position, float* values, int count, ReadingLog* log);
+
+// Number conversion accepting what C's "%f" / "%d" accept at the start of a
+// word (sign, leading ".", exponent, hex floats, inf/nan); trailing bytes
+// are ignored as sscanf would. False when no number starts the word.
+bool ParseFloatWord(std::string_view word, float& value);
+bool ParseIntWord(std::string_view word, int& value);
+
+}  // namespace vantor
