@@ -295,6 +295,8 @@ void GeometryWalk::BoundsOfPointSet(int32_t first, int32_t count) {
 void PrepareGeometry(SceneData& s) {
     s.vertexOrder = -1;
     s.matrixDepth = 0;
+    // Start from an empty box so edits that move or hide parts shrink it too.
+    for (int a = 0; a < 3; ++a) s.bounds[2 * a] = FLT_MAX, s.bounds[2 * a + 1] = -FLT_MAX;
     GeometryWalk(s).WalkRows(0, s.nodeCount);
 
     float largest = 0;
