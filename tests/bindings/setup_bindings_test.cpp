@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include "bindings/read_config.h"
+#include "bindings/setup_bindings.h"
+#include "prompt/prompt.h"
+
+namespace vantor {
+namespace {
+
+int KeyIndex(std::string_view name) {
+    return KeyIndexForName(name);
+}
+
+TEST(SetupBindings, WrittenTextLayout) {
+    SetupBindings model;
+    model.SetMouseButton(0, "MOUSE_LEFT");  // SPIN
+    EXPECT_TRUE(model.SetMouseKey(0, KeyIndex("VK_SHIFT")));
+    model.SetMouseButton(2, "MOUSE_RIGHT");  // ZOOM0, no key
+    EXPECT_FALSE(model.SetMouseKey(5, KeyIndex("VK_A"))) << "row without a button";
+    EXPECT_TRUE(model.BindKey(CommandGroup::View, KeyIndex("VK_T"), "KEY_VIEW_TOP"));
+    EXPECT_TRUE(model.BindKey(CommandGroup::Data, KeyIndex("VK_MULTIPLY "), "KEY_DATA_NEXT"));
+    EXPECT_TRUE(model.BindKey(CommandGroup::Parts, KeyIndex("VK_H"), "MOUSE_KEY_NOSHOW_PARTS"));
+
+    const std::string expected =
+        "#VRML V1.0 ascii\r\n"
+        "#written by Tessmaran Ver1.0\r\n"
+        "# Date #2001/12/5# ##\r\n"
+        "\r\n"
+        "################## Mouse Move ######################\r\n"
+        "DEF MOUSE_MOUSE_SPIN Info { string \"MOUSE_LEFT\" } \r\n"
+        "DEF MOUSE_KEY_SPIN Info { string \"VK_SHIFT\" } \r\n"
+        "DEF MOUSE_MOUSE_ZOOM0 Info { string \"MOUSE_RIGHT\" } \r\n"
+        "\r\n"
+        "################## Key Command #####################\r\n"
+        "DEF KEY_VIEW_TOP Info { string \"VK_T\" } \r\n"
+        "\r\n"
+        "################## Data Command #####################\r\n"
+        "DEF KEY_DATA_NEXT Info { string \"VK_MULTIPLY \" } \r\n"
+        "\r\n"
+        "################# Dimmension Command ################\r\n"
+        "\r\n"
+        "################### Parts Command ##################\r\n"
+        "DEF MOUSE_KEY_NOSHOW_PARTS Info { string \"VK_H\" } \r\n"
+        "\r\n"
+        "################## E N D #####################\r\n";
+    EXPECT_EQ(model.MakeConfigText({2001, 12, 5}), expected);
+}
+
+TEST(SetupBindings, OwnershipRules) {
+    SetupBindings model;
+    const int t = KeyIndex("VK_T");
+    EXPECT_TRUE(model.BindKey(CommandGroup::Data, t, "KEY_DATA_LAST"));
+    EXPECT_EQ(model.KeyOwner(t), key_owner::Data);
+    EXPECT_EQ(model.view.m_mmaKeyCommand[t].m_sTitleNow, "最後のデータ");
+    EXPECT_FALSE(model.BindKey(CommandGroup::View, t, "KEY_VIEW_TOP")) << "owned by data";
+    EXPECT_FALSE(model.BindKey(CommandGroup::Data, t, "KEY_VIEW_TOP")) << "not a data command";
+    model.SetMouseButton(1, "MOUSE_MIDDLE");
+    EXPECT_FALSE(model.SetMouseKey(1, t)) << "a mouse row cannot take a data key";
+    EXPECT_TRUE(model.BindKey(CommandGroup::Data, t, "KEY_NOT_USE"));
+    EXPECT_EQ(model.KeyOwner(t), key_owner::Free);
+    EXPECT_EQ(model.view.m_mmaKeyCommand[t].m_sTitleNow, "T");
+
+    // One key may serve several mouse rows; it is then closed to key groups.
+    model.SetMouseButton(3, "MOUSE_LEFT");
+    EXPECT_TRUE(model.SetMouseKey(1, t));
+    EXPECT_TRUE(model.SetMouseKey(3, t));
+    EXPECT_EQ(model.KeyOwner(t), key_owner::Mouse);
+    EXPECT_FALSE(model.BindKey(CommandGroup::View, t, "KEY_VIEW_TOP"));
+    model.SetMouseButton(1, "MOUSE_NOT_USE");
+    EXPECT_EQ(model.mouse.m_mmaKey[1].m_sCommand, "KEY_NOT_USE");
+    EXPECT_EQ(model.KeyOwner(t), key_owner::Mouse) << "row 3 still holds it";
+    model.ClearMouseKey(3);
+    EXPECT_EQ(model.KeyOwner(t), key_owner::Free);
+}
+
+TEST(SetupBindings, ReadingEntries) {
+    CReadConfig reader;
+    reader.Pellowen01(
+        "#VRML V1.0 ascii\n"
+        "Separator {\n"
+        "DEF KEY_VIEW_TOP Info { string \"VK_T\" string \"VK_Y\" }\n"
+        "DEF \"MOUSE_KEY_SPIN\" Info { string \" VK_HOME \" }\n"
+        "Info { string \"VK_A\" }\n"
+        "DEF KEY_VIEW_FRONT Info string \"VK_F\" }\n"
+        "DEF KEY_DATA_NEXT Info { string VK_N } }\n");
+    ASSERT_EQ(reader.m_iNodeMax, 5);
+    std::string name, value;
+    reader.GetNodeData(0, name, value);
+    EXPECT_EQ(name + "=" + value, "KEY_VIEW_TOP=VK_Y") << "the last string stays";
+    reader.GetNodeData(1, name, value);
+    EXPECT_EQ(name + "=" + value, "MOUSE_KEY_SPIN=VK_HOME") << "trimmed";
+    reader.GetNodeData(2, name, value);
+    EXPECT_EQ(name + "=" + value, "=VK_A");
+    reader.GetNodeData(3, name, value);
+    EXPECT_EQ(name + "=" + value, "=") << "a node without { stays empty";
+    reader.GetNodeData(4, name, value);
+    EXPECT_EQ(name + "=" + value, "KEY_DATA_NEXT=VK_N");
+    reader.GetNodeData(7, name, value);
+    EXPECT_EQ(name + value, "");
+
+    // Applying: trimmed key names are found again, unknown names are dropped.
+    SetupBindings model;
+    model.ApplyConfigText(
+        "DEF MOUSE_MOUSE_ZOOM1 Info { string \"MOUSE_BOTH\" }\n"
+        "DEF MOUSE_KEY_ZOOM1 Info { string \"VK_INSERT \" }\n"
+        "DEF MOUSE_KEY_SPIN Info { string \"VK_SHIFT\" }\n"
+        "DEF MOUSE_MOUSE_MOVE_XY Info { string \"MOUSE_NOT_USE\" }\n"
+        "DEF MOUSE_MOUSE_DIM_MOVE_Z Info { string \"MOUSE_LEFT\" }\n"
+        "DEF KEY_DATA_SWITCH Info { string \"VK_SUBTRACT \" }\n"
+        "DEF KEY_MAKE_DIM_RADIUS0 Info { string \"VK_R\" }\n"
+        "DEF KEY_VIEW_TOP Info { string \"VK_T\" }\n"
+        "DEF KEY_DATA_FIRST Info { string \"VK_T\" }\n"
+        "DEF KEY_MAKE_RADIUS0 Info { string \"VK_X\" }\n");
+    EXPECT_EQ(model.mouse.m_mmaMouse[3].m_sCommand, "MOUSE_BOTH");
+    EXPECT_EQ(model.mouse.m_mmaKey[3].m_sCommand, "VK_INSERT ");
+    EXPECT_EQ(model.KeyOwner(KeyIndex("VK_INSERT ")), key_owner::Mouse);
+    EXPECT_EQ(model.mouse.m_mmaKey[0].m_sCommand, "KEY_NOT_USE") << "no button for SPIN";
+    EXPECT_EQ(model.KeyOwner(KeyIndex("VK_SHIFT")), key_owner::Free);
+    EXPECT_EQ(model.mouse.m_mmaMouse[1].m_sCommand, "MOUSE_NOT_USE");
+    EXPECT_EQ(model.data.m_mmaKeyCommand[KeyIndex("VK_SUBTRACT ")].m_sCommand, "KEY_DATA_SWITCH");
+    EXPECT_EQ(model.dimension.m_mmaKeyCommand[KeyIndex("VK_R")].m_sCommand, "KEY_MAKE_DIM_RADIUS0");
+    EXPECT_EQ(model.KeyOwner(KeyIndex("VK_R")), key_owner::Dimension);
+    // The later entry for T wins, in its own group only.
+    EXPECT_EQ(model.view.m_mmaKeyCommand[KeyIndex("VK_T")].m_sCommand, "KEY_NOT_USE");
+    EXPECT_EQ(model.data.m_mmaKeyCommand[KeyIndex("VK_T")].m_sCommand, "KEY_DATA_FIRST");
+    EXPECT_EQ(model.KeyOwner(KeyIndex("VK_X")), key_owner::Free) << "viewer-only name";
+}
+
+TEST(SetupBindings, BeyondTheEntryTable) {
+    std::string text;
+    for (int i = 0; i < 105; ++i) text += "DEF KEY_VIEW_TOP Info { string \"VK_A\" }\n";
+    text += "DEF KEY_VIEW_SIDE Info { string \"VK_S\" }\n";
+    ScriptedPrompt prompt;
+    SetupBindings model;
+    EXPECT_EQ(model.ApplyConfigText(text, &prompt), 5);
+    EXPECT_EQ(prompt.shown.size(), 1u) << "one message for all that did not fit";
+    EXPECT_EQ(model.view.m_mmaKeyCommand[KeyIndex("VK_A")].m_sCommand, "KEY_VIEW_TOP");
+    EXPECT_EQ(model.view.m_mmaKeyCommand[KeyIndex("VK_S")].m_sCommand, "KEY_NOT_USE");
+}
+
+TEST(SetupBindings, FullModelReadsBackByteForByte) {
+    // Every key bound, cycling through the four groups, every mouse row set.
+    SetupBindings model;
+    const auto buttons = MouseButtonTable();
+    for (int row = 0; row < kMouseRowCount; ++row) {
+        model.SetMouseButton(row, buttons[row % kMouseButtonCount].name);
+    }
+    const int mouseKeys[] = {KeyIndex("VK_SHIFT"), KeyIndex("VK_CONTROL"), KeyIndex("VK_SPACE")};
+    for (int row = 0; row < kMouseRowCount; row += 2) model.SetMouseKey(row, mouseKeys[row / 2]);
+    int nextCommand[kCommandGroupCount] = {};
+    for (int key = 0; key < kKeyCount; ++key) {
+        if (model.KeyOwner(key) != key_owner::Free) continue;
+        const int g = key % kCommandGroupCount;
+        const auto commands = CommandsOfGroup(static_cast<CommandGroup>(g + 1));
+        const auto& command = commands[nextCommand[g]++ % commands.size()];
+        ASSERT_TRUE(model.BindKey(static_cast<CommandGroup>(g + 1), key, command.name));
+    }
+    const ConfigDate date{2026, 1, 31};
+    const std::string first = model.MakeConfigText(date);
+    EXPECT_NE(first.find("VK_HOME \""), std::string::npos);
+
+    SetupBindings readBack;
+    readBack.ApplyConfigText(first);
+    EXPECT_EQ(readBack.MakeConfigText(date), first);
+    for (int key = 0; key < kKeyCount; ++key) {
+        EXPECT_EQ(readBack.KeyOwner(key), model.KeyOwner(key)) << key;
+        EXPECT_EQ(readBack.view.m_mmaKeyCommand[key].m_sTitleNow,
+                  model.view.m_mmaKeyCommand[key].m_sTitleNow);
+    }
+    // The same text with LF line ends reads the same.
+    std::string lfOnly;
+    for (char c : first) {
+        if (c != '\r') lfOnly += c;
+    }
+    SetupBindings fromLf;
+    fromLf.ApplyConfigText(lfOnly);
+    EXPECT_EQ(fromLf.MakeConfigText(date), first);
+}
+
+TEST(SetupBindings, DamagedButtonIsNotWritten) {
+    SetupBindings model;
+    model.ApplyConfigText(
+        "DEF MOUSE_MOUSE_SPIN Info { string \"MOUSE_UP\" }\n"
+        "DEF MOUSE_KEY_SPIN Info { string \"VK_A\" }\n");
+    EXPECT_EQ(model.mouse.m_mmaMouse[0].m_sTitleNow, "Error");
+    const std::string text = model.MakeConfigText({});
+    EXPECT_EQ(text.find("MOUSE_UP"), std::string::npos);
+    EXPECT_EQ(text.find("MOUSE_KEY_SPIN"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vantor
