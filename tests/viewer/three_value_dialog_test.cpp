@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <functional>
+
+#include "dialogs/three_value_dialog.h"
+
+namespace {
+
+void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "test_viewer";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance()) new QApplication(argc, argv);
+}
+
+// Runs `step` on the modal dialog once it is shown.
+void WhenShown(std::function<void(ThreeValueDialog*)> step) {
+    QTimer::singleShot(0, [step] {
+        auto* dialog = qobject_cast<ThreeValueDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        step(dialog);
+    });
+}
+
+ThreeValueRequest ClipRequest() {
+    ThreeValueRequest request;
+    request.titleLine = QStringLiteral("視点位置とクリップ面の設定");
+    request.labels[0] = QStringLiteral("NearPlane");
+    request.labels[1] = QStringLiteral("視点位置");
+    request.labels[2] = QStringLiteral("FarPlane");
+    request.values[0] = 40;
+    request.values[1] = 240.125f;
+    request.values[2] = 0.1f;
+    return request;
+}
+
+}  // namespace
+
+TEST(ThreeValueDialog, ShowsTextsAndValuesOfTheRequest) {
+    EnsureApplication();
+    ThreeValueDialog dialog;
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Set Vector")) << "default window title";
+
+    ThreeValueRequest request = ClipRequest();
+    request.windowTitle = QStringLiteral("Other");
+    request.enabled[2] = false;
+    dialog.SetRequest(request);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Other"));
+    EXPECT_EQ(dialog.TitleLine()->text(), request.titleLine);
+    EXPECT_EQ(dialog.Label(1)->text(), QStringLiteral("視点位置"));
+    EXPECT_TRUE(dialog.Field(0)->isEnabled());
+    EXPECT_FALSE(dialog.Field(2)->isEnabled()) << "a cleared flag disables its field";
+
+    // Unedited fields read back exactly, 0.1f included.
+    float values[3];
+    ASSERT_TRUE(dialog.ReadValues(values));
+    EXPECT_EQ(values[0], 40.0f);
+    EXPECT_EQ(values[1], 240.125f);
+    EXPECT_EQ(values[2], 0.1f);
+}
+
+TEST(ThreeValueDialog, OkStoresEditedValues) {
+    EnsureApplication();
+    ThreeValueRequest request = ClipRequest();
+    WhenShown([](ThreeValueDialog* dialog) {
+        dialog->Field(0)->setText(QStringLiteral(" 12.5 "));
+        dialog->Field(2)->setText(QStringLiteral("-3e2"));
+        dialog->accept();
+    });
+    ASSERT_TRUE(ThreeValueDialog::Ask(nullptr, request));
+    EXPECT_EQ(request.values[0], 12.5f);
+    EXPECT_EQ(request.values[1], 240.125f);
+    EXPECT_EQ(request.values[2], -300.0f);
+}
+
+TEST(ThreeValueDialog, CancelLeavesValuesUnchanged) {
+    EnsureApplication();
+    ThreeValueRequest request = ClipRequest();
+    WhenShown([](ThreeValueDialog* dialog) {
+        dialog->Field(0)->setText(QStringLiteral("99"));
+        dialog->reject();
+    });
+    EXPECT_FALSE(ThreeValueDialog::Ask(nullptr, request));
+    EXPECT_EQ(request.values[0], 40.0f);
+}
+
+TEST(ThreeValueDialog, TextThatIsNotANumberKeepsTheDialogOpen) {
+    EnsureApplication();
+    ThreeValueRequest request = ClipRequest();
+    bool stayedOpen = false;
+    QString message;
+    WhenShown([&](ThreeValueDialog* dialog) {
+        dialog->Field(1)->setText(QStringLiteral("12abc"));
+        dialog->accept();
+        stayedOpen = dialog->isVisible();
+        message = dialog->ErrorLine()->text();
+        // "nan" and an overflowing value are refused too.
+        dialog->Field(1)->setText(QStringLiteral("nan"));
+        dialog->accept();
+        stayedOpen = stayedOpen && dialog->isVisible();
+        dialog->Field(1)->setText(QStringLiteral("1e60"));
+        dialog->accept();
+        stayedOpen = stayedOpen && dialog->isVisible();
+        dialog->Field(1)->setText(QStringLiteral("7"));
+        dialog->accept();
+    });
+    ASSERT_TRUE(ThreeValueDialog::Ask(nullptr, request));
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(message.contains(QStringLiteral("視点位置"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("not a number"))) << message.toStdString();
+    EXPECT_EQ(request.values[1], 7.0f);
+}
