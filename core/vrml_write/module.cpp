@@ -1,1 +1,0 @@
-// Module sources land here.
