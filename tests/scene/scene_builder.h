@@ -104,15 +104,21 @@ class SceneBuilder {
         const int32_t u = s_.AddDefUseRecord({name, target});
         return s_.AddRow(kind::Use, file_, tag::Value, target, u);
     }
-    // An inline row followed by the rows of the inlined file.
+    // An inline row followed by the rows of the inlined file (an inlined
+    // file has no root or default rows of its own).
     int32_t BeginInline(const std::string& name) {
         const int32_t row = s_.AddRow(kind::WWWInline, file_, tag::Shown, s_.fileCount, 0);
         inlines_.push_back({row, file_});
-        BeginFile(name);
+        FileRecord file;
+        file.name = file.fileName = name;
+        file.path = "/models/" + name;
+        file.version = 10;
+        file_ = s_.AddFileRecord(file);
+        s_.files.items[size_t(file_)].firstRow = s_.nodeCount;
         return row;
     }
     void EndInline() {
-        EndFile();
+        s_.files.items[size_t(file_)].endRow = s_.nodeCount;
         const auto [row, parent] = inlines_.back();
         inlines_.pop_back();
         s_.Row(row).dataEnd = s_.nodeCount;

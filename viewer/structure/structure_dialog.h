@@ -1,0 +1,57 @@
+#pragma once
+// The modeless "Data Structure" window of one document: the node table as a
+// filtered tree; a double-click edits the node behind an item.
+
+#include <QDialog>
+#include <QStringList>
+#include <functional>
+
+class QComboBox;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace vantor {
+
+class SceneData;
+
+class CStructureDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // `scene` is borrowed from the document and must outlive the dialog.
+    explicit CStructureDialog(SceneData& scene, QWidget* parent = nullptr);
+
+    // Clears and rebuilds the tree, then sets the caption.
+    void RebuildTree(const QString& caption);
+    void ExpandAll();
+    void CollapseAll();
+    // The double-click handler; works on the selected row.
+    void EditNodeFromTree();
+
+    int selectedRow() const { return selectedRow_; }
+    int filterMask() const { return filterMask_; }
+    QTreeWidget* tree() const { return tree_; }
+    QComboBox* filterCombo() const { return combo_; }
+
+    // Asks for three values (title line, labels, values in/out); false on
+    // Cancel. Replaceable for tests.
+    std::function<bool(const QString& titleLine, const QStringList& labels, float values[3])>
+        askThreeValues;
+
+  signals:
+    // A node was edited: the view redraws.
+    void SceneEdited();
+
+  private:
+    void OnSelectionChanged();
+    void OnUpdate();
+    void EditValues(int row, const QString& titleLine, const QStringList& labels);
+    void EditMaterial(int materialRow);
+
+    SceneData& scene_;
+    QTreeWidget* tree_;
+    QComboBox* combo_;
+    int filterMask_;
+    int selectedRow_ = -1;
+};
+
+}  // namespace vantor
