@@ -9,6 +9,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/three_value_dialog.h"
 #include "scene/prepare_geometry.h"
 #include "scene/scene_data.h"
 #include "structure/material_colour_dialog.h"
@@ -63,6 +64,18 @@ struct WaitCursor {
 CStructureDialog::CStructureDialog(SceneData& scene, QWidget* parent)
     : QDialog(parent), scene_(scene), filterMask_(kInitialStructureMask) {
     setAttribute(Qt::WA_DeleteOnClose);
+    askThreeValues = [this](const QString& titleLine, const QStringList& labels,
+                            float values[3]) {
+        ThreeValueRequest request;
+        request.titleLine = titleLine;
+        for (int i = 0; i < 3; ++i) {
+            request.labels[i] = labels.value(i);
+            request.values[i] = values[i];
+        }
+        if (!ThreeValueDialog::Ask(this, request)) return false;
+        std::copy(request.values, request.values + 3, values);
+        return true;
+    };
     setModal(false);
     resize(420, 560);
 
