@@ -1,10 +1,19 @@
 #include <QApplication>
-#include <QLabel>
+
+#include "app/korvalde_app.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QLabel label(QStringLiteral("Korvalde"));
-    label.resize(640, 480);
-    label.show();
-    return app.exec();
+    // Font display lists are shared between the views of all child windows.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication application(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Norrkel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Korvalde"));
+
+    CKorvaldeApp app;
+    if (!app.InitInstance(CKorvaldeApp::ParseCommandLine(QCoreApplication::arguments()),
+                          app.GetPrompt()))
+        return 1;
+    const int status = QApplication::exec();
+    app.ExitInstance();
+    return status;
 }

@@ -1,0 +1,226 @@
+#include "app/korvalde_app.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <cmath>
+
+#include "app/main_frame.h"
+#include "app/qt_prompt.h"
+#include "app/settings_store.h"
+#include "app/single_instance_lock.h"
+#include "app/splash_window.h"
+#include "doc/korvalde_doc.h"
+
+namespace {
+
+CKorvaldeApp* theApp = nullptr;
+
+constexpr const char* kDefault = "Default";
+
+void Warn(vantor::Prompt& prompt, const char* text, const char* caption) {
+    prompt.ShowMessage(text, caption, vantor::PromptButtons::Ok, vantor::PromptIcon::Exclamation);
+}
+
+QString WithSlash(QString folder) {
+    if (!folder.endsWith(u'/')) folder += u'/';
+    return folder;
+}
+
+}  // namespace
+
+CKorvaldeApp::CKorvaldeApp(QObject* parent)
+    : QObject(parent), ownPrompt_(std::make_unique<QtPrompt>()) {
+    theApp = this;
+    prompt_ = ownPrompt_.get();
+    ResetSelectionCursors();
+    activeDocumentPath = kNoDocumentPath;
+}
+
+CKorvaldeApp::~CKorvaldeApp() {
+    ExitInstance();
+    if (theApp == this) theApp = nullptr;
+}
+
+CKorvaldeApp* CKorvaldeApp::Instance() {
+    return theApp;
+}
+
+void CKorvaldeApp::ResetSelectionCursors() {
+    for (int i = 0; i < 6; ++i) selectionCursors[i] = kSelectionCursorNone[i];
+}
+
+CKorvaldeApp::Options CKorvaldeApp::ParseCommandLine(const QStringList& arguments) {
+    Options options;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QStringLiteral("--no-splash"))
+            options.splash = false;
+        else if (argument == QStringLiteral("--no-sound"))
+            options.sound = false;
+        else if (!argument.startsWith(QStringLiteral("--")))
+            options.files << argument;
+    }
+    return options;
+}
+
+bool CKorvaldeApp::InitInstance(const Options& options, vantor::Prompt& prompt) {
+    prompt_ = &prompt;
+
+    // The install folder holds the read-only files; the writable ones go
+    // beside them when the folder is writable, else to the per-user folder.
+    const QString program = options.programPath.isEmpty() ? QCoreApplication::applicationFilePath()
+                                                          : options.programPath;
+    installFolder = WithSlash(QFileInfo(program).absolutePath());
+    if (!options.dataFolderOverride.isEmpty()) {
+        dataFolder = WithSlash(options.dataFolderOverride);
+    } else if (QFileInfo(installFolder).isWritable()) {
+        dataFolder = installFolder;
+    } else {
+        dataFolder =
+            WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+    }
+    QDir().mkpath(dataFolder);
+    readingLogPath = dataFolder + QStringLiteral("data_reading.log");
+    databasePath = dataFolder + QStringLiteral("korvalde.db");
+    templatePath = installFolder + QStringLiteral("tessmaran.db");
+
+    if (!ReadInstallPath(prompt)) return false;
+    ReadConfigPath();
+    if (!MakeWorkingDatabase(prompt)) return false;
+
+    if (options.createWindows) {
+        mainFrame_ = new CMainFrame(this);
+        if (options.splash) CSplashWnd::ShowSplashScreen();
+        if (options.sound) PlayStartSound();
+        if (options.files.isEmpty()) {
+            mainFrame_->OnFileNew();
+        } else {
+            for (const QString& file : options.files) mainFrame_->OpenDocumentFile(file);
+        }
+        mainFrame_->show();
+    }
+
+    hitTable_.onError = [this](const std::string& message) {
+        GetPrompt().ShowMessage(message, "Error", vantor::PromptButtons::Ok,
+                                vantor::PromptIcon::Exclamation);
+    };
+    hitTable_.onEndReached = [this](const std::string& text) {
+        const QString shown = QString::fromStdString(text);
+        emit StatusText(shown);
+        if (mainFrame_) {
+            mainFrame_->SetMessageText(shown);
+            mainFrame_->update();
+        }
+        QApplication::beep();
+    };
+    if (hitTable_.Open(databasePath.toStdString())) hitTable_.DeleteAll();
+
+    lengthTolerance = 2.5e-7f;
+    angleTolerance = float(std::sin(4.0 * std::atan(1.0) / 900.0));
+
+    LoadBindings(prompt);
+    return true;
+}
+
+bool CKorvaldeApp::ReadInstallPath(vantor::Prompt& prompt) {
+    KorvaldeSettings settings;
+    if (settings.status() != QSettings::NoError) {
+        Warn(prompt, "Error in Reg HKEY LOCAL MASHINE 01 ", "InstallPath");
+        return false;
+    }
+    // A store without the group is a first start: write what an installer
+    // would have written, so the binding file defaults to the install folder.
+    const bool firstStart = !settings.contains(QString::fromLatin1(kInstallPathKey)) &&
+                            !settings.contains(QString::fromLatin1(kConfigKey));
+    QString installPath = settings.value(QString::fromLatin1(kInstallPathKey)).toString();
+    if (installPath.size() > 1) installPath = installPath.trimmed();
+    if (installPath == QLatin1String(kDefault) || firstStart) {
+        settings.setValue(QString::fromLatin1(kInstallPathKey), installFolder.chopped(1));
+        if (firstStart)
+            settings.setValue(QString::fromLatin1(kConfigKey), QString::fromLatin1(kDefault));
+        settings.sync();
+        if (settings.status() != QSettings::NoError || !settings.isWritable())
+            Warn(prompt, "There must be in Reg HKEY LOCAL MASHINE 03 ", "InstallPath");
+    }
+    return true;
+}
+
+void CKorvaldeApp::ReadConfigPath() {
+    KorvaldeSettings settings;
+    configPath = settings.value(QString::fromLatin1(kConfigKey)).toString();
+    if (configPath == QLatin1String(kDefault)) {
+        configPath = installFolder + QStringLiteral("Config.cfg");
+        settings.setValue(QString::fromLatin1(kConfigKey), configPath);
+    }
+}
+
+bool CKorvaldeApp::MakeWorkingDatabase(vantor::Prompt& prompt) {
+    instanceLock_ = std::make_unique<SingleInstanceLock>();
+    switch (instanceLock_->Acquire(databasePath)) {
+        case SingleInstanceLock::Result::HeldByOther:
+            Warn(prompt, "Vantor3は既に起動しています。", "Caution");
+            instanceLock_.reset();
+            return false;
+        case SingleInstanceLock::Result::CannotOpen:
+            Warn(prompt, "Vantor3は既に起動している可能性があります。", "Caution");
+            instanceLock_.reset();
+            return false;
+        case SingleInstanceLock::Result::Locked:
+            break;
+    }
+    // Every run starts with an empty copy of the template.
+    if (!instanceLock_->CopyFrom(templatePath)) {
+        Warn(prompt, "tessmaran.db がありません。インストールに問題があります。", "Caution");
+        instanceLock_.reset();
+        return false;
+    }
+    return true;
+}
+
+void CKorvaldeApp::LoadBindings(vantor::Prompt&) {}
+
+void CKorvaldeApp::PlayStartSound() const {
+    const QString sound = installFolder + QStringLiteral("open.wav");
+    if (!QFileInfo::exists(sound)) return;
+    // No audio library is linked: hand the file to the desktop's player,
+    // detached so start-up never waits; without one the start is silent.
+    for (const char* player : {"paplay", "pw-play", "aplay"}) {
+        const QString found = QStandardPaths::findExecutable(QString::fromLatin1(player));
+        if (found.isEmpty()) continue;
+        QStringList arguments;
+        if (QLatin1String(player) == QLatin1String("aplay")) arguments << QStringLiteral("-q");
+        arguments << sound;
+        QProcess::startDetached(found, arguments);
+        return;
+    }
+}
+
+void CKorvaldeApp::ExitInstance() {
+    hitTable_.Close();
+    if (instanceLock_) instanceLock_->Release();
+    instanceLock_.reset();
+}
+
+void CKorvaldeApp::OnShowConfig() {
+    GetPrompt().ShowMessage(configPath.toStdString(), "Config File Name", vantor::PromptButtons::Ok,
+                            vantor::PromptIcon::None);
+}
+
+void CKorvaldeApp::OnLoadConfig() {}
+
+bool CKorvaldeApp::OnEditConfig() {
+    // The path goes as one argument, blanks and all; a failed start is silent.
+    const QString tool = installFolder + QStringLiteral("tessmaran");
+    return QProcess::startDetached(tool, {configPath}, installFolder);
+}
+
+void CKorvaldeApp::OnHelp() {
+    GetPrompt().ShowMessage("From Windows Menu ,Please Select Help .\r\n Then read the pdf file .",
+                            "Please look help.pdf", vantor::PromptButtons::Ok,
+                            vantor::PromptIcon::Information);
+}

@@ -1,0 +1,78 @@
+#pragma once
+// The main window: menus, tool bar, status bar and the area of the child
+// windows (one per document). Routes each command to the application, the
+// active document or the active view.
+
+#include <QHash>
+#include <QMainWindow>
+#include <QStringList>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+class CChildFrame;
+class CKorvaldeApp;
+class CKorvaldeDoc;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit CMainFrame(CKorvaldeApp* app, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Runs command `id` as if chosen from the menu.
+    void RunCommand(int id);
+    QAction* Action(int id) const { return actions_.value(id); }
+
+    // The framework's new and open commands; return the new document.
+    CKorvaldeDoc* OnFileNew();
+    CKorvaldeDoc* OpenDocumentFile(const QString& path);
+    // The open command: file dialog, then OpenDocumentFile.
+    void OnFileOpen();
+
+    CChildFrame* ActiveChild() const;
+    CKorvaldeDoc* ActiveDocument() const;
+    QList<CChildFrame*> Children() const;
+    QMdiArea* MdiArea() const { return mdiArea_; }
+
+    // Message pane of the status bar.
+    void SetMessageText(const QString& text);
+    QString MessageText() const;
+
+    // Recently used files, newest first (at most four).
+    QStringList RecentFiles() const { return recentFiles_; }
+
+    // Re-evaluates the enabled and checked state of every command.
+    void UpdateCommandStates();
+
+    // Accepts dropped paths that end in .wrl; returns them.
+    static QStringList WrlPathsOf(const QList<QUrl>& urls);
+
+  protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    QAction* MakeAction(int id, const QString& text, const QString& statusText,
+                        bool checkable = false);
+    void AddToMenu(QMenu* menu, int id, const QString& text, const QString& statusText = QString(),
+                   bool checkable = false);
+    bool RunDocumentCommand(int id);
+    bool RunViewCommand(int id);
+    void AddRecentFile(const QString& path);
+    void UpdateRecentFileActions();
+    CChildFrame* MakeChild(CKorvaldeDoc* doc);
+
+    CKorvaldeApp* app_;
+    QMdiArea* mdiArea_;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* messagePane_ = nullptr;
+    QHash<int, QAction*> actions_;
+    QStringList recentFiles_;
+};

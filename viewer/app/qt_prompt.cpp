@@ -1,0 +1,67 @@
+#include "app/qt_prompt.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+QWidget* DialogParent() {
+    return QApplication::activeWindow();
+}
+
+vantor::PromptAnswer QtPrompt::ShowMessage(const std::string& text, const std::string& caption,
+                                           vantor::PromptButtons buttons, vantor::PromptIcon icon) {
+    QMessageBox box(DialogParent());
+    box.setWindowTitle(QString::fromStdString(caption));
+    box.setText(QString::fromStdString(text));
+    switch (icon) {
+        case vantor::PromptIcon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case vantor::PromptIcon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case vantor::PromptIcon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case vantor::PromptIcon::Error:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case vantor::PromptIcon::None:
+            break;
+    }
+    if (buttons == vantor::PromptButtons::OkCancel) {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Ok);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    return box.exec() == QMessageBox::Ok ? vantor::PromptAnswer::Ok : vantor::PromptAnswer::Cancel;
+}
+
+bool QtPrompt::AskOpenFile(const std::string& filter, const std::string& startFolder,
+                           std::string& path) {
+    const QString chosen = QFileDialog::getOpenFileName(
+        DialogParent(), QString(), QString::fromStdString(startFolder), ToQtFilter(filter));
+    if (chosen.isEmpty()) return false;
+    path = chosen.toStdString();
+    return true;
+}
+
+QString QtPrompt::ToQtFilter(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].isEmpty()) break;
+        QString pattern = parts[i + 1];
+        pattern.replace(u';', u' ');
+        // Show the name as given but let Qt match the listed patterns; "*.*"
+        // must match files without a dot too.
+        if (pattern == QStringLiteral("*.*")) pattern = QStringLiteral("*");
+        QString name = parts[i];
+        const qsizetype paren = name.indexOf(u'(');
+        if (paren >= 0) name = name.left(paren).trimmed();
+        filters << QStringLiteral("%1 (%2)").arg(name, pattern);
+    }
+    return filters.join(QStringLiteral(";;"));
+}

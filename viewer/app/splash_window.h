@@ -1,0 +1,20 @@
+#pragma once
+// The start-up picture: removed after 750 ms or at the first key or mouse
+// press anywhere in the application, which it swallows.
+
+#include <QSplashScreen>
+
+class CSplashWnd : public QSplashScreen {
+    Q_OBJECT
+  public:
+    // Shows the splash centred on the screen for `milliseconds`.
+    static CSplashWnd* ShowSplashScreen(int milliseconds = 750);
+    ~CSplashWnd() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    CSplashWnd();
+    void HideSplashScreen();
+};

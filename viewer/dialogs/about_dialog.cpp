@@ -1,0 +1,39 @@
+#include "dialogs/about_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "app/korvalde_app.h"
+#include "dialogs/product_picture.h"
+
+CAboutDlg::CAboutDlg(const CKorvaldeApp* app, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Korvalde のバージョン情報"));
+    auto* picture = new QLabel(this);
+    picture->setPixmap(ProductPicture(QSize(160, 100)));
+    auto* text = new QLabel(InfoText(app), this);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(picture, 0, Qt::AlignTop);
+    row->addWidget(text, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+}
+
+QString CAboutDlg::InfoText(const CKorvaldeApp* app) {
+    QString text = QStringLiteral(
+        "Vantor3D  Korvalde Version 2.10\n"
+        "VRML 1.0 / 2.0 Viewer\n\n");
+    if (app) {
+        text += QStringLiteral("Install folder: %1\n").arg(app->installFolder);
+        text += QStringLiteral("Working database: %1\n").arg(app->databasePath);
+        text += QStringLiteral("Reading log: %1\n").arg(app->readingLogPath);
+        text += QStringLiteral("Config: %1\n").arg(app->configPath);
+    }
+    return text;
+}

@@ -1,0 +1,8 @@
+#pragma once
+// The product picture of the splash window and the version box, drawn in
+// code: a shaded machined block over the product name.
+
+#include <QPixmap>
+#include <QSize>
+
+QPixmap ProductPicture(QSize size);

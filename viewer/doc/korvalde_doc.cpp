@@ -1,0 +1,184 @@
+#include "doc/korvalde_doc.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include "app/korvalde_app.h"
+#include "doc/scene_loading.h"
+#include "prompt/prompt.h"
+#include "scene/prepare_geometry.h"
+
+namespace {
+
+constexpr const char* kVrmlFilter = "VRML Files (*.wrl)|*.wrl|All Files (*.*)|*.*||";
+constexpr const char* kContinueChoosing = "ファイルの選択を続けますか？";
+
+// Shows the wait cursor for its lifetime (only when a GUI exists).
+class WaitCursor {
+  public:
+    WaitCursor() {
+        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            active_ = true;
+        }
+    }
+    ~WaitCursor() {
+        if (active_) QGuiApplication::restoreOverrideCursor();
+    }
+
+  private:
+    bool active_ = false;
+};
+
+bool AskSavePathWithDialog(const QString& initialPath, QString& chosen) {
+    QFileDialog dialog(nullptr);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("wrl"));
+    dialog.setNameFilters({QStringLiteral("VRML Files (*.wrl)"), QStringLiteral("All Files (*)")});
+    if (initialPath != kNoDocumentPath) dialog.selectFile(initialPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    chosen = dialog.selectedFiles().first();
+    return true;
+}
+
+void Caution(vantor::Prompt& prompt, const char* text) {
+    prompt.ShowMessage(text, "注意", vantor::PromptButtons::Ok, vantor::PromptIcon::Exclamation);
+}
+
+}  // namespace
+
+CKorvaldeDoc::CKorvaldeDoc(CKorvaldeApp* app, QObject* parent)
+    : QObject(parent), app_(app), scene_(std::make_unique<vantor::SceneData>()) {
+    askSavePath = AskSavePathWithDialog;
+    TakeOver();
+}
+
+CKorvaldeDoc::~CKorvaldeDoc() {
+    if (app_ && app_->activeDocumentPath == path_ && path_ != kNoDocumentPath) TakeOver();
+    delete structureWindow.data();
+}
+
+QString CKorvaldeDoc::Title() const {
+    if (path_ == kNoDocumentPath) return QString();
+    return QFileInfo(path_).fileName();
+}
+
+QString CKorvaldeDoc::ReadingLogPath() const {
+    return app_ ? app_->readingLogPath : QStringLiteral("data_reading.log");
+}
+
+bool CKorvaldeDoc::OnOpenDocument(const QString& path, vantor::Prompt& prompt) {
+    path_ = QFileInfo(path).absoluteFilePath();
+    bool ok;
+    {
+        WaitCursor wait;
+        std::unique_ptr<vantor::SceneData> read =
+            ReadSceneFile(path_, ReadingLogPath(), prompt, ok);
+        scene_ = std::move(read);
+        vantor::PrepareGeometry(*scene_);
+    }
+    TakeOver();
+    emit SceneChanged();
+    return ok;
+}
+
+void CKorvaldeDoc::OnAssembly(vantor::Prompt& prompt) {
+    std::string chosen;
+    while (!prompt.AskOpenFile(kVrmlFilter, std::string(), chosen)) {
+        if (prompt.ShowMessage(kContinueChoosing, "警告", vantor::PromptButtons::OkCancel,
+                               vantor::PromptIcon::Exclamation) != vantor::PromptAnswer::Ok)
+            return;
+    }
+    AppendFile(QString::fromStdString(chosen), prompt);
+}
+
+bool CKorvaldeDoc::AppendFile(const QString& path, vantor::Prompt& prompt) {
+    scene_->assemblyFlag = 1;
+    WaitCursor wait;
+    bool ok = false;
+    std::unique_ptr<vantor::SceneData> added = ReadSceneFile(path, ReadingLogPath(), prompt, ok);
+    if (!ok) return false;
+    scene_->AppendScene(*added);
+    vantor::PrepareGeometry(*scene_);
+    emit SceneChanged();
+    return true;
+}
+
+void CKorvaldeDoc::OnSaveTopData(vantor::Prompt& prompt) {
+    SaveWithMode(0, prompt);
+}
+
+void CKorvaldeDoc::OnSaveNewData(vantor::Prompt& prompt) {
+    SaveWithMode(1, prompt);
+}
+
+void CKorvaldeDoc::OnSaveAllData(vantor::Prompt& prompt) {
+    Caution(prompt, "このバージョンではサポートしません。");
+}
+
+void CKorvaldeDoc::SaveWithMode(int mode, vantor::Prompt& prompt) {
+    if (scene_->fileCount == 0) {
+        Caution(prompt, "データは空です。");
+        return;
+    }
+    if (mode == 0 && scene_->assemblyFlag == 1) {
+        Caution(prompt, "このアセンブリデータの保存には「新データとして保存」を使用ください。");
+        return;
+    }
+    QString target;
+    while (!askSavePath(path_, target)) {
+        if (prompt.ShowMessage(kContinueChoosing, "警告", vantor::PromptButtons::OkCancel,
+                               vantor::PromptIcon::Exclamation) != vantor::PromptAnswer::Ok)
+            return;
+    }
+    WaitCursor wait;
+    WriteScene(target, mode, prompt);
+}
+
+bool CKorvaldeDoc::WriteScene(const QString& target, int mode, vantor::Prompt& prompt) {
+    return WriteSceneFile(*scene_, target, mode, prompt);
+}
+
+void CKorvaldeDoc::TakeOver() {
+    if (!app_) return;
+    app_->activeDocumentPath = path_;
+    app_->ResetSelectionCursors();
+    if (app_->Hits().IsOpen()) app_->Hits().DeleteAll();
+}
+
+void CKorvaldeDoc::MakeActive() {
+    if (!app_ || app_->activeDocumentPath == path_) return;
+    // An unread document never takes the picks away from one that has a file.
+    if (path_ == kNoDocumentPath) return;
+    TakeOver();
+}
+
+QString CKorvaldeDoc::StructureTitle() const {
+    return QString::asprintf(" Total Point  %d ,Total Triangle Surface  %d ",
+                             scene_->pointCount / 3, scene_->coordIndexCount / 3);
+}
+
+std::function<QWidget*(CKorvaldeDoc&, QWidget*)> CKorvaldeDoc::structureWindowFactory;
+
+void CKorvaldeDoc::ToggleStructureWindow(QWidget* parent) {
+    if (structureWindow) {
+        ForgetStructureWindow();
+        return;
+    }
+    QWidget* window = structureWindowFactory ? structureWindowFactory(*this, parent) : nullptr;
+    if (!window) {
+        window = new QDialog(parent);
+        window->resize(360, 480);
+    }
+    window->setWindowTitle(StructureTitle());
+    structureWindow = window;
+    window->show();
+}
+
+void CKorvaldeDoc::ForgetStructureWindow() {
+    if (structureWindow) structureWindow->deleteLater();
+    structureWindow = nullptr;
+}

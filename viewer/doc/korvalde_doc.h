@@ -1,0 +1,93 @@
+#pragma once
+// One open model: the scene read from a .wrl file (plus its inlines and any
+// files added as an assembly) and the file commands that act on it.
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "scene/scene_data.h"
+
+namespace vantor {
+class Prompt;
+}
+
+class CKorvaldeApp;
+class QWidget;
+
+// Placeholder path of a document that has not read a file yet.
+inline const QString kNoDocumentPath = QStringLiteral("Default Default Default");
+
+class CKorvaldeDoc : public QObject {
+    Q_OBJECT
+  public:
+    // `app` may be null (tests of the document alone): then no hit table is
+    // taken over and reading logs go to the current folder.
+    explicit CKorvaldeDoc(CKorvaldeApp* app = nullptr, QObject* parent = nullptr);
+    ~CKorvaldeDoc() override;
+
+    // The scene; an empty SceneData until a file is read. Views borrow it.
+    vantor::SceneData& Scene() { return *scene_; }
+    const vantor::SceneData& Scene() const { return *scene_; }
+
+    // Full path of the opened file, or kNoDocumentPath.
+    QString PathName() const { return path_; }
+    // Short name for window titles.
+    QString Title() const;
+
+    // Reads `path` into a fresh scene (the framework's open command).
+    bool OnOpenDocument(const QString& path, vantor::Prompt& prompt);
+
+    // "アセンブリ": asks for a file and appends it to the scene.
+    void OnAssembly(vantor::Prompt& prompt);
+    // Appends the file at `path` without asking (used by OnAssembly and tests).
+    bool AppendFile(const QString& path, vantor::Prompt& prompt);
+
+    // "トップデータのみ、名前を付けて保存" (mode 0) and "新データとして保存" (mode 1).
+    void OnSaveTopData(vantor::Prompt& prompt);
+    void OnSaveNewData(vantor::Prompt& prompt);
+    // "全てのデータを名前を付けて保存".
+    void OnSaveAllData(vantor::Prompt& prompt);
+    // Ctrl+S: the document is never written through the framework.
+    void OnFrameworkSave() {}
+
+    // Empties the hit table, resets the selection cursors and makes this the
+    // application's active document.
+    void TakeOver();
+    // Called before every selection command on this document.
+    void MakeActive();
+
+    // " Total Point  %d ,Total Triangle Surface  %d " for the structure window.
+    QString StructureTitle() const;
+    // "Data Structure": shows the structure window, or closes it when shown.
+    void ToggleStructureWindow(QWidget* parent);
+    // Drops a window the user has closed.
+    void ForgetStructureWindow();
+    // The Data Structure window while it exists (owned by its parent widget).
+    QPointer<QWidget> structureWindow;
+    // Makes the structure window for a document; a plain window with the
+    // title when unset.
+    static std::function<QWidget*(CKorvaldeDoc& doc, QWidget* parent)> structureWindowFactory;
+
+    // The save dialog: gets the initial path, returns false on cancel. A Qt
+    // file dialog by default; tests replace it.
+    std::function<bool(const QString& initialPath, QString& chosen)> askSavePath;
+
+    // Saves the scene to `target` with the writer in `mode` (0 top, 1 new).
+    // Returns false when the writer refused or failed (a message was shown).
+    bool WriteScene(const QString& target, int mode, vantor::Prompt& prompt);
+
+  signals:
+    // After open, "Add File To Data" and edits: views refit and redraw.
+    void SceneChanged();
+
+  private:
+    void SaveWithMode(int mode, vantor::Prompt& prompt);
+    QString ReadingLogPath() const;
+
+    CKorvaldeApp* app_;
+    std::unique_ptr<vantor::SceneData> scene_;
+    QString path_ = kNoDocumentPath;
+};
