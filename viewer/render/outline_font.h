@@ -1,0 +1,64 @@
+#pragma once
+// Extruded outline glyphs as display lists: list 1000 + c draws character c
+// (0..254) one em about one unit high and then moves on by its advance.
+// Other characters get lists made on demand.
+
+#include <QFont>
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace vantor {
+
+constexpr uint32_t kFontListBase = 1000;
+constexpr int kFontListCount = 255;
+constexpr float kFontExtrusion = 0.15f;
+constexpr int kFontPixelHeight = 28;
+
+// One glyph as filled triangles (x, y triples of the front face, em = 1)
+// and its outline contours, ready for extrusion.
+struct GlyphGeometry {
+    std::vector<float> triangles;              // x, y per vertex, 3 vertices each
+    std::vector<std::vector<float>> contours;  // closed polylines, x, y pairs
+    float advance = 0;
+};
+
+// Tessellates the outline of one character with the non-zero rule.
+GlyphGeometry TessellateGlyph(const QFont& font, char32_t character);
+
+// The font used when none was chosen: a plain sans face, 28 px.
+QFont DefaultOutlineFont();
+
+class OutlineFont {
+  public:
+    OutlineFont() = default;
+    ~OutlineFont() = default;
+    OutlineFont(const OutlineFont&) = delete;
+    OutlineFont& operator=(const OutlineFont&) = delete;
+
+    // Builds lists 1000..1254 from `font` in the current context. Returns
+    // false when the lists could not be made (the caller reports it).
+    bool Build(const QFont& font);
+    // Deletes every list this font made.
+    void Release();
+    bool IsBuilt() const { return built_; }
+
+    // Draws code points one after another from the current position.
+    void DrawCodePoints(const std::u32string& text);
+    // Draws a byte string from a file: UTF-8 when valid, else Shift-JIS.
+    void DrawFileText(const std::string& bytes, int count);
+
+  private:
+    uint32_t ListFor(char32_t character);
+
+    QFont font_;
+    bool built_ = false;
+    std::unordered_map<char32_t, uint32_t> extraLists_;
+};
+
+// Decodes bytes of a file text: UTF-8 when the bytes are valid UTF-8, else
+// Shift-JIS (old Japanese files).
+std::u32string DecodeFileText(const std::string& bytes);
+
+}  // namespace vantor

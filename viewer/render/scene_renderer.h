@@ -1,0 +1,102 @@
+#pragma once
+// One frame of a document's scene: the walk of the node table with its
+// transforms, materials, tags and Switch choices, the shapes in the four
+// display modes, the background, the idle screen and the overlays.
+//
+// The walk is kept in one place: a pick pass derives from SceneRenderer
+// and overrides the hooks (which groups to enter, names around shapes).
+
+#include <cstdint>
+#include <vector>
+
+#include "render/camera.h"
+#include "render/geometry_buffers.h"
+#include "render/outline_font.h"
+#include "render/render_settings.h"
+
+namespace vantor {
+
+class SceneData;
+
+class SceneRenderer {
+  public:
+    SceneRenderer();
+    virtual ~SceneRenderer();
+    SceneRenderer(const SceneRenderer&) = delete;
+    SceneRenderer& operator=(const SceneRenderer&) = delete;
+
+    // Makes the font lists in the current context; false when they failed
+    // (drawing goes on without text).
+    bool InitFont(const QFont& font);
+    OutlineFont& Font() { return font_; }
+    // Frees lists and buffers; the owning context must be current.
+    void ReleaseGl();
+    // Rebuild the vertex buffers before the next frame (after point or
+    // normal edits, which do not change any count).
+    void InvalidateGeometry() { buffers_.Invalidate(); }
+    const GeometryBuffers& Buffers() const { return buffers_; }
+
+    // One frame into the current framebuffer and viewport. Loads the
+    // camera's projection and clears; the caller presents the result.
+    void DrawScene(SceneData& scene, Camera& camera, RenderSettings& settings);
+
+    // The walk of rows first .. end-1 under the state set by BeginWalk.
+    void DrawNodeRange(int32_t first, int32_t end);
+    // Sets the scene, camera and settings the walk reads, and prepares the
+    // vertex buffers. EndWalk unbinds them.
+    void BeginWalk(SceneData& scene, Camera& camera, RenderSettings& settings);
+    void EndWalk();
+
+    void ApplyMaterial(int32_t row);
+    void ApplyMaterialSpec(const float* spec);
+    int32_t appliedMaterial = 0;  // material row last applied
+
+    // Overlays, in the camera's modelview with lighting off.
+    void DrawCoordinateCentre();
+    void DrawRotationCentre();
+    void DrawDatums();
+    // The datum planes under the pick names -10501..-10503 / 10501..10503.
+    void DrawDatumsPickForm();
+    // One datum plane outline (0 Front, 1 Side, 2 Top) in a colour.
+    void DrawDatumOutline(int plane, const float colour[3]);
+
+    // Phases of the idle title colours; they advance every idle frame.
+    float titlePhase[3] = {0, 0, 0};
+
+  protected:
+    // Whether the walk enters the children of a grouping row (Separator-
+    // like, TransformSeparator, Vrml_Data, inline). Drawing: tag 21 only.
+    virtual bool EntersGroup(int32_t row);
+    // Around the children of a Vrml_Data or inline row.
+    virtual void OnEnterFile(int32_t) {}
+    virtual void OnLeaveFile(int32_t) {}
+    // After a transform row was applied.
+    virtual void OnTransformApplied(int32_t) {}
+    // Draws one shape row (face, line, point set, primitive, text).
+    virtual void DrawShape(int32_t row);
+
+    void LoadProjection();
+    void DrawIdleScreen();
+    void DrawBackgroundBitmap();
+    void DrawFaceSet(int32_t row);
+
+    SceneData* scene_ = nullptr;
+    Camera* camera_ = nullptr;
+    RenderSettings* settings_ = nullptr;
+
+  private:
+    // Draws a child range under push/pop, restoring the material.
+    void DrawIsolated(int32_t first, int32_t end, bool pushMatrix);
+    int32_t BlockInt(int32_t offset, int index) const;
+    const float* BlockAt(int32_t offset, int count) const;
+    void DrawLabel(const char* text, const float at[3], const float orientation[16],
+                   const float colour[3], float scale);
+
+    GeometryBuffers buffers_;
+    OutlineFont font_;
+    std::vector<uint8_t> active_;  // rows being walked, to cut USE cycles
+    int depth_ = 0;
+    uint32_t backgroundTexture_ = 0;
+};
+
+}  // namespace vantor
