@@ -66,6 +66,7 @@ class VrmlWriter {
     void Exact(float value);              // coordinate-like value, blank before
     void Styled(float value, int style);  // blank before
 
+    void WriteParts(float parts);  // Cone and Cylinder parts other than ALL
     void WriteGroup(int32_t row, const char* name, const std::string& def);
     void WriteFileAsInline(int32_t row);
     void WriteInline(int32_t row, const std::string& def);

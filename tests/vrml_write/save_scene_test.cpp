@@ -1,0 +1,146 @@
+// The save entry point: refusals, the all-or-nothing write, and refusing
+// to overwrite a file the output refers to.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "scene/scene_builder.h"
+#include "vrml_write/save_scene.h"
+#include "writer_test_support.h"
+
+using namespace vantor;
+using namespace vantor::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+class SaveSceneTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("vantor_save_" + std::to_string(::getpid()) + "_" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    static void Write(const std::string& path, const std::string& text) {
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    size_t FilesInFolder() const {
+        return size_t(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
+    }
+
+    // A scene read from <folder>/top.wrl that inlines <folder>/sub/child.wrl.
+    void BuildScene(SceneData& scene) {
+        SceneBuilder b(scene);
+        b.BeginFile("top.wrl");
+        b.Coordinates({0, 0, 0, 1, 0, 0, 0, 1, 0});
+        b.FaceSet({0, 1, 2});
+        b.BeginInline("child.wrl");
+        b.EndInline();
+        b.EndFile();
+        scene.files.items[0].path = Path("top.wrl");
+        scene.files.items[1].path = Path("sub/child.wrl");
+    }
+
+    fs::path folder_;
+};
+
+}  // namespace
+
+TEST_F(SaveSceneTest, RefusesEmptyDataAndTopDataOfAnAssembly) {
+    SceneData empty;
+    for (int mode : {kSaveTopData, kSaveNewData}) {
+        const SaveResult check = CheckSaveAllowed(empty, mode);
+        EXPECT_EQ(check.status, SaveStatus::EmptyData);
+        EXPECT_EQ(check.message, "データは空です。");
+        EXPECT_EQ(check.caption, "注意");
+        EXPECT_EQ(SaveScene(empty, Path("empty.wrl"), mode).status, SaveStatus::EmptyData);
+    }
+    EXPECT_FALSE(fs::exists(Path("empty.wrl")));
+
+    SceneData assembly;
+    BuildScene(assembly);
+    assembly.assemblyFlag = 1;
+    const SaveResult refused = SaveScene(assembly, Path("out.wrl"), kSaveTopData);
+    EXPECT_EQ(refused.status, SaveStatus::AssemblyRefused);
+    EXPECT_EQ(refused.message,
+              "このアセンブリデータの保存には「新データとして保存」を使用ください。");
+    EXPECT_EQ(refused.caption, "注意");
+    EXPECT_FALSE(fs::exists(Path("out.wrl")));
+    EXPECT_TRUE(SaveScene(assembly, Path("out.wrl"), kSaveNewData).saved());
+}
+
+TEST_F(SaveSceneTest, WritesTheWritersTextAndReplacesAnExistingFile) {
+    SceneData scene;
+    BuildScene(scene);
+    Write(Path("out.wrl"), "old contents");
+    ::chmod(Path("out.wrl").c_str(), 0640);
+
+    SaveOptions options;
+    options.userName = "tester";
+    options.dateText = "2000/04/19:09:05:07";
+    const SaveResult result = SaveScene(scene, Path("out.wrl"), kSaveTopData, options);
+    ASSERT_TRUE(result.saved()) << result.message;
+    EXPECT_TRUE(result.message.empty());
+    EXPECT_EQ(Read(Path("out.wrl")), WriteScene(scene, 0, folder_.string()));
+    EXPECT_NE(Read(Path("out.wrl")).find("WWWInline { name \"sub/child.wrl\" }"),
+              std::string::npos);
+    struct stat info {};
+    ::stat(Path("out.wrl").c_str(), &info);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(FilesInFolder(), 1u);  // no temporary file left behind
+
+    // Saving over the top file itself is an ordinary save.
+    EXPECT_TRUE(SaveScene(scene, Path("top.wrl"), kSaveTopData, options).saved());
+}
+
+TEST_F(SaveSceneTest, FailedWriteLeavesTargetAndFolderAsTheyWere) {
+    SceneData scene;
+    BuildScene(scene);
+
+    const SaveResult missing = SaveScene(scene, Path("no/such/folder/out.wrl"), kSaveTopData);
+    EXPECT_EQ(missing.status, SaveStatus::WriteFailed);
+    EXPECT_EQ(missing.caption, "Error");
+    EXPECT_NE(missing.message.find("no/such/folder/out.wrl"), std::string::npos);
+
+    // A target that cannot be replaced (a folder with contents): the write
+    // fails at the last step and the temporary file is removed again.
+    fs::create_directories(Path("taken.wrl"));
+    Write(Path("taken.wrl/keep.txt"), "keep");
+    const SaveResult taken = SaveScene(scene, Path("taken.wrl"), kSaveTopData);
+    EXPECT_EQ(taken.status, SaveStatus::WriteFailed);
+    EXPECT_EQ(Read(Path("taken.wrl/keep.txt")), "keep");
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(SaveSceneTest, RefusesToOverwriteAFileTheOutputRefersTo) {
+    SceneData scene;
+    BuildScene(scene);
+    Write(Path("top.wrl"), "top");
+    fs::create_directories(Path("sub"));
+    Write(Path("sub/child.wrl"), "child");
+
+    // Mode 1 refers to the top file, mode 0 to the inlined one.
+    const SaveResult overTop = SaveScene(scene, Path("top.wrl"), kSaveNewData);
+    EXPECT_EQ(overTop.status, SaveStatus::SourceOverwrite);
+    EXPECT_EQ(overTop.caption, "注意");
+    EXPECT_EQ(SaveScene(scene, Path("sub/../sub/child.wrl"), kSaveTopData).status,
+              SaveStatus::SourceOverwrite);
+    EXPECT_EQ(Read(Path("top.wrl")), "top");
+    EXPECT_EQ(Read(Path("sub/child.wrl")), "child");
+}

@@ -1,0 +1,134 @@
+// Rows the writer adds to the original VRML 1.0 set: transforms,
+// primitives, point sets, VRML 2.0 groups and materials, Switch and USE.
+
+#include <gtest/gtest.h>
+
+#include "scene/scene_builder.h"
+#include "writer_test_support.h"
+
+using namespace vantor;
+using namespace vantor::testing;
+
+namespace {
+
+int32_t AddMaterial2(SceneData& scene, int32_t file, const std::string& def) {
+    const int32_t m = scene.AppendMaterialRow();
+    scene.MaterialRow(m)[5] = 0.5f;
+    return scene.AddRow(kind::Material2, file, tag::Material, m, -999, def);
+}
+
+}  // namespace
+
+TEST(WriterAddedKinds, Vrml2GroupsBecomeSeparatorsAroundTransformsAndMaterials) {
+    SceneData scene;
+    SceneBuilder b(scene);
+    b.BeginFile("v2.wrl");
+    b.OpenGroup(kind::Transform2, 3, "Arm");
+    b.Values(kind::Transform, {1, 2, 3, 0, 1, 0, 90, 2, 2, 2, 0, 0, 1, 0, 0.5f, 0, 0}, -1);
+    b.OpenGroup(kind::Children);
+    b.OpenGroup(kind::Shape);
+    b.OpenGroup(kind::Appearance, 2);
+    AddMaterial2(scene, b.file(), "Red");
+    b.Close();
+    const int32_t box = b.Values(kind::Box, {1, 2, 0.0004f});
+    scene.nodeDefNames[size_t(box)] = "B";
+    b.Close();
+    b.Use(box, "B");
+    b.Close();
+    b.Close();
+    b.EndFile();
+
+    const std::string expected =
+        L("DEF \"Arm\" Separator {") + L("Transform {", 1) + L("   translation 1 2 3", 1) +
+        L("   rotation 0 1 0 1.5707964", 1) + L("   scaleFactor 2 2 2", 1) +
+        L("   scaleOrientation 0 0 1 0", 1) + L("   center 0.5 0 0", 1) + L("}", 1) +
+        L("Separator {", 1) + L("Separator {", 2) + L("DEF \"Red\" Material {", 3) +
+        L("    ambientColor [ 0.2 0.2 0.2 ]", 3) + L("    diffuseColor [ 0.5 0.8 0.8 ]", 3) +
+        L("   specularColor [ 0 0 0 ]", 3) + L("   emissiveColor [ 0 0 0 ]", 3) +
+        L("       shininess [ 0.2 ]", 3) + L("    transparency [ 0 ]", 3) + L("}", 3) +
+        L("DEF \"B\" Cube {", 3) + L("   width 1", 3) + L("   height 2", 3) +
+        L("   depth 0.0004", 3) + L("}", 3) + L("}", 2) + L("USE \"B\"", 2) + L("}", 1) + L("}");
+    EXPECT_EQ(Body(WriteScene(scene, 0)), expected);
+}
+
+TEST(WriterAddedKinds, Vrml1TransformsPrimitivesAndPointSets) {
+    SceneData scene;
+    SceneBuilder b(scene);
+    b.BeginFile("v1.wrl");
+    b.Values(kind::Translation, {0.0004f, 0, -2});
+    b.Values(kind::Rotation, {0, 0, 1, 45});
+    b.Values(kind::Scale, {1, 0.5f, 1});
+    b.Values(kind::Cone, {5, 1.5f, 3});       // SIDES | TOP
+    b.Values(kind::Cylinder, {8, 0.25f, 1});  // ALL: no parts field
+    b.Values(kind::Sphere, {2, 0, 0});
+    b.Coordinates({0, 0, 0, 1, 1, 1});
+    b.Coordinates({2, 2, 2, 3, 3, 3, 4, 4, 4});
+    scene.AddRow(kind::PointSet, b.file(), tag::Value, 3, -1);  // from point 3 to the end
+    scene.AddRow(kind::PointSet, b.file(), tag::Value, 1, 1);   // the first list's second point
+    b.EndFile();
+
+    const std::string body = Body(WriteScene(scene, 0));
+    const std::string expected =
+        L("Translation {") + L("   translation 0.0004 0 -2") + L("}") + L("Rotation {") +
+        L("   rotation 0 0 1 0.7853982") + L("}") + L("Scale {") + L("   scaleFactor 1 0.5 1") +
+        L("}") + L("Cone {") + L("   bottomRadius 1.5") + L("   height 3") +
+        L("   parts (SIDES | TOP)") + L("}") + L("Cylinder {") + L("   radius 0.25") +
+        L("   height 1") + L("}") + L("Sphere {") + L("   radius 2") + L("}") +
+        L("Coordinate3   {  point [") + L(" 0 0 0 ,") + L(" 1 1 1 ") + L("] }") +
+        L("Coordinate3   {  point [") + L(" 2 2 2 ,") + L(" 3 3 3 ,") + L(" 4 4 4 ") + L("] }") +
+        L("PointSet {") + L("   startIndex 1") + L("   numPoints 2") + L("}") +
+        // The second point set refers to the first list, which is written again.
+        L("Coordinate3   {  point [") + L(" 0 0 0 ,") + L(" 1 1 1 ") + L("] }") + L("PointSet {") +
+        L("   startIndex 1") + L("   numPoints 1") + L("}");
+    EXPECT_EQ(body, expected);
+}
+
+TEST(WriterAddedKinds, SwitchWritesOnlyTheChosenChild) {
+    SceneData scene;
+    SceneBuilder b(scene);
+    b.BeginFile("switch.wrl");
+    // Switch (VRML 2.0): choice 0 holds the points, choice 1 the face set.
+    const float switchBlock[3] = {0, 0, 0};
+    const int32_t offset = scene.AddValues(switchBlock, 3);
+    scene.AddRow(kind::Switch2, b.file(), tag::Switch, offset, -998);
+    b.OpenGroup(kind::Choice);
+    b.Coordinates({0, 0, 0, 1, 0, 0, 0, 1, 0});
+    const int32_t faces = b.FaceSet({0, 1, 2});
+    b.Close();
+    scene.valuePool[offset] = float(faces);
+    scene.valuePool[offset + 1] = float(faces + 1);
+    scene.valuePool[offset + 2] = float(scene.nodeCount);
+    b.Values(kind::Sphere, {1, 0, 0});
+    b.EndFile();
+
+    // The chosen face set still gets its points: they are written before it.
+    EXPECT_EQ(Body(WriteScene(scene, 0)),
+              L("Coordinate3   {  point [") + L(" 0 0 0 ,") + L(" 1 0 0 ,") + L(" 0 1 0 ") +
+                  L("] }") + L("IndexedFaceSet {") + L("  coordIndex [") + L("   0, 1, 2, -1") +
+                  L("  ]") + L("}") + L("Sphere {") + L("   radius 1") + L("}"));
+
+    // Nothing chosen: only what follows the Switch.
+    scene.valuePool[offset] = scene.valuePool[offset + 1] = float(faces + 1);
+    EXPECT_EQ(Body(WriteScene(scene, 0)), L("Sphere {") + L("   radius 1") + L("}"));
+}
+
+TEST(WriterAddedKinds, UseOfAnUnwrittenNodeWritesWhatItRefersTo) {
+    SceneData scene;
+    SceneBuilder b(scene);
+    b.BeginFile("use.wrl");
+    const int32_t group = b.OpenGroup(kind::Group, 2, "G");
+    b.Values(kind::Sphere, {1, 0, 0});
+    b.Close();
+    const int32_t info = scene.AddRow(kind::Info, b.file(), tag::Info, -9998, -9999, "I");
+    b.Use(group, "G");
+    b.Use(info, "I");
+    const int32_t self = b.OpenGroup(kind::Group, 2, "Loop");
+    b.Use(self, "Loop");  // a group that refers to itself must not recurse forever
+    b.Close();
+    b.EndFile();
+
+    // The Group has no node of its own in the output, so its USE is replaced
+    // by its children; the Info is not written and neither is its USE.
+    const std::string sphere = L("Sphere {") + L("   radius 1") + L("}");
+    EXPECT_EQ(Body(WriteScene(scene, 0)), sphere + sphere);
+}
