@@ -1,0 +1,199 @@
+// USE references and WWWInline files.
+
+#include <string>
+
+#include "scene/node_kind.h"
+#include "vrml_read/vrml_paths.h"
+#include "vrml_read/vrml_reader.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr const char* kVrmlFilter = "VRML Files (*.wrl)|*.wrl|All Files (*.*)|*.*||";
+// A prompt that keeps answering OK to "continue?" while every dialog is
+// cancelled would otherwise never let the read finish.
+constexpr int kMaxSearchRounds = 20;
+
+bool EndsWithWrl(const std::string& name) {
+    return name.size() >= 4 && name.compare(name.size() - 4, 4, ".wrl") == 0;
+}
+
+}  // namespace
+
+int VrmlReader::ReadUse(std::string_view text, int& position, const std::string& defName) {
+    EnsureNodeRows(nodeCount);
+    const int32_t row = AddRow(kind::Use, currentFileIndex, tag::Value, -9999, -9999, defName);
+    char name[kWordBufferSize];
+    GetWord(text, position, name);
+    for (int32_t i = row - 1; i >= 1; --i) {
+        if (Row(i).fileIndex == currentFileIndex && nodeDefNames[size_t(i)] == name) {
+            DefUseRecord record;
+            record.name = name;
+            record.row = i;
+            const int32_t index = AddDefUseRecord(record);
+            Row(row).dataBegin = i;
+            Row(row).dataEnd = index;
+            return 1;
+        }
+    }
+    LogLine(std::string(" Caution ! We cannot find  the DEF Name ##") + name +
+            "## for USE in File " + CurrentFileName());
+    nodeDefNames[size_t(row)].clear();
+    --nodeCount;
+    return -1;
+}
+
+int VrmlReader::ReadWWWInline(std::string_view text, int& position, const std::string& defName,
+                              int32_t nodeKind) {
+    const int32_t savedDepth = depth;
+    ++depth;
+    const int32_t row = AddRow(nodeKind, currentFileIndex, tag::Shown, 0, 0, defName);
+    auto removeRow = [&] {
+        nodeDefNames[size_t(row)].clear();
+        nodeCount = row;
+        depth = savedDepth;
+    };
+
+    if (NextWord(text, position) != "{") {
+        const int length = int(text.size());
+        while (position < length && NextWord(text, position) != "}") {
+        }
+        ++position;  // and one more byte, past the blank
+        position = std::min(position, length);
+        const char* message = "There must be some Mistake in this data about { after WWWInline";
+        if (prompt)
+            prompt->ShowMessage(message, "Error", PromptButtons::Ok, PromptIcon::Exclamation);
+        LogLine(message);
+        removeRow();
+        return -1;
+    }
+
+    std::string name;
+    const int length = int(text.size());
+    while (position < length) {
+        std::string_view field = NextWord(text, position);
+        if (field == "}") break;
+        if (field == "name" || field == "url") {
+            const int start = position;
+            if (text[size_t(position)] != '"' && NextWord(text, position) == "[") {
+                // A url list: the first entry is taken.
+                std::string_view first = NextWord(text, position);
+                name = first == "]" ? std::string() : std::string(first);
+                if (first != "]") SkipList(text, position);
+            } else {
+                position = start;
+                name = std::string(NextWord(text, position));
+            }
+            if (!EndsWithWrl(name))
+                LogWord(" Caution in WWWInline Filename = ##", name, "## We support only .wrl");
+        } else if (field == "bboxSize" || field == "bboxCenter") {
+            float ignored[3];
+            GetSFVect(text, position, ignored, 3, &log);
+        } else {
+            LogLine("Caution in WWWInline data 01 !");
+            // The rest of the node is not understood; resume after it.
+            SkipBlock(text, position);
+            break;
+        }
+    }
+
+    const std::string savedFolder = currentFolder;
+    std::string path = ResolveInlineName(name, currentFolder);
+    bool refused = !EndsWithWrl(name);
+    bool gaveUp = false;
+    VrmlText childText;
+    if (!refused) {
+        path = MatchPathCase(path);
+        if (childText.LoadFile(path) != TextLoadResult::Ok) {
+            gaveUp = true;
+            if (prompt &&
+                prompt->ShowMessage(path + "は存在しません。ファイルを探す場合はＯＫを押して下さい",
+                                    "Error", PromptButtons::OkCancel,
+                                    PromptIcon::Exclamation) == PromptAnswer::Ok) {
+                for (int round = 0; round < kMaxSearchRounds; ++round) {
+                    std::string chosen;
+                    if (prompt->AskOpenFile(kVrmlFilter, currentFolder, chosen)) {
+                        path = NormalizedPath(chosen);
+                        gaveUp = childText.LoadFile(path) != TextLoadResult::Ok;
+                        break;
+                    }
+                    if (prompt->ShowMessage(name + "の選択を続けますか？", "警告",
+                                            PromptButtons::OkCancel,
+                                            PromptIcon::Exclamation) == PromptAnswer::Cancel)
+                        break;
+                }
+            }
+        }
+    }
+
+    // Circularity first, then the chain's capacity: both stop the inline.
+    bool circular = false;
+    if (!refused && !gaveUp) {
+        for (int level = 0; level < inlineLevel && level < kInlineChainLength; ++level)
+            if (inlineChain[size_t(level)] == path) circular = true;
+        if (inlineLevel >= kInlineChainLength) circular = true;
+    }
+    if (circular) {
+        const std::string message = "We found Circulation Error about WWWInline Data Name ," + path;
+        if (prompt)
+            prompt->ShowMessage(message, "Error", PromptButtons::Ok, PromptIcon::Exclamation);
+        LogLine(message);
+        removeRow();
+        currentFolder = savedFolder;
+        return -2;
+    }
+
+    bool raisedLevel = false;
+    if (!refused && !gaveUp) {
+        inlineChain[size_t(inlineLevel)] = path;
+        ++inlineLevel;
+        raisedLevel = true;
+        for (int32_t i = 0; i < fileCount; ++i) {
+            if (files.items[size_t(i)].path == path) {
+                Row(row).dataBegin = i;
+                Row(row).dataEnd = nodeCount;
+                --inlineLevel;
+                depth = savedDepth;
+                return 1;
+            }
+        }
+    }
+
+    FileRecord record;
+    record.name = refused || gaveUp ? name : FileNameOf(path);
+    record.path = path;
+    record.fileName = record.name;
+    record.firstRow = 0;
+    record.endRow = 0;
+    const int32_t fileIndex = AddFileRecord(record);
+    int result = -1;
+    if (refused) {
+        if (prompt)
+            prompt->ShowMessage("So We only support .wrl file :" + name, "Error", PromptButtons::Ok,
+                                PromptIcon::Exclamation);
+    } else if (gaveUp) {
+        if (prompt)
+            prompt->ShowMessage("File Open is canceled :" + name, "Error", PromptButtons::Ok,
+                                PromptIcon::Exclamation);
+    } else {
+        currentFolder = FolderOf(path);
+        result = ReadChildFile(childText, fileIndex);
+    }
+    if (result != 1) {
+        LogLine("このファイルの読み出しはキャンセルされました");
+        FileRecord& failed = files.items[size_t(fileIndex)];
+        failed.firstRow = 0;
+        failed.endRow = 0;
+    }
+    childText.Release();
+    Row(row).dataBegin = fileIndex;
+    Row(row).dataEnd = nodeCount;
+
+    if (raisedLevel) --inlineLevel;
+    currentFolder = savedFolder;
+    depth = savedDepth;
+    return result == 1 ? 1 : -3;
+}
+
+}  // namespace vantor

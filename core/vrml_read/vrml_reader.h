@@ -1,0 +1,153 @@
+#pragma once
+// VrmlReader: a SceneData that fills itself from a VRML file. It reads the
+// top file, every WWWInline child once, writes what it could not understand
+// to the reading log, and finally runs the geometry preparation, so that
+// the reader object itself becomes the document's scene.
+//
+// Node readers are members so that both node loops (VRML 1.0 here, VRML
+// 2.0 in vrml2_*.cpp) share the reader state and the field readers.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "prompt/prompt.h"
+#include "scene/scene_data.h"
+#include "vrml_read/reading_log.h"
+#include "vrml_read/vrml_text.h"
+
+namespace vantor {
+
+constexpr int kVrmlVersion1 = 10;
+constexpr int kVrmlVersion2 = 20;
+constexpr int kInlineChainLength = 10;  // top file included
+
+class VrmlReader : public SceneData {
+  public:
+    VrmlReader();
+
+    // Reads `path` as a document's top file or an assembly file: empties the
+    // log at `logPath`, reads the file and its inlines, runs PrepareGeometry.
+    // Returns 1, or -1 when the file was rejected (missing, empty, unknown
+    // header); a rejected file leaves the scene empty.
+    int ReadVrmlFile(const std::string& path, Prompt& prompt, const std::string& logPath);
+
+    // Appends `message` to the reading log as it is (callers end it with
+    // "\r\n"). Returns 1, or -1 when the log cannot be opened.
+    int WriteReadingLog(std::string_view message);
+    // `message` + "\r\n".
+    int LogLine(std::string_view message);
+    // before + word + after + "\r\n", the usual "##%s##" form.
+    int LogWord(std::string_view before, std::string_view word, std::string_view after);
+
+    // --- Reader state -------------------------------------------------------
+    ReadingLog log;                        // path starts as "default_error.log"
+    int32_t version = -999;                // 10 or 20 of the file being read
+    std::string baseFolder;                // folder of the top file, with separator
+    std::vector<std::string> inlineChain;  // files being read, outermost first
+    int32_t inlineLevel = -9999;           // 1 while the top file is read
+    int32_t currentFileIndex = 0;
+    std::string currentFolder = "Initial";
+    int32_t depth = 0;                     // grouping depth of the node loop
+    std::string lastInfoText = "DEFAULT";  // string of the last Info node
+    Prompt* prompt = nullptr;              // set while ReadVrmlFile runs
+
+    // --- Node loops ---------------------------------------------------------
+    // Reads nodes of the current file's version until `depth` reaches
+    // `stopDepth` or the text ends.
+    int ReadNodes(std::string_view text, int& position, int stopDepth);
+    int MakeVrmlList01(std::string_view text, int& position, int stopDepth);
+    // The VRML 2.0 node loop (vrml2_*.cpp).
+    int MakeVrmlList20(std::string_view text, int& position, int stopDepth);
+
+    // --- Readers shared by both node loops ----------------------------------
+    // Coordinate3 (kind::Coordinate3, field "point") or Normal (kind::Normal,
+    // field "vector"): the row covers its floats in pointPool / normalPool.
+    int ReadPointList(std::string_view text, int& position, int32_t nodeKind,
+                      const std::string& defName);
+    // Material: a new material row that becomes the current one.
+    int ReadMaterial(std::string_view text, int& position, const std::string& defName);
+    // IndexedFaceSet of VRML 1.0 (governed by the last Coordinate3/Normal).
+    int ReadIndexedFaceSet(std::string_view text, int& position, const std::string& defName);
+    int ReadIndexedLineSet(std::string_view text, int& position, const std::string& defName);
+    int ReadPointSet(std::string_view text, int& position, const std::string& defName);
+    // Reads an index list after its "[" into `pool` as fanned triangles,
+    // each index plus `base`; indices at or above `limit` (points in the
+    // governing list) drop their face. Appends to `count`.
+    void ReadFaceIndexList(std::string_view text, int& position, Pool<int32_t>& pool,
+                           int32_t& count, int32_t base, int32_t limit);
+    // USE: a reference row to the last row of the current file with that DEF
+    // name. 1, or -1 (logged, no row) when the name is unknown.
+    int ReadUse(std::string_view text, int& position, const std::string& defName);
+    // WWWInline (kind::WWWInline) or Inline (kind::Inline): reads the named
+    // file into this scene once. 1, or negative after an error.
+    int ReadWWWInline(std::string_view text, int& position, const std::string& defName,
+                      int32_t nodeKind = 0x500000);
+
+    // Last row of `nodeKind` in the current file before the end of the table
+    // (the root row excluded); -1 when there is none.
+    int32_t FindGoverningRow(int32_t nodeKind) const;
+    // Skips words up to the "}" that closes the block just opened, counting
+    // nested braces.
+    void SkipBlock(std::string_view text, int& position);
+    // Skips words up to the next "]" (a list that is not kept).
+    void SkipList(std::string_view text, int& position);
+    // Name of the file being read (for messages).
+    std::string CurrentFileName() const;
+
+    // Reads an inline child whose raw text is loaded: header check,
+    // preparation, node loop of its version. Completes the FileRecord at
+    // `fileIndex`. Returns 1, or -1 when the file was empty or of an
+    // unknown version.
+    int ReadChildFile(VrmlText& text, int32_t fileIndex);
+
+    // Rows of kind Coordinate3 / Normal last added in the current file
+    // (-1: none); kept by ReadPointList so face sets need not search.
+    int32_t lastCoordinateRow = -1;
+    int32_t lastNormalRow = -1;
+
+  private:
+    void AddDefaultNodes();
+    void FinishRoot(int32_t rootRow);
+    // VRML 1.0 readers dispatched by MakeVrmlList01.
+    int ReadSeparator(std::string_view text, int& position, const std::string& defName);
+    int ReadTransformSeparator(std::string_view text, int& position, const std::string& defName);
+    int ReadGroup(std::string_view text, int& position, const std::string& defName);
+    int ReadSwitch(std::string_view text, int& position, const std::string& defName);
+    int ReadLod(std::string_view text, int& position, const std::string& defName);
+    int ReadWWWAnchor(std::string_view text, int& position, const std::string& defName);
+    int ReadShapeHints(std::string_view text, int& position, const std::string& defName);
+    int ReadTransform(std::string_view text, int& position, const std::string& defName);
+    int ReadSingleTransform(std::string_view text, int& position, int32_t nodeKind,
+                            const std::string& defName);
+    int ReadPrimitive(std::string_view text, int& position, int32_t nodeKind,
+                      const std::string& defName);
+    int ReadAsciiText(std::string_view text, int& position, const std::string& defName);
+    int ReadInfo(std::string_view text, int& position, const std::string& defName);
+    int ReadUnsupportedNode(std::string_view text, int& position, int32_t nodeKind,
+                            const std::string& defName);
+    int ReadUnknownNode(std::string_view text, int& position, std::string_view word,
+                        const std::string& defName);
+    // Reserves `count` floats in valuePool and returns the first.
+    int32_t ReserveBlock(int count);
+    // Child range (and extra values) of a group row opened at `row`.
+    void CloseGroupBlock(int32_t row, float third = -1, bool hasThird = false);
+
+    // Index lists of the face set being read, before triangulation.
+    std::vector<int32_t> rawCoordIndices_;
+    std::vector<int32_t> rawNormalIndices_;
+};
+
+// "Add File To Data": reads `path` with a fresh reader (log at `logPath`)
+// and appends it to `scene` as an assembly, then prepares the geometry
+// again. Returns 1, or -1 when the file was rejected (scene unchanged).
+int AddFileToData(SceneData& scene, const std::string& path, Prompt& prompt,
+                  const std::string& logPath);
+
+// Lookups of VRML 1.0 words; unknown words give kind::None (0x2800000).
+int32_t NodeKindForName(std::string_view word);
+int32_t FieldCodeForName(std::string_view word);
+// Enumerated values ("LEFT", "SIDES", "TRUE", ...); unknown words give 0.
+int32_t ValueCodeForWord(std::string_view word);
+
+}  // namespace vantor

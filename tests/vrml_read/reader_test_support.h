@@ -1,0 +1,65 @@
+#pragma once
+// Helpers of the reader tests: a scratch folder per test, reading with a
+// scripted prompt, and access to rows, blocks and the reading log.
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "prompt/prompt.h"
+#include "vrml_read/vrml_reader.h"
+
+namespace vantor::testing {
+
+class ScratchFolder {
+  public:
+    explicit ScratchFolder(const std::string& name)
+        : path_(std::filesystem::temp_directory_path() / ("vantor_reader_" + name)) {
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchFolder() { std::filesystem::remove_all(path_); }
+
+    std::string Write(const std::string& relative, const std::string& content) const {
+        const std::filesystem::path file = path_ / relative;
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary) << content;
+        return file.generic_string();
+    }
+    std::string Path(const std::string& relative) const {
+        return (path_ / relative).generic_string();
+    }
+    std::string LogPath() const { return Path("data_reading.log"); }
+
+  private:
+    std::filesystem::path path_;
+};
+
+inline std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+inline bool Contains(const std::string& haystack, const std::string& needle) {
+    return haystack.find(needle) != std::string::npos;
+}
+
+// Rows of one kind, in table order.
+inline std::vector<int32_t> RowsOfKind(const SceneData& scene, int32_t kind) {
+    std::vector<int32_t> rows;
+    for (int32_t i = 0; i < scene.nodeCount; ++i)
+        if (scene.Row(i).kind == kind) rows.push_back(i);
+    return rows;
+}
+
+// Coordinate indices of a VRML 1.0 face set row.
+inline std::vector<int32_t> FaceIndices(const SceneData& scene, int32_t row) {
+    const float* block = scene.Block(scene.Row(row).dataBegin);
+    std::vector<int32_t> indices;
+    for (int32_t i = int32_t(block[1]); i < int32_t(block[2]); ++i)
+        indices.push_back(scene.coordIndexPool[i]);
+    return indices;
+}
+
+}  // namespace vantor::testing

@@ -1,0 +1,362 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "reader_test_support.h"
+#include "scene/node_kind.h"
+#include "vrml_read/vrml_reader.h"
+
+namespace vantor {
+namespace {
+
+using testing::Contains;
+using testing::FaceIndices;
+using testing::ReadText;
+using testing::RowsOfKind;
+using testing::ScratchFolder;
+
+const std::string kInputs = std::string(VANTOR_TEST_INPUTS) + "/vrml_read/";
+const std::string kHeader = "#VRML V1.0 ascii\n";
+
+// Reads `body` (after a VRML 1.0 header) and returns the log text.
+std::string ReadBody(VrmlReader& reader, const std::string& body, ScriptedPrompt& prompt,
+                     const ScratchFolder& folder) {
+    const std::string path = folder.Write("body.wrl", kHeader + body);
+    EXPECT_EQ(reader.ReadVrmlFile(path, prompt, folder.LogPath()), 1);
+    return ReadText(folder.LogPath());
+}
+
+TEST(Vrml1Reader, HeaderAndEmptyFiles) {
+    ScratchFolder folder("header");
+    {
+        VrmlReader reader;
+        ScriptedPrompt prompt;
+        EXPECT_EQ(
+            reader.ReadVrmlFile(kInputs + "header_only_16_bytes.wrl", prompt, folder.LogPath()),
+            -1);
+        ASSERT_EQ(prompt.shown.size(), 1u);
+        EXPECT_EQ(prompt.shown[0].text, "This Data is EMPTY !! ");
+        EXPECT_EQ(prompt.shown[0].caption, "Caution");
+        EXPECT_TRUE(reader.IsEmpty());
+        EXPECT_EQ(reader.nodeCount, 0);
+    }
+    {
+        VrmlReader reader;
+        ScriptedPrompt prompt;
+        EXPECT_EQ(reader.ReadVrmlFile(kInputs + "header_and_newline_17_bytes.wrl", prompt,
+                                      folder.LogPath()),
+                  1);
+        EXPECT_TRUE(prompt.shown.empty());
+        EXPECT_EQ(reader.fileCount, 1);
+        EXPECT_EQ(reader.version, kVrmlVersion1);
+        ASSERT_EQ(reader.nodeCount, 3);
+        EXPECT_EQ(reader.Row(0).kind, kind::VrmlData);
+        EXPECT_EQ(reader.Row(0).tag, tag::Shown);
+        EXPECT_EQ(reader.Row(0).dataEnd, -998);
+        EXPECT_EQ(reader.Block(reader.Row(0).dataBegin)[0], 1.0f);
+        EXPECT_EQ(reader.Block(reader.Row(0).dataBegin)[1], 3.0f);
+        EXPECT_EQ(reader.DefNameOf(0), "header_and_newline_17_bytes.wrl");
+        EXPECT_EQ(reader.Row(1).kind, kind::Material);
+        EXPECT_EQ(reader.Row(1).tag, tag::DefaultRow);
+        EXPECT_EQ(reader.DefNameOf(1), "KORVALDE_DEFAULT_MARERIAL");
+        EXPECT_EQ(reader.Row(2).kind, kind::MatrixTransform);
+        EXPECT_EQ(reader.Row(2).dataEnd, reader.Row(2).dataBegin + 15);
+        EXPECT_EQ(reader.DefNameOf(2), "KORVALDE_DEFAULT_MATRIXTRANSFORM");
+    }
+    {
+        VrmlReader reader;
+        ScriptedPrompt prompt;
+        EXPECT_EQ(
+            reader.ReadVrmlFile(kInputs + "v1_utf8_header_rejected.wrl", prompt, folder.LogPath()),
+            -1);
+        ASSERT_EQ(prompt.shown.size(), 1u);
+        EXPECT_EQ(prompt.shown[0].text, " This Version Only Support VRML 1.0 & 2.0");
+        EXPECT_TRUE(reader.IsEmpty());
+    }
+    {
+        // A folder or a missing file is refused with a message, never a crash.
+        VrmlReader reader;
+        ScriptedPrompt prompt;
+        EXPECT_EQ(reader.ReadVrmlFile(folder.Path(""), prompt, folder.LogPath()), -1);
+        EXPECT_EQ(reader.ReadVrmlFile(folder.Path("missing.wrl"), prompt, folder.LogPath()), -1);
+        EXPECT_EQ(prompt.shown.size(), 2u);
+        EXPECT_TRUE(reader.IsEmpty());
+    }
+}
+
+TEST(Vrml1Reader, FacesAreFannedAndOffsetByTheGoverningCoordinates) {
+    ScratchFolder folder("fan");
+    VrmlReader reader;
+    ScriptedPrompt prompt;
+    ASSERT_EQ(reader.ReadVrmlFile(kInputs + "fan_and_scoping.wrl", prompt, folder.LogPath()), 1);
+    EXPECT_EQ(ReadText(folder.LogPath()), "");
+
+    const auto faceSets = RowsOfKind(reader, kind::IndexedFaceSet);
+    ASSERT_EQ(faceSets.size(), 2u);
+    // Quad 0 1 2 3 becomes (0,1,2) and (0,2,3).
+    EXPECT_EQ(FaceIndices(reader, faceSets[0]), (std::vector<int32_t>{0, 1, 2, 0, 2, 3}));
+    // The second Coordinate3 (4 points later) governs across the Separators.
+    EXPECT_EQ(FaceIndices(reader, faceSets[1]), (std::vector<int32_t>{4, 5, 6}));
+    EXPECT_EQ(reader.Block(reader.Row(faceSets[0]).dataBegin)[0], 2.0f);  // normals made afterwards
+    EXPECT_EQ(reader.Row(faceSets[0]).dataEnd, reader.Row(faceSets[0]).dataBegin + 4);
+
+    const auto dims = RowsOfKind(reader, kind::SeparatorDim);
+    ASSERT_EQ(dims.size(), 1u);
+    EXPECT_EQ(reader.DefNameOf(dims[0]), "KORVALDE_DIM_1");
+    EXPECT_EQ(RowsOfKind(reader, kind::Separator).size(), 3u);  // prefix must start the name
+
+    // The Material inside the first Separator does not leak: that group
+    // saved material 0, and later groups open with material 0 again.
+    const auto separators = RowsOfKind(reader, kind::Separator);
+    EXPECT_EQ(reader.materialCount, 1);
+    EXPECT_EQ(reader.MaterialRow(1)[5], 1.0f);
+    for (int32_t row : separators) EXPECT_EQ(reader.Block(reader.Row(row).dataBegin)[2], 0.0f);
+    EXPECT_EQ(reader.Block(reader.Row(dims[0]).dataBegin)[2], 0.0f);
+    EXPECT_EQ(reader.currentMaterial, 0);
+
+    // Group blocks hold their child ranges.
+    const float* first = reader.Block(reader.Row(separators[0]).dataBegin);
+    EXPECT_EQ(int(first[0]), separators[0] + 1);
+    EXPECT_EQ(int(first[1]), separators[0] + 4);
+    EXPECT_EQ(reader.Row(separators[0]).dataEnd, -998);
+    EXPECT_EQ(reader.pointCount, 21);
+    EXPECT_EQ(RowsOfKind(reader, kind::Cube).size(), 1u);
+}
+
+TEST(Vrml1Reader, FacesThatWouldIndexOutsideThePoolsAreDropped) {
+    ScratchFolder folder("faces");
+    VrmlReader reader;
+    ScriptedPrompt prompt;
+    const std::string log = ReadBody(reader,
+                                     "Coordinate3 { point [ 0 0 0, 1 0 0, 1 1 0, 0 1 0 ] }\n"
+                                     "IndexedFaceSet { coordIndex [ 0 1 -1, 0 1 2 -1, 0 1 7 -1,"
+                                     " 3 2 1 0 -1, 0 -5 1 -1, 2 3 0 ] }\n"
+                                     "IndexedFaceSet { coordIndex [ 0 x 1 2 ] }\n",
+                                     prompt, folder);
+    const auto faceSets = RowsOfKind(reader, kind::IndexedFaceSet);
+    ASSERT_EQ(faceSets.size(), 2u);
+    EXPECT_EQ(FaceIndices(reader, faceSets[0]),
+              (std::vector<int32_t>{0, 1, 2, 3, 2, 1, 3, 1, 0, 2, 3, 0}));
+    EXPECT_EQ(FaceIndices(reader, faceSets[1]), (std::vector<int32_t>{0, 1, 2}));
+    EXPECT_TRUE(Contains(log, "Needs At Least three Data POINTs ! \r\n"));
+    EXPECT_TRUE(Contains(log, "index ##7##"));
+    EXPECT_TRUE(Contains(log, "index ##-5##"));
+    EXPECT_TRUE(Contains(log, "There must be some mistake in Data about IndexedFaceSet 01 ##x##"));
+}
+
+TEST(Vrml1Reader, NormalIndicesPairWithCoordinateIndices) {
+    ScratchFolder folder("normals");
+    VrmlReader reader;
+    ScriptedPrompt prompt;
+    const std::string log =
+        ReadBody(reader,
+                 "Normal { vector [ 0 0 1, 0 0 -1 ] }\n"
+                 "Coordinate3 { point [ 0 0 0, 1 0 0, 1 1 0, 0 1 0 ] }\n"
+                 "IndexedFaceSet { coordIndex [ 0 1 2 3 -1 ] normalIndex [ 1 1 0 0 -1 ] }\n"
+                 "IndexedFaceSet { coordIndex [ 0 1 2 -1 ] normalIndex [ 0 1 -1 ] }\n",
+                 prompt, folder);
+    const auto faceSets = RowsOfKind(reader, kind::IndexedFaceSet);
+    ASSERT_EQ(faceSets.size(), 2u);
+    const float* withNormals = reader.Block(reader.Row(faceSets[0]).dataBegin);
+    EXPECT_EQ(withNormals[0], 1.0f);
+    std::vector<int32_t> normals;
+    for (int i = int(withNormals[3]); i < int(withNormals[4]); ++i)
+        normals.push_back(reader.normalIndexPool[i]);
+    EXPECT_EQ(normals, (std::vector<int32_t>{1, 1, 0, 1, 0, 0}));
+    // A normal list shaped differently from the faces is ignored, so the
+    // preparation gives the set normals of its own (state 2 after it).
+    EXPECT_TRUE(Contains(log, "normalIndex does not match coordIndex"));
+    EXPECT_EQ(reader.Block(reader.Row(faceSets[1]).dataBegin)[0], 2.0f);
+}
+
+TEST(Vrml1Reader, MaterialsTransformsAndPrimitives) {
+    ScratchFolder folder("values");
+    VrmlReader reader;
+    ScriptedPrompt prompt;
+    const std::string log = ReadBody(
+        reader,
+        "Material { ambientColor [ 0.1 0.2 0.3 ] diffuseColor [ 1 0 0, 0 1 0 ] shininess 0.5 }\n"
+        "Transform { translation 1 2 3 rotation 0 1 0 1.5707963 scaleFactor 2 2 2 }\n"
+        "Rotation { rotation 0 0 1 3.14159265 }\n"
+        "Translation { translation 4 5 6 }\n"
+        "Scale { scaleFactor 1 2 3 }\n"
+        "MatrixTransform { matrix 1 0 0 0 0 1 0 0 0 0 1 0 7 8 9 1 }\n"
+        "Cube { width 4 depth -1 }\n"
+        "Cylinder { radius 3 parts SIDES }\n"
+        "Cone { bottomRadius 2 height 5 }\n"
+        "Sphere { radius 0.5 }\n"
+        "ShapeHints { vertexOrdering CLOCKWISE shapeType SOLID }\n",
+        prompt, folder);
+    const float* material = reader.MaterialRow(1);
+    EXPECT_EQ(material[0], 1.0f);
+    EXPECT_FLOAT_EQ(material[3], 0.3f);
+    EXPECT_FLOAT_EQ(material[5], 0.8f);  // two colours: the default stays
+    EXPECT_FLOAT_EQ(material[17], 0.5f);
+    EXPECT_TRUE(Contains(log, "Caution in switch Material F_DIFFUSECOLOR !\r\n"));
+
+    const float* transform =
+        reader.Block(reader.Row(RowsOfKind(reader, kind::Transform)[0]).dataBegin);
+    EXPECT_EQ(transform[0], 1.0f);
+    EXPECT_NEAR(transform[6], 90.0f, 1e-3);  // kept in degrees
+    EXPECT_EQ(transform[7], 2.0f);
+    EXPECT_EQ(transform[12], 1.0f);  // scaleOrientation default axis z
+    const float* rotation =
+        reader.Block(reader.Row(RowsOfKind(reader, kind::Rotation)[0]).dataBegin);
+    EXPECT_NEAR(rotation[3], 180.0f, 1e-3);
+    const float* matrix =
+        reader.Block(reader.Row(RowsOfKind(reader, kind::MatrixTransform)[1]).dataBegin);
+    EXPECT_EQ(matrix[12], 7.0f);
+    EXPECT_EQ(matrix[15], 1.0f);
+
+    const float* cube = reader.Block(reader.Row(RowsOfKind(reader, kind::Cube)[0]).dataBegin);
+    EXPECT_EQ(cube[0], 4.0f);
+    EXPECT_EQ(cube[1], 2.0f);
+    EXPECT_EQ(cube[2], -1.0f);  // logged and stored as read
+    EXPECT_TRUE(Contains(log, "Caution in  Cube depth  ch = ##-1## \r\n"));
+    const float* cylinder =
+        reader.Block(reader.Row(RowsOfKind(reader, kind::Cylinder)[0]).dataBegin);
+    EXPECT_EQ(cylinder[0], 1.0f);
+    EXPECT_EQ(cylinder[1], 3.0f);
+    EXPECT_EQ(cylinder[2], 2.0f);
+    const float* cone = reader.Block(reader.Row(RowsOfKind(reader, kind::Cone)[0]).dataBegin);
+    EXPECT_EQ(cone[1], 2.0f);
+    EXPECT_EQ(cone[2], 5.0f);
+    EXPECT_EQ(reader.Block(reader.Row(RowsOfKind(reader, kind::Sphere)[0]).dataBegin)[0], 0.5f);
+    EXPECT_EQ(reader.Row(RowsOfKind(reader, kind::ShapeHints)[0]).dataBegin, 1);
+}
+
+TEST(Vrml1Reader, UnknownAndUnsupportedNodesAreSkippedWhole) {
+    ScratchFolder folder("unknown");
+    VrmlReader reader;
+    ScriptedPrompt prompt;
+    const std::string log = ReadBody(reader,
+                                     "DEF odd Mystery { a { b { c } } d [ 1 2 ] }\n"
+                                     "FontStyle { size 3 }\n"
+                                     "PerspectiveCamera { position 0 0 1 orientation { } }\n"
+                                     "{\n"
+                                     "Cube { }\n",
+                                     prompt, folder);
+    EXPECT_TRUE(Contains(log, " mistake in Data about None ch = ##Mystery## cDEF = ##odd##\r\n"));
+    EXPECT_TRUE(Contains(log, "##FontStyle##"));
+    EXPECT_TRUE(Contains(log, "We do not support node PerspectiveCamera\r\n"));
+    EXPECT_TRUE(Contains(log, "Caution in MakeVrmlList01 Brace 0\r\n"));
+    EXPECT_EQ(RowsOfKind(reader, kind::PerspectiveCamera).size(), 1u);
+    EXPECT_EQ(RowsOfKind(reader, kind::Cube).size(), 1u);
+    EXPECT_EQ(reader.nodeCount, 5);
+}
+
+TEST(Vrml1Reader, GroupsSwitchLodAndUnmatchedBrace) {
+    ScratchFolder folder("groups");
+    VrmlReader reader;
+    ScriptedPrompt prompt;
+    const std::string log =
+        ReadBody(reader,
+                 "Switch { whichChild 1 Cube { } Group { Sphere { } } Cone { } }\n"
+                 "LOD { range [ 1, 2 ] center 0 0 0 Separator { Cube { } }"
+                 " Sphere { } Separator { Cone { } } }\n"
+                 "Switch { whichChild 5 Cube { } }\n"
+                 "}\n"
+                 "Cube { }\n",
+                 prompt, folder);
+    const auto switches = RowsOfKind(reader, kind::Switch);
+    ASSERT_EQ(switches.size(), 2u);
+    const float* block = reader.Block(reader.Row(switches[0]).dataBegin);
+    // The chosen child is the Group and its Sphere.
+    EXPECT_EQ(reader.Row(int(block[0])).kind, kind::Group);
+    EXPECT_EQ(int(block[1]) - int(block[0]), 2);
+    EXPECT_EQ(int(block[2]), switches[0] + 5);
+    EXPECT_TRUE(Contains(
+        log, " The Number of whichChild in Switch is  NOT correct !! iCount = 1 ,whitchCild = 5"));
+
+    const auto lods = RowsOfKind(reader, kind::Lod);
+    ASSERT_EQ(lods.size(), 1u);
+    const float* lod = reader.Block(reader.Row(lods[0]).dataBegin);
+    EXPECT_EQ(int(lod[1]) - int(lod[0]), 2);  // only the first level
+    EXPECT_EQ(RowsOfKind(reader, kind::Cone).size(), 1u);
+    // The unmatched "}" ends the file: the last Cube is not read.
+    EXPECT_EQ(RowsOfKind(reader, kind::Cube).size(), 3u);
+    EXPECT_EQ(reader.depth, 0);
+}
+
+TEST(Vrml1Reader, UseRefersToEarlierDefsOfTheSameFile) {
+    ScratchFolder folder("use");
+    VrmlReader reader;
+    ScriptedPrompt prompt;
+    const std::string log = ReadBody(reader,
+                                     "DEF part Separator { Cube { } }\n"
+                                     "USE part\n"
+                                     "DEF again USE part\n"
+                                     "USE nowhere\n"
+                                     "USE Part\n",
+                                     prompt, folder);
+    const auto uses = RowsOfKind(reader, kind::Use);
+    ASSERT_EQ(uses.size(), 2u);
+    EXPECT_EQ(reader.Row(uses[0]).dataBegin, 3);
+    EXPECT_EQ(reader.Row(uses[0]).dataEnd, 0);
+    EXPECT_EQ(reader.DefUseRecordAt(0).name, "part");
+    EXPECT_EQ(reader.DefUseRecordAt(0).row, 3);
+    EXPECT_EQ(reader.DefNameOf(uses[1]), "again");
+    EXPECT_EQ(reader.defUseCount, 2);
+    EXPECT_TRUE(Contains(
+        log, " Caution ! We cannot find  the DEF Name ##nowhere## for USE in File body.wrl\r\n"));
+    EXPECT_TRUE(Contains(log, "##Part##"));  // names are case-sensitive
+}
+
+TEST(Vrml1Reader, TextInfoLinesAndPoints) {
+    ScratchFolder folder("text");
+    VrmlReader reader;
+    ScriptedPrompt prompt;
+    const std::string log =
+        ReadBody(reader,
+                 "Info { string \"made # by hand\" }\n"
+                 "AsciiText { string [ \"one\", \"two\" ] justification CENTER spacing 2 }\n"
+                 "Coordinate3 { point [ 0 0 0, 1 0 0, 1 1 0 1 ] }\n"
+                 "IndexedLineSet { coordIndex [ 0 1 2 -1 0 9 ] }\n"
+                 "PointSet { startIndex 1 numPoints 10 }\n",
+                 prompt, folder);
+    EXPECT_EQ(reader.lastInfoText, "made # by hand");
+    ASSERT_EQ(reader.textCount, 1);
+    EXPECT_EQ(reader.TextRecordAt(0).string, "one\r\ntwo");
+    EXPECT_EQ(reader.TextRecordAt(0).justification, kJustifyCenter);
+    EXPECT_EQ(reader.TextRecordAt(0).spacing, 2);
+    EXPECT_TRUE(Contains(log, "There must be DEEP mistake in Data about Coordinate3 \r\n"));
+    EXPECT_EQ(reader.pointCount, 9);
+
+    const int32_t lines = RowsOfKind(reader, kind::IndexedLineSet)[0];
+    const float* block = reader.Block(reader.Row(lines).dataBegin);
+    std::vector<int32_t> indices;
+    for (int i = int(block[1]); i < int(block[2]); ++i)
+        indices.push_back(reader.lineCoordIndexPool[i]);
+    EXPECT_EQ(indices, (std::vector<int32_t>{0, 1, 2, -1}));  // the polyline through 9 is dropped
+
+    const int32_t points = RowsOfKind(reader, kind::PointSet)[0];
+    EXPECT_EQ(reader.Row(points).dataBegin, 1);
+    EXPECT_EQ(reader.Row(points).dataEnd, 2);  // cut to the governing list
+}
+
+TEST(Vrml1Reader, LogIsEmptiedByEachTopFileAndRecreatedWhenDeleted) {
+    ScratchFolder folder("log");
+    ScriptedPrompt prompt;
+    {
+        VrmlReader first;
+        ReadBody(first, "Mystery { }\n", prompt, folder);
+    }
+    VrmlReader second;
+    const std::string log = ReadBody(second, "Riddle { }\n", prompt, folder);
+    EXPECT_FALSE(Contains(log, "Mystery"));
+    EXPECT_TRUE(Contains(log, "Riddle"));
+    EXPECT_EQ(second.log.linesWritten(), 1);
+    std::filesystem::remove(folder.LogPath());
+    EXPECT_EQ(second.LogLine("after"), 1);
+    EXPECT_EQ(ReadText(folder.LogPath()), "after\r\n");
+
+    VrmlReader third;
+    ScriptedPrompt another;
+    const std::string wrl = folder.Write("ok.wrl", kHeader + "Cube { }\n");
+    EXPECT_EQ(third.ReadVrmlFile(wrl, another, folder.Path("no/such/folder/x.log")), 1);
+    ASSERT_EQ(another.shown.size(), 1u);
+    EXPECT_EQ(another.shown[0].text, "ログファイルが作成できません");
+}
+
+}  // namespace
+}  // namespace vantor
