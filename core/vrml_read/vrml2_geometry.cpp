@@ -1,0 +1,315 @@
+// Face sets, line sets, point sets and elevation grids of VRML 2.0. Each
+// becomes a grouping row, its own state rows and the VRML 1.0 geometry row.
+//
+// VRML 2.0 fields come in any order, and exporters write coordIndex before
+// coord, so index lists stay relative while the node is read; at its "}"
+// they are checked against the node's own coordinates and made absolute.
+
+#include <cstdint>
+
+#include "scene/node_kind.h"
+#include "vrml_read/vrml2_node_reader.h"
+#include "vrml_read/vrml_reader.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr const char* kUsePrefix = "Korvalde_20_USE_";
+
+bool IsIgnoredFlagField(std::string_view word) {
+    return word == "colorPerVertex" || word == "convex" || word == "creaseAngle" ||
+           word == "solid" || word == "normalPerVertex";
+}
+
+// Triangle indices a list of faces fans into (faces of three or more).
+int64_t FannedCount(const std::vector<int32_t>& indices) {
+    int64_t total = 0;
+    int64_t run = 0;
+    for (size_t i = 0; i <= indices.size(); ++i) {
+        if (i == indices.size() || indices[i] == -1) {
+            if (run >= 3) total += 3 * (run - 2);
+            run = 0;
+        } else {
+            ++run;
+        }
+    }
+    return total;
+}
+
+// Normal indices can only follow the faces they belong to when both lists
+// have the same faces.
+bool SameFaces(const std::vector<int32_t>& coords, const std::vector<int32_t>& normals) {
+    if (coords.size() != normals.size()) return false;
+    for (size_t i = 0; i < coords.size(); ++i)
+        if ((coords[i] == -1) != (normals[i] == -1)) return false;
+    return true;
+}
+
+}  // namespace
+
+Vrml2NodeReader::FaceSetRows Vrml2NodeReader::AddFaceSetRows(int32_t groupKind,
+                                                             const std::string& defName) {
+    const int32_t file = reader_.currentFileIndex;
+    FaceSetRows rows{};
+    rows.group = AddGroupRow(groupKind, 3, defName);
+    rows.hints = reader_.AddRow(kind::ShapeHints, file, tag::ShapeHints, -1, -9999);
+    rows.coord = reader_.AddRow(kind::Coordinate3, file, tag::Value, -1, -1);
+    rows.normal = reader_.AddRow(kind::Normal, file, tag::Value, 0, 0);
+    reader_.AddRow(kind::Color, file, tag::Value, -9998, -9999);
+    reader_.AddRow(kind::TextureTransform, file, tag::Value, -9998, -9999);
+    const float unset[5] = {-1, -1, -1, -1, -1};
+    rows.faceBlock = reader_.AddValues(unset, 5);
+    rows.faceSet =
+        reader_.AddRow(kind::IndexedFaceSet, file, tag::Shown, rows.faceBlock, rows.faceBlock + 4);
+    return rows;
+}
+
+void Vrml2NodeReader::ReadFloatTriples(int& position, bool normals) {
+    Pool<float>& pool = normals ? reader_.normalPool : reader_.pointPool;
+    int32_t& count = normals ? reader_.normalCount : reader_.pointCount;
+    const int32_t start = count;
+    while (!AtEnd(position)) {
+        const int before = position;
+        std::string_view word = Next(position);
+        float value;
+        if (ParseFloatWord(word, value)) {
+            pool.Ensure(count);
+            pool[count++] = value;
+        } else if (word == "]") {
+            break;
+        } else if (word == "}") {  // the list was never closed
+            position = before;
+            break;
+        } else if (word != ",") {
+            LogWord(normals ? "There must be some mistake in Data about Normal 11 ch1 = ##"
+                            : "There must be some mistake in Data about Coodinate3 12 ch1 = ##",
+                    word, "##");
+        }
+    }
+    count -= (count - start) % 3;  // an incomplete last vector is dropped
+}
+
+bool Vrml2NodeReader::ReadVectorField(int& position, int32_t row, bool normals) {
+    std::string defName;
+    std::string_view word = Next(position);
+    if (word == "DEF") {
+        char name[kWordBufferSize];
+        GetSFString0(text_, position, name, &reader_.log);
+        defName = name;
+        word = Next(position);
+    }
+    if (word == "USE") {
+        std::string name;
+        const int32_t useRow = reader_.nodeCount;
+        const int32_t target =
+            ReadUseOf(position, defName, {normals ? kind::Normal : kind::Coordinate3}, name);
+        if (target < 0) {
+            // A USE of something else cannot stand in for the coordinates.
+            if (reader_.nodeCount == useRow + 1) {
+                reader_.nodeCount = useRow;
+                --reader_.defUseCount;
+            }
+            return false;
+        }
+        reader_.Row(row).dataBegin = reader_.Row(target).dataBegin;
+        reader_.Row(row).dataEnd = reader_.Row(target).dataEnd;
+        reader_.nodeDefNames[size_t(row)] = kUsePrefix + name;
+        return true;
+    }
+    if (word != (normals ? "Normal" : "Coordinate")) {
+        if (word != "NULL") {
+            LogWord(normals ? "There must be some mistake in Data about Normal 13 ch = ##"
+                            : "There must be some mistake in Data about Coordinate3 ##",
+                    word, "##");
+            SkipNodeBody(position);
+        }
+        return false;
+    }
+    const char* braceMessage = normals ? "There must be some mistake in Data about Normal 01"
+                                       : "There must be some mistake in Data about Coordinate3 ";
+    if (!ExpectBrace(position, braceMessage)) return false;
+    int32_t& count = normals ? reader_.normalCount : reader_.pointCount;
+    const int32_t start = count;
+    (normals ? reader_.normalStart : reader_.pointStart) = start;
+    while (!AtEnd(position)) {
+        word = Next(position);
+        if (word == "}") break;
+        if (word == (normals ? "vector" : "point")) {
+            const int before = position;
+            if (Next(position) == "[") {
+                ReadFloatTriples(position, normals);
+            } else {
+                position = before;  // a single vector without brackets
+                float value[3];
+                if (GetSFVect(text_, position, value, 3, &reader_.log) == 1) {
+                    Pool<float>& pool = normals ? reader_.normalPool : reader_.pointPool;
+                    pool.Ensure(int64_t(count) + 3);
+                    for (float v : value) pool[count++] = v;
+                }
+            }
+        } else {
+            LogWord(normals ? "There must be some mistake in Data about Normal 14 ch = ##"
+                            : "There must be some mistake in Data about Coodinate3 12 ch1 = ##",
+                    word, "##");
+            SkipFieldValue(position);
+        }
+    }
+    reader_.Row(row).dataBegin = start;
+    reader_.Row(row).dataEnd = count;
+    reader_.nodeDefNames[size_t(row)] = defName;
+    return true;
+}
+
+void Vrml2NodeReader::ReadIndexList(int& position, std::vector<int32_t>& out) {
+    out.clear();
+    const int start = position;
+    if (Next(position) != "[") {
+        position = start;
+        int value;
+        if (ParseIntWord(Peek(position), value)) {
+            Next(position);
+            out.push_back(value);
+        }
+        return;
+    }
+    while (!AtEnd(position)) {
+        const int before = position;
+        std::string_view word = Next(position);
+        int value;
+        if (ParseIntWord(word, value)) {
+            out.push_back(value);
+        } else if (word == "]") {
+            break;
+        } else if (word == "}") {  // the list was never closed
+            position = before;
+            break;
+        } else if (word != ",") {
+            LogWord("There must be some mistake in Data about IndexedFaceSet 01 ##", word, "##");
+        }
+    }
+}
+
+void Vrml2NodeReader::AppendTriangles(int32_t pointBase, int32_t pointLimit, bool useNormals,
+                                      int32_t normalBase, int32_t normalLimit,
+                                      const char* nodeName) {
+    const std::vector<int32_t>& coords = rawCoord_;
+    const std::vector<int32_t>& normals = rawNormal_;
+    int shortFaces = 0;
+    int outsideFaces = 0;
+    size_t first = 0;
+    while (first < coords.size()) {
+        size_t end = first;
+        while (end < coords.size() && coords[end] != -1) ++end;
+        const size_t size = end - first;
+        bool drawable = size >= 3;
+        if (size > 0 && size < 3) ++shortFaces;
+        for (size_t k = first; drawable && k < end; ++k) {
+            if (coords[k] < 0 || coords[k] >= pointLimit ||
+                (useNormals && (normals[k] < 0 || normals[k] >= normalLimit))) {
+                drawable = false;
+                ++outsideFaces;
+            }
+        }
+        if (drawable) {
+            // Fanned from the face's first vertex.
+            reader_.EnsureCoordIndices(reader_.coordIndexCount + 3 * int64_t(size - 2));
+            int32_t* out = &reader_.coordIndexPool[reader_.coordIndexCount];
+            for (size_t k = first + 2; k < end; ++k) {
+                *out++ = coords[first] + pointBase;
+                *out++ = coords[k - 1] + pointBase;
+                *out++ = coords[k] + pointBase;
+            }
+            reader_.coordIndexCount += int32_t(3 * (size - 2));
+            if (useNormals) {
+                reader_.EnsureNormalIndices(reader_.normalIndexCount + 3 * int64_t(size - 2));
+                int32_t* nout = &reader_.normalIndexPool[reader_.normalIndexCount];
+                for (size_t k = first + 2; k < end; ++k) {
+                    *nout++ = normals[first] + normalBase;
+                    *nout++ = normals[k - 1] + normalBase;
+                    *nout++ = normals[k] + normalBase;
+                }
+                reader_.normalIndexCount += int32_t(3 * (size - 2));
+            }
+        }
+        first = end + 1;
+    }
+    if (shortFaces > 0)
+        Log(Format20("Needs At Least three Data POINTs ! %s faces dropped = %d", nodeName,
+                     shortFaces));
+    if (outsideFaces > 0)
+        Log(Format20("Caution in %s ! index outside the coordinates, faces dropped = %d", nodeName,
+                     outsideFaces));
+}
+
+int Vrml2NodeReader::SetNodeIndexedFaceSetToVrml20Array(int& position, const std::string& defName) {
+    const Checkpoint entry = Save();
+    ++reader_.depth;
+    const FaceSetRows rows = AddFaceSetRows(kind::IndexedFaceSet2, defName);
+    if (!ExpectBrace(position,
+                     "There must be some Mistake in this data about { after IndexedFaceSet")) {
+        RollBack(entry);
+        return -1;
+    }
+    rawCoord_.clear();
+    rawNormal_.clear();
+    bool coordRead = false;
+    bool normalRead = false;
+    while (!AtEnd(position)) {
+        std::string_view word = Next(position);
+        if (word == "}") break;
+        if (word == "{") {
+            Log("Caution in SetNodeIndexedFaceSetToVrml20Array 0");
+        } else if (word == "coord") {
+            coordRead = ReadVectorField(position, rows.coord, false) || coordRead;
+        } else if (word == "normal") {
+            normalRead = ReadVectorField(position, rows.normal, true) || normalRead;
+        } else if (word == "coordIndex") {
+            ReadIndexList(position, rawCoord_);
+        } else if (word == "normalIndex") {
+            ReadIndexList(position, rawNormal_);
+        } else if (word == "ccw") {
+            if (Next(position) == "FALSE") reader_.Row(rows.hints).dataBegin = 1;
+        } else if (word == "texCoord" || word == "color" || word == "texCoordIndex" ||
+                   word == "colorIndex" || IsIgnoredFlagField(word)) {
+            SkipFieldValue(position);
+        } else {
+            LogWord("Caution in switch SetNodeIndexedFaceSetToVrml20Array ! cNode = ##", word,
+                    "##");
+            SkipFieldValue(position);
+        }
+    }
+    if (!coordRead) {
+        Log(Format20("We cannot find coord Field Value ! %d ,%d", int(rawCoord_.size()),
+                     int(rawNormal_.size())));
+        RollBack(entry);
+        return -1;
+    }
+    const NodeRow coord = reader_.Row(rows.coord);
+    const NodeRow normal = reader_.Row(rows.normal);
+    bool useNormals = normalRead && !rawNormal_.empty() && normal.dataEnd > normal.dataBegin;
+    if (useNormals && !rawCoord_.empty() && !SameFaces(rawCoord_, rawNormal_)) {
+        Log(Format20("Does not match point Num and Normal Num ! %d ,%d",
+                     int(FannedCount(rawCoord_)), int(FannedCount(rawNormal_))));
+        useNormals = false;
+    }
+    const int32_t firstIndex = reader_.coordIndexCount;
+    const int32_t firstNormalIndex = reader_.normalIndexCount;
+    AppendTriangles(coord.dataBegin / 3, (coord.dataEnd - coord.dataBegin) / 3, useNormals,
+                    normal.dataBegin / 3, (normal.dataEnd - normal.dataBegin) / 3,
+                    "IndexedFaceSet");
+    float* block = reader_.Block(rows.faceBlock);
+    block[0] = useNormals ? 1.0f : -1.0f;
+    block[1] = float(firstIndex);
+    block[2] = float(reader_.coordIndexCount);
+    if (useNormals) {
+        block[3] = float(firstNormalIndex);
+        block[4] = float(reader_.normalIndexCount);
+    }
+    CloseGroup(rows.group);
+    reader_.currentMaterial = entry.currentMaterial;
+    reader_.depth = entry.depth;
+    return 1;
+}
+
+}  // namespace vantor

@@ -1,0 +1,371 @@
+// Shape, Appearance, Material and the primitive geometry of VRML 2.0.
+
+#include <cstring>
+
+#include "scene/node_kind.h"
+#include "vrml_read/vrml2_node_reader.h"
+#include "vrml_read/vrml2_words.h"
+#include "vrml_read/vrml_reader.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr const char* kUsePrefix = "Korvalde_20_USE_";
+constexpr int32_t kMaterialEnd = -999;
+
+// Parts codes of the VRML 1.0 primitives: SIDES 1, BOTTOM 2, TOP 4, ALL 8.
+constexpr int kPartSides = 1;
+constexpr int kPartBottom = 2;
+constexpr int kPartTop = 4;
+constexpr int kPartAll = 8;
+
+}  // namespace
+
+int Vrml2NodeReader::SetNodeShapeToVrml20Array(int& position, const std::string& defName) {
+    const Checkpoint entry = Save();
+    ++reader_.depth;
+    const OpenGroup shape = AddGroupRow(kind::Shape, 3, defName);
+    const OpenGroup appearance = AddGroupRow(kind::Appearance, 2, std::string());
+    // Every Shape owns one material row; an Appearance fills it, a USE of
+    // another appearance or material points the Material row elsewhere.
+    const int32_t ownMaterial = reader_.AppendMaterialRow();
+    const int32_t materialRow =
+        reader_.AddRow(kind::Material2, reader_.currentFileIndex, tag::Material, ownMaterial,
+                       kMaterialEnd, "KORVALDE_DEFAULT_MARERIAL");
+    CloseGroup(appearance);
+    reader_.currentMaterial = ownMaterial;
+    if (!ExpectBrace(position, "There must be some Mistake in this data about { after Shape")) {
+        RollBack(entry);
+        return -1;
+    }
+    while (!AtEnd(position)) {
+        std::string_view word = Next(position);
+        if (word == "}") break;
+        if (word == "{") {
+            Log("Caution in SetNodeShapeToVrml20Array 0");
+        } else if (word == "appearance") {
+            ReadAppearanceField(position, appearance.row, materialRow, ownMaterial);
+        } else if (word == "geometry") {
+            ReadGeometryField(position);
+        } else if (word == "bboxCenter" || word == "bboxSize") {
+            float ignored[3];
+            GetSFVect(text_, position, ignored, 3, &reader_.log);
+        } else {
+            LogWord("Caution in switch SetNodeShapeToVrml20Array ! cNode = ##", word, "##");
+            SkipFieldValue(position);
+        }
+    }
+    CloseGroup(shape);
+    reader_.currentMaterial = entry.currentMaterial;
+    reader_.depth = entry.depth;
+    return 1;
+}
+
+void Vrml2NodeReader::ReadAppearanceField(int& position, int32_t appearanceRow, int32_t materialRow,
+                                          int32_t ownMaterial) {
+    std::string defName;
+    std::string_view word = Next(position);
+    if (word == "DEF") {
+        char name[kWordBufferSize];
+        GetSFString0(text_, position, name, &reader_.log);
+        defName = name;
+        word = Next(position);
+    }
+    if (word == "Appearance") {
+        SetNodeAppearanceToVrml20Array(position, defName, appearanceRow, materialRow, ownMaterial);
+    } else if (word == "USE") {
+        std::string name;
+        const int32_t target = ReadUseOf(position, defName, {kind::Appearance}, name);
+        if (target >= 0 && target + 1 < reader_.nodeCount &&
+            (reader_.Row(target + 1).kind == kind::Material2 ||
+             reader_.Row(target + 1).kind == kind::Material)) {
+            reader_.Row(materialRow).dataBegin = reader_.Row(target + 1).dataBegin;
+            reader_.nodeDefNames[size_t(materialRow)] = kUsePrefix + name;
+        }
+    } else if (word != "NULL") {
+        LogWord("Caution in switch SetNodeShapeToVrml20Array ! cNode = ##", word, "##");
+        SkipNodeBody(position);
+    }
+}
+
+int Vrml2NodeReader::SetNodeAppearanceToVrml20Array(int& position, const std::string& defName,
+                                                    int32_t appearanceRow, int32_t materialRow,
+                                                    int32_t ownMaterial) {
+    ++reader_.depth;
+    reader_.nodeDefNames[size_t(appearanceRow)] = defName;
+    if (!ExpectBrace(position,
+                     "There must be some Mistake in this data about { after Appearance")) {
+        --reader_.depth;
+        return -1;
+    }
+    while (!AtEnd(position)) {
+        std::string_view word = Next(position);
+        if (word == "}") break;
+        if (word == "{") {
+            Log("Caution in SetNodeAppearanceSetToVrml20Array 0");
+        } else if (word == "material") {
+            ReadMaterialField(position, materialRow, ownMaterial);
+        } else if (word == "texture" || word == "textureTransform") {
+            SkipFieldValue(position);
+        } else {
+            LogWord("Caution in switch SetNodeAppearanceToVrml20Array ! cNode = ##", word, "##");
+            SkipFieldValue(position);
+        }
+    }
+    --reader_.depth;
+    return 1;
+}
+
+void Vrml2NodeReader::ReadMaterialField(int& position, int32_t materialRow, int32_t ownMaterial) {
+    std::string defName;
+    std::string_view word = Next(position);
+    if (word == "DEF") {
+        char name[kWordBufferSize];
+        GetSFString0(text_, position, name, &reader_.log);
+        defName = name;
+        word = Next(position);
+    }
+    if (word == "Material") {
+        // Never written into a row shared through an earlier USE.
+        reader_.Row(materialRow).dataBegin = ownMaterial;
+        reader_.nodeDefNames[size_t(materialRow)] = defName;
+        std::memcpy(reader_.MaterialRow(ownMaterial), kDefaultMaterial,
+                    sizeof(float) * kMaterialWidth);
+        ReadMaterial20(position, ownMaterial);
+    } else if (word == "USE") {
+        std::string name;
+        const int32_t target =
+            ReadUseOf(position, defName, {kind::Material2, kind::Material}, name);
+        if (target >= 0) {
+            reader_.Row(materialRow).dataBegin = reader_.Row(target).dataBegin;
+            reader_.nodeDefNames[size_t(materialRow)] = kUsePrefix + name;
+        }
+    } else if (word != "NULL") {
+        LogWord("Caution in switch SetNodeAppearanceToVrml20Array ! cNode = ##", word, "##");
+        SkipNodeBody(position);
+    }
+}
+
+void Vrml2NodeReader::ReadMaterial20(int& position, int32_t material) {
+    if (!ExpectBrace(position, "There must be some Mistake in this data about { after Material"))
+        return;
+    struct MaterialField {
+        const char* name;
+        int offset;  // of the flag in the 20-value row
+        int count;
+        const char* message;
+    };
+    static const MaterialField kFields[] = {
+        {"ambientColor", 0, 3, "Caution in switch Material F_AMBIENTCOLOR !"},
+        {"diffuseColor", 4, 3, "Caution in switch Material F_DIFFUSECOLOR !"},
+        {"specularColor", 8, 3, "Caution in switch Material F_SPECULARCOLOR !"},
+        {"emissiveColor", 12, 3, "Caution in switch Material F_EMISSIVECOLOR !"},
+        {"shininess", 16, 1, "Caution in switch Material F_SHININESS !"},
+        {"transparency", 18, 1, "Caution in switch Material F_TRANSPARENCY !"},
+    };
+    while (!AtEnd(position)) {
+        std::string_view word = Next(position);
+        if (word == "}") break;
+        if (word == "ambientIntensity") {
+            // No place in the row: the ambient colour stays the default.
+            SkipFieldValue(position);
+            continue;
+        }
+        const MaterialField* field = nullptr;
+        for (const MaterialField& candidate : kFields)
+            if (word == candidate.name) field = &candidate;
+        if (!field) {
+            Log("Caution in switch Material data 01 !");
+            SkipFieldValue(position);
+            continue;
+        }
+        float values[3];
+        if (GetSFVect(text_, position, values, field->count, &reader_.log) != 1) {
+            Log(field->message);
+            continue;
+        }
+        float* row = reader_.MaterialRow(material);
+        row[field->offset] = 1.0f;
+        for (int i = 0; i < field->count; ++i) row[field->offset + 1 + i] = values[i];
+    }
+}
+
+void Vrml2NodeReader::ReadGeometryField(int& position) {
+    std::string defName;
+    std::string_view word = Next(position);
+    if (word == "DEF") {
+        char name[kWordBufferSize];
+        GetSFString0(text_, position, name, &reader_.log);
+        defName = name;
+        word = Next(position);
+    }
+    const int32_t code = NodeKindForName20(word);
+    switch (code) {
+        case kind::IndexedFaceSet2:
+            SetNodeIndexedFaceSetToVrml20Array(position, defName);
+            break;
+        case kind::IndexedLineSet2:
+            SetNodeIndexedLineSetToVrml20Array(position, defName);
+            break;
+        case kind::PointSet2:
+            SetNodePointSetToVrml20Array(position, defName);
+            break;
+        case kind::ElevationGrid:
+            SetNodeElevationGridToVrml20Array(position, defName);
+            break;
+        case kind::Box:
+        case kind::Cone2:
+        case kind::Cylinder2:
+        case kind::Sphere2:
+            ReadPrimitive20(position, defName, code);
+            break;
+        case kind::Text:
+            ReadText20(position, defName);
+            break;
+        case kind::Use:
+            reader_.ReadUse(text_, position, defName);
+            break;
+        default:
+            if (word == "NULL") break;
+            LogWord("Caution in switch SetNodeShapeToVrml20Array ! cNode = ##", word, "##");
+            SkipNodeBody(position);
+            break;
+    }
+}
+
+int Vrml2NodeReader::ReadPrimitive20(int& position, const std::string& defName, int32_t code) {
+    // Blocks as the VRML 1.0 primitives keep them: Box width, height, depth;
+    // Cone and Cylinder parts, radius, height; Sphere radius.
+    float values[3] = {2, 2, 2};
+    int count = 3;
+    const char* name = "Box";
+    if (code == kind::Sphere2) {
+        values[0] = 1;
+        count = 1;
+        name = "Sphere";
+    } else if (code == kind::Cone2 || code == kind::Cylinder2) {
+        values[0] = float(kPartAll);
+        values[1] = 1;
+        name = code == kind::Cone2 ? "Cone" : "Cylinder";
+    }
+    const std::string braceMessage =
+        std::string("There must be some Mistake in this data about { after ") + name;
+    if (!ExpectBrace(position, braceMessage.c_str())) return -1;
+    bool side = true, top = true, bottom = true;
+    while (!AtEnd(position)) {
+        std::string_view word = Next(position);
+        if (word == "}") break;
+        float value = 0;
+        if (code == kind::Box && word == "size") {
+            float size[3];
+            if (GetSFVect(text_, position, size, 3, &reader_.log) == 1)
+                std::memcpy(values, size, sizeof size);
+            else
+                LogWord("Caution in  Box size  ch = ##", word, "## ");
+        } else if ((word == "radius" && code != kind::Cone2) ||
+                   (word == "bottomRadius" && code == kind::Cone2) || word == "height") {
+            std::string_view text = Next(position);
+            if (!ParseFloatWord(text, value)) {
+                reader_.LogWord(
+                    std::string("Caution in  ") + name + " " + std::string(word) + "  ch = ##",
+                    text, "## ");
+                continue;
+            }
+            if (code == kind::Sphere2)
+                values[0] = value;
+            else
+                values[word == "height" ? 2 : 1] = value;
+        } else if (word == "side" || word == "top" || word == "bottom") {
+            const bool on = Next(position) != "FALSE";
+            (word == "side" ? side : word == "top" ? top : bottom) = on;
+        } else {
+            reader_.LogWord(std::string("Caution in  ") + name + " Field  ch1 = ##", word, "## ");
+            SkipFieldValue(position);
+        }
+    }
+    if (code == kind::Cone2 || code == kind::Cylinder2) {
+        const bool all = side && bottom && (code == kind::Cone2 || top);
+        int parts = (side ? kPartSides : 0) | (bottom ? kPartBottom : 0);
+        if (code == kind::Cylinder2 && top) parts |= kPartTop;
+        values[0] = float(all ? kPartAll : parts);
+    }
+    const int32_t block = reader_.AddValues(values, count);
+    reader_.AddRow(code, reader_.currentFileIndex, tag::Value, block, block + count - 1, defName);
+    return 1;
+}
+
+int Vrml2NodeReader::ReadText20(int& position, const std::string& defName) {
+    if (!ExpectBrace(position, "There must be some Mistake in this data about { after AsciiText"))
+        return -1;
+    const int32_t textIndex = reader_.AddTextRecord(TextRecord{});
+    reader_.AddRow(kind::Text, reader_.currentFileIndex, tag::Text, textIndex, -9988, defName);
+    while (!AtEnd(position)) {
+        std::string_view word = Next(position);
+        if (word == "}") break;
+        if (word == "string") {
+            char value[kWordBufferSize];
+            const int start = position;
+            if (Next(position) == "[") {
+                GetMFString0(text_, position, value, &reader_.log);
+            } else {
+                position = start;
+                GetSFString0(text_, position, value, &reader_.log);
+            }
+            reader_.texts.items[size_t(textIndex)].string = value;
+        } else if (word == "fontStyle") {
+            ReadFontStyle(position, textIndex);
+        } else if (word == "length" || word == "maxExtent") {
+            SkipFieldValue(position);
+        } else {
+            LogWord("Caution in AsciiText Field  ch1 = ##", word, "## ");
+            SkipFieldValue(position);
+        }
+    }
+    return 1;
+}
+
+void Vrml2NodeReader::ReadFontStyle(int& position, int32_t textIndex) {
+    const int start = position;
+    std::string_view word = Next(position);
+    if (word == "DEF") {
+        Next(position);
+        word = Next(position);
+    }
+    if ((word != "FontStyle" && word != "FonyStyle") || Peek(position) != "{") {
+        position = start;
+        SkipFieldValue(position);
+        return;
+    }
+    Next(position);
+    TextRecord& record = reader_.texts.items[size_t(textIndex)];
+    while (!AtEnd(position)) {
+        word = Next(position);
+        if (word == "}") break;
+        float value = 0;
+        if ((word == "size" || word == "spacing") && ParseFloatWord(Peek(position), value)) {
+            Next(position);
+            (word == "size" ? record.size : record.spacing) = int(value);
+        } else if (word == "justify") {
+            // The first (major) alignment decides; VRML names them
+            // BEGIN/FIRST, MIDDLE and END.
+            std::string_view first = Peek(position);
+            if (first == "[") {
+                int look = position;
+                Next(look);
+                first = Peek(look);
+            }
+            if (first == "MIDDLE")
+                record.justification = kJustifyCenter;
+            else if (first == "END")
+                record.justification = kJustifyRight;
+            else
+                record.justification = kJustifyLeft;
+            SkipFieldValue(position);
+        } else {
+            SkipFieldValue(position);
+        }
+    }
+}
+
+}  // namespace vantor
