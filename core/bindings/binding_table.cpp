@@ -33,10 +33,12 @@ void BindingTable::ResetBindings() {
 }
 
 std::string_view BindingTable::DimensionEntryName(int index) {
+    if (index < 0 || index >= kDimensionCommandCount) return {};
     return CommandsOfGroup(CommandGroup::Dimension)[index].name;
 }
 
 int32_t BindingTable::KeySlotCode(int slot) {
+    if (slot < 0 || slot >= kKeySlotCount) return kUnknownName;
     if (slot < kKeyCount) return KeyTable()[slot].code;
     return kFirstUnnamedFunctionKey + (slot - kKeyCount);
 }

@@ -46,14 +46,19 @@ class BindingTable {
     // Key held with the left click for dimension command `index` (0-8, in the
     // order KEY_MAKE_DIM_POINT_TO_POINT ... KEY_MAKE_COMMENT0), or kNoModifierKey.
     // A value that named no key stores kUnknownName, which matches no key.
-    int32_t DimensionKey(int index) const { return dimensionKeys_.at(index); }
+    int32_t DimensionKey(int index) const {
+        return index >= 0 && index < kDimensionCommandCount ? dimensionKeys_[index]
+                                                            : kNoModifierKey;
+    }
 
     // Name of dimension entry `index`, as written in the binding file.
     static std::string_view DimensionEntryName(int index);
 
     // Command id of key-part slot `slot` (0-83 in key-index order, 84-87 F9-F12).
-    int32_t KeySlot(int slot) const { return keyCommands_.at(slot); }
-    // Virtual-key code of key-part slot `slot`.
+    int32_t KeySlot(int slot) const {
+        return slot >= 0 && slot < kKeySlotCount ? keyCommands_[slot] : kNoCommand;
+    }
+    // Virtual-key code of key-part slot `slot` (kUnknownName outside 0-87).
     static int32_t KeySlotCode(int slot);
 
   private:

@@ -25,7 +25,10 @@ class SetupBindings {
     const CKeyCommand& Group(CommandGroup group) const;
 
     // Owner of key `keyIndex` (a key_owner value).
-    int16_t KeyOwner(int keyIndex) const { return view.m_mmaKeyCommand.at(keyIndex).m_iStatus; }
+    int16_t KeyOwner(int keyIndex) const {
+        return keyIndex >= 0 && keyIndex < kKeyCount ? view.m_mmaKeyCommand[keyIndex].m_iStatus
+                                                     : key_owner::Free;
+    }
 
     // Binds key `keyIndex` to `command` of `group`; KEY_NOT_USE frees it.
     // Refused (false) when the key belongs to another group or to a mouse
