@@ -14,6 +14,7 @@
 #include "app/settings_store.h"
 #include "app/single_instance_lock.h"
 #include "app/splash_window.h"
+#include "bindings/config_reader.h"
 #include "doc/korvalde_doc.h"
 
 namespace {
@@ -182,7 +183,21 @@ bool CKorvaldeApp::MakeWorkingDatabase(vantor::Prompt& prompt) {
     return true;
 }
 
-void CKorvaldeApp::LoadBindings(vantor::Prompt&) {}
+void CKorvaldeApp::LoadBindings(vantor::Prompt& prompt) {
+    bindings_.ResetBindings();
+    vantor::ConfigReader reader(bindings_, prompt);
+    // 0: the remembered file could not be read and the user chose another.
+    if (reader.ReadConfigFile(configPath.toStdString()) == 0) {
+        StoreConfigPath(QString::fromStdString(reader.path()));
+        Warn(prompt, "最後に使用したConfigを開けません。", "Caution");
+    }
+}
+
+void CKorvaldeApp::StoreConfigPath(const QString& path) {
+    configPath = path;
+    KorvaldeSettings settings;
+    settings.setValue(QString::fromLatin1(kConfigKey), path);
+}
 
 void CKorvaldeApp::PlayStartSound() const {
     const QString sound = installFolder + QStringLiteral("open.wav");
@@ -211,12 +226,21 @@ void CKorvaldeApp::OnShowConfig() {
                             vantor::PromptIcon::None);
 }
 
-void CKorvaldeApp::OnLoadConfig() {}
+void CKorvaldeApp::OnLoadConfig() {
+    vantor::ConfigReader reader(bindings_, GetPrompt());
+    reader.ReadConfigFile(std::string());
+    // Giving up in the dialog keeps the file in use (its bindings are still
+    // loaded) instead of forgetting it.
+    if (reader.path() != kDefault) StoreConfigPath(QString::fromStdString(reader.path()));
+}
+
+QString CKorvaldeApp::SetupToolPath() const {
+    return installFolder + QStringLiteral("tessmaran");
+}
 
 bool CKorvaldeApp::OnEditConfig() {
     // The path goes as one argument, blanks and all; a failed start is silent.
-    const QString tool = installFolder + QStringLiteral("tessmaran");
-    return QProcess::startDetached(tool, {configPath}, installFolder);
+    return QProcess::startDetached(SetupToolPath(), SetupToolArguments(), installFolder);
 }
 
 void CKorvaldeApp::OnHelp() {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "bindings/binding_table.h"
 #include "hits/hit_table.h"
 
 namespace vantor {
@@ -55,11 +56,16 @@ class CKorvaldeApp : public QObject {
 
     CMainFrame* MainFrame() const { return mainFrame_; }
     vantor::HitTable& Hits() { return hitTable_; }
+    vantor::BindingTable& Bindings() { return bindings_; }
 
     // "現在の設定", "設定読み込み", "設定編集", "ヘルプ".
     void OnShowConfig();
     void OnLoadConfig();
+    // Starts the setup tool detached; false when it could not be started.
     bool OnEditConfig();
+    // The setup tool's program and arguments for OnEditConfig.
+    QString SetupToolPath() const;
+    QStringList SetupToolArguments() const { return {configPath}; }
     void OnHelp();
 
     // Sets the six selection cursors to their "none" values.
@@ -85,11 +91,13 @@ class CKorvaldeApp : public QObject {
     void ReadConfigPath();
     bool MakeWorkingDatabase(vantor::Prompt& prompt);
     void LoadBindings(vantor::Prompt& prompt);
+    void StoreConfigPath(const QString& path);
     void PlayStartSound() const;
 
     vantor::Prompt* prompt_ = nullptr;
     std::unique_ptr<vantor::Prompt> ownPrompt_;
     std::unique_ptr<SingleInstanceLock> instanceLock_;
     vantor::HitTable hitTable_;
+    vantor::BindingTable bindings_;
     CMainFrame* mainFrame_ = nullptr;
 };

@@ -10,6 +10,7 @@
 #include "doc/scene_loading.h"
 #include "prompt/prompt.h"
 #include "scene/prepare_geometry.h"
+#include "vrml_write/save_scene.h"
 
 namespace {
 
@@ -120,12 +121,11 @@ void CKorvaldeDoc::OnSaveAllData(vantor::Prompt& prompt) {
 }
 
 void CKorvaldeDoc::SaveWithMode(int mode, vantor::Prompt& prompt) {
-    if (scene_->fileCount == 0) {
-        Caution(prompt, "データは空です。");
-        return;
-    }
-    if (mode == 0 && scene_->assemblyFlag == 1) {
-        Caution(prompt, "このアセンブリデータの保存には「新データとして保存」を使用ください。");
+    // The empty-data and assembly refusals come before the dialog.
+    const vantor::SaveResult allowed = vantor::CheckSaveAllowed(*scene_, mode);
+    if (!allowed.saved()) {
+        prompt.ShowMessage(allowed.message, allowed.caption, vantor::PromptButtons::Ok,
+                           vantor::PromptIcon::Exclamation);
         return;
     }
     QString target;

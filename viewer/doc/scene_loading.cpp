@@ -1,6 +1,9 @@
 #include "doc/scene_loading.h"
 
+#include <QFile>
+
 #include "prompt/prompt.h"
+#include "vrml_write/save_scene.h"
 
 std::unique_ptr<vantor::SceneData> ReadSceneFile(const QString&, const QString&, vantor::Prompt&,
                                                  bool& ok) {
@@ -8,8 +11,14 @@ std::unique_ptr<vantor::SceneData> ReadSceneFile(const QString&, const QString&,
     return std::make_unique<vantor::SceneData>();
 }
 
-bool WriteSceneFile(const vantor::SceneData&, const QString&, int, vantor::Prompt& prompt) {
-    prompt.ShowMessage("VRML writing is not available in this build.", "Error",
-                       vantor::PromptButtons::Ok, vantor::PromptIcon::Exclamation);
-    return false;
+bool WriteSceneFile(const vantor::SceneData& scene, const QString& target, int mode,
+                    vantor::Prompt& prompt) {
+    vantor::SaveOptions options;
+    options.userName = vantor::CurrentUserName();
+    const vantor::SaveResult result =
+        vantor::SaveScene(scene, QFile::encodeName(target).toStdString(), mode, options);
+    if (!result.saved())
+        prompt.ShowMessage(result.message, result.caption, vantor::PromptButtons::Ok,
+                           vantor::PromptIcon::Exclamation);
+    return result.saved();
 }
