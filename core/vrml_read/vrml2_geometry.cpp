@@ -142,7 +142,7 @@ bool Vrml2NodeReader::ReadVectorField(int& position, int32_t row, bool normals) 
             } else {
                 position = before;  // a single vector without brackets
                 float value[3];
-                if (GetSFVect(text_, position, value, 3, &reader_.log) == 1) {
+                if (ReadFloats(position, value, 3) == 1) {
                     Pool<float>& pool = normals ? reader_.normalPool : reader_.pointPool;
                     pool.Ensure(int64_t(count) + 3);
                     for (float v : value) pool[count++] = v;

@@ -113,7 +113,7 @@ int Vrml2NodeReader::SetNodeTrabsformToVrml20Array(int& position, const std::str
         }
         if (word == "bboxCenter" || word == "bboxSize") {
             float ignored[3];
-            GetSFVect(text_, position, ignored, 3, &reader_.log);
+            ReadFloats(position, ignored, 3);
             continue;
         }
         const VectorField* field = nullptr;
@@ -125,7 +125,7 @@ int Vrml2NodeReader::SetNodeTrabsformToVrml20Array(int& position, const std::str
             continue;
         }
         float read[4];
-        if (GetSFVect(text_, position, read, field->count, &reader_.log) != 1) {
+        if (ReadFloats(position, read, field->count) != 1) {
             Log(field->message);
             continue;
         }
@@ -159,7 +159,7 @@ int Vrml2NodeReader::SetNodeGroupToVrml20Array(int& position, const std::string&
             ReadChildren(position, group);
         } else if (word == "bboxCenter" || word == "bboxSize") {
             float ignored[3];
-            GetSFVect(text_, position, ignored, 3, &reader_.log);
+            ReadFloats(position, ignored, 3);
         } else {
             LogWord("Caution in switch SetNodeGroupToVrml20Array ! cNode = ##", word, "##");
             SkipFieldValue(position);
@@ -190,7 +190,7 @@ int Vrml2NodeReader::SetNodeAnchorToVrml20Array(int& position, const std::string
             ReadChildren(position, children);
         } else if (word == "bboxCenter" || word == "bboxSize") {
             float ignored[3];
-            GetSFVect(text_, position, ignored, 3, &reader_.log);
+            ReadFloats(position, ignored, 3);
         } else if (word == "url" || word == "parameter" || word == "description") {
             SkipFieldValue(position);
         } else {
@@ -225,7 +225,7 @@ int Vrml2NodeReader::SetNodeCollisionToVrml20Array(int& position, const std::str
             ReadChildren(position, children);
         } else if (word == "bboxCenter" || word == "bboxSize") {
             float ignored[3];
-            GetSFVect(text_, position, ignored, 3, &reader_.log);
+            ReadFloats(position, ignored, 3);
         } else if (word == "collide") {
             Next(position);
         } else {
@@ -271,7 +271,7 @@ int Vrml2NodeReader::SetNodeSwitchToVrml20Array(int& position, const std::string
                 boundaries.insert(boundaries.end(), more.begin() + 1, more.end());
         } else if (word == "bboxCenter" || word == "bboxSize") {
             float ignored[3];
-            GetSFVect(text_, position, ignored, 3, &reader_.log);
+            ReadFloats(position, ignored, 3);
         } else {
             reader_.LogWord(
                 Format20("Caution in switch Switch iFieldID = %d ch = ##", NodeKindForName20(word)),

@@ -14,6 +14,22 @@ namespace {
 
 constexpr int32_t kGroupEnd = -998;
 
+bool IsGroupingWord(std::string_view word) {
+    switch (NodeKindForName20(word)) {
+        case kind::Transform2:
+        case kind::Group:
+        case kind::Shape:
+        case kind::Anchor:
+        case kind::Collision:
+        case kind::Billboard:
+        case kind::Switch2:
+        case kind::Lod2:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 std::string Format20(const char* format, ...) {
@@ -167,6 +183,33 @@ void Vrml2NodeReader::SkipFieldValue(int& position) {
     }
 }
 
+int Vrml2NodeReader::ReadFloats(int& position, float* values, int count) {
+    bool bracketed = false;
+    for (int i = 0; i < count;) {
+        const int before = position;
+        std::string_view word = Next(position);
+        if (word == ",") continue;
+        if (word == "[" && i == 0 && !bracketed) {
+            bracketed = true;
+            continue;
+        }
+        if (AtEnd(before) || !ParseFloatWord(word, values[i])) {
+            LogWord("Caution in GetSFVect !01 ch0 = ##", word, "##");
+            position = before;  // the field loop resumes at this word
+            if (bracketed) SkipList(position);
+            return -1;
+        }
+        ++i;
+    }
+    if (bracketed) {
+        SkipList(position);  // up to the closing "]"
+        return 1;
+    }
+    const int afterValues = position;
+    if (Next(position) != ",") position = afterValues;
+    return 1;
+}
+
 int32_t Vrml2NodeReader::ReadUseOf(int& position, const std::string& defName,
                                    std::initializer_list<int32_t> kinds,
                                    std::string& referencedName) {
@@ -195,7 +238,15 @@ int Vrml2NodeReader::MakeVrmlList20(int& position, int stopDepth) {
             char name[kWordBufferSize];
             GetSFString0(text_, position, name, &reader_.log);
             defName = name;
+            const int afterName = position;
             word = Next(position);
+            if (word == "{" && IsGroupingWord(defName)) {
+                // "DEF Transform {": some exporters leave out the node word
+                // after a name that is one; read the node it names.
+                Log("Caution in MakeVrmlList01 Brace 0");
+                position = afterName;
+                word = defName;
+            }
         }
         DispatchNode(word, defName, position);
         if (reader_.depth == stopDepth) break;
@@ -225,7 +276,7 @@ void Vrml2NodeReader::DispatchNode(std::string_view word, const std::string& def
         case kind::BboxCenter:
         case kind::BboxSize: {
             float ignored[3];
-            GetSFVect(text_, position, ignored, 3, &reader_.log);
+            ReadFloats(position, ignored, 3);
             break;
         }
         case kind::Shape:

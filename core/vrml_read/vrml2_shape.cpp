@@ -50,7 +50,7 @@ int Vrml2NodeReader::SetNodeShapeToVrml20Array(int& position, const std::string&
             ReadGeometryField(position);
         } else if (word == "bboxCenter" || word == "bboxSize") {
             float ignored[3];
-            GetSFVect(text_, position, ignored, 3, &reader_.log);
+            ReadFloats(position, ignored, 3);
         } else {
             LogWord("Caution in switch SetNodeShapeToVrml20Array ! cNode = ##", word, "##");
             SkipFieldValue(position);
@@ -181,7 +181,7 @@ void Vrml2NodeReader::ReadMaterial20(int& position, int32_t material) {
             continue;
         }
         float values[3];
-        if (GetSFVect(text_, position, values, field->count, &reader_.log) != 1) {
+        if (ReadFloats(position, values, field->count) != 1) {
             Log(field->message);
             continue;
         }
@@ -259,7 +259,7 @@ int Vrml2NodeReader::ReadPrimitive20(int& position, const std::string& defName, 
         float value = 0;
         if (code == kind::Box && word == "size") {
             float size[3];
-            if (GetSFVect(text_, position, size, 3, &reader_.log) == 1)
+            if (ReadFloats(position, size, 3) == 1)
                 std::memcpy(values, size, sizeof size);
             else
                 LogWord("Caution in  Box size  ch = ##", word, "## ");

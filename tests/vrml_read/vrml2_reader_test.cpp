@@ -66,5 +66,301 @@ TEST(Vrml2Reader, ShapeRowsAndDefaultMaterial) {
     EXPECT_FALSE(Contains(log, "Caution")) << log;
 }
 
+TEST(Vrml2Reader, AppearancesAndMaterialsAreMergedAndShared) {
+    ScratchFolder folder("v2_appearance");
+    VrmlReader reader;
+    const std::string log = ReadBody(reader,
+                                     "Shape { appearance DEF APP Appearance { material DEF RED "
+                                     "Material { diffuseColor 1,0,0 ambientIntensity 0.3 "
+                                     "shininess 0.5 } texture ImageTexture { url \"a.png\" } } "
+                                     "geometry Sphere { radius 2 } }\n"
+                                     "Shape { appearance Appearance { material USE RED } "
+                                     "geometry Box { } }\n"
+                                     "Shape { appearance USE APP geometry Cone { } }\n",
+                                     folder);
+    const std::vector<int32_t> shapes = RowsOfKind(reader, kind::Shape);
+    const std::vector<int32_t> materials = RowsOfKind(reader, kind::Material2);
+    ASSERT_EQ(shapes.size(), 3u);
+    ASSERT_EQ(materials.size(), 3u) << "one Material row per Shape";
+    EXPECT_EQ(RowsOfKind(reader, kind::Appearance).size(), 3u);
+    EXPECT_TRUE(RowsOfKind(reader, kind::Use).empty()) << "resolved USE rows are taken back";
+    EXPECT_EQ(reader.defUseCount, 0);
+    EXPECT_EQ(reader.DefNameOf(shapes[0] + 1), "APP");
+    EXPECT_EQ(reader.DefNameOf(materials[0]), "RED");
+    const float* red = reader.MaterialRow(reader.Row(materials[0]).dataBegin);
+    EXPECT_FLOAT_EQ(red[5], 1.0f) << "commas between colour components";
+    EXPECT_FLOAT_EQ(red[6], 0.0f);
+    EXPECT_FLOAT_EQ(red[17], 0.5f);
+    EXPECT_FLOAT_EQ(red[1], 0.2f) << "ambient stays the default";
+    // material USE and appearance USE share the material row.
+    EXPECT_EQ(reader.Row(materials[1]).dataBegin, reader.Row(materials[0]).dataBegin);
+    EXPECT_EQ(reader.DefNameOf(materials[1]), "Korvalde_20_USE_RED");
+    EXPECT_EQ(reader.Row(materials[2]).dataBegin, reader.Row(materials[0]).dataBegin);
+    EXPECT_EQ(reader.DefNameOf(materials[2]), "Korvalde_20_USE_APP");
+    // Primitives keep the VRML 1.0 blocks: Sphere radius; Box sizes.
+    const std::vector<int32_t> spheres = RowsOfKind(reader, kind::Sphere2);
+    ASSERT_EQ(spheres.size(), 1u);
+    EXPECT_FLOAT_EQ(reader.Block(reader.Row(spheres[0]).dataBegin)[0], 2.0f);
+    const std::vector<int32_t> cones = RowsOfKind(reader, kind::Cone2);
+    ASSERT_EQ(cones.size(), 1u);
+    EXPECT_FLOAT_EQ(reader.Block(reader.Row(cones[0]).dataBegin)[1], 1.0f) << "bottom radius";
+    EXPECT_FLOAT_EQ(reader.Block(reader.Row(cones[0]).dataBegin)[2], 2.0f) << "height";
+    EXPECT_FALSE(Contains(log, "Caution")) << log;
+}
+
+TEST(Vrml2Reader, IndicesAreAbsoluteWhateverTheFieldOrder) {
+    ScratchFolder folder("v2_order");
+    for (const char* input : {"coord_before_index.wrl", "kicad_style_index_before_coord.wrl"}) {
+        SCOPED_TRACE(input);
+        VrmlReader reader;
+        ScriptedPrompt prompt;
+        ASSERT_EQ(reader.ReadVrmlFile(kInputs + input, prompt, folder.LogPath()), 1);
+        const std::vector<int32_t> faceSets = RowsOfKind(reader, kind::IndexedFaceSet);
+        ASSERT_EQ(faceSets.size(), 2u);
+        EXPECT_EQ(FaceIndices(reader, faceSets[0]), (std::vector<int32_t>{0, 1, 2, 0, 2, 3}));
+        EXPECT_EQ(FaceIndices(reader, faceSets[1]), (std::vector<int32_t>{6, 5, 4}))
+            << "second face set on its own points";
+        EXPECT_EQ(reader.pointCount, 21);
+        // The box holds the second face set's points: z up to 7.
+        EXPECT_FLOAT_EQ(reader.bounds[5], 7.0f);
+        EXPECT_FALSE(Contains(ReadText(folder.LogPath()), "IndexedFaceSet")) << "ignored fields";
+    }
+}
+
+TEST(Vrml2Reader, FacesThatCannotBeDrawnAreDropped) {
+    ScratchFolder folder("v2_faces");
+    VrmlReader reader;
+    const std::string log = ReadBody(
+        reader,
+        "Shape { geometry IndexedFaceSet { coordIndex [ 0 1 -1 0 1 2 -1 0 1 9 -1 3 2 1 0 ] "
+        "coord Coordinate { point [ 0 0 0, 1 0 0, 1 1 0, 0 1 0 ] } } }\n"
+        "Shape { geometry IndexedLineSet { coordIndex [ 0 1 2 -1 0 7 -1 2 3 ] "
+        "coord Coordinate { point [ 0 0 0, 1 0 0, 1 1 0, 0 1 0 ] } } }\n",
+        folder);
+    const std::vector<int32_t> faceSets = RowsOfKind(reader, kind::IndexedFaceSet);
+    ASSERT_EQ(faceSets.size(), 1u);
+    // The short face and the face reaching point 9 go; the unterminated
+    // last face stays.
+    EXPECT_EQ(FaceIndices(reader, faceSets[0]), (std::vector<int32_t>{0, 1, 2, 3, 2, 1, 3, 1, 0}));
+    EXPECT_TRUE(Contains(log, "Needs At Least three Data POINTs !")) << log;
+    EXPECT_TRUE(Contains(log, "faces dropped = 1")) << log;
+    // Lines: the polyline reaching point 7 goes, each kept one ends with -1.
+    const std::vector<int32_t> expected = {4, 5, 6, -1, 6, 7, -1};
+    std::vector<int32_t> lines(reader.lineCoordIndexPool.data(),
+                               reader.lineCoordIndexPool.data() + reader.lineCoordIndexCount);
+    EXPECT_EQ(lines, expected);
+    EXPECT_TRUE(Contains(log, "lines dropped = 1")) << log;
+}
+
+TEST(Vrml2Reader, NormalsFollowTheirFacesOrAreLeftOut) {
+    ScratchFolder folder("v2_normals");
+    VrmlReader reader;
+    const std::string log = ReadBody(
+        reader,
+        "Shape { geometry IndexedFaceSet { normalIndex [ 1 0 1 -1 ] coordIndex [ 0 1 2 -1 ] "
+        "normal Normal { vector [ 0 0 1, 0 0 -1 ] } "
+        "coord Coordinate { point [ 0 0 0, 1 0 0, 0 1 0 ] } } }\n"
+        "Shape { geometry IndexedFaceSet { coordIndex [ 0 1 2 -1 ] normalIndex [ 0 -1 ] "
+        "normal Normal { vector [ 0 0 1 ] } "
+        "coord Coordinate { point [ 0 0 0, 1 0 0, 0 1 0 ] } } }\n",
+        folder);
+    const std::vector<int32_t> faceSets = RowsOfKind(reader, kind::IndexedFaceSet);
+    ASSERT_EQ(faceSets.size(), 2u);
+    const float* first = reader.Block(reader.Row(faceSets[0]).dataBegin);
+    EXPECT_EQ(int(first[0]), 1) << "own normal indices";
+    EXPECT_EQ(reader.normalIndexPool[int(first[3])], 1);
+    EXPECT_EQ(reader.normalIndexPool[int(first[3]) + 1], 0);
+    const float* second = reader.Block(reader.Row(faceSets[1]).dataBegin);
+    EXPECT_EQ(int(second[0]), 2) << "mismatched normals dropped, normals generated";
+    EXPECT_TRUE(Contains(log, "Does not match point Num and Normal Num ! 3 ,0")) << log;
+}
+
+TEST(Vrml2Reader, CounterClockwiseFalseReversesTriangles) {
+    ScratchFolder folder("v2_ccw");
+    VrmlReader reader;
+    ReadBody(reader,
+             "Shape { geometry IndexedFaceSet { ccw FALSE coordIndex [ 0 1 2 -1 ] "
+             "coord Coordinate { point [ 0 0 0, 1 0 0, 0 1 0 ] } } }\n"
+             "Shape { geometry IndexedFaceSet { coordIndex [ 0 1 2 -1 ] "
+             "coord Coordinate { point [ 0 0 0, 1 0 0, 0 1 0 ] } } }\n",
+             folder);
+    const std::vector<int32_t> hints = RowsOfKind(reader, kind::ShapeHints);
+    ASSERT_EQ(hints.size(), 2u);
+    EXPECT_EQ(reader.Row(hints[0]).dataBegin, 1);
+    EXPECT_EQ(reader.Row(hints[1]).dataBegin, -1);
+    const std::vector<int32_t> faceSets = RowsOfKind(reader, kind::IndexedFaceSet);
+    EXPECT_EQ(FaceIndices(reader, faceSets[0]), (std::vector<int32_t>{2, 1, 0}));
+    EXPECT_EQ(FaceIndices(reader, faceSets[1]), (std::vector<int32_t>{3, 4, 5}));
+}
+
+TEST(Vrml2Reader, ElevationGridPointsTrianglesAndMismatch) {
+    ScratchFolder folder("v2_grid");
+    {
+        VrmlReader reader;
+        ReadBody(reader,
+                 "Shape { geometry ElevationGrid { xDimension 3 zDimension 2 xSpacing 2 "
+                 "zSpacing 0.5 solid FALSE height [ 0 1 2, 3 4 5 ] } }",
+                 folder);
+        EXPECT_EQ(reader.pointCount, 18);
+        EXPECT_EQ(reader.coordIndexCount, 12);
+        ASSERT_EQ(RowsOfKind(reader, kind::ElevationGrid).size(), 1u);
+        const std::vector<int32_t> faceSets = RowsOfKind(reader, kind::IndexedFaceSet);
+        EXPECT_EQ(FaceIndices(reader, faceSets[0]),
+                  (std::vector<int32_t>{0, 3, 1, 1, 3, 4, 1, 4, 2, 2, 4, 5}));
+        // The last point: x = 2 * 2, height 5, z = 1 * 0.5.
+        EXPECT_FLOAT_EQ(reader.pointPool[15], 4.0f);
+        EXPECT_FLOAT_EQ(reader.pointPool[16], 5.0f);
+        EXPECT_FLOAT_EQ(reader.pointPool[17], 0.5f);
+    }
+    {
+        VrmlReader reader;
+        const std::string log = ReadBody(
+            reader,
+            "Shape { geometry ElevationGrid { xDimension 3 zDimension 2 height [ 0 1 2 3 4 ] } }",
+            folder);
+        EXPECT_TRUE(RowsOfKind(reader, kind::ElevationGrid).empty());
+        EXPECT_TRUE(RowsOfKind(reader, kind::IndexedFaceSet).empty());
+        EXPECT_EQ(reader.pointCount, 0);
+        EXPECT_TRUE(Contains(log,
+                             "Does not mach value in hight Field num = 5 iXDimension = 3 "
+                             "iZDimension = 2"))
+            << log;
+    }
+}
+
+TEST(Vrml2Reader, FaceSetWithoutCoordinatesIsRolledBack) {
+    ScratchFolder folder("v2_nocoord");
+    VrmlReader reader;
+    const std::string log =
+        ReadBody(reader,
+                 "Shape { geometry IndexedFaceSet { coordIndex [ 0 1 2 -1 ] } } "
+                 "Shape { " +
+                     kTriangle + " }",
+                 folder);
+    EXPECT_EQ(RowsOfKind(reader, kind::IndexedFaceSet2).size(), 1u);
+    EXPECT_EQ(RowsOfKind(reader, kind::Shape).size(), 2u);
+    EXPECT_EQ(reader.coordIndexCount, 3);
+    EXPECT_TRUE(Contains(log, "We cannot find coord Field Value ! 4 ,0")) << log;
+    // The first Shape's block ends where its remaining rows end.
+    const int32_t shape = RowsOfKind(reader, kind::Shape)[0];
+    EXPECT_EQ(int(reader.Block(reader.Row(shape).dataBegin)[1]), shape + 3);
+}
+
+TEST(Vrml2Reader, SwitchChoosesOneChoiceAndKeepsAll) {
+    ScratchFolder folder("v2_switch");
+    const std::string choices =
+        "choice [ Shape { geometry Box { size 2 2 2 } } "
+        "Transform { translation 10 0 0 children Shape { geometry Sphere { radius 1 } } } ] }";
+    {
+        VrmlReader reader;
+        ReadBody(reader, "Switch { whichChoice -1 " + choices, folder);
+        EXPECT_EQ(RowsOfKind(reader, kind::Box).size(), 1u) << "rows kept";
+        EXPECT_EQ(RowsOfKind(reader, kind::Choice).size(), 1u);
+        const int32_t row = RowsOfKind(reader, kind::Switch2)[0];
+        const float* block = reader.Block(reader.Row(row).dataBegin);
+        EXPECT_EQ(int(block[0]), reader.nodeCount);
+        EXPECT_EQ(int(block[1]), reader.nodeCount);
+        EXPECT_GT(reader.bounds[0], reader.bounds[1]) << "nothing drawn, box stays empty";
+    }
+    {
+        VrmlReader reader;
+        ReadBody(reader, "Switch { whichChoice 1 " + choices, folder);
+        const int32_t row = RowsOfKind(reader, kind::Switch2)[0];
+        const float* block = reader.Block(reader.Row(row).dataBegin);
+        EXPECT_EQ(reader.Row(int(block[0])).kind, kind::Transform2);
+        EXPECT_EQ(int(block[1]), reader.nodeCount);
+        EXPECT_FLOAT_EQ(reader.bounds[0], 9.0f) << "only the sphere moved to x = 10";
+        EXPECT_FLOAT_EQ(reader.bounds[1], 11.0f);
+    }
+    {
+        // More choices than the old fixed table: all read, the last chosen.
+        std::string many = "Switch { whichChoice 599 choice [ ";
+        for (int i = 0; i < 600; ++i)
+            many += "Shape { geometry Sphere { radius " + std::to_string(i + 1) + " } } ";
+        VrmlReader reader;
+        const std::string log = ReadBody(reader, many + "] }", folder);
+        EXPECT_EQ(RowsOfKind(reader, kind::Sphere2).size(), 600u);
+        EXPECT_FLOAT_EQ(reader.bounds[1], 600.0f);
+        EXPECT_TRUE(Contains(log, "choice number = 600")) << log;
+    }
+}
+
+TEST(Vrml2Reader, TransformGroupsAndSkippedNodes) {
+    ScratchFolder folder("v2_groups");
+    VrmlReader reader;
+    const std::string log = ReadBody(
+        reader,
+        "PROTO Bar [ field SFFloat size 1 field MFNode kids [ Shape { } ] ] { Group { } }\n"
+        "EXTERNPROTO Ext [ field SFColor c ] [ \"ext.wrl#Ext\" \"other.wrl\" ]\n"
+        "DirectionalLight { direction 0 0 -1 } Background { skyColor [ 0 0 1 ] }\n"
+        "DEF G Group { children [\n"
+        "  DEF T Transform { rotation 0 1 0 1.5708 translation 1 2 3 bboxSize 1 1 1 children [ ] "
+        "}\n"
+        "  Collision { collide FALSE proxy Shape { geometry Box { } } children Shape { "
+        "geometry Sphere { } } }\n"
+        "] }\n"
+        "ROUTE A.value_changed TO B.set_value\n"
+        "Viewpoint { position 0 0 10 description \"front\" }\n",
+        folder);
+    // Root, two defaults, then Anchor and Group rows for the Group.
+    ASSERT_GE(reader.nodeCount, 5);
+    EXPECT_EQ(reader.Row(3).kind, kind::Anchor);
+    EXPECT_EQ(reader.DefNameOf(3), "G");
+    EXPECT_EQ(reader.Row(4).kind, kind::Group);
+    EXPECT_EQ(int(reader.Block(reader.Row(4).dataBegin)[1]), reader.nodeCount);
+    // Transform: group row, value row, children row.
+    EXPECT_EQ(reader.Row(5).kind, kind::Transform2);
+    EXPECT_EQ(reader.DefNameOf(5), "T");
+    EXPECT_EQ(reader.Row(6).kind, kind::Transform);
+    EXPECT_EQ(reader.Row(7).kind, kind::Children);
+    const float* values = reader.Block(reader.Row(6).dataBegin);
+    EXPECT_FLOAT_EQ(values[0], 1.0f);
+    EXPECT_FLOAT_EQ(values[4], 1.0f);
+    EXPECT_NEAR(values[6], 90.0f, 1e-3f) << "degrees";
+    EXPECT_FLOAT_EQ(values[7], 1.0f) << "scale default";
+    EXPECT_EQ(int(reader.Block(reader.Row(7).dataBegin)[0]), 8);
+    EXPECT_EQ(int(reader.Block(reader.Row(7).dataBegin)[1]), 8) << "empty children";
+    EXPECT_EQ(reader.Row(8).kind, kind::Collision);
+    EXPECT_EQ(RowsOfKind(reader, kind::Box).size(), 0u) << "proxy skipped";
+    EXPECT_EQ(RowsOfKind(reader, kind::Sphere2).size(), 1u);
+    EXPECT_EQ(RowsOfKind(reader, kind::Proto).size(), 0u);
+    EXPECT_EQ(RowsOfKind(reader, kind::Route).size(), 0u);
+    EXPECT_EQ(RowsOfKind(reader, kind::Shape).size(), 1u) << "nothing of the PROTO body";
+    EXPECT_TRUE(Contains(log, "N_NONE ! cNode = ##Viewpoint## cDEF = #### \n")) << log;
+    EXPECT_TRUE(
+        Contains(log, "Caution in switch SetNodeCollisionToVrml20Array ! cNode = ##proxy##"))
+        << log;
+}
+
+TEST(Vrml2Reader, MixedVersionInlines) {
+    ScratchFolder folder("v2_inline");
+    {
+        VrmlReader reader;
+        ScriptedPrompt prompt;
+        ASSERT_EQ(reader.ReadVrmlFile(kInputs + "vrml1_parent.wrl", prompt, folder.LogPath()), 1);
+        EXPECT_TRUE(prompt.shown.empty());
+        ASSERT_EQ(reader.fileCount, 2);
+        EXPECT_EQ(reader.FileRecordAt(0).version, 10);
+        EXPECT_EQ(reader.FileRecordAt(1).version, 20);
+        EXPECT_EQ(RowsOfKind(reader, kind::Shape).size(), 1u);
+        EXPECT_EQ(reader.Row(RowsOfKind(reader, kind::Shape)[0]).fileIndex, 1);
+        EXPECT_EQ(reader.coordIndexCount, 6);
+        EXPECT_FLOAT_EQ(reader.bounds[1], 11.0f) << "child moved by its Transform";
+    }
+    {
+        VrmlReader reader;
+        ScriptedPrompt prompt;
+        ASSERT_EQ(reader.ReadVrmlFile(kInputs + "vrml2_parent.wrl", prompt, folder.LogPath()), 1);
+        EXPECT_TRUE(prompt.shown.empty());
+        ASSERT_EQ(reader.fileCount, 2);
+        EXPECT_EQ(reader.FileRecordAt(1).version, 10);
+        EXPECT_EQ(RowsOfKind(reader, kind::Inline).size(), 1u);
+        EXPECT_EQ(RowsOfKind(reader, kind::Separator).size(), 1u);
+        EXPECT_EQ(reader.coordIndexCount, 3);
+        EXPECT_FLOAT_EQ(reader.bounds[4], -20.0f);
+        EXPECT_FLOAT_EQ(reader.bounds[5], 1.0f) << "the Box";
+    }
+}
+
 }  // namespace
 }  // namespace vantor
