@@ -46,6 +46,37 @@ bool SameFaces(const std::vector<int32_t>& coords, const std::vector<int32_t>& n
     return true;
 }
 
+// Number lists are most of a file: their words are short and never quoted,
+// so the word end is found by a plain loop instead of the general scanner.
+inline std::string_view ListWord(std::string_view text, int& position) {
+    const char* data = text.data();
+    const int length = int(text.size());
+    if (position >= length || data[position] == '"') return NextWord(text, position);
+    int end = position;
+    while (end < length && data[end] != ' ') ++end;
+    std::string_view word(data + position, size_t(end - position));
+    position = end < length ? end + 1 : length;
+    return word;
+}
+
+// Plain decimal integers, the usual form of an index; anything else goes to
+// the general conversion.
+inline bool ListInt(std::string_view word, int& value) {
+    const char* p = word.data();
+    const char* end = p + word.size();
+    const bool negative = p < end && *p == '-';
+    if (negative) ++p;
+    if (p == end || end - p > 9) return ParseIntWord(word, value);
+    int parsed = 0;
+    for (; p < end; ++p) {
+        const unsigned digit = unsigned(*p - '0');
+        if (digit > 9) return ParseIntWord(word, value);
+        parsed = parsed * 10 + int(digit);
+    }
+    value = negative ? -parsed : parsed;
+    return true;
+}
+
 }  // namespace
 
 Vrml2NodeReader::FaceSetRows Vrml2NodeReader::AddFaceSetRows(int32_t groupKind,
@@ -71,7 +102,7 @@ void Vrml2NodeReader::ReadFloatTriples(int& position, bool normals) {
     const int32_t start = count;
     while (!AtEnd(position)) {
         const int before = position;
-        std::string_view word = Next(position);
+        std::string_view word = ListWord(text_, position);
         float value;
         if (ParseFloatWord(word, value)) {
             pool.Ensure(count);
@@ -175,9 +206,9 @@ void Vrml2NodeReader::ReadIndexList(int& position, std::vector<int32_t>& out) {
     }
     while (!AtEnd(position)) {
         const int before = position;
-        std::string_view word = Next(position);
+        std::string_view word = ListWord(text_, position);
         int value;
-        if (ParseIntWord(word, value)) {
+        if (ListInt(word, value)) {
             out.push_back(value);
         } else if (word == "]") {
             break;
