@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct InfoRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+InfoRun RunInfoCli(const std::string& arguments) {
+    InfoRun run;
+    const auto errPath = std::filesystem::temp_directory_path() / "vantor_cli_info_err.txt";
+    const std::string command =
+        std::string(VANTOR_BIN_DIR) + "/korvalde-cli " + arguments + " 2>" + errPath.string();
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return run;
+    std::array<char, 4096> buffer;
+    size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream errFile(errPath);
+    std::stringstream err;
+    err << errFile.rdbuf();
+    run.err = err.str();
+    std::filesystem::remove(errPath);
+    return run;
+}
+
+class CliInfo : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(std::string(VANTOR_BIN_DIR) + "/korvalde-cli"))
+            GTEST_SKIP() << "korvalde-cli not built";
+        log_ = (std::filesystem::temp_directory_path() / "vantor_cli_info.log").string();
+    }
+    void TearDown() override { std::filesystem::remove(log_); }
+
+    const std::string inputs_ = std::string(VANTOR_TEST_INPUTS) + "/vrml_read/";
+    std::string log_;
+};
+
+TEST_F(CliInfo, JsonLinePerFileAndStatusOfRejectedFiles) {
+    const InfoRun run = RunInfoCli("info --json --log " + log_ + " " + inputs_ +
+                                   "fan_and_scoping.wrl " + inputs_ + "header_only_16_bytes.wrl");
+    EXPECT_EQ(run.status, 1);  // the second file is rejected
+    std::istringstream lines(run.out);
+    std::string first, second;
+    std::getline(lines, first);
+    std::getline(lines, second);
+    EXPECT_NE(first.find("\"version\":10,\"files\":1,\"nodes\":15,\"points\":7,"),
+              std::string::npos)
+        << first;
+    EXPECT_NE(first.find("\"triangles\":3,\"lineIndices\":0,\"materials\":2,"
+                         "\"bounds\":[-1,6,-1,6,-1,5],\"logLines\":0,\"readMs\":"),
+              std::string::npos)
+        << first;
+    EXPECT_NE(second.find("\"bounds\":null"), std::string::npos) << second;
+    EXPECT_NE(run.err.find("Caution: This Data is EMPTY !! "), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(log_));
+
+    const InfoRun text = RunInfoCli("info --log " + log_ + " " + inputs_ + "fan_and_scoping.wrl");
+    EXPECT_EQ(text.status, 0);
+    EXPECT_NE(text.out.find("\nnodeCount: 15\n"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("\nbounds: -1 6 -1 6 -1 5\n"), std::string::npos) << text.out;
+
+    EXPECT_EQ(RunInfoCli("info --bogus x.wrl").status, 2);
+}
+
+TEST_F(CliInfo, DumpPrintsTheNodeTable) {
+    const InfoRun run = RunInfoCli("dump --log " + log_ + " " + inputs_ + "fan_and_scoping.wrl");
+    EXPECT_EQ(run.status, 0);
+    std::istringstream lines(run.out);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, "0\t10\t0\t21\t0\t-998\tVrml_Data\tfan_and_scoping.wrl");
+    std::getline(lines, line);
+    EXPECT_EQ(line, "1\t5120\t0\t20000419\t0\t-999\tMaterial\tKORVALDE_DEFAULT_MARERIAL");
+    EXPECT_NE(run.out.find("\t20971520\t0\t21\t"), std::string::npos);  // SeparatorDim
+    EXPECT_NE(run.out.find("\tSeparatorDim\tKORVALDE_DIM_1\n"), std::string::npos);
+    EXPECT_NE(run.out.find("\tNormalG\t"), std::string::npos);
+}
+
+}  // namespace
