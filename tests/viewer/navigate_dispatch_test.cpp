@@ -1,0 +1,392 @@
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+
+#include "math/vector_math.h"
+#include "navigate/view_commands.h"
+#include "navigate/view_navigator.h"
+#include "viewer/navigate_fake_host.h"
+
+using namespace vantor;
+using vantor::testing::FakeNavigationHost;
+using Button = ViewNavigator::Button;
+
+namespace {
+
+constexpr int32_t kShift = 16;
+constexpr int32_t kKeyD = 68;
+constexpr int32_t kKeyN = 78;
+constexpr int32_t kKeyZ = 90;
+constexpr int32_t kEscape = 27;
+
+// The mouse part of the default binding file, and a few keys.
+void BindDefaults(BindingTable& b) {
+    b.ApplyBinding("MOUSE_MOUSE_SPIN", "MOUSE_LEFT");
+    b.ApplyBinding("MOUSE_MOUSE_MOVE_XY", "MOUSE_MIDDLE");
+    b.ApplyBinding("MOUSE_MOUSE_ZOOM0", "MOUSE_RIGHT");
+    b.ApplyBinding("MOUSE_MOUSE_ZOOM1", "MOUSE_LEFT");
+    b.ApplyBinding("MOUSE_KEY_ZOOM1", "VK_SHIFT");
+    b.ApplyBinding("MOUSE_MOUSE_MOVE_Z0", "MOUSE_MIDDLE");
+    b.ApplyBinding("MOUSE_KEY_MOVE_Z0", "VK_SHIFT");
+    b.ApplyBinding("MOUSE_MOUSE_MOVE_Z1", "MOUSE_RIGHT");
+    b.ApplyBinding("MOUSE_KEY_MOVE_Z1", "VK_SHIFT");
+    b.ApplyBinding("KEY_VIEW_DEFAULT", "VK_D");
+    b.ApplyBinding("KEY_VIEW_ZOOM_IN", "VK_Z");
+    b.ApplyBinding("KEY_DATA_NEXT", "VK_N");
+    b.ApplyBinding("KEY_MAKE_DIM_RADIUS0", "VK_SHIFT");
+}
+
+struct Rig {
+    Rig() : navigator(host) { BindDefaults(host.bindings); }
+    FakeNavigationHost host;
+    ViewNavigator navigator;
+};
+
+}  // namespace
+
+TEST(NavigateDispatch, ButtonAndActionClassification) {
+    struct Row {
+        bool right, left, middle;
+        int32_t expected;
+    };
+    const Row rows[] = {
+        {false, false, false, -1},    {true, false, false, 100001}, {false, true, false, 100002},
+        {false, false, true, 100003}, {true, true, false, 100004},  {false, true, true, -1},
+        {true, false, true, -1},      {true, true, true, -1},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(ClassifyButtons(r.right, r.left, r.middle), r.expected)
+            << "right " << r.right << " left " << r.left << " middle " << r.middle;
+    }
+
+    BindingTable b;
+    BindDefaults(b);
+    EXPECT_EQ(ClassifyAction(b, 100002, -1), 10) << "left alone spins";
+    EXPECT_EQ(ClassifyAction(b, 100002, kShift), 60) << "left with Shift: zoom box";
+    EXPECT_EQ(ClassifyAction(b, 100003, -1), 20);
+    EXPECT_EQ(ClassifyAction(b, 100003, kShift), 30);
+    EXPECT_EQ(ClassifyAction(b, 100001, -1), 50);
+    EXPECT_EQ(ClassifyAction(b, 100001, kShift), 40);
+    EXPECT_EQ(ClassifyAction(b, 100002, kKeyD), -1) << "another key held matches nothing";
+    EXPECT_EQ(ClassifyAction(b, -1, -1), -1) << "no buttons";
+    EXPECT_EQ(ClassifyAction(BindingTable{}, 100002, -1), -1) << "empty table: no action";
+}
+
+TEST(NavigateDispatch, LeftAndMiddleTogetherDoNothing) {
+    Rig rig;
+    Camera before = rig.host.camera;
+    rig.navigator.ButtonDown(Button::Left, {10, 10});
+    rig.navigator.ButtonDown(Button::Middle, {10, 10});
+    EXPECT_EQ(rig.navigator.Input().mouseButtons, -1);
+    EXPECT_EQ(rig.navigator.Input().mouseAction, -1);
+    rig.navigator.Drag({60, 40});
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(rig.host.camera.viewRotation[i], before.viewRotation[i]);
+    EXPECT_EQ(rig.host.camera.panX, before.panX);
+    EXPECT_EQ(rig.host.redraws, 0);
+}
+
+TEST(NavigateDispatch, DragsUseTheirFactors) {
+    Rig rig;
+    Camera& cam = rig.host.camera;
+    const double k = 40.0 / 300;  // zoomFactor x orthoHalfHeight / height
+
+    // Spin: Rx(dy x 0.015) x Ry(dx x 0.015) x viewRotation.
+    const Camera start = cam;
+    rig.navigator.ButtonDown(Button::Left, {100, 100});
+    rig.navigator.Drag({110, 104});
+    double rx[16], ry[16], r[16];
+    vmath::RotationX(rx, 4 * 0.015);
+    vmath::RotationY(ry, 10 * 0.015);
+    vmath::Multiply(r, rx, ry);
+    float expected[16];
+    vmath::Multiply(expected, r, start.viewRotation);
+    for (int i = 0; i < 16; ++i) EXPECT_FLOAT_EQ(cam.viewRotation[i], expected[i]) << i;
+    EXPECT_EQ(rig.navigator.Input().spinPoint.x, 110);
+    rig.navigator.ButtonUp(Button::Left, {110, 104});
+    EXPECT_FALSE(rig.navigator.HasCapture());
+
+    // Motion after the release does nothing.
+    const int redraws = rig.host.redraws;
+    rig.navigator.Drag({200, 200});
+    EXPECT_EQ(rig.host.redraws, redraws);
+
+    // Pan with the middle button: factor 2.
+    rig.navigator.ButtonDown(Button::Middle, {100, 100});
+    rig.navigator.Drag({130, 90});
+    EXPECT_NEAR(cam.panX, -30 * 2 * k, 1e-5);
+    EXPECT_NEAR(cam.panY, -10 * 2 * k, 1e-5);
+    rig.navigator.ButtonUp(Button::Middle, {130, 90});
+
+    // Clip slab with Shift + middle: only horizontal motion, factor 2.05.
+    rig.navigator.KeyPress(kShift);
+    const float nearBefore = cam.nearPlane, farBefore = cam.farPlane, dist = cam.viewDistance;
+    rig.navigator.ButtonDown(Button::Middle, {100, 100});
+    rig.navigator.Drag({120, 300});
+    EXPECT_NEAR(cam.nearPlane - nearBefore, 20 * 2.05 * k, 1e-4);
+    EXPECT_NEAR(cam.farPlane - farBefore, 20 * 2.05 * k, 1e-4);
+    EXPECT_EQ(cam.viewDistance, dist) << "move Z0 leaves the eye";
+    EXPECT_GE(rig.host.resizes, 1);
+    rig.navigator.ButtonUp(Button::Middle, {120, 300});
+
+    // Shift + right: the eye moves with the slab.
+    rig.navigator.ButtonDown(Button::Right, {100, 100});
+    rig.navigator.Drag({90, 100});
+    EXPECT_NEAR(cam.viewDistance - dist, -10 * 2.05 * k, 1e-4);
+    rig.navigator.ButtonUp(Button::Right, {90, 100});
+    rig.navigator.KeyRelease(kShift);
+
+    // Zoom 0 with the right button: q = dx / width.
+    const float fov = cam.fieldOfView;
+    rig.navigator.ButtonDown(Button::Right, {100, 100});
+    rig.navigator.Drag({300, 100});
+    const double tanBefore = std::tan(fov * vmath::kPi / 180);
+    EXPECT_NEAR(std::tan(cam.fieldOfView * vmath::kPi / 180), tanBefore * 1.5, 1e-5);
+    rig.navigator.ButtonUp(Button::Right, {300, 100});
+}
+
+TEST(NavigateDispatch, ZoomBoxBandAndFinish) {
+    Rig rig;
+    Camera& cam = rig.host.camera;
+    rig.navigator.KeyPress(kShift);
+    rig.navigator.ButtonDown(Button::Left, {300, 200});
+    ASSERT_EQ(rig.navigator.Input().mouseAction, 60);
+    rig.navigator.Drag({250, 260});
+    ASSERT_TRUE(rig.host.zoomBox.has_value());
+    EXPECT_EQ(*rig.host.zoomBox, QRect(250, 200, 50, 60)) << "left of the anchor, below it";
+    EXPECT_EQ(rig.navigator.Input().zoomBoxSignX, -1);
+    EXPECT_EQ(rig.navigator.Input().zoomBoxSignY, 0);
+    rig.navigator.Drag({100, 100});
+    EXPECT_EQ(*rig.host.zoomBox, QRect(100, 100, 200, 100));
+    rig.navigator.ButtonUp(Button::Left, {100, 100});
+    EXPECT_FALSE(rig.host.zoomBox.has_value()) << "the band goes away";
+    const double k = 40.0 / 300 * 2.05;
+    EXPECT_NEAR(cam.panX, (200 - 200) * k, 1e-5);
+    EXPECT_NEAR(cam.panY, (150 - 150) * k, 1e-5);
+    EXPECT_FLOAT_EQ(cam.zoomFactor, 100.0f / 400);
+
+    // A box 5 pixels high only re-centres.
+    Rig small;
+    small.navigator.KeyPress(kShift);
+    small.navigator.ButtonDown(Button::Left, {0, 0});
+    small.navigator.Drag({40, 5});
+    small.navigator.ButtonUp(Button::Left, {40, 5});
+    EXPECT_EQ(small.host.camera.zoomFactor, 1.0f);
+    EXPECT_EQ(small.host.camera.fieldOfView, 20.0f);
+    EXPECT_NEAR(small.host.camera.panX, (20 - 200) * k, 1e-4);
+    // The radius key held with the left click ends the held key.
+    EXPECT_EQ(small.navigator.Input().heldKey, -1);
+}
+
+TEST(NavigateDispatch, WheelOnlyWhileAButtonIsHeld) {
+    Rig rig;
+    Camera& cam = rig.host.camera;
+    const Camera start = cam;
+    rig.navigator.Wheel(120);
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(cam.viewRotation[i], start.viewRotation[i]);
+
+    rig.navigator.ButtonDown(Button::Left, {0, 0});
+    rig.navigator.Wheel(120);
+    double ry[16];
+    vmath::RotationY(ry, 120 * 0.005);
+    float expected[16];
+    vmath::Multiply(expected, ry, start.viewRotation);
+    for (int i = 0; i < 16; ++i) EXPECT_NEAR(cam.viewRotation[i], expected[i], 1e-6) << i;
+    rig.navigator.ButtonUp(Button::Left, {0, 0});
+
+    rig.navigator.ButtonDown(Button::Middle, {0, 0});
+    rig.navigator.Wheel(-240);
+    EXPECT_NEAR(cam.panX, 240 * 0.3 * 40.0 / 300, 1e-4) << "pan: delta x 0.3 x k";
+    rig.navigator.ButtonUp(Button::Middle, {0, 0});
+}
+
+TEST(NavigateDispatch, KeysFireOnReleaseOnce) {
+    Rig rig;
+    Camera& cam = rig.host.camera;
+    rig.navigator.KeyPress(kKeyZ);
+    EXPECT_EQ(cam.zoomFactor, 1.0f) << "a view command does not fire on press";
+    EXPECT_EQ(rig.navigator.Input().heldKey, kKeyZ);
+    rig.navigator.KeyRelease(kKeyZ, true);
+    rig.navigator.KeyPress(kKeyZ, true);
+    EXPECT_EQ(cam.zoomFactor, 1.0f) << "auto-repeat is ignored";
+    rig.navigator.KeyRelease(kKeyZ);
+    EXPECT_FLOAT_EQ(cam.zoomFactor, float(1 / std::sqrt(2.0)));
+    EXPECT_EQ(rig.navigator.Input().heldKey, -1);
+
+    // Default from a key copies the press point into the spin point.
+    rig.navigator.ButtonDown(Button::Right, {33, 44});
+    rig.navigator.ButtonUp(Button::Right, {33, 44});
+    rig.navigator.KeyPress(kKeyD);
+    rig.navigator.KeyRelease(kKeyD);
+    EXPECT_EQ(rig.navigator.Input().spinPoint.x, 33);
+    EXPECT_EQ(cam.zoomFactor, 1.0f);
+
+    // Keys without a view command do nothing.
+    const int redraws = rig.host.redraws;
+    rig.navigator.KeyRelease(kEscape);
+    rig.navigator.KeyRelease(kShift);
+    EXPECT_EQ(rig.host.redraws, redraws);
+
+    // A data key acts on press; with nothing selected the status bar says so.
+    rig.navigator.KeyPress(kKeyN);
+    ASSERT_EQ(rig.host.dataCommands.size(), 1u);
+    EXPECT_EQ(rig.host.dataCommands[0], 1);
+    EXPECT_EQ(rig.host.status,
+              QStringLiteral(" ############ There is No Selected Data ########### "));
+    rig.navigator.KeyRelease(kKeyN);
+    EXPECT_EQ(rig.host.dataCommands.size(), 1u) << "nothing on release";
+}
+
+TEST(NavigateDispatch, MenuCommandsAndCheckMarks) {
+    Rig rig;
+    ViewNavigator& nav = rig.navigator;
+    EXPECT_FALSE(nav.RunCommand(12345));
+    bool checked = false;
+    EXPECT_FALSE(nav.IsCommandChecked(view_command::ZoomIn, checked));
+
+    ASSERT_TRUE(nav.RunCommand(view_command::Wireframe));
+    EXPECT_EQ(rig.host.settings.displayMode, 3);
+    ASSERT_TRUE(nav.IsCommandChecked(view_command::Wireframe, checked));
+    EXPECT_TRUE(checked);
+    nav.IsCommandChecked(view_command::Shaded, checked);
+    EXPECT_FALSE(checked);
+    nav.RunCommand(view_command::HiddenLineRemoval);
+    EXPECT_EQ(rig.host.settings.displayMode, 1);
+
+    rig.host.settings.showDatums = 7;  // anything but 1 turns on
+    nav.RunCommand(view_command::ShowDatums);
+    EXPECT_EQ(rig.host.settings.showDatums, 1);
+    nav.RunCommand(view_command::ShowDatums);
+    EXPECT_EQ(rig.host.settings.showDatums, 0);
+
+    // Front uses the scene's measuring system; without a scene the scene axes.
+    rig.host.withScene = false;
+    nav.RunCommand(view_command::Front);
+    EXPECT_EQ(rig.host.camera.viewRotation[0], 1.0f);
+    EXPECT_EQ(rig.host.camera.viewRotation[4], 0.0f);
+
+    for (const ViewCommandInfo& info : ViewCommandTable()) {
+        if (info.bindingCode != view_code::None) {
+            EXPECT_EQ(ViewCommandForCode(info.bindingCode), info.id) << info.text;
+        }
+    }
+    EXPECT_EQ(ViewCommandForCode(1101), 0);
+    EXPECT_EQ(ViewCommandForCode(2001), 0);
+    EXPECT_EQ(ViewCommandForCode(111), 0) << "dimension ids do nothing";
+}
+
+TEST(NavigateDispatch, SpinToggles) {
+    Rig rig;
+    ViewNavigator& nav = rig.navigator;
+    nav.RunCommand(view_command::PlayAll);
+    EXPECT_EQ(nav.Spin().playAll, 1);
+    EXPECT_EQ(nav.Spin().spinTimerStarted, 1);
+    ASSERT_EQ(rig.host.prompt.shown.size(), 1u);
+    EXPECT_EQ(rig.host.prompt.shown[0].caption, "Caution");
+    EXPECT_NE(rig.host.prompt.shown[0].text.find("\r\n"), std::string::npos);
+
+    nav.RunCommand(view_command::PlayEach);  // timer already running
+    EXPECT_EQ(rig.host.scene.playEachFlag, 1);
+    EXPECT_EQ(rig.host.settings.playEach, 1);
+    nav.RunCommand(view_command::PlayAll);  // Play Each still needs the timer
+    EXPECT_EQ(nav.Spin().playAll, 0);
+    EXPECT_EQ(rig.host.timerEvents, (std::vector<int>{+1}));
+
+    rig.host.scene.bounds[0] = -123;  // the fitted box survives the re-preparation
+    nav.RunCommand(view_command::PlayEach);
+    EXPECT_EQ(rig.host.timerEvents, (std::vector<int>{+1, -1}));
+    EXPECT_EQ(rig.host.scene.playEachFlag, 0);
+    EXPECT_EQ(rig.host.scene.bounds[0], -123);
+    EXPECT_EQ(rig.host.prompt.shown.size(), 2u) << "caution only when switching on";
+
+    // Ticks turn the view only while Play All is on.
+    const Camera before = rig.host.camera;
+    nav.SpinTimerTick();
+    EXPECT_EQ(rig.host.camera.viewRotation[0], before.viewRotation[0]);
+    nav.RunCommand(view_command::PlayAll);
+    nav.SpinTimerTick();
+    EXPECT_NE(rig.host.camera.viewRotation[0], before.viewRotation[0]);
+    bool checked = false;
+    nav.IsCommandChecked(view_command::PlayAll, checked);
+    EXPECT_TRUE(checked);
+}
+
+TEST(NavigateDispatch, RotationCentreClipAndStepDialogs) {
+    Rig rig;
+    ViewNavigator& nav = rig.navigator;
+    Camera& cam = rig.host.camera;
+
+    rig.navigator.KeyPress(kShift);
+    rig.host.dialogAnswers.push_back(std::array<float, 3>{1, 2, 3});
+    nav.RunCommand(view_command::SetRotationCentre);
+    ASSERT_EQ(rig.host.asked.size(), 1u);
+    EXPECT_EQ(rig.host.asked[0].windowTitle, QStringLiteral("Set Vector"));
+    EXPECT_EQ(rig.host.asked[0].titleLine, QStringLiteral("スピン回転座標の設定"));
+    EXPECT_EQ(rig.host.asked[0].labels[2], QStringLiteral("Z座標"));
+    EXPECT_EQ(cam.rotationCentre[2], 3.0f);
+    EXPECT_EQ(cam.panX, 1.0f);
+    EXPECT_EQ(cam.panY, 2.0f);
+    EXPECT_EQ(nav.Input().heldKey, -1) << "input state cleared afterwards";
+
+    rig.host.dialogAnswers.push_back(std::nullopt);
+    nav.RunCommand(view_command::ClipDistances);
+    EXPECT_EQ(rig.host.asked[1].labels[1], QStringLiteral("視点位置"));
+    EXPECT_EQ(rig.host.asked[1].values[2], 400.0f);
+    EXPECT_EQ(cam.nearPlane, 40.0f) << "Cancel keeps the planes";
+
+    rig.host.dialogAnswers.push_back(std::array<float, 3>{5, 100, 900});
+    nav.RunCommand(view_command::Section);  // empty selection: the clip dialog
+    EXPECT_EQ(cam.nearPlane, 5.0f);
+    EXPECT_EQ(cam.viewDistance, 100.0f);
+    EXPECT_EQ(cam.farPlane, 900.0f);
+
+    rig.host.dialogAnswers.push_back(std::array<float, 3>{2.5f, 15, 99});
+    nav.RunCommand(view_command::StepAmounts);
+    EXPECT_EQ(rig.host.asked[3].labels[1], QStringLiteral("角度(Deg)"));
+    EXPECT_TRUE(rig.host.asked[3].labels[2].isEmpty());
+    EXPECT_EQ(cam.stepDistance, 2.5f);
+    EXPECT_EQ(cam.stepAngle, 15.0f);
+}
+
+TEST(NavigateDispatch, RotationCentreFromTheSelection) {
+    Rig rig;
+    ViewNavigator& nav = rig.navigator;
+    Camera& cam = rig.host.camera;
+
+    // A straight line has no arc centre: refused.
+    rig.host.selected = SelectedItem{1, {0, 0, 0}};
+    rig.host.scene.examinedCentre[0] = FLT_MAX;
+    nav.SetRotationCentre();
+    ASSERT_EQ(rig.host.prompt.shown.size(), 1u);
+    EXPECT_EQ(rig.host.prompt.shown[0].text, "This line isS TRAIT !");
+    EXPECT_EQ(cam.rotationCentre[0], 0.0f);
+
+    // An arc: its centre, the selection stays.
+    rig.host.scene.examinedCentre[0] = 4;
+    rig.host.scene.examinedCentre[1] = 5;
+    nav.SetRotationCentre();
+    EXPECT_EQ(rig.host.prompt.shown[1].text,
+              "Center Point [] 4.000 ,5.000 ,0.000をスピン回転座標に設定しますか？");
+    EXPECT_EQ(rig.host.prompt.shown[1].caption, "Strat Point");
+    EXPECT_EQ(cam.rotationCentre[0], 4.0f);
+    EXPECT_EQ(cam.panY, 5.0f);
+    EXPECT_TRUE(rig.host.selected.has_value());
+
+    // A point, answered Ok: its position, then the selection is cleared.
+    rig.host.selected = SelectedItem{2, {7, 8, 9}};
+    nav.SetRotationCentre();
+    EXPECT_EQ(rig.host.prompt.shown[2].text.rfind(" Point [] 7.000 ,8.000 ,9.000", 0), 0u);
+    EXPECT_EQ(cam.rotationCentre[2], 9.0f);
+    EXPECT_FALSE(rig.host.selected.has_value());
+
+    rig.host.selected = SelectedItem{6, {0, 0, 0}};
+    nav.SetRotationCentre();
+    EXPECT_EQ(rig.host.prompt.shown[3].text, "Please select Point or Line");
+
+    // Section through a picked point's depth.
+    rig.host.selected = SelectedItem{0, {0, 0, 10}};
+    vmath::Identity(cam.viewRotation);
+    cam.viewDistance = 50;
+    nav.ShowSection();
+    EXPECT_EQ(cam.nearPlane, 40.0f);
+}

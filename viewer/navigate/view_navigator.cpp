@@ -1,0 +1,594 @@
+#include "navigate/view_navigator.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "bindings/binding_table.h"
+#include "dialogs/three_value_dialog.h"
+#include "math/vector_math.h"
+#include "navigate/view_commands.h"
+#include "prompt/prompt.h"
+#include "render/render_settings.h"
+#include "scene/prepare_geometry.h"
+#include "scene/scene_data.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr double kSpinRadiansPerPixel = 0.015;
+constexpr double kWheelSpinPerUnit = 0.005;
+constexpr double kWheelMovePerUnit = 0.3;
+constexpr double kPanFactor = 2.0;
+constexpr double kClipFactor = 2.05;
+
+constexpr int32_t kFirstDataCommand = 1;
+constexpr int32_t kLastDataCommand = 10;
+// Dimension keys whose command ends the held-key state: plane, radius,
+// diameter and comment (the last four of the nine).
+constexpr int kFirstKeyConsumingDimension = 5;
+
+const char* const kNoSelectedData = " ############ There is No Selected Data ########### ";
+const char* const kSetAsSpinCentre = "をスピン回転座標に設定しますか？";
+
+const float kIdentity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+
+std::string PointText(const char* prefix, const float p[3]) {
+    char buffer[160];
+    std::snprintf(buffer, sizeof buffer, "%s %3.3f ,%3.3f ,%3.3f", prefix, double(p[0]),
+                  double(p[1]), double(p[2]));
+    return buffer;
+}
+
+void Rotate(Camera& camera, double aboutX, double aboutY) {
+    double rx[16], ry[16], both[16];
+    vmath::RotationX(rx, aboutX);
+    vmath::RotationY(ry, aboutY);
+    vmath::Multiply(both, rx, ry);
+    PreMultiplyRotation(camera, both);
+}
+
+void ShiftClipPlanes(Camera& camera, double d, bool withViewDistance) {
+    camera.nearPlane = static_cast<float>(camera.nearPlane + d);
+    camera.farPlane = static_cast<float>(camera.farPlane + d);
+    if (withViewDistance) camera.viewDistance = static_cast<float>(camera.viewDistance + d);
+}
+
+}  // namespace
+
+bool ViewNavigator::RunCommand(int id) {
+    namespace vc = view_command;
+    Camera& camera = host_.NavCamera();
+    RenderSettings& settings = host_.NavSettings();
+    SceneData* scene = host_.NavScene();
+    const float* csys = scene ? scene->csysRotation : kIdentity;
+
+    switch (id) {
+        case vc::ZoomIn:
+            ZoomIn(camera);
+            break;
+        case vc::ZoomOut:
+            ZoomOut(camera);
+            break;
+        case vc::RePaint:
+            host_.ResizeViewport();
+            return true;
+        case vc::Default:
+            DefaultView(camera);
+            input_.spinPoint = input_.downPoint;
+            break;
+        case vc::Reset:
+            ResetView(camera, scene);
+            input_.spinPoint = input_.downPoint;
+            host_.ResizeViewport();
+            return true;
+        case vc::MoveRight:
+            MoveStep(camera, StepMove::Right);
+            break;
+        case vc::MoveLeft:
+            MoveStep(camera, StepMove::Left);
+            break;
+        case vc::MoveUp:
+            MoveStep(camera, StepMove::Up);
+            break;
+        case vc::MoveDown:
+            MoveStep(camera, StepMove::Down);
+            break;
+        case vc::MoveZFar:
+            MoveStep(camera, StepMove::ZFar);
+            break;
+        case vc::MoveZNear:
+            MoveStep(camera, StepMove::ZNear);
+            break;
+        case vc::TurnDownXPlus:
+            TurnStep(camera, StepTurn::DownXPlus);
+            break;
+        case vc::TurnUpXMinus:
+            TurnStep(camera, StepTurn::UpXMinus);
+            break;
+        case vc::TurnYPlus:
+            TurnStep(camera, StepTurn::YPlus);
+            break;
+        case vc::TurnYMinus:
+            TurnStep(camera, StepTurn::YMinus);
+            break;
+        case vc::RollZPlus:
+            TurnStep(camera, StepTurn::RollZPlus);
+            break;
+        case vc::RollZMinus:
+            TurnStep(camera, StepTurn::RollZMinus);
+            break;
+        case vc::Front:
+            FrontView(camera, csys);
+            break;
+        case vc::Side:
+            SideView(camera, csys);
+            break;
+        case vc::Top:
+            TopView(camera, csys);
+            break;
+        case vc::Turn180:
+            TurnHalf(camera);
+            break;
+        case vc::SetRotationCentre:
+            SetRotationCentre();
+            return true;
+        case vc::ClipDistances:
+            EditClipDistances();
+            return true;
+        case vc::Section:
+            ShowSection();
+            return true;
+        case vc::StepAmounts:
+            EditStepAmounts();
+            return true;
+        case vc::Wireframe:
+            settings.displayMode = kDisplayWireframe;
+            break;
+        case vc::HiddenLine:
+            settings.displayMode = kDisplayHiddenLine;
+            break;
+        case vc::HiddenLineRemoval:
+            settings.displayMode = kDisplayHiddenLineRemoval;
+            break;
+        case vc::Shaded:
+            settings.displayMode = kDisplayShaded;
+            break;
+        case vc::ShowCoordinateCentre:
+            settings.showCoordinateCentre = settings.showCoordinateCentre == 1 ? 0 : 1;
+            break;
+        case vc::ShowRotationCentre:
+            settings.showRotationCentre = settings.showRotationCentre == 1 ? 0 : 1;
+            break;
+        case vc::ShowDatums:
+            settings.showDatums = settings.showDatums == 1 ? 0 : 1;
+            break;
+        case vc::PlayAll:
+            TogglePlayAll();
+            break;
+        case vc::PlayEach:
+            TogglePlayEach();
+            break;
+        default:
+            return false;
+    }
+    host_.RedrawView();
+    return true;
+}
+
+bool ViewNavigator::IsCommandChecked(int id, bool& checked) const {
+    namespace vc = view_command;
+    const ViewCommandInfo* info = FindViewCommand(id);
+    if (!info || info->kind == ViewCommandKind::Action) return false;
+    const RenderSettings& settings = host_.NavSettings();
+    switch (id) {
+        case vc::ShowCoordinateCentre:
+            checked = settings.showCoordinateCentre == 1;
+            break;
+        case vc::ShowRotationCentre:
+            checked = settings.showRotationCentre == 1;
+            break;
+        case vc::ShowDatums:
+            checked = settings.showDatums == 1;
+            break;
+        case vc::PlayAll:
+            checked = spin_.playAll != 0;
+            break;
+        case vc::PlayEach:
+            checked = spin_.playEach != 0;
+            break;
+        default:
+            checked = settings.displayMode == info->modeValue;
+            break;
+    }
+    return true;
+}
+
+// --- Keys -------------------------------------------------------------------
+
+void ViewNavigator::KeyPress(int32_t key, bool autoRepeat) {
+    if (autoRepeat) return;
+    input_.heldKey = key;
+    RunDataKey(key);
+}
+
+void ViewNavigator::KeyRelease(int32_t key, bool autoRepeat) {
+    if (autoRepeat) return;
+    input_.heldKey = kNoHeldKey;
+    DispatchViewCommand(key);
+}
+
+void ViewNavigator::DispatchViewCommand(int32_t key) {
+    const int id = ViewCommandForCode(host_.NavBindings().CommandForKey(key));
+    if (id != 0) RunCommand(id);
+}
+
+void ViewNavigator::RunDataKey(int32_t key) {
+    const int32_t code = host_.NavBindings().CommandForKey(key);
+    // Raw key codes lie below 256 too, but only ids 1-10 are data commands.
+    if (code < kFirstDataCommand || code > kLastDataCommand) return;
+    host_.RunDataCommand(code);
+    if (host_.SelectionEmpty()) {
+        host_.ShowStatusText(QString::fromUtf8(kNoSelectedData));
+        host_.RedrawMainWindow();
+    } else {
+        host_.RedrawSelectionHighlight();
+    }
+}
+
+// --- Mouse ------------------------------------------------------------------
+
+void ViewNavigator::Classify() {
+    input_.mouseButtons = ClassifyButtons(input_.rightDown, input_.leftDown, input_.middleDown);
+    input_.mouseAction = ClassifyAction(host_.NavBindings(), input_.mouseButtons, input_.heldKey);
+}
+
+void ViewNavigator::ButtonDown(Button button, MousePoint point) {
+    host_.CaptureMouse();
+    captured_ = true;
+    input_.dragPoint = input_.spinPoint = input_.downPoint = point;
+    switch (button) {
+        case Button::Left:
+            input_.leftDown = 1;
+            break;
+        case Button::Right:
+            input_.rightDown = 1;
+            break;
+        case Button::Middle:
+            input_.middleDown = 1;
+            break;
+    }
+    Classify();
+    if (input_.mouseAction == mouse_action::ZoomBox) {
+        input_.zoomBoxAnchor = point;
+        input_.zoomBoxSignX = input_.zoomBoxSignY = 0;
+        input_.zoomBoxWidth = input_.zoomBoxHeight = 0;
+    }
+}
+
+void ViewNavigator::DrawZoomBox(MousePoint point) {
+    const MousePoint anchor = input_.zoomBoxAnchor;
+    input_.zoomBoxWidth = std::abs(point.x - anchor.x);
+    input_.zoomBoxHeight = std::abs(point.y - anchor.y);
+    input_.zoomBoxSignX = point.x < anchor.x ? -1 : 0;
+    input_.zoomBoxSignY = point.y < anchor.y ? -1 : 0;
+    // A rubber band replaces the XOR frame: same anchor, size and sign.
+    host_.ShowZoomBox(anchor.x + input_.zoomBoxWidth * input_.zoomBoxSignX,
+                      anchor.y + input_.zoomBoxHeight * input_.zoomBoxSignY, input_.zoomBoxWidth,
+                      input_.zoomBoxHeight);
+}
+
+void ViewNavigator::Drag(MousePoint point) {
+    if (!captured_) return;
+    Camera& camera = host_.NavCamera();
+    const ViewportSize viewport = host_.NavViewport();
+    const double k = PixelScale(camera, viewport);
+    const int dx = point.x - input_.dragPoint.x;
+    const int dy = point.y - input_.dragPoint.y;
+
+    switch (input_.mouseAction) {
+        case mouse_action::Spin:
+            Rotate(camera, (point.y - input_.spinPoint.y) * kSpinRadiansPerPixel,
+                   (point.x - input_.spinPoint.x) * kSpinRadiansPerPixel);
+            host_.RedrawView();
+            input_.spinPoint = point;
+            break;
+        case mouse_action::MoveXY:
+            camera.panX = static_cast<float>(camera.panX - dx * kPanFactor * k);
+            camera.panY = static_cast<float>(camera.panY + dy * kPanFactor * k);
+            host_.RedrawView();
+            input_.dragPoint = point;
+            break;
+        case mouse_action::MoveZ0:
+        case mouse_action::MoveZ1:
+            // Only horizontal motion moves the clip slab.
+            ShiftClipPlanes(camera, dx * kClipFactor * k,
+                            input_.mouseAction == mouse_action::MoveZ1);
+            host_.ResizeViewport();
+            input_.dragPoint = point;
+            break;
+        case mouse_action::Zoom0:
+            if (viewport.width <= 0) return;
+            ZoomByFraction(camera, double(dx) / viewport.width);
+            host_.RedrawView();
+            input_.dragPoint = point;
+            break;
+        case mouse_action::ZoomBox:
+            DrawZoomBox(point);
+            input_.spinPoint = point;
+            break;
+        default:
+            break;
+    }
+}
+
+void ViewNavigator::ButtonUp(Button button, MousePoint point) {
+    if (button != Button::Left && !captured_) return;
+    if (button == Button::Right) input_.rightDown = 0;
+    Classify();
+
+    const bool othersDown = button == Button::Left    ? input_.rightDown || input_.middleDown
+                            : button == Button::Right ? input_.leftDown || input_.middleDown
+                                                      : input_.leftDown || input_.rightDown;
+    if (!othersDown && captured_) {
+        host_.ReleaseMouse();
+        captured_ = false;
+    }
+
+    Camera& camera = host_.NavCamera();
+    if (input_.mouseAction == mouse_action::ZoomBox) {
+        host_.HideZoomBox();
+        FinishZoomBox(camera, host_.NavViewport(), input_.zoomBoxAnchor.x, input_.zoomBoxAnchor.y,
+                      point.x, point.y);
+        camera.projectionMode =
+            camera.IsOrthographic() ? kProjectionOrthographic : kProjectionPerspective;
+        host_.RedrawView();
+    } else if (!captured_) {
+        // The action changed under the drag (a key was released): no frame
+        // may stay behind.
+        host_.HideZoomBox();
+    }
+
+    if (button == Button::Left && input_.heldKey != kNoHeldKey) {
+        // Dimension commands are inert; the last four still end the held key.
+        const BindingTable& bindings = host_.NavBindings();
+        int32_t key = input_.heldKey;
+        for (int i = 0; i < kDimensionCommandCount; ++i) {
+            if (bindings.DimensionKey(i) == key && i >= kFirstKeyConsumingDimension)
+                input_.heldKey = kNoHeldKey;
+        }
+    }
+
+    switch (button) {
+        case Button::Left:
+            input_.leftDown = 0;
+            break;
+        case Button::Right:
+            input_.rightDown = 0;
+            break;
+        case Button::Middle:
+            input_.middleDown = 0;
+            break;
+    }
+}
+
+void ViewNavigator::Wheel(int delta) {
+    if (!captured_) return;
+    Camera& camera = host_.NavCamera();
+    const ViewportSize viewport = host_.NavViewport();
+    const double k = PixelScale(camera, viewport);
+    switch (input_.mouseAction) {
+        case mouse_action::Spin:
+            Rotate(camera, 0.0, delta * kWheelSpinPerUnit);
+            host_.RedrawView();
+            break;
+        case mouse_action::MoveXY:
+            camera.panX = static_cast<float>(camera.panX - delta * kWheelMovePerUnit * k);
+            host_.RedrawView();
+            break;
+        case mouse_action::MoveZ0:
+        case mouse_action::MoveZ1:
+            ShiftClipPlanes(camera, delta * kWheelMovePerUnit * kClipFactor * k,
+                            input_.mouseAction == mouse_action::MoveZ1);
+            host_.ResizeViewport();
+            break;
+        case mouse_action::Zoom0:
+            if (viewport.width <= 0) return;
+            ZoomByFraction(camera, double(delta) / viewport.width);
+            host_.RedrawView();
+            break;
+        default:
+            break;
+    }
+}
+
+void ViewNavigator::Deactivate() {
+    input_.ClearInputState();
+    if (captured_) host_.ReleaseMouse();
+    captured_ = false;
+    host_.HideZoomBox();
+}
+
+// --- Spin -------------------------------------------------------------------
+
+void ViewNavigator::ShowSpinCaution() {
+    host_.NavPrompt().ShowMessage(
+        "このコマンドを使うと複数のウィンドウのアップデートに問題が\r\n"
+        "生じることがありますので、その場合はPlayを停止してください。",
+        "Caution", PromptButtons::Ok, PromptIcon::Exclamation);
+}
+
+void ViewNavigator::TogglePlayAll() {
+    if (spin_.playAll == 0) {
+        ShowSpinCaution();
+        if (spin_.playEach == 0) {
+            spin_.spinTimerStarted = 1;
+            host_.StartSpinTimer();
+        }
+    } else if (spin_.playAll == 1 && spin_.playEach == 0) {
+        host_.StopSpinTimer();
+    }
+    spin_.playAll = spin_.playAll == 0 ? 1 : 0;
+}
+
+void ViewNavigator::TogglePlayEach() {
+    if (spin_.playEach == 0) {
+        ShowSpinCaution();
+        if (spin_.playAll == 0) {
+            spin_.spinTimerStarted = 1;
+            host_.StartSpinTimer();
+        }
+    } else if (spin_.playEach == 1 && spin_.playAll == 0) {
+        host_.StopSpinTimer();
+    }
+    spin_.playEach = spin_.playEach == 0 ? 1 : 0;
+    host_.NavSettings().playEach = spin_.playEach;
+
+    SceneData* scene = host_.NavScene();
+    if (!scene) return;
+    scene->playEachFlag = spin_.playEach;
+    if (spin_.playEach == 0) {
+        // Put the spun parts back, but keep the box the camera was fitted to.
+        float bounds[6], csysBounds[7];
+        std::copy(std::begin(scene->bounds), std::end(scene->bounds), bounds);
+        std::copy(std::begin(scene->csysBounds), std::end(scene->csysBounds), csysBounds);
+        const float extent = scene->sceneExtent;
+        PrepareGeometry(*scene);
+        std::copy(std::begin(bounds), std::end(bounds), scene->bounds);
+        std::copy(std::begin(csysBounds), std::end(csysBounds), scene->csysBounds);
+        scene->sceneExtent = extent;
+    }
+}
+
+void ViewNavigator::SpinTimerTick() {
+    if (spin_.playAll == 1) SpinTick(host_.NavCamera());
+    host_.RedrawView();
+}
+
+// --- Dialog commands --------------------------------------------------------
+
+void ViewNavigator::CentreOn(const float point[3]) {
+    Camera& camera = host_.NavCamera();
+    for (int i = 0; i < 3; ++i) camera.rotationCentre[i] = point[i];
+    camera.panX = point[0];
+    camera.panY = point[1];
+}
+
+void ViewNavigator::SetRotationCentre() {
+    host_.MakeDocumentActive();
+    SelectedItem item;
+    if (host_.SelectionEmpty() || !host_.CurrentSelectedItem(item)) {
+        ThreeValueRequest request;
+        request.titleLine = QStringLiteral("スピン回転座標の設定");
+        request.labels[0] = QStringLiteral("X座標");
+        request.labels[1] = QStringLiteral("Y座標");
+        request.labels[2] = QStringLiteral("Z座標");
+        for (int i = 0; i < 3; ++i) request.values[i] = host_.NavCamera().rotationCentre[i];
+        if (host_.AskThreeValues(request)) {
+            CentreOn(request.values);
+            host_.RedrawView();
+        }
+    } else {
+        SetRotationCentreFromSelection(item);
+    }
+    input_.ClearInputState();
+}
+
+void ViewNavigator::SetRotationCentreFromSelection(const SelectedItem& item) {
+    Prompt& prompt = host_.NavPrompt();
+    switch (item.subItem) {
+        case 0:
+        case 2:
+        case 4:
+            if (prompt.ShowMessage(PointText(" Point []", item.examinedPoint) + kSetAsSpinCentre,
+                                   "Strat Point", PromptButtons::OkCancel,
+                                   PromptIcon::Question) == PromptAnswer::Ok) {
+                CentreOn(item.examinedPoint);
+                host_.ClearSelection();
+                host_.RedrawView();
+            }
+            break;
+        case 1:
+        case 3:
+        case 5: {
+            SceneData* scene = host_.NavScene();
+            if (!scene || scene->examinedCentre[0] == FLT_MAX) {
+                prompt.ShowMessage("This line isS TRAIT !", "Caution", PromptButtons::Ok,
+                                   PromptIcon::Exclamation);
+                break;
+            }
+            if (prompt.ShowMessage(
+                    PointText("Center Point []", scene->examinedCentre) + kSetAsSpinCentre,
+                    "Strat Point", PromptButtons::OkCancel,
+                    PromptIcon::Question) == PromptAnswer::Ok) {
+                CentreOn(scene->examinedCentre);
+                host_.RedrawView();
+            }
+            break;
+        }
+        case 6:
+            prompt.ShowMessage("Please select Point or Line", "Caution", PromptButtons::Ok,
+                               PromptIcon::Exclamation);
+            break;
+        default:
+            prompt.ShowMessage("Error in ExamDrawTriangle 01 ", "Error", PromptButtons::Ok,
+                               PromptIcon::Exclamation);
+            break;
+    }
+}
+
+void ViewNavigator::EditClipDistances() {
+    Camera& camera = host_.NavCamera();
+    ThreeValueRequest request;
+    request.titleLine = QStringLiteral("視点位置とクリップ面の設定");
+    request.labels[0] = QStringLiteral("NearPlane");
+    request.labels[1] = QStringLiteral("視点位置");
+    request.labels[2] = QStringLiteral("FarPlane");
+    request.values[0] = camera.nearPlane;
+    request.values[1] = camera.viewDistance;
+    request.values[2] = camera.farPlane;
+    if (host_.AskThreeValues(request)) {
+        camera.nearPlane = request.values[0];
+        camera.viewDistance = request.values[1];
+        camera.farPlane = request.values[2];
+        host_.RedrawView();
+    }
+    input_.ClearInputState();
+}
+
+void ViewNavigator::ShowSection() {
+    SelectedItem item;
+    if (host_.SelectionEmpty() || !host_.CurrentSelectedItem(item)) {
+        EditClipDistances();
+        return;
+    }
+    // The near plane goes through the picked point's depth; pan and the
+    // rotation centre are left out, as the command always did.
+    Camera& camera = host_.NavCamera();
+    const float p[4] = {item.examinedPoint[0], item.examinedPoint[1], item.examinedPoint[2], 1};
+    float q[4];
+    vmath::TransformPoint(q, camera.viewRotation, p);
+    camera.nearPlane = camera.viewDistance - q[2];
+    host_.ResizeViewport();
+    input_.ClearInputState();
+}
+
+void ViewNavigator::EditStepAmounts() {
+    Camera& camera = host_.NavCamera();
+    ThreeValueRequest request;
+    request.titleLine = QStringLiteral("ステップ移動量の設定");
+    request.labels[0] = QStringLiteral("距離");
+    request.labels[1] = QStringLiteral("角度(Deg)");
+    request.values[0] = camera.stepDistance;
+    request.values[1] = camera.stepAngle;
+    request.values[2] = 0;
+    if (host_.AskThreeValues(request)) {
+        camera.stepDistance = request.values[0];
+        camera.stepAngle = request.values[1];
+    }
+}
+
+}  // namespace vantor
