@@ -1,8 +1,11 @@
 #include <QApplication>
 
 #include "app/korvalde_app.h"
+#include "view/screenshot_command.h"
 
 int main(int argc, char** argv) {
+    // Thumbnails and reports: one picture, no splash and no windows.
+    if (IsScreenshotRequest(argc, argv)) return RunScreenshotCommand(argc, argv);
     // Font display lists are shared between the views of all child windows.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);

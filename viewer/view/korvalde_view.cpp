@@ -1,12 +1,269 @@
 #include "view/korvalde_view.h"
 
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QOpenGLContext>
+
+#include "app/command_ids.h"
+#include "doc/korvalde_doc.h"
+#include "render/background_bitmap.h"
+#include "render/outline_font.h"
+#include "scene/scene_data.h"
+
 CKorvaldeView::CKorvaldeView(CKorvaldeDoc* doc, QWidget* parent)
-    : QOpenGLWidget(parent), document_(doc) {}
+    : QOpenGLWidget(parent), document_(doc), font_(vantor::DefaultOutlineFont()) {
+    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setDepthBufferSize(32);
+    setFormat(format);
+    setFocusPolicy(Qt::StrongFocus);
+    if (document_)
+        connect(document_, &CKorvaldeDoc::SceneChanged, this, [this] { OnSceneChanged(); });
+}
 
-CKorvaldeView::~CKorvaldeView() = default;
+CKorvaldeView::~CKorvaldeView() {
+    if (context()) {
+        makeCurrent();
+        renderer_.ReleaseGl();
+        doneCurrent();
+    }
+}
 
-void CKorvaldeView::initializeGL() {}
+vantor::SceneData* CKorvaldeView::Scene() const {
+    return document_ ? &document_->Scene() : nullptr;
+}
 
-void CKorvaldeView::resizeGL(int, int) {}
+void CKorvaldeView::initializeGL() {
+    clientRect = rect();
+    if (height() > 0) camera.aspectRatio = float(width()) / float(height());
+    // Moving the view to another top-level window destroys the context:
+    // lists and buffers must go with it.
+    connect(
+        context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] { ReleaseGl(); },
+        Qt::UniqueConnection);
+    BuildFont();
+}
 
-void CKorvaldeView::paintGL() {}
+void CKorvaldeView::ReleaseGl() {
+    makeCurrent();
+    renderer_.ReleaseGl();
+    doneCurrent();
+}
+
+void CKorvaldeView::BuildFont() {
+    if (!renderer_.InitFont(font_))
+        QMessageBox::warning(this, QStringLiteral("GLFont"),
+                             QStringLiteral("wglUseFontOutlines failed!"));
+}
+
+void CKorvaldeView::resizeGL(int width, int height) {
+    if (height <= 0) return;
+    camera.aspectRatio = float(width) / float(height);
+}
+
+void CKorvaldeView::paintGL() {
+    vantor::SceneData* scene = Scene();
+    vantor::SceneData empty;
+    if (!scene) scene = &empty;
+    if (vantor::ApplyFit(camera, *scene)) fittedNodeCount_ = scene->nodeCount;
+    renderer_.DrawScene(*scene, camera, settings);
+    if (document_) document_->MakeActive();
+    emit FrameDrawn();
+}
+
+void CKorvaldeView::OnSceneChanged() {
+    renderer_.InvalidateGeometry();
+    vantor::SceneData* scene = Scene();
+    // Files added to a fitted scene widen the view; edits keep the camera.
+    if (scene && camera.fitPending == -1 && scene->nodeCount != fittedNodeCount_) {
+        FitCameraToScene(false);
+        fittedNodeCount_ = scene->nodeCount;
+    }
+    ResizeViewport();
+}
+
+void CKorvaldeView::FitCameraToScene(bool resetZoomBase) {
+    if (vantor::SceneData* scene = Scene()) vantor::FitCameraToScene(camera, *scene, resetZoomBase);
+}
+
+void CKorvaldeView::SetOrthographic() {
+    camera.projectionMode = vantor::kProjectionOrthographic;
+    RedrawView();
+}
+
+void CKorvaldeView::SetPerspective() {
+    camera.projectionMode = vantor::kProjectionPerspective;
+    RedrawView();
+}
+
+void CKorvaldeView::SetDisplayMode(int32_t mode) {
+    settings.displayMode = mode;
+    RedrawView();
+}
+
+void CKorvaldeView::ResizeViewport() {
+    if (height() <= 0) return;
+    camera.aspectRatio = float(width()) / float(height());
+    RedrawView();
+}
+
+void CKorvaldeView::RedrawView() {
+    if (isVisible()) repaint();
+}
+
+void CKorvaldeView::ChangeFont() {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font_, this);
+    if (ok) {
+        font_ = chosen;
+        font_.setPixelSize(vantor::kFontPixelHeight);
+        makeCurrent();
+        BuildFont();
+        doneCurrent();
+    }
+    RedrawView();
+}
+
+void CKorvaldeView::ToggleBackgroundBitmap() {
+    if (settings.useBackgroundBitmap == 1) {
+        settings.useBackgroundBitmap = 0;
+        settings.backgroundBitmap = {};
+        ResizeViewport();
+        return;
+    }
+    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(),
+                                                      QStringLiteral("Bitmap File Files (*.bmp)"));
+    if (path.isEmpty()) return;
+    if (vantor::LoadBackgroundBitmap(path.toStdString(), settings) != vantor::BitmapLoad::Loaded)
+        QMessageBox::warning(this, QStringLiteral("Error"),
+                             QString::fromUtf8(vantor::kBitmapRefusedMessage));
+    ResizeViewport();
+}
+
+void CKorvaldeView::ChooseBackgroundColour() {
+    // The dialog starts from the colour chosen last in this run.
+    static QColor lastChosen = Qt::white;
+    const QColor colour = QColorDialog::getColor(lastChosen, this);
+    if (!colour.isValid()) return;
+    lastChosen = colour;
+    settings.backgroundColour[0] = colour.red() * 0.003921569f;
+    settings.backgroundColour[1] = colour.green() * 0.003921569f;
+    settings.backgroundColour[2] = colour.blue() * 0.003921569f;
+    RedrawView();
+}
+
+void CKorvaldeView::ToggleCoordinateCentre() {
+    settings.showCoordinateCentre = settings.showCoordinateCentre == 1 ? 0 : 1;
+    RedrawView();
+}
+
+void CKorvaldeView::ToggleRotationCentre() {
+    settings.showRotationCentre = settings.showRotationCentre == 1 ? 0 : 1;
+    RedrawView();
+}
+
+void CKorvaldeView::ToggleDatums() {
+    settings.showDatums = settings.showDatums == 1 ? 0 : 1;
+    RedrawView();
+}
+
+bool CKorvaldeView::SaveImage(const QString& path) {
+    return grabFramebuffer().save(path);
+}
+
+bool CKorvaldeView::OnCommand(int id) {
+    using namespace cmd;
+    switch (id) {
+        case kOrthographic:
+            SetOrthographic();
+            return true;
+        case kPerspective:
+            SetPerspective();
+            return true;
+        case kRepaint:
+            ResizeViewport();
+            return true;
+        case kChangeFont:
+            ChangeFont();
+            return true;
+        case kBackgroundBitmap:
+            ToggleBackgroundBitmap();
+            return true;
+        case kBackgroundColour:
+            ChooseBackgroundColour();
+            return true;
+        case kShaded:
+            SetDisplayMode(vantor::kDisplayShaded);
+            return true;
+        case kHiddenLineRemoved:
+            SetDisplayMode(vantor::kDisplayHiddenLineRemoval);
+            return true;
+        case kHiddenLine:
+            SetDisplayMode(vantor::kDisplayHiddenLine);
+            return true;
+        case kWireframe:
+            SetDisplayMode(vantor::kDisplayWireframe);
+            return true;
+        case kShowCoordinateCentre:
+            ToggleCoordinateCentre();
+            return true;
+        case kShowRotationCentre:
+            ToggleRotationCentre();
+            return true;
+        case kShowDatums:
+            ToggleDatums();
+            return true;
+        case kSaveImage: {
+            const QString path = QFileDialog::getSaveFileName(
+                this, QString(), QString(),
+                QStringLiteral("PNG Image (*.png);;JPEG Image (*.jpg)"));
+            if (!path.isEmpty() && !SaveImage(path))
+                QMessageBox::warning(this, QStringLiteral("Error"), path);
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+void CKorvaldeView::UpdateCommandState(int id, bool& enabled, bool& checked) {
+    using namespace cmd;
+    switch (id) {
+        case kOrthographic:
+            checked = camera.projectionMode == vantor::kProjectionOrthographic;
+            break;
+        case kPerspective:
+            checked = camera.projectionMode == vantor::kProjectionPerspective;
+            break;
+        case kBackgroundBitmap:
+            checked = settings.useBackgroundBitmap == 1;
+            break;
+        case kShaded:
+            checked = settings.displayMode == vantor::kDisplayShaded;
+            break;
+        case kHiddenLineRemoved:
+            checked = settings.displayMode == vantor::kDisplayHiddenLineRemoval;
+            break;
+        case kHiddenLine:
+            checked = settings.displayMode == vantor::kDisplayHiddenLine;
+            break;
+        case kWireframe:
+            checked = settings.displayMode == vantor::kDisplayWireframe;
+            break;
+        case kShowCoordinateCentre:
+            checked = settings.showCoordinateCentre == 1;
+            break;
+        case kShowRotationCentre:
+            checked = settings.showRotationCentre == 1;
+            break;
+        case kShowDatums:
+            checked = settings.showDatums == 1;
+            break;
+        default:
+            return;
+    }
+    enabled = true;
+}

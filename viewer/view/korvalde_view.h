@@ -1,24 +1,81 @@
 #pragma once
 // The OpenGL view of one child window: owns the camera and the display
-// settings and draws the document's scene through viewer_render.
+// settings of its document and draws the scene through viewer_render.
+// Navigation and picking work on the public camera, settings and renderer.
 
 #include <QOpenGLWidget>
+#include <QRect>
+#include <cstdint>
+
+#include "app/command_target.h"
+#include "render/camera.h"
+#include "render/render_settings.h"
+#include "render/scene_renderer.h"
 
 class CKorvaldeDoc;
 
-class CKorvaldeView : public QOpenGLWidget {
+namespace vantor {
+class SceneData;
+}
+
+class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
     Q_OBJECT
-public:
+  public:
     explicit CKorvaldeView(CKorvaldeDoc* doc, QWidget* parent = nullptr);
     ~CKorvaldeView() override;
 
     CKorvaldeDoc* Document() const { return document_; }
+    vantor::SceneData* Scene() const;
+    vantor::SceneRenderer& Renderer() { return renderer_; }
 
-protected:
+    // Camera, display state and the other fields the view keeps.
+    vantor::Camera camera;
+    vantor::RenderSettings settings;
+    int32_t pickCounter = 0;        // matrixIndex of the pick walk
+    int32_t dimensionRow = -99997;  // SeparatorDim walked during a pick, else negative
+    int32_t playAll = 0;
+    int32_t spinTimerStarted = 0;
+    int32_t zoomBox[4] = {0, 0, 0, 0};
+    QRect clientRect;  // client size when the context was made
+
+    // Sizes the camera from the scene (Reset: resetZoomBase true; after
+    // "Add File To Data": false).
+    void FitCameraToScene(bool resetZoomBase);
+    void SetOrthographic();
+    void SetPerspective();
+    void SetDisplayMode(int32_t mode);
+    // Aspect ratio from the window, then a redraw ("再ペイント").
+    void ResizeViewport();
+    // Draws the view again now.
+    void RedrawView();
+    void ChangeFont();
+    void ToggleBackgroundBitmap();
+    void ChooseBackgroundColour();
+    void ToggleCoordinateCentre();
+    void ToggleRotationCentre();
+    void ToggleDatums();
+    // Writes the current view as an image file; false when it failed.
+    bool SaveImage(const QString& path);
+
+    bool OnCommand(int id) override;
+    void UpdateCommandState(int id, bool& enabled, bool& checked) override;
+
+  signals:
+    // After each frame, for the selection highlight drawn on top.
+    void FrameDrawn();
+
+  protected:
     void initializeGL() override;
     void resizeGL(int width, int height) override;
     void paintGL() override;
 
-private:
+  private:
+    void OnSceneChanged();
+    void ReleaseGl();
+    void BuildFont();
+
     CKorvaldeDoc* document_;
+    vantor::SceneRenderer renderer_;
+    QFont font_;
+    int32_t fittedNodeCount_ = 0;
 };
