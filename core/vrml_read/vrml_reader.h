@@ -57,9 +57,7 @@ class VrmlReader : public SceneData {
     // `stopDepth` or the text ends.
     int ReadNodes(std::string_view text, int& position, int stopDepth);
     int MakeVrmlList01(std::string_view text, int& position, int stopDepth);
-    // The VRML 2.0 node loop (vrml2_*.cpp). Until it is committed,
-    // vrml2_node_loop.cpp holds a placeholder: git rm that file in the
-    // commit that adds the real definition.
+    // The VRML 2.0 node loop (vrml2_*.cpp).
     int MakeVrmlList20(std::string_view text, int& position, int stopDepth);
 
     // --- Readers shared by both node loops ----------------------------------
