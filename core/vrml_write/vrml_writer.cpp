@@ -155,22 +155,23 @@ int VrmlWriter::WriteRange(int32_t firstRow, int32_t endRow, std::string& out) {
                 WriteGroup(i, "TransformSeparator {", d);
                 next = Int(s.Block(row.dataBegin)[1]);
                 break;
+            case kind::Group:
+                // A named Group keeps its node so that USEs of it still refer
+                // to it; other groups leave their children in their place.
+                if (d.empty()) break;
+                WriteGroup(i, "Group {", d);
+                next = Int(s.Block(row.dataBegin)[1]);
+                break;
             case kind::WWWInline:
             case kind::Inline:
                 WriteInline(i, d);
                 next = row.dataEnd;
                 break;
             case kind::Switch:
-            case kind::Switch2: {
-                // Only the chosen child is written, in place of the Switch.
-                const float* block = s.Block(row.dataBegin);
-                const int32_t switchEnd = Int(block[2]);
-                const int32_t chosenFirst = std::max(Int(block[0]), i + 1);
-                const int32_t chosenEnd = std::min(Int(block[1]), switchEnd);
-                WriteRange(chosenFirst, chosenEnd, out);
-                next = switchEnd;
+            case kind::Switch2:
+                WriteSwitch(i, d);
+                next = Int(s.Block(row.dataBegin)[2]);
                 break;
-            }
             case kind::Coordinate3:
                 if (!d.empty()) written_[size_t(i)] = 1;
                 WriteCoordinate3(row.dataBegin, row.dataEnd, d, out);
@@ -260,6 +261,58 @@ void VrmlWriter::WriteGroup(int32_t row, const char* name, const std::string& de
     OpeningLine(def, name, name);
     ++level_;
     WriteRange(std::max(Int(block[0]), row + 1), Int(block[1]), *out_);
+    --level_;
+    NodeLine("}");
+}
+
+void VrmlWriter::WriteSwitch(int32_t row, const std::string& def) {
+    const SceneData& s = *scene_;
+    const float* block = s.Block(s.Row(row).dataBegin);
+    const int32_t end = std::clamp(Int(block[2]), row + 1, s.nodeCount);
+    const int32_t chosenFirst = std::clamp(Int(block[0]), row + 1, end);
+    const int32_t chosenEnd = std::clamp(Int(block[1]), chosenFirst, end);
+    const bool chosen = chosenEnd > chosenFirst;
+    // The choices of a VRML 2.0 Switch sit in one list row; its contents
+    // are the children.
+    int32_t first = row + 1;
+    int32_t last = end;
+    if (chosen && s.Row(first).kind == kind::Choice) {
+        const float* list = s.Block(s.Row(first).dataBegin);
+        if (Int(list[0]) <= chosenFirst && Int(list[1]) >= chosenEnd) {
+            last = std::min(Int(list[1]), end);
+            first = Int(list[0]);
+        }
+    }
+    // Written as a VRML 1.0 Switch whose chosen child is a Group of the
+    // chosen rows, so the reader walks exactly them again, while the other
+    // choices stay in the file (in Separators) instead of being lost.
+    if (!def.empty()) written_[size_t(row)] = 1;
+    OpeningLine(def, "Switch {", "Switch {");
+    ++level_;
+    const bool before = chosen && chosenFirst > first;
+    NodeLine(chosen ? (before ? "whichChild 1" : "whichChild 0") : "whichChild -1");
+    auto child = [&](const char* opening, int32_t from, int32_t to) {
+        // A part that is already one Separator needs no second one (a saved
+        // file saved again stays the same).
+        const NodeRow& head = s.Row(from);
+        if (opening[0] == 'S' && IsWrittenAsSeparator(head.kind) &&
+            Int(s.Block(head.dataBegin)[1]) == to) {
+            WriteRange(from, to, *out_);
+            return;
+        }
+        NodeLine(opening);
+        ++level_;
+        WriteRange(from, to, *out_);
+        --level_;
+        NodeLine("}");
+    };
+    if (!chosen) {
+        if (end > row + 1) child("Separator {", row + 1, end);
+    } else {
+        if (before) child("Separator {", first, chosenFirst);
+        child("Group {", chosenFirst, chosenEnd);
+        if (last > chosenEnd) child("Separator {", chosenEnd, last);
+    }
     --level_;
     NodeLine("}");
 }

@@ -83,7 +83,7 @@ TEST(WriterAddedKinds, Vrml1TransformsPrimitivesAndPointSets) {
     EXPECT_EQ(body, expected);
 }
 
-TEST(WriterAddedKinds, SwitchWritesOnlyTheChosenChild) {
+TEST(WriterAddedKinds, SwitchKeepsEveryChoiceAndChoosesTheSameRows) {
     SceneData scene;
     SceneBuilder b(scene);
     b.BeginFile("switch.wrl");
@@ -93,42 +93,70 @@ TEST(WriterAddedKinds, SwitchWritesOnlyTheChosenChild) {
     scene.AddRow(kind::Switch2, b.file(), tag::Switch, offset, -998);
     b.OpenGroup(kind::Choice);
     b.Coordinates({0, 0, 0, 1, 0, 0, 0, 1, 0});
-    const int32_t faces = b.FaceSet({0, 1, 2});
+    const int32_t faceRow = b.FaceSet({0, 1, 2});
     b.Close();
-    scene.valuePool[offset] = float(faces);
-    scene.valuePool[offset + 1] = float(faces + 1);
+    scene.valuePool[offset] = float(faceRow);
+    scene.valuePool[offset + 1] = float(faceRow + 1);
     scene.valuePool[offset + 2] = float(scene.nodeCount);
     b.Values(kind::Sphere, {1, 0, 0});
     b.EndFile();
 
-    // The chosen face set still gets its points: they are written before it.
+    // Every choice stays in the file; the chosen rows form the chosen child.
+    const std::string points = L("Coordinate3   {  point [", 2) + L(" 0 0 0 ,", 2) +
+                               L(" 1 0 0 ,", 2) + L(" 0 1 0 ", 2) + L("] }", 2);
+    const std::string faces = L("IndexedFaceSet {", 2) + L("  coordIndex [", 2) +
+                              L("   0, 1, 2, -1", 2) + L("  ]", 2) + L("}", 2);
+    const std::string sphere = L("Sphere {") + L("   radius 1") + L("}");
     EXPECT_EQ(Body(WriteScene(scene, 0)),
-              L("Coordinate3   {  point [") + L(" 0 0 0 ,") + L(" 1 0 0 ,") + L(" 0 1 0 ") +
-                  L("] }") + L("IndexedFaceSet {") + L("  coordIndex [") + L("   0, 1, 2, -1") +
-                  L("  ]") + L("}") + L("Sphere {") + L("   radius 1") + L("}"));
+              L("Switch {") + L("whichChild 1", 1) + L("Separator {", 1) + points + L("}", 1) +
+                  L("Group {", 1) + faces + L("}", 1) + L("}") + sphere);
 
-    // Nothing chosen: only what follows the Switch.
-    scene.valuePool[offset] = scene.valuePool[offset + 1] = float(faces + 1);
-    EXPECT_EQ(Body(WriteScene(scene, 0)), L("Sphere {") + L("   radius 1") + L("}"));
+    // Nothing chosen: the list of choices is the one child, not shown.
+    scene.valuePool[offset] = scene.valuePool[offset + 1] = float(faceRow + 1);
+    EXPECT_EQ(Body(WriteScene(scene, 0)), L("Switch {") + L("whichChild -1", 1) +
+                                              L("Separator {", 1) + points + faces + L("}", 1) +
+                                              L("}") + sphere);
 }
 
-TEST(WriterAddedKinds, UseOfAnUnwrittenNodeWritesWhatItRefersTo) {
+TEST(WriterAddedKinds, UsesReferToNamedNodesOrRepeatWhatTheyReferTo) {
     SceneData scene;
     SceneBuilder b(scene);
     b.BeginFile("use.wrl");
     const int32_t group = b.OpenGroup(kind::Group, 2, "G");
     b.Values(kind::Sphere, {1, 0, 0});
     b.Close();
-    const int32_t info = scene.AddRow(kind::Info, b.file(), tag::Info, -9998, -9999, "I");
     b.Use(group, "G");
+    // A Switch that chooses nothing holds a named cube.
+    const float switchBlock[3] = {0, 0, 0};
+    const int32_t offset = scene.AddValues(switchBlock, 3);
+    const int32_t switchRow = scene.AddRow(kind::Switch, b.file(), tag::Value, offset, -998);
+    const int32_t cube = b.Values(kind::Cube, {1, 1, 1});
+    scene.nodeDefNames[size_t(cube)] = "C";
+    scene.valuePool[offset] = scene.valuePool[offset + 1] = float(switchRow + 1);
+    scene.valuePool[offset + 2] = float(scene.nodeCount);
+    b.Use(cube, "C");
+    b.Use(cube, "C");
+    const int32_t info = scene.AddRow(kind::Info, b.file(), tag::Info, -9998, -9999, "I");
     b.Use(info, "I");
+    const int32_t anonymous = b.OpenGroup(kind::Group, 2);
+    b.Values(kind::Sphere, {2, 0, 0});
+    b.Close();
+    b.Use(anonymous, "");
     const int32_t self = b.OpenGroup(kind::Group, 2, "Loop");
     b.Use(self, "Loop");  // a group that refers to itself must not recurse forever
     b.Close();
     b.EndFile();
 
-    // The Group has no node of its own in the output, so its USE is replaced
-    // by its children; the Info is not written and neither is its USE.
-    const std::string sphere = L("Sphere {") + L("   radius 1") + L("}");
-    EXPECT_EQ(Body(WriteScene(scene, 0)), sphere + sphere);
+    const std::string sphere2 = L("Sphere {") + L("   radius 2") + L("}");
+    EXPECT_EQ(Body(WriteScene(scene, 0)),
+              L("DEF \"G\" Group {") + L("Sphere {", 1) + L("   radius 1", 1) + L("}", 1) + L("}") +
+                  L("USE \"G\"") +
+                  // The cube the Switch hides is still written under its name.
+                  L("Switch {") + L("whichChild -1", 1) + L("Separator {", 1) +
+                  L("DEF \"C\" Cube {", 2) + L("   width 1", 2) + L("   height 1", 2) +
+                  L("   depth 1", 2) + L("}", 2) + L("}", 1) + L("}") + L("USE \"C\"") +
+                  L("USE \"C\"") +
+                  // The Info is not written and neither is its USE; an unnamed
+                  // group's children are written in its place and again for the USE.
+                  sphere2 + sphere2 + L("DEF \"Loop\" Group {") + L("USE \"Loop\"", 1) + L("}"));
 }
