@@ -1,0 +1,152 @@
+// korvalde-cli convert, run as a program: the written file gives the same
+// info as its input, the header options, and the refusals.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ConvertRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class CliConvert : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!fs::exists(std::string(VANTOR_BIN_DIR) + "/korvalde-cli"))
+            GTEST_SKIP() << "korvalde-cli not built";
+        folder_ = fs::temp_directory_path() /
+                  ("vantor_cli_convert_" + std::to_string(::getpid()) + "_" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override {
+        if (!folder_.empty()) fs::remove_all(folder_);
+    }
+
+    ConvertRun Run(const std::string& arguments) const {
+        ConvertRun run;
+        const fs::path errPath = folder_ / "stderr.txt";
+        const std::string command = "cd " + folder_.string() + " && " +
+                                    std::string(VANTOR_BIN_DIR) + "/korvalde-cli " + arguments +
+                                    " 2>" + errPath.string();
+        FILE* pipe = popen(command.c_str(), "r");
+        if (!pipe) return run;
+        std::array<char, 4096> buffer;
+        size_t n;
+        while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+            run.out.append(buffer.data(), n);
+        const int status = pclose(pipe);
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.err = Read(errPath);
+        return run;
+    }
+
+    static std::string Read(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    // The value after "<label>: " in the info output.
+    static std::string InfoLine(const std::string& info, const std::string& label) {
+        const size_t at = info.find("\n" + label + ": ");
+        if (at == std::string::npos) return "<missing " + label + ">";
+        const size_t from = at + label.size() + 3;
+        return info.substr(from, info.find('\n', from) - from);
+    }
+
+    std::string Out(const std::string& name) const { return (folder_ / name).string(); }
+
+    fs::path folder_;
+};
+
+std::string Input(const std::string& name) {
+    return std::string(VANTOR_TEST_INPUTS) + "/vrml_write/" + name;
+}
+
+std::vector<float> Numbers(const std::string& text) {
+    std::vector<float> values;
+    std::istringstream in(text);
+    float value;
+    while (in >> value) values.push_back(value);
+    return values;
+}
+
+}  // namespace
+
+TEST_F(CliConvert, InfoOfTheWrittenFileMatchesTheInput) {
+    for (const char* name : {"v1_parts.wrl", "v2_parts.wrl"}) {
+        for (const char* mode : {"top", "new"}) {
+            SCOPED_TRACE(std::string(name) + " " + mode);
+            const std::string out = Out(std::string(mode) + "_" + name);
+            const ConvertRun convert =
+                Run(std::string("convert --mode ") + mode + " " + Input(name) + " " + out);
+            ASSERT_EQ(convert.status, 0) << convert.err;
+            EXPECT_EQ(convert.err, "");
+
+            const std::string before = "\n" + Run("info --log log.txt " + Input(name)).out;
+            const std::string after = "\n" + Run("info --log log.txt " + out).out;
+            EXPECT_EQ(InfoLine(before, "triangles"), InfoLine(after, "triangles"));
+            const std::vector<float> a = Numbers(InfoLine(before, "bounds"));
+            const std::vector<float> b = Numbers(InfoLine(after, "bounds"));
+            ASSERT_EQ(a.size(), 6u);
+            ASSERT_EQ(b.size(), 6u);
+            for (size_t i = 0; i < 6; ++i) EXPECT_NEAR(a[i], b[i], 1e-5f) << "bounds " << i;
+        }
+    }
+}
+
+TEST_F(CliConvert, HeaderNamesTheUserAndModeNewWritesOneSeparatorPerFile) {
+    ASSERT_EQ(Run("convert --user Hanako " + Input("v1_parts.wrl") + " top.wrl").status, 0);
+    const std::string top = Read(folder_ / "top.wrl");
+    EXPECT_EQ(top.rfind("#VRML V1.0 ascii\r\n\r\n# Date :", 0), 0u);
+    EXPECT_NE(top.find("\r\n# UserName :Hanako\r\n"), std::string::npos);
+    EXPECT_EQ(top.find("KORVALDE_VRML"), std::string::npos);
+
+    ASSERT_EQ(Run("convert --mode new " + Input("v1_parts.wrl") + " new.wrl").status, 0);
+    const std::string fresh = Read(folder_ / "new.wrl");
+    EXPECT_NE(fresh.find("DEF \"KORVALDE_VRML_v1_parts.wrl\" Separator {    \r\n"),
+              std::string::npos);
+    // The reference leads from the output folder back to the input file.
+    const std::string reference =
+        fs::path(Input("v1_parts.wrl")).lexically_relative(fs::absolute(folder_)).generic_string();
+    EXPECT_NE(fresh.find("  DEF \"KORVALDE_VRML\" WWWInline { name \"" + reference + "\" }"),
+              std::string::npos)
+        << reference;
+}
+
+TEST_F(CliConvert, RefusalsAndFailuresExitWithStatusOne) {
+    // A file the reader rejects leaves nothing to save.
+    const ConvertRun empty = Run("convert " + Input("too_short.wrl") + " out.wrl");
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_NE(empty.err.find("データは空です。"), std::string::npos) << empty.err;
+    EXPECT_FALSE(fs::exists(folder_ / "out.wrl"));
+
+    const ConvertRun missing = Run("convert " + Out("absent.wrl") + " out.wrl");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_FALSE(fs::exists(folder_ / "out.wrl"));
+
+    const ConvertRun noFolder = Run("convert " + Input("v1_parts.wrl") + " no/such/out.wrl");
+    EXPECT_EQ(noFolder.status, 1);
+    EXPECT_EQ(noFolder.err.rfind("Error: ", 0), 0u) << noFolder.err;
+
+    EXPECT_EQ(Run("convert").status, 2);
+    EXPECT_EQ(Run("convert --mode all a.wrl b.wrl").status, 2);
+    EXPECT_EQ(Run("convert only_one.wrl").status, 2);
+}
