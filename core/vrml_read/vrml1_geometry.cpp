@@ -130,8 +130,7 @@ int VrmlReader::ReadPointList(std::string_view text, int& position, int32_t node
             pending = 0;
         }
     }
-    const int32_t row = AddRow(nodeKind, currentFileIndex, tag::Value, begin, count, defName);
-    (isNormal ? lastNormalRow : lastCoordinateRow) = row;
+    AddRow(nodeKind, currentFileIndex, tag::Value, begin, count, defName);
     return 1;
 }
 

@@ -1,5 +1,6 @@
 #include "vrml_read/vrml_reader.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "scene/node_kind.h"
@@ -96,8 +97,8 @@ int VrmlReader::ReadVrmlFile(const std::string& path, Prompt& userPrompt,
     AddDefaultNodes();
 
     depth = 0;
-    lastCoordinateRow = -1;
-    lastNormalRow = -1;
+    coordinates_ = GoverningRow{-1, rootRow};
+    normals_ = coordinates_;
     int position = 0;
     ReadNodes(text.view(), position, -1);
     text.Release();
@@ -158,13 +159,13 @@ int VrmlReader::ReadChildFile(VrmlText& text, int32_t fileIndex) {
     const int savedVersion = version;
     const int32_t savedFile = currentFileIndex;
     const int32_t savedDepth = depth;
-    const int32_t savedCoordinate = lastCoordinateRow;
-    const int32_t savedNormal = lastNormalRow;
+    const GoverningRow savedCoordinates = coordinates_;
+    const GoverningRow savedNormals = normals_;
     version = childVersion;
     currentFileIndex = fileIndex;
     depth = 0;
-    lastCoordinateRow = -1;
-    lastNormalRow = -1;
+    coordinates_ = GoverningRow{-1, nodeCount};
+    normals_ = coordinates_;
 
     const int32_t firstRow = nodeCount;
     int position = 0;
@@ -178,8 +179,8 @@ int VrmlReader::ReadChildFile(VrmlText& text, int32_t fileIndex) {
     version = savedVersion;
     currentFileIndex = savedFile;
     depth = savedDepth;
-    lastCoordinateRow = savedCoordinate;
-    lastNormalRow = savedNormal;
+    coordinates_ = savedCoordinates;
+    normals_ = savedNormals;
     return 1;
 }
 
@@ -189,13 +190,24 @@ int VrmlReader::ReadNodes(std::string_view text, int& position, int stopDepth) {
 }
 
 int32_t VrmlReader::FindGoverningRow(int32_t nodeKind) const {
-    if (nodeKind == kind::Coordinate3) return lastCoordinateRow;
-    if (nodeKind == kind::Normal) return lastNormalRow;
+    if (nodeKind == kind::Coordinate3) return UpdateGoverningRow(coordinates_, nodeKind);
+    if (nodeKind == kind::Normal) return UpdateGoverningRow(normals_, nodeKind);
     for (int32_t i = nodeCount - 1; i >= 1; --i) {
         const NodeRow& row = Row(i);
         if (row.kind == nodeKind && row.fileIndex == currentFileIndex) return i;
     }
     return -1;
+}
+
+int32_t VrmlReader::UpdateGoverningRow(GoverningRow& cache, int32_t nodeKind) const {
+    if (cache.scannedTo > nodeCount || cache.row >= nodeCount)
+        cache = GoverningRow{};  // rows taken back
+    for (int32_t i = std::max(cache.scannedTo, 1); i < nodeCount; ++i) {
+        const NodeRow& row = Row(i);
+        if (row.kind == nodeKind && row.fileIndex == currentFileIndex) cache.row = i;
+    }
+    cache.scannedTo = nodeCount;
+    return cache.row;
 }
 
 void VrmlReader::SkipBlock(std::string_view text, int& position) {

@@ -101,12 +101,17 @@ class VrmlReader : public SceneData {
     // unknown version.
     int ReadChildFile(VrmlText& text, int32_t fileIndex);
 
-    // Rows of kind Coordinate3 / Normal last added in the current file
-    // (-1: none); kept by ReadPointList so face sets need not search.
-    int32_t lastCoordinateRow = -1;
-    int32_t lastNormalRow = -1;
-
   private:
+    // The last row of one kind in the current file, found by scanning only
+    // the rows added since the previous lookup.
+    struct GoverningRow {
+        int32_t row = -1;
+        int32_t scannedTo = 0;  // rows below this were looked at
+    };
+    int32_t UpdateGoverningRow(GoverningRow& cache, int32_t nodeKind) const;
+    mutable GoverningRow coordinates_;
+    mutable GoverningRow normals_;
+
     void AddDefaultNodes();
     void FinishRoot(int32_t rootRow);
     // VRML 1.0 readers dispatched by MakeVrmlList01.

@@ -57,8 +57,11 @@ struct ByteClassTable {
 constexpr ByteClassTable kBytes;
 
 int WordEnd(std::string_view text, int from) {
-    const void* blank = std::memchr(text.data() + from, ' ', text.size() - size_t(from));
-    return blank ? int(static_cast<const char*>(blank) - text.data()) : int(text.size());
+    // Words are short; a plain loop beats a memchr call here.
+    const char* p = text.data() + from;
+    const char* end = text.data() + text.size();
+    while (p < end && *p != ' ') ++p;
+    return int(p - text.data());
 }
 
 // Shared delimiting of GetWord and GetSFString0: the value's range and the
@@ -176,7 +179,8 @@ bool OmmitCommentFromVrml0(VrmlText& text) {
     size_t read = size_t(text.data_ - out);  // next raw byte
     size_t end = read + size_t(text.length_);
     size_t write = 0;
-    bool inString = false;
+    // True also for the empty text, where layout writes nothing either.
+    bool endsWithBlank = true;
 
     // Makes sure `write` stays at least `need` bytes behind `read` by moving
     // the unread input to the end of a larger buffer.
@@ -211,47 +215,46 @@ bool OmmitCommentFromVrml0(VrmlText& text) {
         size_t stop = std::min(end, read + gap / 2);
         while (read < stop) {
             const char c = out[read++];
-            switch (kBytes.classOf[static_cast<unsigned char>(c)]) {
-                case kPlain:
-                    out[write++] = c;
-                    break;
-                case kLayout:
-                    if (inString)
-                        out[write++] = c;
-                    else if (write > 0 && out[write - 1] != ' ')
-                        out[write++] = ' ';
-                    break;
-                case kQuote:
-                    inString = !inString;
-                    out[write++] = c;
-                    break;
-                case kHash:
-                    if (inString) {
-                        out[write++] = c;
-                    } else {
-                        // Skip to the line end; the LF itself then writes the blank
-                        // that layout inside the comment would have written.
-                        const void* lf = std::memchr(out + read, '\n', end - read);
-                        size_t commentEnd = lf ? size_t(static_cast<const char*>(lf) - out) : end;
-                        bool hasLayout = false;
-                        for (size_t i = read; i < commentEnd && !hasLayout; ++i)
-                            hasLayout =
-                                kBytes.classOf[static_cast<unsigned char>(out[i])] == kLayout;
-                        if (hasLayout && write > 0 && out[write - 1] != ' ') out[write++] = ' ';
-                        read = commentEnd;
-                        stop = std::min(end, read + (read - write) / 2);
-                    }
-                    break;
-                case kPunct:
-                    if (inString) {
-                        out[write++] = c;
-                    } else if (write > 0) {
-                        if (out[write - 1] != ' ') out[write++] = ' ';
-                        out[write++] = c;
-                        out[write++] = ' ';
-                    }
-                    break;
+            const unsigned char byteClass = kBytes.classOf[static_cast<unsigned char>(c)];
+            if (byteClass <= kLayout) {
+                // The common case, kept free of branches: layout becomes one
+                // blank, and none at the start of the text or after a blank.
+                const bool layout = byteClass == kLayout;
+                out[write] = layout ? ' ' : c;
+                write += !(layout && endsWithBlank);
+                endsWithBlank = layout;
+                continue;
             }
+            if (byteClass == kQuote) {
+                // A string is kept verbatim up to its closing quote.
+                const void* quote = std::memchr(out + read, '"', end - read);
+                const size_t stringEnd =
+                    quote ? size_t(static_cast<const char*>(quote) - out) + 1 : end;
+                out[write++] = c;
+                std::memmove(out + write, out + read, stringEnd - read);
+                write += stringEnd - read;
+                read = stringEnd;
+                endsWithBlank = out[write - 1] == ' ';
+            } else if (byteClass == kHash) {
+                // Skip to the line end; the LF itself then writes the blank
+                // that layout inside the comment would have written.
+                const void* lf = std::memchr(out + read, '\n', end - read);
+                const size_t commentEnd = lf ? size_t(static_cast<const char*>(lf) - out) : end;
+                bool hasLayout = false;
+                for (size_t i = read; i < commentEnd && !hasLayout; ++i)
+                    hasLayout = kBytes.classOf[static_cast<unsigned char>(out[i])] == kLayout;
+                if (hasLayout && !endsWithBlank) {
+                    out[write++] = ' ';
+                    endsWithBlank = true;
+                }
+                read = commentEnd;
+            } else if (write > 0) {  // , { } [ ] stand alone; dropped at the very start
+                if (!endsWithBlank) out[write++] = ' ';
+                out[write++] = c;
+                out[write++] = ' ';
+                endsWithBlank = true;
+            }
+            stop = std::min(end, read + (read - write) / 2);
         }
     }
     if (write == 0 || out[write - 1] != ' ') {
