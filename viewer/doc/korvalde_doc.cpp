@@ -1,7 +1,6 @@
 #include "doc/korvalde_doc.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -10,6 +9,7 @@
 #include "doc/scene_loading.h"
 #include "prompt/prompt.h"
 #include "scene/prepare_geometry.h"
+#include "structure/structure_dialog.h"
 #include "vrml_write/save_scene.h"
 
 namespace {
@@ -161,19 +161,14 @@ QString CKorvaldeDoc::StructureTitle() const {
                              scene_->pointCount / 3, scene_->coordIndexCount / 3);
 }
 
-std::function<QWidget*(CKorvaldeDoc&, QWidget*)> CKorvaldeDoc::structureWindowFactory;
-
 void CKorvaldeDoc::ToggleStructureWindow(QWidget* parent) {
     if (structureWindow) {
         ForgetStructureWindow();
         return;
     }
-    QWidget* window = structureWindowFactory ? structureWindowFactory(*this, parent) : nullptr;
-    if (!window) {
-        window = new QDialog(parent);
-        window->resize(360, 480);
-    }
+    auto* window = new vantor::CStructureDialog(*scene_, parent);
     window->setWindowTitle(StructureTitle());
+    connect(window, &vantor::CStructureDialog::SceneEdited, this, &CKorvaldeDoc::SceneChanged);
     structureWindow = window;
     window->show();
 }

@@ -67,9 +67,6 @@ class CKorvaldeDoc : public QObject {
     void ForgetStructureWindow();
     // The Data Structure window while it exists (owned by its parent widget).
     QPointer<QWidget> structureWindow;
-    // Makes the structure window for a document; a plain window with the
-    // title when unset.
-    static std::function<QWidget*(CKorvaldeDoc& doc, QWidget* parent)> structureWindowFactory;
 
     // The save dialog: gets the initial path, returns false on cancel. A Qt
     // file dialog by default; tests replace it.

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "prompt/prompt.h"
+#include "vrml_read/vrml_reader.h"
 #include "vrml_write/save_scene.h"
 
 std::unique_ptr<vantor::SceneData> ReadSceneFile(const QString&, const QString&, vantor::Prompt&,
