@@ -111,7 +111,9 @@ void LogWithWord(ReadingLog* log, const char* before, std::string_view word, con
 void VrmlText::AllocateFor(size_t rawLength) {
     // The raw text sits at the end of the buffer and the word stream is
     // written from the front, so preparation can run in place.
-    capacity_ = rawLength + rawLength / 2 + 16;
+    // An eighth more than the raw text covers the usual files, which shrink
+    // as layout collapses; text made of commas and brackets makes it grow.
+    capacity_ = rawLength + rawLength / 8 + 64;
     buffer_.reset(new char[capacity_]);
     data_ = buffer_.get() + (capacity_ - rawLength);
     length_ = int(rawLength);

@@ -30,8 +30,8 @@ enum class TextLoadResult {
 };
 
 // One file's text: raw bytes after loading, the prepared word stream after
-// OmmitCommentFromVrml0. The buffer starts at 1.5 times the raw length and
-// grows if preparation ever needs more.
+// OmmitCommentFromVrml0. The buffer starts a little larger than the raw
+// text and grows whenever preparation needs more.
 class VrmlText {
   public:
     VrmlText() = default;
