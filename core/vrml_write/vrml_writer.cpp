@@ -1,7 +1,6 @@
 #include "vrml_write/vrml_writer.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -17,12 +16,6 @@ int32_t Int(float value) {
     return int32_t(value);
 }
 
-void AppendInt(std::string& out, int64_t value) {
-    char buffer[24];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, result.ptr);
-}
-
 std::string LocalDateText() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -31,10 +24,6 @@ std::string LocalDateText() {
     std::snprintf(text, sizeof text, "%d/%02d/%02d:%02d:%02d:%02d", local.tm_year + 1900,
                   local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
     return text;
-}
-
-bool IsNormalList(int32_t code) {
-    return code == kind::Normal || code == kind::Normal2;
 }
 
 // Rows whose first value block entry is (first child, end row) and that the
@@ -102,6 +91,7 @@ int VrmlWriter::WriteFile(int32_t firstRow, int32_t endRow, std::string& out) {
     level_ = 0;
     lastCoordinateRow_ = lastNormalRow_ = -1;
     written_.assign(scene_ ? size_t(std::max(0, scene_->nodeCount)) : 0, 0);
+    if (scene_) BuildListChains();
     if (scene_) {
         // Rough size of the text so that large scenes are not copied while growing.
         out.reserve(out.size() + size_t(scene_->pointCount) * 10 +
@@ -123,8 +113,7 @@ int VrmlWriter::WriteFile(int32_t firstRow, int32_t endRow, std::string& out) {
 int VrmlWriter::WriteRange(int32_t firstRow, int32_t endRow, std::string& out) {
     out_ = &out;
     if (!scene_) return 1;
-    if (written_.size() < size_t(std::max(0, scene_->nodeCount)))
-        written_.resize(size_t(scene_->nodeCount), 0);
+    PrepareWalkState();
     const SceneData& s = *scene_;
     const int32_t end = std::min(endRow, s.nodeCount);
     int32_t i = std::max(firstRow, 0);
@@ -370,211 +359,6 @@ void VrmlWriter::WriteUse(int32_t row, const std::string& def) {
         WriteRange(target, target + 1, *out_);
     }
     written_[size_t(row)] = 0;
-}
-
-// --- Lists -----------------------------------------------------------------
-
-void VrmlWriter::WriteVectors(int32_t dataBegin, int32_t dataEnd, const Pool<float>& pool,
-                              int style) {
-    const int32_t first = std::max(dataBegin, 0);
-    const int32_t count = std::max(0, dataEnd - first) / 3;
-    for (int32_t k = 0; k < count; ++k) {
-        const float* v = &pool[int64_t(first) + 3 * int64_t(k)];
-        BeginLine();
-        for (int axis = 0; axis < 3; ++axis) {
-            if (style == kShortStyle) {
-                Exact(v[axis]);
-            } else {
-                Styled(v[axis], style);
-            }
-        }
-        out_->append(k + 1 < count ? " ," : " ");
-        EndNodeLine();
-    }
-}
-
-void VrmlWriter::WriteCoordinate3(int32_t dataBegin, int32_t dataEnd, const std::string& def,
-                                  std::string& out) {
-    out_ = &out;
-    OpeningLine(def, "Coordinate3   {  point [", "Coordinate3   {  point [");
-    WriteVectors(dataBegin, dataEnd, scene_->pointPool, kShortStyle);
-    NodeLine("] }");
-}
-
-void VrmlWriter::WriteNormal(int32_t dataBegin, int32_t dataEnd, const std::string& def,
-                             std::string& out) {
-    out_ = &out;
-    OpeningLine(def, "Normal   {  vector [", "Normal   {  vector [");
-    WriteVectors(dataBegin, dataEnd, scene_->normalPool, kLongStyle);
-    NodeLine("] }");
-}
-
-int32_t VrmlWriter::BaseRow(int32_t row, int32_t firstIndex, bool normals) const {
-    const SceneData& s = *scene_;
-    for (int32_t r = std::min(row, s.nodeCount) - 1; r >= 0; --r) {
-        const NodeRow& candidate = s.Row(r);
-        const bool matches =
-            normals ? IsNormalList(candidate.kind) : candidate.kind == kind::Coordinate3;
-        if (matches && candidate.dataBegin >= 0 && candidate.dataBegin / 3 <= firstIndex) return r;
-    }
-    return -1;
-}
-
-void VrmlWriter::EnsureGoverning(int32_t baseRow, bool normals) {
-    int32_t& last = normals ? lastNormalRow_ : lastCoordinateRow_;
-    if (baseRow < 0 || last == baseRow) return;
-    const NodeRow& row = scene_->Row(baseRow);
-    if (normals) {
-        WriteNormal(row.dataBegin, row.dataEnd, std::string(), *out_);
-    } else {
-        WriteCoordinate3(row.dataBegin, row.dataEnd, std::string(), *out_);
-    }
-    last = baseRow;
-}
-
-void VrmlWriter::WriteTriangles(const Pool<int32_t>& pool, int32_t first, int32_t end,
-                                int32_t base) {
-    const int32_t triangles = std::max(0, end - first) / 3;
-    std::string& out = *out_;
-    for (int32_t t = 0; t < triangles; ++t) {
-        const int32_t* v = &pool[int64_t(first) + 3 * int64_t(t)];
-        BeginLine();
-        out.append("   ");
-        for (int corner = 0; corner < 3; ++corner) {
-            AppendInt(out, int64_t(v[corner]) - base);
-            out.append(", ");
-        }
-        out.append(t + 1 < triangles ? "-1," : "-1");
-        EndNodeLine();
-    }
-}
-
-void VrmlWriter::WriteLineIndices(const Pool<int32_t>& pool, int32_t first, int32_t end,
-                                  int32_t base) {
-    std::string& out = *out_;
-    for (int32_t k = first; k < end; ++k) {
-        const int32_t entry = pool[k];
-        BeginLine();
-        out.append("   ");
-        AppendInt(out, entry == -1 ? -1 : int64_t(entry) - base);
-        if (k + 1 < end) out.push_back(',');
-        EndNodeLine();
-    }
-}
-
-void VrmlWriter::WriteIndexedFaceSet(int32_t row, int32_t block, const std::string& def,
-                                     std::string& out) {
-    out_ = &out;
-    const SceneData& s = *scene_;
-    const float* b = s.Block(block);
-    const int32_t c0 = std::clamp(Int(b[1]), 0, s.coordIndexCount);
-    const int32_t c1 = std::clamp(Int(b[2]), c0, s.coordIndexCount);
-    int32_t n0 = std::clamp(Int(b[3]), 0, s.normalIndexCount);
-    int32_t n1 = std::clamp(Int(b[4]), n0, s.normalIndexCount);
-    const bool withNormals = Int(b[0]) == 1;
-
-    // Indices are written relative to the list the reader of the new file
-    // will take as governing, so that list must be the last one written.
-    int32_t base = 0;
-    if (c1 > c0) {
-        const int32_t baseRow = BaseRow(row, s.coordIndexPool[c0], false);
-        if (baseRow < 0) return;  // nothing the indices could refer to
-        EnsureGoverning(baseRow, false);
-        base = s.Row(baseRow).dataBegin / 3;
-    }
-    int32_t normalBase = 0;
-    if (withNormals && n1 > n0) {
-        const int32_t normalRow = BaseRow(row, s.normalIndexPool[n0], true);
-        if (normalRow < 0) {
-            n1 = n0;
-        } else {
-            EnsureGoverning(normalRow, true);
-            normalBase = s.Row(normalRow).dataBegin / 3;
-        }
-    }
-
-    OpeningLine(def, "IndexedFaceSet {", "IndexedFaceSet {");
-    NodeLine("  coordIndex [");
-    WriteTriangles(s.coordIndexPool, c0, c1, base);
-    NodeLine("  ]");
-    if (withNormals) {
-        NodeLine("  normalIndex [");
-        WriteTriangles(s.normalIndexPool, n0, n1, normalBase);
-        NodeLine("  ]");
-    }
-    NodeLine("}");
-}
-
-void VrmlWriter::WriteIndexedLineSet(int32_t row, int32_t block, const std::string& def,
-                                     std::string& out) {
-    out_ = &out;
-    const SceneData& s = *scene_;
-    const float* b = s.Block(block);
-    const int32_t l0 = std::clamp(Int(b[1]), 0, s.lineCoordIndexCount);
-    const int32_t l1 = std::clamp(Int(b[2]), l0, s.lineCoordIndexCount);
-    int32_t n0 = std::clamp(Int(b[3]), 0, s.lineNormalIndexCount);
-    int32_t n1 = std::clamp(Int(b[4]), n0, s.lineNormalIndexCount);
-    const bool withNormals = Int(b[0]) == 1;
-
-    auto firstEntry = [](const Pool<int32_t>& pool, int32_t from, int32_t to) {
-        for (int32_t k = from; k < to; ++k)
-            if (pool[k] >= 0) return pool[k];
-        return -1;
-    };
-    int32_t base = 0;
-    const int32_t firstPoint = firstEntry(s.lineCoordIndexPool, l0, l1);
-    if (firstPoint >= 0) {
-        const int32_t baseRow = BaseRow(row, firstPoint, false);
-        if (baseRow < 0) return;
-        EnsureGoverning(baseRow, false);
-        base = s.Row(baseRow).dataBegin / 3;
-    }
-    int32_t normalBase = 0;
-    const int32_t firstNormal = withNormals ? firstEntry(s.lineNormalIndexPool, n0, n1) : -1;
-    if (firstNormal >= 0) {
-        const int32_t normalRow = BaseRow(row, firstNormal, true);
-        if (normalRow < 0) {
-            n1 = n0;
-        } else {
-            EnsureGoverning(normalRow, true);
-            normalBase = s.Row(normalRow).dataBegin / 3;
-        }
-    }
-
-    OpeningLine(def, "IndexedLineSet {", "IndexedLineSet {");
-    NodeLine("  coordIndex [");
-    WriteLineIndices(s.lineCoordIndexPool, l0, l1, base);
-    NodeLine("  ]");
-    if (withNormals) {
-        NodeLine("  normalIndex [");
-        WriteLineIndices(s.lineNormalIndexPool, n0, n1, normalBase);
-        NodeLine("  ]");
-    }
-    NodeLine("}");
-}
-
-void VrmlWriter::WritePointSet(int32_t row, const std::string& def, std::string& out) {
-    out_ = &out;
-    const SceneData& s = *scene_;
-    const NodeRow& points = s.Row(row);
-    if (points.dataBegin < 0) return;
-    const int32_t baseRow = BaseRow(row, points.dataBegin, false);
-    if (baseRow < 0) return;
-    EnsureGoverning(baseRow, false);
-    const int32_t base = s.Row(baseRow).dataBegin / 3;
-    // -1 meant "to the end of the pool", which another file would change.
-    const int32_t count =
-        points.dataEnd >= 0 ? points.dataEnd : std::max(0, s.pointCount / 3 - points.dataBegin);
-    OpeningLine(def, "PointSet {", "PointSet {");
-    BeginLine();
-    out.append("   startIndex ");
-    AppendInt(out, int64_t(points.dataBegin) - base);
-    EndNodeLine();
-    BeginLine();
-    out.append("   numPoints ");
-    AppendInt(out, count);
-    EndNodeLine();
-    NodeLine("}");
 }
 
 // --- Inline references -----------------------------------------------------

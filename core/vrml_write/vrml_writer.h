@@ -75,8 +75,12 @@ class VrmlWriter {
     void WriteVectors(int32_t dataBegin, int32_t dataEnd, const Pool<float>& pool, int style);
     void WriteTriangles(const Pool<int32_t>& pool, int32_t first, int32_t end, int32_t base);
     void WriteLineIndices(const Pool<int32_t>& pool, int32_t first, int32_t end, int32_t base);
-    // Nearest preceding row of `kindCode` whose first vector number is not
-    // above `firstIndex`; -1 when none.
+    // Sizes the per-row state to the scene (the walk may start anywhere).
+    void PrepareWalkState();
+    // For each row, the nearest earlier Coordinate3 ([0]) and Normal ([1]) row.
+    void BuildListChains();
+    // Nearest earlier Coordinate3 (Normal) row whose first vector number is
+    // not above `firstIndex`; -1 when none.
     int32_t BaseRow(int32_t row, int32_t firstIndex, bool normals) const;
     // Makes sure the reader of the written file sees `baseRow` as the
     // governing Coordinate3 (Normal): writes it again when another list
@@ -93,6 +97,7 @@ class VrmlWriter {
     int32_t lastCoordinateRow_ = -1;  // last Coordinate3 in the output so far
     int32_t lastNormalRow_ = -1;
     std::vector<char> written_;  // rows already written under their DEF name
+    std::vector<int32_t> previousList_[2];
 };
 
 }  // namespace vantor

@@ -172,3 +172,22 @@ TEST(WriterOutput, TopDataKeepsInlinesAsReferences) {
     EXPECT_EQ(Body(WriteScene(scene, 0)), L("WWWInline { name \"child.wrl\" }") +
                                               L("DEF \"Wheel\" WWWInline { name \"child.wrl\" }"));
 }
+
+TEST(WriterOutput, FaceSetAfterAnInlineKeepsTheParentsPoints) {
+    SceneData scene;
+    SceneBuilder b(scene);
+    b.BeginFile("parent.wrl");
+    b.Coordinates({0, 0, 0, 1, 0, 0, 0, 1, 0});
+    b.BeginInline("child.wrl");
+    b.Coordinates({5, 5, 5, 6, 5, 5, 5, 6, 5});
+    b.FaceSet({0, 1, 2});
+    b.EndInline();
+    b.FaceSet({-3, -2, -1});  // the parent's points 0..2 (the builder adds the child's base)
+    b.EndFile();
+    // The child's list comes later in the pool, so it cannot govern the
+    // parent's face set, and the parent's list needs no second copy.
+    EXPECT_EQ(Body(WriteScene(scene, 0)),
+              L("Coordinate3   {  point [") + L(" 0 0 0 ,") + L(" 1 0 0 ,") + L(" 0 1 0 ") +
+                  L("] }") + L("WWWInline { name \"child.wrl\" }") + L("IndexedFaceSet {") +
+                  L("  coordIndex [") + L("   0, 1, 2, -1") + L("  ]") + L("}"));
+}
