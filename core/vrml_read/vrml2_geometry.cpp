@@ -125,9 +125,7 @@ bool Vrml2NodeReader::ReadVectorField(int& position, int32_t row, bool normals) 
     std::string defName;
     std::string_view word = Next(position);
     if (word == "DEF") {
-        char name[kWordBufferSize];
-        GetSFString0(text_, position, name, &reader_.log);
-        defName = name;
+        defName = ReadDefName(position);
         word = Next(position);
     }
     if (word == "USE") {

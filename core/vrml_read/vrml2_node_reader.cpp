@@ -13,9 +13,12 @@ namespace vantor {
 namespace {
 
 constexpr int32_t kGroupEnd = -998;
+// Every grouping level is a few stack frames of the recursive reader; a
+// file nesting deeper than this is not read below that level.
+constexpr int32_t kMaxNesting = 2000;
 
-bool IsGroupingWord(std::string_view word) {
-    switch (NodeKindForName20(word)) {
+bool IsGroupingCode(int32_t code) {
+    switch (code) {
         case kind::Transform2:
         case kind::Group:
         case kind::Shape:
@@ -28,6 +31,10 @@ bool IsGroupingWord(std::string_view word) {
         default:
             return false;
     }
+}
+
+bool IsNestingCode(int32_t code) {
+    return IsGroupingCode(code) || code == kind::Children;
 }
 
 }  // namespace
@@ -183,6 +190,12 @@ void Vrml2NodeReader::SkipFieldValue(int& position) {
     }
 }
 
+std::string Vrml2NodeReader::ReadDefName(int& position) {
+    char name[kWordBufferSize];
+    GetSFString0(text_, position, name, &reader_.log);
+    return name;
+}
+
 int Vrml2NodeReader::ReadFloats(int& position, float* values, int count) {
     bool bracketed = false;
     for (int i = 0; i < count;) {
@@ -235,12 +248,10 @@ int Vrml2NodeReader::MakeVrmlList20(int& position, int stopDepth) {
         std::string_view word = Next(position);
         std::string defName;
         if (word == "DEF") {
-            char name[kWordBufferSize];
-            GetSFString0(text_, position, name, &reader_.log);
-            defName = name;
+            defName = ReadDefName(position);
             const int afterName = position;
             word = Next(position);
-            if (word == "{" && IsGroupingWord(defName)) {
+            if (word == "{" && IsGroupingCode(NodeKindForName20(defName))) {
                 // "DEF Transform {": some exporters leave out the node word
                 // after a name that is one; read the node it names.
                 Log("Caution in MakeVrmlList01 Brace 0");
@@ -257,6 +268,15 @@ int Vrml2NodeReader::MakeVrmlList20(int& position, int stopDepth) {
 void Vrml2NodeReader::DispatchNode(std::string_view word, const std::string& defName,
                                    int& position) {
     const int32_t code = NodeKindForName20(word);
+    if (reader_.depth >= kMaxNesting && IsNestingCode(code)) {
+        Log(Format20("Caution in MakeVrmlList20 nesting deeper than %d, node skipped",
+                     kMaxNesting));
+        if (code == kind::Children)
+            SkipFieldValue(position);
+        else
+            SkipNodeBody(position);
+        return;
+    }
     switch (code) {
         case word20::OpenBrace:
             Log("Caution in MakeVrmlList01 Brace 0");

@@ -118,6 +118,8 @@ class Vrml2NodeReader {
     // row is returned; otherwise -1 (a USE row of another kind stays).
     int32_t ReadUseOf(int& position, const std::string& defName,
                       std::initializer_list<int32_t> kinds, std::string& referencedName);
+    // The name after "DEF" (kept off the recursion's stack frames).
+    std::string ReadDefName(int& position);
     // Reads `count` numbers of a single vector field. Commas may separate
     // the components ("0.9,0.9,0.9" is common); a trailing comma is taken.
     // Returns 1, or -1 (logged, position before the word that is not a

@@ -67,9 +67,7 @@ void Vrml2NodeReader::ReadAppearanceField(int& position, int32_t appearanceRow, 
     std::string defName;
     std::string_view word = Next(position);
     if (word == "DEF") {
-        char name[kWordBufferSize];
-        GetSFString0(text_, position, name, &reader_.log);
-        defName = name;
+        defName = ReadDefName(position);
         word = Next(position);
     }
     if (word == "Appearance") {
@@ -121,9 +119,7 @@ void Vrml2NodeReader::ReadMaterialField(int& position, int32_t materialRow, int3
     std::string defName;
     std::string_view word = Next(position);
     if (word == "DEF") {
-        char name[kWordBufferSize];
-        GetSFString0(text_, position, name, &reader_.log);
-        defName = name;
+        defName = ReadDefName(position);
         word = Next(position);
     }
     if (word == "Material") {
@@ -195,9 +191,7 @@ void Vrml2NodeReader::ReadGeometryField(int& position) {
     std::string defName;
     std::string_view word = Next(position);
     if (word == "DEF") {
-        char name[kWordBufferSize];
-        GetSFString0(text_, position, name, &reader_.log);
-        defName = name;
+        defName = ReadDefName(position);
         word = Next(position);
     }
     const int32_t code = NodeKindForName20(word);

@@ -362,5 +362,42 @@ TEST(Vrml2Reader, MixedVersionInlines) {
     }
 }
 
+TEST(Vrml2Reader, LodTextAndDeepNesting) {
+    ScratchFolder folder("v2_lod");
+    {
+        VrmlReader reader;
+        const std::string log = ReadBody(
+            reader,
+            "LOD { range [ 10 ] center 0 0 0 level [ Shape { geometry Sphere { radius 3 } } "
+            "Shape { geometry Text { string [ \"ab\" \"cd\" ] fontStyle FontStyle { size 2 "
+            "justify \"MIDDLE\" } } } ] }",
+            folder);
+        const std::vector<int32_t> lods = RowsOfKind(reader, kind::Lod2);
+        ASSERT_EQ(lods.size(), 1u);
+        EXPECT_EQ(reader.Row(lods[0] + 1).kind, kind::Level);
+        EXPECT_EQ(int(reader.Block(reader.Row(lods[0]).dataBegin)[1]), reader.nodeCount);
+        EXPECT_EQ(RowsOfKind(reader, kind::Sphere2).size(), 1u);
+        const std::vector<int32_t> texts = RowsOfKind(reader, kind::Text);
+        ASSERT_EQ(texts.size(), 1u);
+        const TextRecord text = reader.TextRecordAt(reader.Row(texts[0]).dataBegin);
+        EXPECT_EQ(text.string, "abcd");
+        EXPECT_EQ(text.size, 2);
+        EXPECT_EQ(text.justification, kJustifyCenter);
+        EXPECT_FALSE(Contains(log, "Caution")) << log;
+    }
+    {
+        // Far deeper than any real file: read to a limit, never a crash.
+        std::string deep;
+        for (int i = 0; i < 20000; ++i) deep += "Group { children [ ";
+        deep += "Shape { geometry Box { } }";
+        for (int i = 0; i < 20000; ++i) deep += " ] }";
+        deep += " Shape { geometry Sphere { } }";
+        VrmlReader reader;
+        const std::string log = ReadBody(reader, deep, folder);
+        EXPECT_TRUE(Contains(log, "nesting deeper than")) << log.substr(0, 200);
+        EXPECT_EQ(RowsOfKind(reader, kind::Sphere2).size(), 1u) << "reading goes on after it";
+    }
+}
+
 }  // namespace
 }  // namespace vantor
