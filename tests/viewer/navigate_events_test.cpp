@@ -1,0 +1,172 @@
+// Real Qt key, mouse and wheel events sent to a widget steered by the
+// navigation controller, with the bindings of a test binding file.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QRubberBand>
+#include <QTest>
+#include <QWheelEvent>
+#include <QWidget>
+#include <cmath>
+
+#include "bindings/binding_table.h"
+#include "bindings/config_reader.h"
+#include "math/vector_math.h"
+#include "navigate/view_commands.h"
+#include "navigate/view_navigation_controller.h"
+#include "prompt/prompt.h"
+#include "render/render_settings.h"
+
+using namespace vantor;
+
+namespace {
+
+void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "test_viewer";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance()) new QApplication(argc, argv);
+}
+
+class NavigateEvents : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        EnsureApplication();
+        ConfigReader reader(bindings, prompt);
+        reader.ReadConfigFile(VANTOR_TEST_INPUTS "/navigate/mouse_and_keys.cfg");
+        ASSERT_EQ(bindings.MouseButton(MouseAction::Spin), 100002) << "binding file read";
+
+        widget = std::make_unique<QWidget>();
+        widget->resize(400, 300);
+        ViewNavigationController::ViewHooks hooks;
+        hooks.redrawView = [this] { ++redraws; };
+        controller = new ViewNavigationController(widget.get(), camera, settings, hooks);
+        controller->SetBindings(&bindings);
+        controller->SetPrompt(&prompt);
+        widget->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(widget.get()));
+        widget->activateWindow();
+        widget->setFocus();
+        QTest::qWait(20);
+    }
+
+    void SendWheel(int delta, Qt::MouseButtons buttons) {
+        const QPointF at(50, 50);
+        QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, delta), buttons,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(widget.get(), &wheel);
+    }
+
+    BindingTable bindings;
+    ScriptedPrompt prompt;
+    Camera camera;
+    RenderSettings settings;
+    std::unique_ptr<QWidget> widget;
+    ViewNavigationController* controller = nullptr;  // owned by the widget
+    int redraws = 0;
+};
+
+}  // namespace
+
+TEST_F(NavigateEvents, ViewKeysFireOnRelease) {
+    QTest::keyPress(widget.get(), Qt::Key_Z);
+    EXPECT_EQ(camera.zoomFactor, 1.0f) << "nothing on press";
+    QTest::keyRelease(widget.get(), Qt::Key_Z);
+    EXPECT_FLOAT_EQ(camera.zoomFactor, float(1 / std::sqrt(2.0)));
+
+    // A held key repeats as auto-repeat pairs: it still fires once.
+    QTest::keyPress(widget.get(), Qt::Key_X);
+    for (int i = 0; i < 3; ++i) {
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"), true);
+        QApplication::sendEvent(widget.get(), &release);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"), true);
+        QApplication::sendEvent(widget.get(), &press);
+    }
+    QTest::keyRelease(widget.get(), Qt::Key_X);
+    EXPECT_FLOAT_EQ(camera.zoomFactor, 1.0f) << "one Zoom Out";
+
+    QTest::keyClick(widget.get(), Qt::Key_Right);
+    EXPECT_EQ(camera.panX, -10.0f) << "arrow key bound to a move";
+    QTest::keyClick(widget.get(), Qt::Key_6, Qt::KeypadModifier);
+    EXPECT_NE(camera.viewRotation[0], Camera().viewRotation[0]) << "keypad 6 turns";
+
+    const Camera before = camera;
+    QTest::keyClick(widget.get(), Qt::Key_Escape);
+    QTest::keyClick(widget.get(), Qt::Key_Q);
+    EXPECT_EQ(camera.panX, before.panX) << "unbound keys do nothing";
+    EXPECT_EQ(camera.zoomFactor, before.zoomFactor);
+}
+
+TEST_F(NavigateEvents, MouseDragsSpinPanAndZoom) {
+    const Camera start = camera;
+    QTest::mousePress(widget.get(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    QTest::mouseMove(widget.get(), QPoint(110, 104));
+    QTest::mouseRelease(widget.get(), Qt::LeftButton, Qt::NoModifier, QPoint(110, 104));
+    double rx[16], ry[16], r[16];
+    vmath::RotationX(rx, 4 * 0.015);
+    vmath::RotationY(ry, 10 * 0.015);
+    vmath::Multiply(r, rx, ry);
+    float expected[16];
+    vmath::Multiply(expected, r, start.viewRotation);
+    for (int i = 0; i < 16; ++i) EXPECT_NEAR(camera.viewRotation[i], expected[i], 1e-6) << i;
+    EXPECT_GT(redraws, 0);
+
+    QTest::mousePress(widget.get(), Qt::MiddleButton, Qt::NoModifier, QPoint(100, 100));
+    QTest::mouseMove(widget.get(), QPoint(130, 100));
+    QTest::mouseRelease(widget.get(), Qt::MiddleButton, Qt::NoModifier, QPoint(130, 100));
+    EXPECT_NEAR(camera.panX, -30 * 2 * 40.0 / 300, 1e-5) << "middle drag pans";
+
+    QTest::mousePress(widget.get(), Qt::RightButton, Qt::NoModifier, QPoint(100, 100));
+    QTest::mouseMove(widget.get(), QPoint(60, 100));
+    QTest::mouseRelease(widget.get(), Qt::RightButton, Qt::NoModifier, QPoint(60, 100));
+    const double t0 = std::tan(20 * vmath::kPi / 180);
+    EXPECT_NEAR(std::tan(camera.fieldOfView * vmath::kPi / 180), t0 / 1.1, 1e-5)
+        << "right drag to the left zooms in";
+}
+
+TEST_F(NavigateEvents, ZoomBoxWithShift) {
+    QTest::keyPress(widget.get(), Qt::Key_Shift);
+    QTest::mousePress(widget.get(), Qt::LeftButton, Qt::ShiftModifier, QPoint(100, 50));
+    QTest::mouseMove(widget.get(), QPoint(300, 150));
+    auto* band = widget->findChild<QRubberBand*>();
+    ASSERT_NE(band, nullptr);
+    EXPECT_TRUE(band->isVisible());
+    EXPECT_EQ(band->geometry(), QRect(100, 50, 200, 100));
+    QTest::mouseRelease(widget.get(), Qt::LeftButton, Qt::ShiftModifier, QPoint(300, 150));
+    QTest::keyRelease(widget.get(), Qt::Key_Shift);
+    EXPECT_FALSE(band->isVisible());
+    const double k = 40.0 / 300 * 2.05;
+    EXPECT_NEAR(camera.panX, 0, 1e-5);
+    EXPECT_NEAR(camera.panY, (150 - 100) * k, 1e-5);
+    EXPECT_FLOAT_EQ(camera.zoomFactor, 100.0f / 400);
+}
+
+TEST_F(NavigateEvents, WheelOnlyWhileAButtonIsHeld) {
+    SendWheel(120, Qt::NoButton);
+    EXPECT_EQ(camera.panX, 0.0f);
+    QTest::mousePress(widget.get(), Qt::MiddleButton, Qt::NoModifier, QPoint(50, 50));
+    SendWheel(120, Qt::MiddleButton);
+    EXPECT_NEAR(camera.panX, -120 * 0.3 * 40.0 / 300, 1e-5);
+    QTest::mouseRelease(widget.get(), Qt::MiddleButton, Qt::NoModifier, QPoint(50, 50));
+}
+
+TEST_F(NavigateEvents, LosingFocusClearsTheInputState) {
+    QTest::keyPress(widget.get(), Qt::Key_Shift);
+    EXPECT_EQ(controller->Navigator().Input().heldKey, 16);
+    QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(widget.get(), &out);
+    EXPECT_EQ(controller->Navigator().Input().heldKey, -1);
+    EXPECT_EQ(controller->Navigator().Input().mouseButtons, -1);
+}
+
+TEST_F(NavigateEvents, PlayAllSpinsOnTheTimer) {
+    ViewNavigator& nav = controller->Navigator();
+    nav.RunCommand(view_command::PlayAll);
+    ASSERT_TRUE(controller->SpinTimerActive());
+    const float before = camera.viewRotation[0];
+    QTest::qWait(400);
+    EXPECT_NE(camera.viewRotation[0], before);
+    nav.RunCommand(view_command::PlayAll);
+    EXPECT_FALSE(controller->SpinTimerActive());
+}

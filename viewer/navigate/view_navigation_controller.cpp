@@ -1,0 +1,185 @@
+#include "navigate/view_navigation_controller.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QRubberBand>
+#include <QWheelEvent>
+#include <QWidget>
+
+#include "app/korvalde_app.h"
+#include "app/qt_prompt.h"
+#include "bindings/binding_table.h"
+#include "dialogs/three_value_dialog.h"
+#include "keys/virtual_key.h"
+
+namespace vantor {
+
+namespace {
+
+bool ToButton(Qt::MouseButton qtButton, ViewNavigator::Button& button) {
+    switch (qtButton) {
+        case Qt::LeftButton:
+            button = ViewNavigator::Button::Left;
+            return true;
+        case Qt::RightButton:
+            button = ViewNavigator::Button::Right;
+            return true;
+        case Qt::MiddleButton:
+            button = ViewNavigator::Button::Middle;
+            return true;
+        default:
+            return false;
+    }
+}
+
+MousePoint PointOf(const QMouseEvent& event) {
+    const QPoint p = event.position().toPoint();
+    return {p.x(), p.y()};
+}
+
+}  // namespace
+
+ViewNavigationController::ViewNavigationController(QWidget* view, Camera& camera,
+                                                   RenderSettings& settings, ViewHooks hooks)
+    : QObject(view),
+      view_(view),
+      camera_(camera),
+      settings_(settings),
+      hooks_(std::move(hooks)),
+      navigator_(*this) {
+    spinTimer_.setInterval(kSpinTimerMilliseconds);
+    connect(&spinTimer_, &QTimer::timeout, this, [this] { navigator_.SpinTimerTick(); });
+    view_->setFocusPolicy(Qt::StrongFocus);
+    view_->installEventFilter(this);
+}
+
+ViewNavigationController::~ViewNavigationController() {
+    spinTimer_.stop();
+}
+
+SceneData* ViewNavigationController::NavScene() {
+    return hooks_.scene ? hooks_.scene() : nullptr;
+}
+
+const BindingTable& ViewNavigationController::NavBindings() {
+    if (bindings_) return *bindings_;
+    if (CKorvaldeApp* app = CKorvaldeApp::Instance()) return app->Bindings();
+    // Without the application nothing is bound.
+    static const BindingTable kEmpty;
+    return kEmpty;
+}
+
+Prompt& ViewNavigationController::NavPrompt() {
+    if (prompt_) return *prompt_;
+    if (CKorvaldeApp* app = CKorvaldeApp::Instance()) return app->GetPrompt();
+    if (!ownPrompt_) ownPrompt_ = std::make_unique<QtPrompt>();
+    return *ownPrompt_;
+}
+
+ViewportSize ViewNavigationController::NavViewport() {
+    // Mouse positions are in widget units, so the pixel scale is too.
+    return {view_->width(), view_->height()};
+}
+
+void ViewNavigationController::RedrawView() {
+    if (hooks_.redrawView) {
+        hooks_.redrawView();
+    } else {
+        view_->update();
+    }
+}
+
+void ViewNavigationController::ResizeViewport() {
+    if (hooks_.resizeViewport) {
+        hooks_.resizeViewport();
+    } else {
+        RedrawView();
+    }
+}
+
+bool ViewNavigationController::AskThreeValues(ThreeValueRequest& request) {
+    return ThreeValueDialog::Ask(view_, request);
+}
+
+void ViewNavigationController::StartSpinTimer() {
+    spinTimer_.start();
+}
+
+void ViewNavigationController::StopSpinTimer() {
+    spinTimer_.stop();
+}
+
+void ViewNavigationController::ShowZoomBox(int x, int y, int width, int height) {
+    if (!band_) band_ = new QRubberBand(QRubberBand::Rectangle, view_);
+    band_->setGeometry(x, y, width, height);
+    band_->show();
+}
+
+void ViewNavigationController::HideZoomBox() {
+    if (band_) band_->hide();
+}
+
+void ViewNavigationController::MakeDocumentActive() {
+    if (hooks_.makeDocumentActive) hooks_.makeDocumentActive();
+}
+
+void ViewNavigationController::ShowStatusText(const QString& text) {
+    if (CKorvaldeApp* app = CKorvaldeApp::Instance()) emit app->StatusText(text);
+}
+
+void ViewNavigationController::RedrawMainWindow() {
+    if (QWidget* top = view_->window()) top->repaint();
+}
+
+bool ViewNavigationController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != view_) return QObject::eventFilter(watched, event);
+    ViewNavigator::Button button;
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            const int32_t code = VirtualKeyForEvent(*key);
+            if (code == kNoVirtualKey) break;
+            if (event->type() == QEvent::KeyPress) {
+                navigator_.KeyPress(code, key->isAutoRepeat());
+            } else {
+                navigator_.KeyRelease(code, key->isAutoRepeat());
+            }
+            break;
+        }
+        case QEvent::MouseButtonPress: {
+            // A double-click arrives as its own event and belongs to picking.
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (ToButton(mouse->button(), button)) navigator_.ButtonDown(button, PointOf(*mouse));
+            break;
+        }
+        case QEvent::MouseButtonRelease: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (ToButton(mouse->button(), button)) navigator_.ButtonUp(button, PointOf(*mouse));
+            break;
+        }
+        case QEvent::MouseMove:
+            navigator_.Drag(PointOf(*static_cast<QMouseEvent*>(event)));
+            break;
+        case QEvent::Wheel:
+            if (navigator_.HasCapture()) {
+                navigator_.Wheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
+                return true;
+            }
+            break;
+        case QEvent::FocusOut:
+            // Menus take the focus for a moment; that is not a deactivation.
+            if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+                navigator_.Deactivate();
+            break;
+        case QEvent::Hide:
+            navigator_.Deactivate();
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace vantor

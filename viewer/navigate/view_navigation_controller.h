@@ -1,0 +1,76 @@
+#pragma once
+// Connects a view widget to a ViewNavigator: watches the widget's key,
+// mouse, wheel and focus events, runs the spin timer, draws the zoom box as
+// a rubber band and shows the dialogs and messages. The view supplies its
+// camera, display settings, scene and redraw functions.
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "navigate/navigation_host.h"
+#include "navigate/view_navigator.h"
+
+class QRubberBand;
+class QWidget;
+
+namespace vantor {
+
+class ViewNavigationController : public QObject, public NavigationHost {
+    Q_OBJECT
+  public:
+    struct ViewHooks {
+        std::function<SceneData*()> scene;     // the document's scene or null
+        std::function<void()> redrawView;      // draws the view again
+        std::function<void()> resizeViewport;  // aspect, projection, redraw
+        std::function<void()> makeDocumentActive;
+    };
+
+    ViewNavigationController(QWidget* view, Camera& camera, RenderSettings& settings,
+                             ViewHooks hooks);
+    ~ViewNavigationController() override;
+
+    ViewNavigator& Navigator() { return navigator_; }
+
+    // Bindings and prompt to use instead of the application's (tests).
+    void SetBindings(const BindingTable* bindings) { bindings_ = bindings; }
+    void SetPrompt(Prompt* prompt) { prompt_ = prompt; }
+
+    bool SpinTimerActive() const { return spinTimer_.isActive(); }
+
+    // NavigationHost
+    Camera& NavCamera() override { return camera_; }
+    RenderSettings& NavSettings() override { return settings_; }
+    SceneData* NavScene() override;
+    const BindingTable& NavBindings() override;
+    Prompt& NavPrompt() override;
+    ViewportSize NavViewport() override;
+    void RedrawView() override;
+    void ResizeViewport() override;
+    bool AskThreeValues(ThreeValueRequest& request) override;
+    void StartSpinTimer() override;
+    void StopSpinTimer() override;
+    void ShowZoomBox(int x, int y, int width, int height) override;
+    void HideZoomBox() override;
+    void MakeDocumentActive() override;
+    void ShowStatusText(const QString& text) override;
+    void RedrawMainWindow() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget* view_;
+    Camera& camera_;
+    RenderSettings& settings_;
+    ViewHooks hooks_;
+    ViewNavigator navigator_;
+    QTimer spinTimer_;
+    QRubberBand* band_ = nullptr;
+    const BindingTable* bindings_ = nullptr;
+    Prompt* prompt_ = nullptr;
+    std::unique_ptr<Prompt> ownPrompt_;
+};
+
+}  // namespace vantor
