@@ -113,12 +113,13 @@ void SceneRenderer::BeginWalk(SceneData& scene, Camera& camera, RenderSettings& 
     settings_ = &settings;
     active_.assign(size_t(std::max(0, scene.nodeCount)), 0);
     depth_ = 0;
+    if (!useBuffers_) return;
     buffers_.Update(scene);
     buffers_.Bind();
 }
 
 void SceneRenderer::EndWalk() {
-    buffers_.Unbind();
+    if (useBuffers_) buffers_.Unbind();
 }
 
 int32_t SceneRenderer::BlockInt(int32_t offset, int index) const {
@@ -161,7 +162,9 @@ void SceneRenderer::DrawNodeRange(int32_t first, int32_t end) {
             next = childEnd(BlockInt(row.dataBegin, 1));
             if (EntersGroup(i) && childFirst > i) {
                 active_[size_t(i)] = 1;
+                OnEnterGroup(i);
                 DrawIsolated(childFirst, next, true);
+                OnLeaveGroup(i);
                 active_[size_t(i)] = 0;
             }
         } else if (k == kind::VrmlData) {

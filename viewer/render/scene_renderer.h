@@ -70,6 +70,9 @@ class SceneRenderer {
     // Around the children of a Vrml_Data or inline row.
     virtual void OnEnterFile(int32_t) {}
     virtual void OnLeaveFile(int32_t) {}
+    // Around the children of a Separator-like or TransformSeparator row.
+    virtual void OnEnterGroup(int32_t) {}
+    virtual void OnLeaveGroup(int32_t) {}
     // After a transform row was applied.
     virtual void OnTransformApplied(int32_t) {}
     // Draws one shape row (face, line, point set, primitive, text).
@@ -80,6 +83,8 @@ class SceneRenderer {
     void DrawBackgroundBitmap();
     void DrawFaceSet(int32_t row);
 
+    // The pick pass draws immediate-mode geometry and skips the buffers.
+    bool useBuffers_ = true;
     SceneData* scene_ = nullptr;
     Camera* camera_ = nullptr;
     RenderSettings* settings_ = nullptr;

@@ -1,0 +1,225 @@
+#include "select/selection_controller.h"
+
+#include "dialogs/three_value_dialog.h"
+#include "prompt/prompt.h"
+#include "scene/scene_data.h"
+#include "select/selection_logic.h"
+
+namespace vantor {
+
+namespace {
+
+QString Utf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+void ShowError(Prompt& prompt, const std::string& text) {
+    prompt.ShowMessage(text, "Error", PromptButtons::Ok, PromptIcon::Exclamation);
+}
+
+}  // namespace
+
+bool SelectionController::SelectionEmpty() {
+    HitTable* hits = host_.SelHits();
+    return !hits || hits->state <= 0 || hits->RowCount() == 0;
+}
+
+int SelectionController::Pick(int x, int y) {
+    SceneData* scene = host_.SelScene();
+    HitTable* table = host_.SelHits();
+    if (!scene || !table) return 0;
+    std::vector<PickHit> hits;
+    const int count = host_.SelPick(x, y, host_.SelHeldKeyRole(), hits);
+    if (count < 0) {
+        host_.SelPrompt().ShowMessage(kTooManyItemsText, kTooManyItemsCaption, PromptButtons::Ok,
+                                      PromptIcon::Exclamation);
+        host_.SelClearInputState();
+    }
+    if (count <= 0) {
+        host_.SelResizeViewport();
+        return count;
+    }
+    host_.SelStopSpins();
+    host_.SelMakeDocumentActive();
+    StoreHits(*table, *scene, hits);
+    return count;
+}
+
+void SelectionController::LeftDoubleClick(int x, int y) {
+    if (Pick(x, y) > 0) {
+        ExamineCurrent();
+        host_.SelRedraw();
+    }
+}
+
+void SelectionController::PartCommand(int x, int y) {
+    SceneData* scene = host_.SelScene();
+    HitTable* table = host_.SelHits();
+    const PickKeyRole role = host_.SelHeldKeyRole();
+    if (Pick(x, y) <= 0 || !scene || !table) return;
+    const HitRecord nearest = table->values;
+    table->DeleteAll();
+    ExamineCurrent();
+    const std::string message = ApplyPartCommand(*scene, nearest, role);
+    if (!message.empty()) host_.SelShowStatus(Utf8(message));
+    host_.SelRedraw();
+}
+
+bool SelectionController::RunDataKey(int32_t code) {
+    HitTable* table = host_.SelHits();
+    if (!table) return false;
+    switch (code) {
+        case data_key::Next:
+            host_.SelMakeDocumentActive();
+            table->MoveNext();
+            break;
+        case data_key::Previous:
+            host_.SelMakeDocumentActive();
+            table->MovePrevious();
+            break;
+        case data_key::Last:
+            host_.SelMakeDocumentActive();
+            table->MoveLast();
+            break;
+        case data_key::First:
+            host_.SelMakeDocumentActive();
+            table->MoveFirst();
+            break;
+        case data_key::Requery:
+            table->Requery();
+            break;
+        case data_key::DeleteAll:
+            table->DeleteAll();
+            break;
+        case data_key::Switch:
+            host_.SelMakeDocumentActive();
+            if (!SelectionEmpty()) {
+                const int32_t next = NextSubItem(table->values.lNode, table->values.lData2);
+                if (next != table->values.lData2) {
+                    table->values.lData2 = next;
+                    table->UpdateRow();
+                }
+            }
+            break;
+        default:
+            return false;
+    }
+    ExamineCurrent();
+    return true;
+}
+
+void SelectionController::DeleteData() {
+    HitTable* table = host_.SelHits();
+    if (!table || SelectionEmpty()) return;
+    host_.SelMakeDocumentActive();
+    table->DeleteAll();
+    ExamineCurrent();
+    host_.SelRedraw();
+}
+
+void SelectionController::ExamineCurrent() {
+    highlight_ = PickHighlight();
+    SceneData* scene = host_.SelScene();
+    HitTable* table = host_.SelHits();
+    if (!scene || !table || SelectionEmpty()) return;
+    const HitRecord& item = table->values;
+    const int32_t shown[6] = {item.lWWWInline, item.lNode,  item.lTrans,
+                              item.lData0,     item.lData1, item.lData2};
+    std::copy(shown, shown + 6, shownItem);
+    ExamineResult result = ExamineSelected(*scene, item, tolerances, examined);
+    highlight_ = std::move(result.highlight);
+    if (!result.error.empty()) ShowError(host_.SelPrompt(), result.error);
+    if (!result.status.empty()) host_.SelShowStatus(Utf8(result.status));
+}
+
+bool SelectionController::CurrentItem(int32_t& subItem, float examinedPoint[3]) {
+    if (SelectionEmpty()) return false;
+    subItem = host_.SelHits()->values.lData2;
+    for (int i = 0; i < 3; ++i) examinedPoint[i] = examined.examinedPoint[i];
+    return true;
+}
+
+void SelectionController::DesignateNode() {
+    SceneData* scene = host_.SelScene();
+    if (!scene) return;
+    Prompt& prompt = host_.SelPrompt();
+    ThreeValueRequest request;
+    request.windowTitle = QStringLiteral("Set Node Number");
+    request.titleLine = QStringLiteral("ノード番号指定");
+    request.labels[0] = QStringLiteral("ノード番号");
+    request.enabled[1] = request.enabled[2] = false;
+    for (;;) {
+        if (!host_.SelAskThreeValues(request)) return;
+        const double value = request.values[0];
+        const int64_t row = value >= -1e9 && value <= 1e9 ? int64_t(value) : -1;
+        const std::string refusal = NodeDesignationError(*scene, row);
+        if (!refusal.empty()) {
+            ShowError(prompt, refusal);
+            continue;
+        }
+        NodeRow& node = scene->Row(int32_t(row));
+        if (node.tag == tag::Highlighted) {
+            if (prompt.ShowMessage("キルトはハイライトされています。解除しますか？", "ハイライト",
+                                   PromptButtons::OkCancel,
+                                   PromptIcon::Question) == PromptAnswer::Ok)
+                node.tag = tag::Shown;
+        } else if (node.tag == tag::Shown || node.tag == tag::Hidden) {
+            if (prompt.ShowMessage("キルトをハイライトしますか。", "ハイライト",
+                                   PromptButtons::OkCancel,
+                                   PromptIcon::Question) == PromptAnswer::Ok)
+                node.tag = tag::Highlighted;
+        }
+        host_.SelRedraw();
+        return;
+    }
+}
+
+void SelectionController::ChangePointValue() {
+    EditVertex(false);
+}
+
+void SelectionController::ChangeNormalValue() {
+    EditVertex(true);
+}
+
+void SelectionController::EditVertex(bool normal) {
+    host_.SelMakeDocumentActive();
+    SceneData* scene = host_.SelScene();
+    HitTable* table = host_.SelHits();
+    if (!scene || !table || SelectionEmpty()) return;
+    const SelectedPoint point = SelectOnePoint(*scene, table->values);
+    if (!point.error.empty()) {
+        ShowError(host_.SelPrompt(), point.error);
+        return;
+    }
+    if (!point.isVertex) return;
+    const int32_t index = normal ? point.normalIndex : point.pointIndex;
+    const auto& pool = normal ? scene->normalPool : scene->pointPool;
+    const int32_t used = normal ? scene->normalCount : scene->pointCount;
+    if (index < 0 || int64_t(index) * 3 + 2 >= used) return;
+    ThreeValueRequest request;
+    if (normal) {
+        request.windowTitle = QStringLiteral("Set Normal Vector");
+        request.titleLine = QStringLiteral("法線ベクトルの設定");
+        request.labels[0] = QStringLiteral("X");
+        request.labels[1] = QStringLiteral("Y");
+        request.labels[2] = QStringLiteral("Z");
+    } else {
+        request.windowTitle = QStringLiteral("Set Point Vector");
+        request.titleLine = QStringLiteral("座標の設定");
+        request.labels[0] = QStringLiteral("X座標");
+        request.labels[1] = QStringLiteral("Y座標");
+        request.labels[2] = QStringLiteral("Z座標");
+    }
+    for (int i = 0; i < 3; ++i) request.values[i] = pool[int64_t(index) * 3 + i];
+    if (!host_.SelAskThreeValues(request)) return;
+    if (normal)
+        WriteNormal(*scene, index, request.values);
+    else
+        WritePoint(*scene, index, request.values);
+    host_.SelGeometryEdited();
+    ExamineCurrent();
+    host_.SelResizeViewport();
+}
+
+}  // namespace vantor

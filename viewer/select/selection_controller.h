@@ -1,0 +1,102 @@
+#pragma once
+// The selection of one view: picking by double-click, the hit table's
+// current row as the selected item, its examine and highlight, the data
+// keys, the parts command and the point and normal edits. The view
+// implements SelectionHost; tests implement it without a window.
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "hits/hit_table.h"
+#include "render/pick_highlight.h"
+#include "render/pick_pass.h"
+#include "select/examine.h"
+
+struct ThreeValueRequest;
+
+namespace vantor {
+
+class Prompt;
+class SceneData;
+
+class SelectionHost {
+  public:
+    virtual ~SelectionHost() = default;
+    // The document's scene and the application's hit table; null while
+    // there is none.
+    virtual SceneData* SelScene() = 0;
+    virtual HitTable* SelHits() = 0;
+    virtual Prompt& SelPrompt() = 0;
+    // Runs the pick frame at a mouse point (y down) with the held key.
+    virtual int SelPick(int x, int y, PickKeyRole role, std::vector<PickHit>& hits) = 0;
+    // The role of the key held now in the binding table.
+    virtual PickKeyRole SelHeldKeyRole() = 0;
+    virtual bool SelAskThreeValues(ThreeValueRequest& request) = 0;
+    virtual void SelShowStatus(const QString& text) = 0;
+    virtual void SelRedraw() = 0;
+    // Aspect ratio from the window, then a redraw.
+    virtual void SelResizeViewport() = 0;
+    // Vertex buffers are rebuilt before the next frame.
+    virtual void SelGeometryEdited() = 0;
+    // Both spins off, their timer stopped (and the parts' matrices settled).
+    virtual void SelStopSpins() = 0;
+    virtual void SelClearInputState() {}
+    virtual void SelMakeDocumentActive() {}
+};
+
+// Data command codes of the binding table.
+namespace data_key {
+constexpr int32_t Next = 1;
+constexpr int32_t Previous = 2;
+constexpr int32_t Last = 3;
+constexpr int32_t First = 4;
+constexpr int32_t Requery = 6;
+constexpr int32_t DeleteAll = 7;
+constexpr int32_t Switch = 10;
+}  // namespace data_key
+
+class SelectionController {
+  public:
+    explicit SelectionController(SelectionHost& host) : host_(host) {}
+
+    // Pick at a mouse point; returns the hit count (negative on overflow,
+    // after the message was shown). Hits replace the selection.
+    int Pick(int x, int y);
+    // Left double-click: pick and highlight.
+    void LeftDoubleClick(int x, int y);
+    // Right double-click: hide, show or highlight the picked part.
+    void PartCommand(int x, int y);
+    // Data keys 1-10; false for codes that are not handled.
+    bool RunDataKey(int32_t code);
+    // "Data Delete".
+    void DeleteData();
+    // "ノード番号指定".
+    void DesignateNode();
+    void ChangePointValue();
+    void ChangeNormalValue();
+
+    // Examines the current row (status text, messages) and keeps its
+    // highlight; called after every change of the selection.
+    void ExamineCurrent();
+    // What the next frame draws on top of the scene; empty without a selection.
+    const PickHighlight& Highlight() const { return highlight_; }
+
+    bool SelectionEmpty();
+    // The current row's sub-item and examined point (navigation commands).
+    bool CurrentItem(int32_t& subItem, float examinedPoint[3]);
+
+    MeasureTolerances tolerances;
+    ExaminedState examined;
+    // The item the highlight shows (group row, kind, matrix index, node row,
+    // element, sub-item).
+    int32_t shownItem[6] = {-9971, -9973, -9972, -9974, -9975, -9976};
+
+  private:
+    void EditVertex(bool normal);
+
+    SelectionHost& host_;
+    PickHighlight highlight_;
+};
+
+}  // namespace vantor
