@@ -399,5 +399,59 @@ TEST(Vrml2Reader, LodTextAndDeepNesting) {
     }
 }
 
+TEST(Vrml2Reader, SharedGeometryAndCoordinates) {
+    ScratchFolder folder("v2_share");
+    VrmlReader reader;
+    ScriptedPrompt prompt;
+    const std::string path = folder.Write(
+        "share.wrl",
+        kHeader +
+            "Shape { geometry DEF F IndexedFaceSet { coord DEF C Coordinate { point [ 0 0 0, "
+            "1 0 0, 0 1 0 ] } coordIndex [ 0 1 2 -1 ] } }\n"
+            "Transform { translation 5 0 0 children Shape { geometry USE F } }\n"
+            "Transform { translation 0 0 -4 children Shape { geometry IndexedFaceSet { "
+            "coordIndex [ 2 1 0 -1 ] coord USE C } } }\n"
+            ", TransformSeparator { children [ ] }\n");
+    ASSERT_EQ(reader.ReadVrmlFile(path, prompt, folder.LogPath()), 1);
+    // The DEF name sits on the face set's grouping row, so USE brings its
+    // coordinates along.
+    const std::vector<int32_t> uses = RowsOfKind(reader, kind::Use);
+    ASSERT_EQ(uses.size(), 1u);
+    EXPECT_EQ(reader.Row(reader.Row(uses[0]).dataBegin).kind, kind::IndexedFaceSet2);
+    EXPECT_FLOAT_EQ(reader.bounds[1], 6.0f);
+    // coord USE shares the points: no new points, indices on the first list.
+    EXPECT_EQ(reader.pointCount, 9);
+    const std::vector<int32_t> coords = RowsOfKind(reader, kind::Coordinate3);
+    ASSERT_EQ(coords.size(), 2u);
+    EXPECT_EQ(reader.DefNameOf(coords[1]), "Korvalde_20_USE_C");
+    const std::vector<int32_t> faceSets = RowsOfKind(reader, kind::IndexedFaceSet);
+    EXPECT_EQ(FaceIndices(reader, faceSets[1]), (std::vector<int32_t>{2, 1, 0}));
+    EXPECT_FLOAT_EQ(reader.bounds[4], -4.0f);
+    // A comma where a node belongs is a row; TransformSeparator is refused.
+    EXPECT_EQ(RowsOfKind(reader, kind::Comma).size(), 1u);
+    EXPECT_TRUE(RowsOfKind(reader, kind::TransformSeparator).empty());
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].text, "TransformSeparator");
+    EXPECT_EQ(prompt.shown[0].caption, "Error");
+}
+
+TEST(Vrml2Reader, StrayBracesDoNotEndTheFile) {
+    ScratchFolder folder("v2_braces");
+    VrmlReader reader;
+    const std::string log = ReadBody(reader,
+                                     "DEF Transform { translation 1 0 0 children [ Shape { "
+                                     "geometry Box { } } ] }\n"
+                                     "{ Shape { geometry Sphere { } } }\n"
+                                     "Shape { geometry Cone { } }\n",
+                                     folder);
+    const std::vector<int32_t> transforms = RowsOfKind(reader, kind::Transform2);
+    ASSERT_EQ(transforms.size(), 1u) << "a DEF name that is a node word names that node";
+    EXPECT_FLOAT_EQ(reader.Block(reader.Row(transforms[0] + 1).dataBegin)[0], 1.0f);
+    EXPECT_EQ(RowsOfKind(reader, kind::Box).size(), 1u);
+    EXPECT_EQ(RowsOfKind(reader, kind::Sphere2).size(), 1u);
+    EXPECT_EQ(RowsOfKind(reader, kind::Cone2).size(), 1u) << "read after the stray braces";
+    EXPECT_TRUE(Contains(log, "Caution in MakeVrmlList01 Brace 0")) << log;
+}
+
 }  // namespace
 }  // namespace vantor
