@@ -5,6 +5,8 @@
 // camera, display settings, scene and redraw functions.
 
 #include <QObject>
+#include <QPointer>
+#include <QRubberBand>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -12,7 +14,6 @@
 #include "navigate/navigation_host.h"
 #include "navigate/view_navigator.h"
 
-class QRubberBand;
 class QWidget;
 
 namespace vantor {
@@ -67,7 +68,7 @@ class ViewNavigationController : public QObject, public NavigationHost {
     ViewHooks hooks_;
     ViewNavigator navigator_;
     QTimer spinTimer_;
-    QRubberBand* band_ = nullptr;
+    QPointer<QRubberBand> band_;  // made on the first zoom box
     const BindingTable* bindings_ = nullptr;
     Prompt* prompt_ = nullptr;
     std::unique_ptr<Prompt> ownPrompt_;

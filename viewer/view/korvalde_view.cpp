@@ -8,6 +8,7 @@
 
 #include "app/command_ids.h"
 #include "doc/korvalde_doc.h"
+#include "navigate/view_navigation_controller.h"
 #include "render/background_bitmap.h"
 #include "render/outline_font.h"
 #include "scene/scene_data.h"
@@ -22,9 +23,20 @@ CKorvaldeView::CKorvaldeView(CKorvaldeDoc* doc, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     if (document_)
         connect(document_, &CKorvaldeDoc::SceneChanged, this, [this] { OnSceneChanged(); });
+    vantor::ViewNavigationController::ViewHooks hooks;
+    hooks.scene = [this] { return Scene(); };
+    hooks.redrawView = [this] { RedrawView(); };
+    hooks.resizeViewport = [this] { ResizeViewport(); };
+    hooks.makeDocumentActive = [this] {
+        if (document_) document_->MakeActive();
+    };
+    navigation_ = new vantor::ViewNavigationController(this, camera, settings, hooks);
 }
 
 CKorvaldeView::~CKorvaldeView() {
+    // Before the widget goes: its last focus and hide events must not reach
+    // a half-destroyed view.
+    delete navigation_;
     if (context()) {
         makeCurrent();
         renderer_.ReleaseGl();
@@ -225,7 +237,7 @@ bool CKorvaldeView::OnCommand(int id) {
             return true;
         }
         default:
-            return false;
+            return navigation_->Navigator().RunCommand(id);
     }
 }
 
@@ -263,7 +275,8 @@ void CKorvaldeView::UpdateCommandState(int id, bool& enabled, bool& checked) {
             checked = settings.showDatums == 1;
             break;
         default:
-            return;
+            if (!navigation_->Navigator().IsCommandChecked(id, checked)) return;
+            break;
     }
     enabled = true;
 }

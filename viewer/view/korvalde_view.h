@@ -16,6 +16,7 @@ class CKorvaldeDoc;
 
 namespace vantor {
 class SceneData;
+class ViewNavigationController;
 }
 
 class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
@@ -27,6 +28,8 @@ class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
     CKorvaldeDoc* Document() const { return document_; }
     vantor::SceneData* Scene() const;
     vantor::SceneRenderer& Renderer() { return renderer_; }
+    // Key, mouse and camera commands of this view.
+    vantor::ViewNavigationController& Navigation() { return *navigation_; }
 
     // Camera, display state and the other fields the view keeps.
     vantor::Camera camera;
@@ -78,4 +81,5 @@ class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
     vantor::SceneRenderer renderer_;
     QFont font_;
     int32_t fittedNodeCount_ = 0;
+    vantor::ViewNavigationController* navigation_;  // child object
 };
