@@ -319,7 +319,8 @@ int VrmlReader::ReadAsciiText(std::string_view text, int& position, const std::s
         }
         if (field == "string") {
             const int start = position;
-            if (text[size_t(position)] != '"' && NextWord(text, position) == "[") {
+            if (position < int(text.size()) && text[size_t(position)] != '"' &&
+                NextWord(text, position) == "[") {
                 GetMFString0(text, position, value, &log);
             } else {
                 position = start;

@@ -76,7 +76,8 @@ int VrmlReader::ReadWWWInline(std::string_view text, int& position, const std::s
         if (field == "}") break;
         if (field == "name" || field == "url") {
             const int start = position;
-            if (text[size_t(position)] != '"' && NextWord(text, position) == "[") {
+            if (position < int(text.size()) && text[size_t(position)] != '"' &&
+                NextWord(text, position) == "[") {
                 // A url list: the first entry is taken.
                 std::string_view first = NextWord(text, position);
                 name = first == "]" ? std::string() : std::string(first);

@@ -88,7 +88,7 @@ std::string_view Delimit(std::string_view text, int& position) {
 
 void CopyWord(std::string_view word, char* out) {
     const size_t n = std::min(word.size(), size_t(kMaxWordLength));
-    std::memcpy(out, word.data(), n);
+    if (n > 0) std::memcpy(out, word.data(), n);
     out[n] = '\0';
 }
 

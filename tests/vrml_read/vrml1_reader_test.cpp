@@ -358,5 +358,33 @@ TEST(Vrml1Reader, LogIsEmptiedByEachTopFileAndRecreatedWhenDeleted) {
     EXPECT_EQ(another.shown[0].text, "ログファイルが作成できません");
 }
 
+TEST(Vrml1Reader, EveryTruncationOfAFileReadsWithoutHarm) {
+    // Files cut short (an interrupted copy) end inside strings, lists and
+    // nodes; each prefix must read into a consistent scene.
+    ScratchFolder folder("truncated");
+    const std::string full =
+        kHeader +
+        "DEF a Separator { Info { string \"x y\" }\n"
+        "Coordinate3 { point [ 0 0 0, 1 0 0, 1 1 0 ] }\n"
+        "Normal { vector [ 0 0 1 ] }\n"
+        "IndexedFaceSet { coordIndex [ 0, 1, 2, -1 ] normalIndex [ 0 0 0 -1 ] }\n"
+        "IndexedLineSet { coordIndex [ 0 1 -1 ] } PointSet { numPoints 2 }\n"
+        "AsciiText { string [ \"a\", \"b\" ] width [ 1 ] }\n"
+        "Switch { whichChild 0 Transform { rotation 0 0 1 1 } }\n"
+        "LOD { range [ 1 ] Cube { } Sphere { } }\n"
+        "WWWInline { name \"missing.wrl\" } USE a }\n";
+    for (size_t length = 17; length <= full.size(); ++length) {
+        const std::string path = folder.Write("cut.wrl", full.substr(0, length));
+        VrmlReader reader;
+        ScriptedPrompt prompt;
+        prompt.messageAnswers.assign(4, PromptAnswer::Cancel);
+        ASSERT_EQ(reader.ReadVrmlFile(path, prompt, folder.LogPath()), 1) << length;
+        EXPECT_EQ(reader.coordIndexCount % 3, 0) << length;
+        for (int32_t i = 0; i < reader.coordIndexCount; ++i) ASSERT_LT(reader.coordIndexPool[i], 3);
+        EXPECT_EQ(int(reader.Block(reader.Row(0).dataBegin)[1]),
+                  reader.nodeCount - int(RowsOfKind(reader, kind::NormalG).size()));
+    }
+}
+
 }  // namespace
 }  // namespace vantor
