@@ -11,6 +11,13 @@ namespace {
 
 constexpr int32_t kOpenBrace = 10001;
 constexpr int32_t kCloseBrace = 10002;
+constexpr int kMaxGroupDepth = 1000;
+
+bool IsGroupingWord(int32_t nodeKind) {
+    return nodeKind == kind::Separator || nodeKind == kind::TransformSeparator ||
+           nodeKind == kind::Group || nodeKind == kind::Switch || nodeKind == kind::Lod ||
+           nodeKind == kind::WWWAnchor;
+}
 
 // The word at `position` without moving it.
 std::string_view PeekWord(std::string_view text, int position) {
@@ -47,6 +54,16 @@ int VrmlReader::MakeVrmlList01(std::string_view text, int& position, int stopDep
         EnsureNodeRows(nodeCount);
         EnsureValues(valueCount);
         const int32_t nodeKind = NodeKindForName(word);
+        if (depth >= kMaxGroupDepth && IsGroupingWord(nodeKind)) {
+            // Each level costs stack in this loop and in the geometry walk.
+            LogWord("Caution groups nested too deep, skipped ##", word, "##");
+            const int before = position;
+            if (NextWord(text, position) == "{")
+                SkipBlock(text, position);
+            else
+                position = before;
+            continue;
+        }
         switch (nodeKind) {
             case kind::Separator:
                 ReadSeparator(text, position, defName);

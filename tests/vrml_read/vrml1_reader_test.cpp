@@ -386,5 +386,21 @@ TEST(Vrml1Reader, EveryTruncationOfAFileReadsWithoutHarm) {
     }
 }
 
+TEST(Vrml1Reader, VeryDeepNestingIsCutInsteadOfExhaustingTheStack) {
+    ScratchFolder folder("deep");
+    std::string body;
+    for (int i = 0; i < 20000; ++i) body += "Separator { ";
+    body += "Cube { } ";
+    for (int i = 0; i < 20000; ++i) body += "} ";
+    body += "Sphere { }\n";
+    VrmlReader reader;
+    ScriptedPrompt prompt;
+    const std::string log = ReadBody(reader, body, prompt, folder);
+    EXPECT_TRUE(Contains(log, "Caution groups nested too deep, skipped ##Separator##\r\n"));
+    EXPECT_EQ(RowsOfKind(reader, kind::Separator).size(), 1000u);
+    EXPECT_EQ(RowsOfKind(reader, kind::Sphere).size(), 1u);  // reading went on after the cut
+    EXPECT_EQ(reader.depth, 0);
+}
+
 }  // namespace
 }  // namespace vantor
