@@ -309,6 +309,16 @@ TEST(NavigateDispatch, SpinToggles) {
     bool checked = false;
     nav.IsCommandChecked(view_command::PlayAll, checked);
     EXPECT_TRUE(checked);
+
+    // Stopping both spins quietly (point edits need the parts at rest).
+    nav.RunCommand(view_command::PlayEach);
+    const size_t messages = rig.host.prompt.shown.size();
+    nav.StopSpins();
+    EXPECT_EQ(nav.Spin().playAll, 0);
+    EXPECT_EQ(nav.Spin().playEach, 0);
+    EXPECT_EQ(rig.host.scene.playEachFlag, 0);
+    EXPECT_EQ(rig.host.timerEvents.back(), -1);
+    EXPECT_EQ(rig.host.prompt.shown.size(), messages);
 }
 
 TEST(NavigateDispatch, RotationCentreClipAndStepDialogs) {

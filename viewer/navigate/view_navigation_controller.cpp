@@ -124,6 +124,30 @@ void ViewNavigationController::MakeDocumentActive() {
     if (hooks_.makeDocumentActive) hooks_.makeDocumentActive();
 }
 
+bool ViewNavigationController::SelectionEmpty() {
+    return hooks_.selectionEmpty ? hooks_.selectionEmpty() : true;
+}
+
+void ViewNavigationController::RunDataCommand(int32_t code) {
+    if (hooks_.runDataCommand) hooks_.runDataCommand(code);
+}
+
+bool ViewNavigationController::CurrentSelectedItem(SelectedItem& item) {
+    return hooks_.currentSelectedItem ? hooks_.currentSelectedItem(item) : false;
+}
+
+void ViewNavigationController::ClearSelection() {
+    if (hooks_.clearSelection) hooks_.clearSelection();
+}
+
+void ViewNavigationController::RedrawSelectionHighlight() {
+    if (hooks_.redrawSelectionHighlight) {
+        hooks_.redrawSelectionHighlight();
+    } else {
+        RedrawView();
+    }
+}
+
 void ViewNavigationController::ShowStatusText(const QString& text) {
     if (CKorvaldeApp* app = CKorvaldeApp::Instance()) emit app->StatusText(text);
 }

@@ -26,6 +26,12 @@ class ViewNavigationController : public QObject, public NavigationHost {
         std::function<void()> redrawView;      // draws the view again
         std::function<void()> resizeViewport;  // aspect, projection, redraw
         std::function<void()> makeDocumentActive;
+        // Selection (all optional: without them nothing is selected).
+        std::function<bool()> selectionEmpty;
+        std::function<void(int32_t)> runDataCommand;  // data command 1-10
+        std::function<bool(SelectedItem&)> currentSelectedItem;
+        std::function<void()> clearSelection;  // "Data Delete"
+        std::function<void()> redrawSelectionHighlight;
     };
 
     ViewNavigationController(QWidget* view, Camera& camera, RenderSettings& settings,
@@ -55,6 +61,11 @@ class ViewNavigationController : public QObject, public NavigationHost {
     void ShowZoomBox(int x, int y, int width, int height) override;
     void HideZoomBox() override;
     void MakeDocumentActive() override;
+    bool SelectionEmpty() override;
+    void RunDataCommand(int32_t code) override;
+    bool CurrentSelectedItem(SelectedItem& item) override;
+    void ClearSelection() override;
+    void RedrawSelectionHighlight() override;
     void ShowStatusText(const QString& text) override;
     void RedrawMainWindow() override;
 

@@ -445,8 +445,21 @@ void ViewNavigator::TogglePlayEach() {
         host_.StopSpinTimer();
     }
     spin_.playEach = spin_.playEach == 0 ? 1 : 0;
-    host_.NavSettings().playEach = spin_.playEach;
+    ApplyPlayEach();
+}
 
+void ViewNavigator::StopSpins() {
+    if (spin_.playAll == 0 && spin_.playEach == 0) return;
+    host_.StopSpinTimer();
+    spin_.playAll = 0;
+    if (spin_.playEach != 0) {
+        spin_.playEach = 0;
+        ApplyPlayEach();
+    }
+}
+
+void ViewNavigator::ApplyPlayEach() {
+    host_.NavSettings().playEach = spin_.playEach;
     SceneData* scene = host_.NavScene();
     if (!scene) return;
     scene->playEachFlag = spin_.playEach;

@@ -52,6 +52,9 @@ class ViewNavigator {
 
     void TogglePlayAll();
     void TogglePlayEach();
+    // Both spins off and the timer stopped, without messages (edits of the
+    // picked data need the parts at rest).
+    void StopSpins();
     void SetRotationCentre();
     void EditClipDistances();
     void ShowSection();
@@ -67,6 +70,9 @@ class ViewNavigator {
     void RunDataKey(int32_t key);
     void SetRotationCentreFromSelection(const SelectedItem& item);
     void CentreOn(const float point[3]);
+    // Hands the play-each flag to the drawing and the scene; switching it
+    // off prepares the geometry again.
+    void ApplyPlayEach();
     // Caution shown when a spin starts.
     void ShowSpinCaution();
 
