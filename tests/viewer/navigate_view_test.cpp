@@ -68,3 +68,49 @@ TEST(NavigateView, EventsAndMenuCommandsMoveTheViewCamera) {
     EXPECT_FALSE(view.Navigation().SpinTimerActive());
     EXPECT_FALSE(view.OnCommand(1)) << "not a view command";
 }
+
+// What a new user gets from the shipped binding file.
+TEST(NavigateView, DefaultBindingFileTurnsMovesAndZooms) {
+    EnsureApplication();
+    BindingTable bindings;
+    ScriptedPrompt prompt;
+    ConfigReader(bindings, prompt).ReadConfigFile(VANTOR_SOURCE_DIR "/data/Config.cfg");
+    ASSERT_TRUE(prompt.shown.empty()) << prompt.shown.front().text;
+
+    CKorvaldeView view(nullptr);
+    view.resize(400, 300);
+    view.Navigation().SetBindings(&bindings);
+    view.Navigation().SetPrompt(&prompt);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.activateWindow();
+    view.setFocus();
+    QTest::qWait(20);
+    const Camera start = view.camera;
+    const auto drag = [&view](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint from,
+                              QPoint to) {
+        QTest::mousePress(&view, button, modifiers, from);
+        QTest::mouseMove(&view, to);
+        QTest::mouseRelease(&view, button, modifiers, to);
+    };
+
+    drag(Qt::LeftButton, Qt::NoModifier, {100, 100}, {150, 120});
+    EXPECT_NE(view.camera.viewRotation[0], start.viewRotation[0]) << "left drag turns";
+    drag(Qt::MiddleButton, Qt::NoModifier, {100, 100}, {150, 100});
+    EXPECT_LT(view.camera.panX, 0) << "middle drag moves";
+    drag(Qt::RightButton, Qt::NoModifier, {200, 100}, {100, 100});
+    EXPECT_LT(view.camera.fieldOfView, start.fieldOfView) << "right drag to the left zooms in";
+
+    const float fov = view.camera.fieldOfView;
+    QTest::keyPress(&view, Qt::Key_Shift);
+    drag(Qt::LeftButton, Qt::ShiftModifier, {100, 100}, {200, 160});
+    QTest::keyRelease(&view, Qt::Key_Shift);
+    EXPECT_LT(view.camera.fieldOfView, fov) << "Shift + left drag zooms into the box";
+
+    const float zoom = view.camera.zoomFactor;
+    QTest::keyClick(&view, Qt::Key_PageUp);
+    EXPECT_LT(view.camera.zoomFactor, zoom) << "PageUp zooms in";
+    const float panY = view.camera.panY;
+    QTest::keyClick(&view, Qt::Key_8, Qt::KeypadModifier);
+    EXPECT_EQ(view.camera.panY, panY - 10) << "keypad 8 moves up";
+}
