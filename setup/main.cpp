@@ -1,9 +1,11 @@
 #include <QApplication>
-#include <QLabel>
+
+#include "setup_shared.h"
+#include "startup.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QLabel label(QStringLiteral("Tessmaran"));
-    label.show();
-    return app.exec();
+    QApplication::setOrganizationName(QString::fromLatin1(vantor::kSettingsOrganisation));
+    QApplication::setApplicationName(QString::fromLatin1(vantor::kSettingsApplication));
+    return vantor::RunTessmaran(QApplication::arguments().mid(1));
 }

@@ -1,0 +1,131 @@
+#include "frm_edit_dlg.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "module_string.h"
+#include "setup_prompt.h"
+#include "setup_shared.h"
+
+namespace vantor {
+
+frmEditDlg::frmEditDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmEditDlg"));
+    setWindowTitle(QStringLiteral("変更ダイアログ"));
+    for (int i = 0; i < kFieldCount; ++i) {
+        lblFields_[i] = new QLabel(this);
+        lblFields_[i]->setObjectName(QStringLiteral("lblFields_%1").arg(i));
+    }
+    lblFields_[0]->setText(QStringLiteral("情報"));
+    lblFields_[4]->setText(QStringLiteral("col"));
+    lblFields_[5]->setText(QStringLiteral("row"));
+    // Labels 4-6 carry the caller's bookkeeping (a leading "X" in 5 locks
+    // the value) rather than anything the user reads.
+    for (int i = 4; i < kFieldCount; ++i) lblFields_[i]->setVisible(false);
+
+    Label1_ = new QLabel(QStringLiteral("変更前"), this);
+    Label2_ = new QLabel(QStringLiteral("変更後"), this);
+    NewTextBox_ = new QLineEdit(this);
+    NewTextBox_->setObjectName(QStringLiteral("NewTextBox"));
+    NewTextBox_->setMinimumWidth(200);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(lblFields_[0], 0, 0, 1, 2);
+    grid->addWidget(Label1_, 1, 0);
+    grid->addWidget(lblFields_[1], 1, 1);
+    grid->addWidget(Label2_, 2, 0);
+    grid->addWidget(NewTextBox_, 2, 1);
+    grid->addWidget(lblFields_[2], 3, 0);
+    grid->addWidget(lblFields_[3], 3, 1);
+
+    auto* buttons = new QDialogButtonBox(this);
+    cmdOK_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setDefault(true);
+    QPushButton* cancel =
+        buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    // The default button also takes Enter in the text box.
+    connect(cmdOK_, &QPushButton::clicked, this, &frmEditDlg::cmdOK_Click);
+    connect(cancel, &QPushButton::clicked, this, &frmEditDlg::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(buttons);
+}
+
+void frmEditDlg::SetText(const QString& text, int target) {
+    if (target >= 0 && target < kFieldCount) {
+        lblFields_[target]->setText(text);
+    } else if (target == 7) {
+        Label1_->setText(text);
+    } else if (target == 8) {
+        Label2_->setText(text);
+    } else if (target == 9) {
+        NewTextBox_->setText(text);
+    } else if (target == 10) {
+        setWindowTitle(text);
+    }
+}
+
+QString frmEditDlg::NoDataText() {
+    return QStringLiteral("データはOKボタン押さないとGETできないよー");
+}
+
+QString frmEditDlg::GetNewData() const {
+    return m_iHideState == hide_state::Ok ? m_sNewText : NoDataText();
+}
+
+void frmEditDlg::cmdOK_Click() {
+    if (lblFields_[5]->text().startsWith(u'X')) {
+        CurrentPrompt().Message(this, QStringLiteral("この値を修正することは出来ません"),
+                                QStringLiteral("選択エラ－"), QMessageBox::Warning,
+                                QMessageBox::Ok);
+        QDialog::reject();
+        return;
+    }
+    ModuleString::NumberCheck check;
+    if (m_sIntegerOrLongOrDouble == QStringLiteral("Integer")) {
+        check = ModuleString::CheckNumber(NewTextBox_->text(), ModuleString::NumberKind::Integer);
+    } else if (m_sIntegerOrLongOrDouble == QStringLiteral("Long")) {
+        check = ModuleString::CheckNumber(NewTextBox_->text(), ModuleString::NumberKind::Long);
+    } else if (m_sIntegerOrLongOrDouble == QStringLiteral("Double")) {
+        check = ModuleString::CheckNumber(NewTextBox_->text(), ModuleString::NumberKind::Double);
+    } else {
+        CurrentPrompt().Message(this, QStringLiteral("EditDlgのmsIntegerOrLongOrDouble設定注意"),
+                                QStringLiteral("コーディングエラ－"), QMessageBox::Warning,
+                                QMessageBox::Ok);
+        m_iHideState = hide_state::Cancel;
+        return;
+    }
+    if (!check.ok) {
+        ModuleString::ShowCheckMessage(check, this);
+        m_iHideState = hide_state::Cancel;
+        NewTextBox_->setFocus();
+        return;
+    }
+    // The converted text, so full-width digits and a bare point do not
+    // reach the caller.
+    m_sNewText = check.text;
+    m_iHideState = hide_state::Ok;
+    accept();
+}
+
+void frmEditDlg::reject() {
+    m_iHideState = hide_state::Cancel;
+    QDialog::reject();
+}
+
+void frmEditDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (NewTextBox_->isVisible()) {
+        NewTextBox_->setFocus();
+        NewTextBox_->selectAll();
+    }
+}
+
+}  // namespace vantor

@@ -1,0 +1,182 @@
+// The binding editor driven like a user: key clicks on the tabs, the
+// selection dialog, the mouse rows, and the text it builds.
+
+#include <gtest/gtest.h>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "frm_main.h"
+#include "frm_select_key_command.h"
+#include "keyboard_panel.h"
+#include "mouse_rows_panel.h"
+#include "setup_shared.h"
+#include "setup_test_support.h"
+
+namespace vantor {
+namespace {
+
+constexpr int kKeyN = 'N' - 'A';
+constexpr int kKeyT = 'T' - 'A';
+constexpr int kKeyShift = 65;
+
+class BindingEditor : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window.SetDateSource([] { return ConfigDate{2026, 12, 6}; });
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    // Clicks key `index` on tab `tab`, answering the selection dialog with
+    // `caption` (empty: Cancel). Returns whether the dialog came up.
+    bool ClickKey(int tab, int index, const QString& caption) {
+        window.SSTab1()->setCurrentIndex(tab);
+        bool seen = false;
+        QPointer<QTimer> watcher = test::OnNextModal<frmSelectKeyCommand>(
+            [caption](frmSelectKeyCommand* dialog) {
+                if (caption.isEmpty()) {
+                    QTest::mouseClick(dialog->cmdCancel(), Qt::LeftButton);
+                    return;
+                }
+                QComboBox* list = dialog->cmbCommand();
+                list->setCurrentIndex(list->findText(caption));
+                QTest::mouseClick(dialog->cmdOK(), Qt::LeftButton);
+            },
+            &seen);
+        QTest::mouseClick(window.keyboard()->cmdKey(index), Qt::LeftButton);
+        // The dialog is modal, so when the click returned without it none came.
+        delete watcher;
+        return seen;
+    }
+
+    void ChooseButton(int row, const QString& caption) {
+        QTest::mouseClick(window.mouseRows()->optnMouseMove(row), Qt::LeftButton);
+        QComboBox* combo = window.mouseRows()->cmbMouseMove(row);
+        const int index = combo->findText(caption);
+        ASSERT_GE(index, 0);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+
+    void ClickCheck(int row) {
+        QTest::mouseClick(window.mouseRows()->chkMouseMove(row), Qt::LeftButton);
+    }
+
+    std::string Text() {
+        window.cmdMakeConfig_Click();
+        return window.ConfigText();
+    }
+
+    test::ScriptedSetupPrompt prompt;
+    frmMain window;
+};
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST_F(BindingEditor, SetUpShowsTitleTabsAndFreeKeys) {
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Vantor3D 設定"));
+    const QStringList tabs{"ビュー操作", "キーコマンド", "データ操作", "寸法測定作成",
+                           "部品の操作", "その他の操作", "詳細設定"};
+    ASSERT_EQ(window.SSTab1()->count(), tabs.size());
+    for (int i = 0; i < tabs.size(); ++i) EXPECT_EQ(window.SSTab1()->tabText(i), tabs[i]);
+    EXPECT_EQ(window.statusPanel1()->text(), QStringLiteral(" Vantor3D"));
+    EXPECT_EQ(window.keyboard()->KeyCaption(kKeyN), QStringLiteral("N"));
+    EXPECT_EQ(window.keyboard()->KeyColour(kKeyN),
+              window.keyboard()->cmdDummy()->palette().color(QPalette::Button));
+    EXPECT_EQ(window.groupLegend(2)->palette().color(QPalette::Window), DataColour());
+    for (int row = 0; row < kMouseRowCount; ++row) {
+        EXPECT_EQ(window.mouseRows()->ButtonCaption(row), QStringLiteral("コマンド不使用"));
+        EXPECT_EQ(window.mouseRows()->cmbMouseMove(row)->count(), 5);
+    }
+    EXPECT_TRUE(window.mouseRows()->optnMouseMove(0)->isChecked());
+    EXPECT_EQ(window.mouseRows()->lblMouseMoveTitle(5)->text(), QStringLiteral("Ｚ移動１"));
+}
+
+TEST_F(BindingEditor, KeyOfTheDataTabIsRefusedOnTheViewTabUntilFreed) {
+    ASSERT_TRUE(ClickKey(2, kKeyN, QStringLiteral("次のデータ")));
+    EXPECT_EQ(window.keyboard()->KeyCaption(kKeyN), QStringLiteral("次のデータ"));
+    EXPECT_EQ(window.keyboard()->KeyColour(kKeyN), DataColour());
+    EXPECT_EQ(window.keyboard()->KeyPointSize(kKeyN), 9);
+    EXPECT_TRUE(Contains(Text(), "DEF KEY_DATA_NEXT Info { string \"VK_N\" } \r\n"));
+
+    EXPECT_FALSE(ClickKey(1, kKeyN, QStringLiteral("ズームイン"))) << "owned by the data tab";
+    EXPECT_FALSE(ClickKey(0, kKeyN, QString())) << "nor can a mouse row take it";
+    EXPECT_EQ(window.Bindings().KeyOwner(kKeyN), key_owner::Data);
+
+    // Cancel in the dialog changes nothing.
+    ASSERT_TRUE(ClickKey(2, kKeyN, QString()));
+    EXPECT_EQ(window.keyboard()->KeyCaption(kKeyN), QStringLiteral("次のデータ"));
+
+    ASSERT_TRUE(ClickKey(2, kKeyN, QStringLiteral("キー不使用")));
+    EXPECT_EQ(window.keyboard()->KeyCaption(kKeyN), QStringLiteral("N"));
+    EXPECT_EQ(window.keyboard()->KeyPointSize(kKeyN), 12);
+    EXPECT_FALSE(Contains(Text(), "VK_N")) << "a freed key is written to no section";
+
+    ASSERT_TRUE(ClickKey(1, kKeyN, QStringLiteral("ズームイン")));
+    EXPECT_EQ(window.keyboard()->KeyColour(kKeyN), ViewColour());
+    const std::string text = Text();
+    const size_t keySection = text.find("Key Command");
+    const size_t entry = text.find("DEF KEY_VIEW_ZOOM_IN Info { string \"VK_N\" }");
+    ASSERT_NE(entry, std::string::npos);
+    EXPECT_GT(entry, keySection);
+    EXPECT_LT(entry, text.find("Data Command"));
+}
+
+TEST_F(BindingEditor, MouseRowsShareAHeldKeyThatKeyGroupsCannotTake) {
+    ChooseButton(0, QStringLiteral("マウス左ボタン"));
+    ClickCheck(0);
+    EXPECT_FALSE(ClickKey(0, kKeyShift, QString()));
+    EXPECT_EQ(window.mouseRows()->lblMouseMoveKey(0)->text(), QStringLiteral("Shift"));
+
+    ChooseButton(1, QStringLiteral("マウス右ボタン"));
+    ClickCheck(1);
+    EXPECT_FALSE(ClickKey(0, kKeyShift, QString()));
+    EXPECT_EQ(window.mouseRows()->lblMouseMoveKey(1)->text(), QStringLiteral("Shift"));
+    EXPECT_EQ(window.keyboard()->KeyColour(kKeyShift), MouseColour());
+    EXPECT_EQ(window.mouseRows()->lblMouseMoveTitle(1)->palette().color(QPalette::Window),
+              MouseColour());
+    EXPECT_FALSE(window.mouseRows()->cmbMouseMove(0)->isEnabled()) << "only row 1 is selected";
+
+    EXPECT_FALSE(ClickKey(1, kKeyShift, QStringLiteral("ズームイン"))) << "mouse key";
+    EXPECT_FALSE(ClickKey(4, kKeyShift, QStringLiteral("部品非表示")));
+
+    std::string text = Text();
+    EXPECT_TRUE(Contains(text,
+                         "DEF MOUSE_MOUSE_SPIN Info { string \"MOUSE_LEFT\" } \r\n"
+                         "DEF MOUSE_KEY_SPIN Info { string \"VK_SHIFT\" } \r\n"
+                         "DEF MOUSE_MOUSE_MOVE_XY Info { string \"MOUSE_RIGHT\" } \r\n"
+                         "DEF MOUSE_KEY_MOVE_XY Info { string \"VK_SHIFT\" } \r\n"));
+
+    // Unticking row 1 clears its key; the row still writes its button.
+    ClickCheck(1);
+    EXPECT_TRUE(window.mouseRows()->lblMouseMoveKey(1)->text().isEmpty());
+    text = Text();
+    EXPECT_TRUE(Contains(text, "DEF MOUSE_MOUSE_MOVE_XY Info { string \"MOUSE_RIGHT\" } \r\n"));
+    EXPECT_FALSE(Contains(text, "MOUSE_KEY_MOVE_XY"));
+    EXPECT_EQ(window.Bindings().KeyOwner(kKeyShift), key_owner::Mouse) << "row 0 keeps it";
+
+    // "コマンド不使用" on row 0 clears its key and writes nothing for the row.
+    ChooseButton(0, QStringLiteral("コマンド不使用"));
+    EXPECT_FALSE(window.mouseRows()->chkMouseMove(0)->isChecked());
+    EXPECT_TRUE(window.mouseRows()->lblMouseMoveKey(0)->text().isEmpty());
+    text = Text();
+    EXPECT_FALSE(Contains(text, "SPIN"));
+    EXPECT_EQ(window.Bindings().KeyOwner(kKeyShift), key_owner::Free);
+    EXPECT_EQ(window.keyboard()->KeyCaption(kKeyShift), QStringLiteral("Shift"));
+
+    // A row without a tick takes no key.
+    ChooseButton(2, QStringLiteral("マウス中ボタン(ホイル)"));
+    EXPECT_FALSE(ClickKey(0, kKeyT, QString()));
+    EXPECT_TRUE(window.mouseRows()->lblMouseMoveKey(2)->text().isEmpty());
+    EXPECT_EQ(window.Bindings().KeyOwner(kKeyT), key_owner::Free);
+}
+
+}  // namespace
+}  // namespace vantor
