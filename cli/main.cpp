@@ -9,7 +9,7 @@ const char* kUsage =
     "usage: korvalde-cli COMMAND [options] ...\n"
     "  info [--json] [--log PATH] FILE...   counts, bounds and read time of each file\n"
     "  dump [--log PATH] FILE               the node table after reading\n"
-    "  convert [--mode top|new] [--user NAME] IN OUT   write IN as VRML 1.0\n"
+    "  convert [--mode top|new] [--user NAME] [--log PATH] IN OUT   write IN as VRML 1.0\n"
     "  bindings FILE                        the binding table a Config.cfg yields\n";
 
 }  // namespace
