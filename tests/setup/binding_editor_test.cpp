@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -110,9 +111,20 @@ TEST_F(BindingEditor, KeyOfTheDataTabIsRefusedOnTheViewTabUntilFreed) {
     EXPECT_FALSE(ClickKey(0, kKeyN, QString())) << "nor can a mouse row take it";
     EXPECT_EQ(window.Bindings().KeyOwner(kKeyN), key_owner::Data);
 
-    // Cancel in the dialog changes nothing.
+    // Cancel in the dialog changes nothing; nor does Escape, which also
+    // warns that the dialog was closed neither by OK nor by Cancel.
     ASSERT_TRUE(ClickKey(2, kKeyN, QString()));
     EXPECT_EQ(window.keyboard()->KeyCaption(kKeyN), QStringLiteral("次のデータ"));
+    EXPECT_TRUE(prompt.shown.empty());
+    test::OnNextModal<frmSelectKeyCommand>([](frmSelectKeyCommand* dialog) {
+        dialog->cmbCommand()->setCurrentIndex(1);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    QTest::mouseClick(window.keyboard()->cmdKey(kKeyN), Qt::LeftButton);
+    EXPECT_EQ(window.keyboard()->KeyCaption(kKeyN), QStringLiteral("次のデータ"));
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].text, QStringLiteral("Error about DoCloseingManagement"));
+    EXPECT_EQ(prompt.shown[0].title, QStringLiteral("Check"));
 
     ASSERT_TRUE(ClickKey(2, kKeyN, QStringLiteral("キー不使用")));
     EXPECT_EQ(window.keyboard()->KeyCaption(kKeyN), QStringLiteral("N"));
@@ -176,6 +188,14 @@ TEST_F(BindingEditor, MouseRowsShareAHeldKeyThatKeyGroupsCannotTake) {
     EXPECT_FALSE(ClickKey(0, kKeyT, QString()));
     EXPECT_TRUE(window.mouseRows()->lblMouseMoveKey(2)->text().isEmpty());
     EXPECT_EQ(window.Bindings().KeyOwner(kKeyT), key_owner::Free);
+}
+
+TEST_F(BindingEditor, PrintDialogCancelledPrintsNothing) {
+    bool seen = false;
+    test::OnNextModal<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); }, &seen);
+    window.cmdPrintForm_Click();
+    EXPECT_TRUE(seen);
+    EXPECT_TRUE(window.isVisible());
 }
 
 }  // namespace

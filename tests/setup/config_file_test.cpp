@@ -126,6 +126,22 @@ TEST(ConfigFile, ForeignEntriesAndBadButtonsAreDroppedOnOpening) {
     EXPECT_NE(text.find("DEF KEY_VIEW_TOP Info { string \"VK_T\" } \r\n"), std::string::npos);
 }
 
+TEST(ConfigFile, FileWithMoreInfoNodesThanTheReaderHoldsIsReadInPart) {
+    test::ScriptedSetupPrompt prompt;
+    test::ScratchFolder folder;
+    // 101 nodes that bind nothing, then one that would bind T.
+    std::string text;
+    for (int i = 0; i < 101; ++i) text += "Info { string \"x\" }\n";
+    text += "DEF KEY_VIEW_TOP Info { string \"VK_T\" }\n";
+    ASSERT_TRUE(WriteFile(folder.Path("long.cfg"), text));
+    frmMain window;
+    window.SetDataName(folder.Path("long.cfg"));
+    EXPECT_TRUE(window.OpenData());
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].title, QStringLiteral("注意"));
+    EXPECT_EQ(window.Bindings().KeyOwner('T' - 'A'), key_owner::Free);
+}
+
 TEST(ConfigFile, FailedSaveIsReportedAndWritesNothing) {
     test::ScriptedSetupPrompt prompt;
     test::ScratchFolder folder;
