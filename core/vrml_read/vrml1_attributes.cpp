@@ -12,7 +12,7 @@ namespace vantor {
 
 namespace {
 
-constexpr double kDegreesPerRadian = 45.0 / std::atan(1.0);
+const double kDegreesPerRadian = 45.0 / std::atan(1.0);
 
 struct MaterialField {
     const char* word;
