@@ -6,10 +6,12 @@
 #include "vrml_read/vrml_reader.h"
 #include "vrml_write/save_scene.h"
 
-std::unique_ptr<vantor::SceneData> ReadSceneFile(const QString&, const QString&, vantor::Prompt&,
-                                                 bool& ok) {
-    ok = false;
-    return std::make_unique<vantor::SceneData>();
+std::unique_ptr<vantor::SceneData> ReadSceneFile(const QString& path, const QString& logPath,
+                                                 vantor::Prompt& prompt, bool& ok) {
+    auto reader = std::make_unique<vantor::VrmlReader>();
+    ok = reader->ReadVrmlFile(QFile::encodeName(path).toStdString(), prompt,
+                              QFile::encodeName(logPath).toStdString()) == 1;
+    return reader;
 }
 
 bool WriteSceneFile(const vantor::SceneData& scene, const QString& target, int mode,

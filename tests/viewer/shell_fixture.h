@@ -1,0 +1,82 @@
+#pragma once
+// A throw-away install folder (template database, Config.cfg, models) and
+// per-user settings for driving the viewer's start-up in tests.
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QString>
+#include <QTemporaryDir>
+#include <fstream>
+#include <sstream>
+
+#include "app/korvalde_app.h"
+#include "app/settings_store.h"
+#include "hits/hit_table.h"
+#include "prompt/prompt.h"
+
+inline QApplication& ShellApplication() {
+    static int argc = 1;
+    static char name[] = "shell_test";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = qApp ? nullptr : new QApplication(argc, argv);
+    (void)app;
+    return *static_cast<QApplication*>(QCoreApplication::instance());
+}
+
+class ShellFolder {
+  public:
+    ShellFolder() {
+        ShellApplication();
+        install = dir_.path() + QStringLiteral("/install folder/");
+        QDir().mkpath(install);
+        QDir().mkpath(SettingsFolder());
+        // Every test gets its own settings file.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, SettingsFolder());
+        std::ifstream schemaFile(std::string(VANTOR_SOURCE_DIR) + "/data/hit_table.sql");
+        std::stringstream schema;
+        schema << schemaFile.rdbuf();
+        std::string error;
+        vantor::HitTable::CreateSchema((install + "tessmaran.db").toStdString(), schema.str(),
+                                       error);
+        QFile::copy(QStringLiteral(VANTOR_SOURCE_DIR "/data/Config.cfg"), install + "Config.cfg");
+    }
+
+    QString SettingsFolder() const { return dir_.path() + QStringLiteral("/settings"); }
+    QString Input(const char* name) const {
+        return QStringLiteral(VANTOR_TEST_INPUTS "/shell/") + QString::fromLatin1(name);
+    }
+    QString Temp(const QString& name) const { return dir_.path() + u'/' + name; }
+
+    // Options for a start on this folder without windows, splash or sound.
+    CKorvaldeApp::Options Options(bool windows = false) const {
+        CKorvaldeApp::Options options;
+        options.programPath = install + QStringLiteral("korvalde");
+        options.splash = false;
+        options.sound = false;
+        options.createWindows = windows;
+        return options;
+    }
+
+    void SetSetting(const char* key, const QString& value) {
+        KorvaldeSettings settings;
+        settings.setValue(QString::fromLatin1(key), value);
+    }
+    QVariant Setting(const char* key) const {
+        KorvaldeSettings settings;
+        return settings.value(QString::fromLatin1(key));
+    }
+
+    QString install;
+
+  private:
+    QTemporaryDir dir_;
+};
+
+// The texts of the message boxes a scripted prompt showed.
+inline std::vector<std::string> Texts(const vantor::ScriptedPrompt& prompt) {
+    std::vector<std::string> texts;
+    for (const auto& shown : prompt.shown) texts.push_back(shown.text);
+    return texts;
+}

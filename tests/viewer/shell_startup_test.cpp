@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+
+#include "app/korvalde_app.h"
+#include "shell_fixture.h"
+
+using vantor::ScriptedPrompt;
+
+namespace {
+
+TEST(ShellStartup, FirstStartWritesDefaultsAndMakesTheWorkingDatabase) {
+    ShellFolder folder;
+    ScriptedPrompt prompt;
+    CKorvaldeApp app;
+    ASSERT_TRUE(app.InitInstance(folder.Options(), prompt));
+    EXPECT_TRUE(prompt.shown.empty());
+
+    EXPECT_EQ(app.installFolder, folder.install);
+    EXPECT_EQ(app.readingLogPath, folder.install + "data_reading.log") << "writable install folder";
+    EXPECT_EQ(folder.Setting(kInstallPathKey).toString(), folder.install.chopped(1));
+    EXPECT_EQ(folder.Setting(kConfigKey).toString(), folder.install + "Config.cfg");
+    EXPECT_EQ(app.configPath, folder.install + "Config.cfg");
+    EXPECT_TRUE(QFileInfo::exists(folder.install + "korvalde.db"));
+    EXPECT_TRUE(app.Hits().IsOpen());
+    EXPECT_EQ(app.Hits().state, 0);
+    EXPECT_EQ(app.activeDocumentPath, QStringLiteral("Default Default Default"));
+    EXPECT_EQ(app.selectionCursors[0], -9971);
+    EXPECT_EQ(app.selectionCursors[1], -9973);
+    EXPECT_EQ(app.selectionCursors[2], -9972);
+    EXPECT_EQ(app.selectionCursors[5], -9976);
+    EXPECT_FLOAT_EQ(app.lengthTolerance, 2.5e-7f);
+    EXPECT_NEAR(app.angleTolerance, 0.00349065, 1e-7);
+}
+
+TEST(ShellStartup, WorkingDatabaseStartsEmptyEveryRun) {
+    ShellFolder folder;
+    ScriptedPrompt prompt;
+    {
+        CKorvaldeApp first;
+        ASSERT_TRUE(first.InitInstance(folder.Options(), prompt));
+        ASSERT_TRUE(first.Hits().AddRow());
+        ASSERT_TRUE(first.Hits().UpdateRow());
+    }
+    CKorvaldeApp second;
+    ASSERT_TRUE(second.InitInstance(folder.Options(), prompt));
+    ASSERT_TRUE(second.Hits().Requery());
+    EXPECT_EQ(second.Hits().state, 0);
+    EXPECT_TRUE(prompt.shown.empty());
+}
+
+TEST(ShellStartup, SecondInstanceIsRefusedAndFirstKeepsWorking) {
+    ShellFolder folder;
+    ScriptedPrompt firstPrompt;
+    CKorvaldeApp first;
+    ASSERT_TRUE(first.InitInstance(folder.Options(), firstPrompt));
+    ASSERT_TRUE(first.Hits().AddRow());
+
+    ScriptedPrompt secondPrompt;
+    {
+        CKorvaldeApp second;
+        EXPECT_FALSE(second.InitInstance(folder.Options(), secondPrompt));
+    }
+    ASSERT_EQ(secondPrompt.shown.size(), 1u);
+    EXPECT_EQ(secondPrompt.shown[0].text, "Vantor3は既に起動しています。");
+    EXPECT_EQ(secondPrompt.shown[0].caption, "Caution");
+
+    // The refused start neither replaced nor emptied the first one's database.
+    first.Hits().values.lData0 = 77;
+    ASSERT_TRUE(first.Hits().UpdateRow());
+    ASSERT_TRUE(first.Hits().Requery());
+    EXPECT_EQ(first.Hits().state, 1);
+    EXPECT_EQ(first.Hits().values.lData0, 77);
+    EXPECT_TRUE(firstPrompt.shown.empty());
+
+    // Once the first has ended, a new start succeeds.
+    first.ExitInstance();
+    CKorvaldeApp third;
+    ScriptedPrompt thirdPrompt;
+    EXPECT_TRUE(third.InitInstance(folder.Options(), thirdPrompt));
+}
+
+TEST(ShellStartup, MissingWorkingDatabaseIsMadeAfreshButMissingTemplateEndsStart) {
+    ShellFolder folder;
+    ASSERT_FALSE(QFileInfo::exists(folder.install + "korvalde.db"));
+    {
+        ScriptedPrompt prompt;
+        CKorvaldeApp app;
+        EXPECT_TRUE(app.InitInstance(folder.Options(), prompt)) << "not a second instance";
+        EXPECT_TRUE(prompt.shown.empty());
+    }
+
+    ASSERT_TRUE(QFile::remove(folder.install + "tessmaran.db"));
+    ScriptedPrompt prompt;
+    CKorvaldeApp app;
+    EXPECT_FALSE(app.InitInstance(folder.Options(), prompt));
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].text, "tessmaran.db がありません。インストールに問題があります。");
+    EXPECT_EQ(prompt.shown[0].caption, "Caution");
+    EXPECT_FALSE(app.Hits().IsOpen());
+}
+
+TEST(ShellStartup, ConfigValueDefaultBecomesTheInstallFoldersFile) {
+    ShellFolder folder;
+    folder.SetSetting(kInstallPathKey, QStringLiteral("/opt/elsewhere"));
+    folder.SetSetting(kConfigKey, QStringLiteral("Default"));
+    ScriptedPrompt prompt;
+    CKorvaldeApp app;
+    ASSERT_TRUE(app.InitInstance(folder.Options(), prompt));
+    EXPECT_EQ(app.configPath, folder.install + "Config.cfg");
+    EXPECT_EQ(folder.Setting(kConfigKey).toString(), folder.install + "Config.cfg");
+    EXPECT_EQ(folder.Setting(kInstallPathKey).toString(), QStringLiteral("/opt/elsewhere"))
+        << "an install path other than Default is left alone";
+    EXPECT_TRUE(prompt.shown.empty());
+    EXPECT_TRUE(prompt.fileFilters.empty()) << "no file dialog";
+}
+
+TEST(ShellStartup, AbsentConfigValueAsksForABindingFile) {
+    ShellFolder folder;
+    folder.SetSetting(kInstallPathKey, QStringLiteral("Default"));
+
+    // Given up: nothing stored, no message.
+    {
+        ScriptedPrompt prompt;
+        prompt.fileAnswers = {""};
+        prompt.messageAnswers = {vantor::PromptAnswer::Cancel};  // stop choosing
+        CKorvaldeApp app;
+        ASSERT_TRUE(app.InitInstance(folder.Options(), prompt));
+        EXPECT_EQ(prompt.fileFilters.size(), 1u);
+        for (const auto& shown : prompt.shown)
+            EXPECT_NE(shown.text, "最後に使用したConfigを開けません。");
+        EXPECT_FALSE(folder.Setting(kConfigKey).isValid());
+        EXPECT_EQ(folder.Setting(kInstallPathKey).toString(), folder.install.chopped(1));
+    }
+
+    // Chosen: stored as the profile value, then the message.
+    ScriptedPrompt prompt;
+    const QString chosen = folder.install + "Config.cfg";
+    prompt.fileAnswers = {chosen.toStdString()};
+    CKorvaldeApp app;
+    ASSERT_TRUE(app.InitInstance(folder.Options(), prompt));
+    EXPECT_EQ(app.configPath, chosen);
+    EXPECT_EQ(folder.Setting(kConfigKey).toString(), chosen);
+    ASSERT_FALSE(prompt.shown.empty());
+    EXPECT_EQ(prompt.shown.back().text, "最後に使用したConfigを開けません。");
+    EXPECT_EQ(prompt.shown.back().caption, "Caution");
+}
+
+TEST(ShellStartup, UnreadableSettingsStoreEndsStart) {
+    ShellFolder folder;
+    // A folder where the settings file should be cannot be read as one.
+    QDir().mkpath(folder.SettingsFolder() + "/Norrkel/Korvalde.ini");
+    ScriptedPrompt prompt;
+    CKorvaldeApp app;
+    EXPECT_FALSE(app.InitInstance(folder.Options(), prompt));
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].text, "Error in Reg HKEY LOCAL MASHINE 01 ");
+    EXPECT_EQ(prompt.shown[0].caption, "InstallPath");
+    EXPECT_FALSE(QFileInfo::exists(folder.install + "korvalde.db")) << "ended before the database";
+}
+
+TEST(ShellStartup, SettingsCommands) {
+    ShellFolder folder;
+    ScriptedPrompt prompt;
+    CKorvaldeApp app;
+    ASSERT_TRUE(app.InitInstance(folder.Options(), prompt));
+
+    app.OnShowConfig();
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].text, (folder.install + "Config.cfg").toStdString());
+    EXPECT_EQ(prompt.shown[0].caption, "Config File Name");
+    EXPECT_EQ(prompt.shown[0].buttons, vantor::PromptButtons::Ok);
+
+    app.OnHelp();
+    EXPECT_EQ(prompt.shown[1].text,
+              "From Windows Menu ,Please Select Help .\r\n Then read the pdf file .");
+    EXPECT_EQ(prompt.shown[1].caption, "Please look help.pdf");
+
+    // Edit: the path with its blanks is one argument; a failed start is silent.
+    EXPECT_EQ(app.SetupToolPath(), folder.install + "tessmaran");
+    EXPECT_EQ(app.SetupToolArguments(), QStringList{folder.install + "Config.cfg"});
+    EXPECT_FALSE(app.OnEditConfig()) << "no setup tool in the test folder";
+    EXPECT_EQ(prompt.shown.size(), 2u);
+
+    // Load: giving up keeps the file in use; a chosen file is remembered.
+    prompt.fileAnswers = {""};
+    prompt.messageAnswers = {vantor::PromptAnswer::Cancel};
+    app.OnLoadConfig();
+    EXPECT_EQ(app.configPath, folder.install + "Config.cfg");
+    const QString copy = folder.Temp("my bindings.cfg");
+    ASSERT_TRUE(QFile::copy(folder.install + "Config.cfg", copy));
+    prompt.fileAnswers = {copy.toStdString()};
+    app.OnLoadConfig();
+    EXPECT_EQ(app.configPath, copy);
+    EXPECT_EQ(folder.Setting(kConfigKey).toString(), copy);
+}
+
+TEST(ShellStartup, CommandLine) {
+    auto options = CKorvaldeApp::ParseCommandLine({"korvalde", "--no-splash", "/m/a b.wrl"});
+    EXPECT_FALSE(options.splash);
+    EXPECT_EQ(options.files, QStringList{"/m/a b.wrl"});
+    options = CKorvaldeApp::ParseCommandLine({"korvalde"});
+    EXPECT_TRUE(options.splash);
+    EXPECT_TRUE(options.files.isEmpty());
+}
+
+}  // namespace
