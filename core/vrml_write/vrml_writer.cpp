@@ -33,6 +33,39 @@ bool IsWrittenAsSeparator(int32_t code) {
     return code != kind::SeparatorDim && kind::IsSeparatorLike(code);
 }
 
+// Kinds the walk writes as one node of their own without children.
+bool IsLeafNode(int32_t code) {
+    switch (code) {
+        case kind::Coordinate3:
+        case kind::Normal:
+        case kind::Normal2:
+        case kind::IndexedFaceSet:
+        case kind::IndexedLineSet:
+        case kind::PointSet:
+        case kind::AsciiText:
+        case kind::Text:
+        case kind::MatrixTransform:
+        case kind::MatrixTransformKorvalde:
+        case kind::Material:
+        case kind::Material2:
+        case kind::Translation:
+        case kind::Rotation:
+        case kind::Scale:
+        case kind::Transform:
+        case kind::Cube:
+        case kind::Box:
+        case kind::Cone:
+        case kind::Cone2:
+        case kind::Cylinder:
+        case kind::Cylinder2:
+        case kind::Sphere:
+        case kind::Sphere2:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 void VrmlWriter::SetScene(const SceneData* scene) {
@@ -121,6 +154,8 @@ int VrmlWriter::WriteRange(int32_t firstRow, int32_t endRow, std::string& out) {
         const NodeRow& row = s.Row(i);
         const std::string& d = s.nodeDefNames[size_t(i)];
         int32_t next = i + 1;
+        // Leaf nodes appear under their DEF name; groups mark themselves.
+        if (!d.empty() && IsLeafNode(row.kind)) written_[size_t(i)] = 1;
         switch (row.kind) {
             case kind::VrmlData: {
                 const float* block = s.Block(row.dataBegin);
@@ -162,57 +197,45 @@ int VrmlWriter::WriteRange(int32_t firstRow, int32_t endRow, std::string& out) {
                 next = Int(s.Block(row.dataBegin)[2]);
                 break;
             case kind::Coordinate3:
-                if (!d.empty()) written_[size_t(i)] = 1;
                 WriteCoordinate3(row.dataBegin, row.dataEnd, d, out);
                 lastCoordinateRow_ = i;
                 break;
             case kind::Normal:
             case kind::Normal2:
-                if (!d.empty()) written_[size_t(i)] = 1;
                 WriteNormal(row.dataBegin, row.dataEnd, d, out);
                 lastNormalRow_ = i;
                 break;
             case kind::IndexedFaceSet:
-                if (!d.empty()) written_[size_t(i)] = 1;
                 WriteIndexedFaceSet(i, row.dataBegin, d, out);
                 break;
             case kind::IndexedLineSet:
-                if (!d.empty()) written_[size_t(i)] = 1;
                 WriteIndexedLineSet(i, row.dataBegin, d, out);
                 break;
             case kind::PointSet:
-                if (!d.empty()) written_[size_t(i)] = 1;
                 WritePointSet(i, d, out);
                 break;
             case kind::AsciiText:
             case kind::Text:
-                if (!d.empty()) written_[size_t(i)] = 1;
                 WriteAsciiText(row.dataBegin, d, out);
                 break;
             case kind::MatrixTransform:
             case kind::MatrixTransformKorvalde:
-                if (!d.empty()) written_[size_t(i)] = 1;
                 WriteMatrixTransform(row.dataBegin, d, out);
                 break;
             case kind::Material:
             case kind::Material2:
-                if (!d.empty()) written_[size_t(i)] = 1;
                 WriteMaterial(row.dataBegin, d, out);
                 break;
             case kind::Translation:
-                if (!d.empty()) written_[size_t(i)] = 1;
                 WriteTranslation(row.dataBegin, d, out);
                 break;
             case kind::Rotation:
-                if (!d.empty()) written_[size_t(i)] = 1;
                 WriteRotation(row.dataBegin, d, out);
                 break;
             case kind::Scale:
-                if (!d.empty()) written_[size_t(i)] = 1;
                 WriteScale(row.dataBegin, d, out);
                 break;
             case kind::Transform:
-                if (!d.empty()) written_[size_t(i)] = 1;
                 WriteTransform(row.dataBegin, d, out);
                 break;
             case kind::Cube:
@@ -223,7 +246,6 @@ int VrmlWriter::WriteRange(int32_t firstRow, int32_t endRow, std::string& out) {
             case kind::Cylinder2:
             case kind::Sphere:
             case kind::Sphere2:
-                if (!d.empty()) written_[size_t(i)] = 1;
                 WritePrimitive(row.kind, row.dataBegin, d, out);
                 break;
             case kind::Use:
