@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "scene/scene_builder.h"
 #include "writer_test_support.h"
 
@@ -51,9 +53,12 @@ TEST(WriterOutput, TopDataModeWritesHeaderNodesAndCurtain) {
     VrmlWriter writer;
     writer.SetScene(&scene);
     writer.mode = 0;
-    writer.dateText = "x";
     std::string out;
     EXPECT_EQ(writer.WriteFile(0, scene.nodeCount, out), 1);
+    // Without a fixed date the local time is written, two digits a part.
+    EXPECT_TRUE(std::regex_search(
+        out, std::regex("\r\n# Date :[0-9]{4}/[0-9]{2}/[0-9]{2}:[0-9]{2}:[0-9]{2}:[0-9]{2}\r\n")))
+        << out.substr(0, 80);
     EXPECT_EQ(writer.lineCount(), 10);  // header lines are not counted
     EXPECT_EQ(writer.level(), 0);
     EXPECT_NE(out.find("# UserName :Default\r\n"), std::string::npos);
