@@ -49,10 +49,15 @@ void ReadRawIndices(VrmlReader& reader, std::string_view text, int& position,
         return;
     }
     while (position < length) {
+        int value = 0;
+        if (TakeIntWord(text, position, value)) {
+            out.push_back(value);
+            continue;
+        }
+        if (TakeCommaWord(text, position)) continue;
         std::string_view word = NextWord(text, position);
         if (word == "]") break;
         if (word == ",") continue;
-        int value = 0;
         if (ParseIntWord(word, value))
             out.push_back(value);
         else
@@ -115,6 +120,14 @@ int VrmlReader::ReadPointList(std::string_view text, int& position, int32_t node
         const int listStart = position;
         if (NextWord(text, position) == "[") {
             while (position < length) {
+                float value = 0;
+                if (TakeFloatWord(text, position, value)) {
+                    pool.Ensure(int64_t(count) + 1);
+                    pool[count++] = value;
+                    pending = (pending + 1) % 3;
+                    continue;
+                }
+                if (TakeCommaWord(text, position)) continue;
                 std::string_view word = NextWord(text, position);
                 if (word == "]") break;
                 if (word != ",") addValue(word);

@@ -395,4 +395,45 @@ bool ParseIntWord(std::string_view word, int& value) {
     return result.ec == std::errc();
 }
 
+namespace {
+
+bool StartsPlainNumber(char c) {
+    return (c >= '0' && c <= '9') || c == '-' || c == '.';
+}
+
+}  // namespace
+
+bool TakeFloatWord(std::string_view text, int& position, float& value) {
+    const char* begin = text.data() + position;
+    const char* end = text.data() + text.size();
+    if (begin >= end || !StartsPlainNumber(*begin)) return false;
+    const auto result = std::from_chars(begin, end, value, std::chars_format::general);
+    if (result.ec != std::errc() || result.ptr >= end || *result.ptr != ' ') return false;
+    position = int(result.ptr - text.data()) + 1;
+    return true;
+}
+
+bool TakeIntWord(std::string_view text, int& position, int& value) {
+    // Indices are short: a digit loop is quicker than from_chars here.
+    const char* p = text.data() + position;
+    const char* end = text.data() + text.size();
+    const bool negative = p < end && *p == '-';
+    if (negative) ++p;
+    const char* digits = p;
+    int parsed = 0;
+    while (p < end && unsigned(*p - '0') < 10 && p - digits < 9)
+        parsed = parsed * 10 + (*p++ - '0');
+    if (p == digits || p >= end || *p != ' ') return false;  // longer numbers go the slow way
+    value = negative ? -parsed : parsed;
+    position = int(p - text.data()) + 1;
+    return true;
+}
+
+bool TakeCommaWord(std::string_view text, int& position) {
+    const size_t at = size_t(position);
+    if (at + 1 >= text.size() || text[at] != ',' || text[at + 1] != ' ') return false;
+    position += 2;
+    return true;
+}
+
 }  // namespace vantor

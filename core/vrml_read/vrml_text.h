@@ -105,4 +105,13 @@ int GetSFVect(std::string_view text, int& position, float* values, int count, Re
 bool ParseFloatWord(std::string_view word, float& value);
 bool ParseIntWord(std::string_view word, int& value);
 
+// Fast paths of number lists: when the word at `position` is exactly a
+// plain number (digits, sign, point, exponent) followed by its blank, it is
+// converted and skipped; otherwise nothing moves and false is returned, and
+// the caller takes the word with NextWord.
+bool TakeFloatWord(std::string_view text, int& position, float& value);
+bool TakeIntWord(std::string_view text, int& position, int& value);
+// Skips a "," word at `position`; false when the word is another one.
+bool TakeCommaWord(std::string_view text, int& position);
+
 }  // namespace vantor

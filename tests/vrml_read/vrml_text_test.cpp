@@ -199,6 +199,39 @@ TEST(VrmlText, NumbersAcceptWhatScanfAccepts) {
     EXPECT_FALSE(ParseIntWord("x1", i));
 }
 
+TEST(VrmlText, NumberFastPathsFallBackOnAnythingUnusual) {
+    // Each case: the prepared text, whether the fast path takes the first word.
+    const std::string text = "12 -7 1234567890 +5 12x - , 1.5e2 .5 inf 0x10 ";
+    int pos = 0;
+    int i = 0;
+    float f = 0;
+    EXPECT_TRUE(TakeIntWord(text, pos, i));
+    EXPECT_EQ(i, 12);
+    EXPECT_TRUE(TakeIntWord(text, pos, i));
+    EXPECT_EQ(i, -7);
+    for (const char* slow : {"1234567890", "+5", "12x", "-"}) {
+        const int before = pos;
+        EXPECT_FALSE(TakeIntWord(text, pos, i)) << slow;
+        EXPECT_EQ(pos, before);
+        EXPECT_EQ(NextWord(text, pos), slow);
+    }
+    EXPECT_FALSE(TakeIntWord(text, pos, i));
+    EXPECT_TRUE(TakeCommaWord(text, pos));
+    EXPECT_TRUE(TakeFloatWord(text, pos, f));
+    EXPECT_EQ(f, 150.f);
+    EXPECT_TRUE(TakeFloatWord(text, pos, f));
+    EXPECT_EQ(f, 0.5f);
+    EXPECT_FALSE(TakeFloatWord(text, pos, f));  // inf and hex take the slow path
+    NextWord(text, pos);
+    EXPECT_FALSE(TakeFloatWord(text, pos, f));
+    EXPECT_EQ(NextWord(text, pos), "0x10");
+    EXPECT_FALSE(TakeFloatWord(text, pos, f));  // at the end
+    EXPECT_FALSE(TakeCommaWord(text, pos));
+    std::string unterminated = "42";
+    pos = 0;
+    EXPECT_FALSE(TakeIntWord(unterminated, pos, i));
+}
+
 TEST(VrmlText, LoadsPlainAndGzipFiles) {
     const std::string content = "#VRML V1.0 ascii\nCube { }\n";
     const std::string plainPath = TempLogPath("vantor_text_plain.wrl");
