@@ -22,8 +22,8 @@ bool SceneRenderer::InitFont(const QFont& font) {
     return font_.Build(font);
 }
 
-void SceneRenderer::ReleaseGl() {
-    font_.Release();
+void SceneRenderer::ReleaseGl(bool releaseFontLists) {
+    if (releaseFontLists) font_.Release();
     buffers_.Release();
     if (backgroundTexture_) glDeleteTextures(1, &backgroundTexture_);
     backgroundTexture_ = 0;

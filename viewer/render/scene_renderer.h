@@ -29,8 +29,10 @@ class SceneRenderer {
     // (drawing goes on without text).
     bool InitFont(const QFont& font);
     OutlineFont& Font() { return font_; }
-    // Frees lists and buffers; the owning context must be current.
-    void ReleaseGl();
+    // Frees lists and buffers; the owning context must be current. Font
+    // lists live in a namespace shared by every view, so a view that closes
+    // while others still draw keeps them (releaseFontLists false).
+    void ReleaseGl(bool releaseFontLists = true);
     // Rebuild the vertex buffers before the next frame (after point or
     // normal edits, which do not change any count).
     void InvalidateGeometry() { buffers_.Invalidate(); }

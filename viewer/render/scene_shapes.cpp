@@ -8,6 +8,14 @@
 
 namespace vantor {
 
+namespace {
+// The reader stores the default ALL as its own bit; it stands for every part.
+int PartsOf(float value) {
+    const int parts = int(value);
+    return (parts & 8) ? (parts | 7) : parts;
+}
+}  // namespace
+
 void SceneRenderer::DrawShape(int32_t i) {
     const NodeRow& row = scene_->Row(i);
     switch (row.kind) {
@@ -17,11 +25,11 @@ void SceneRenderer::DrawShape(int32_t i) {
             break;
         case kind::Cylinder:
         case kind::Cylinder2:
-            if (const float* v = BlockAt(row.dataBegin, 3)) DrawCylinder(int(v[0]), v[1], v[2]);
+            if (const float* v = BlockAt(row.dataBegin, 3)) DrawCylinder(PartsOf(v[0]), v[1], v[2]);
             break;
         case kind::Cone:
         case kind::Cone2:
-            if (const float* v = BlockAt(row.dataBegin, 3)) DrawCone(int(v[0]), v[1], v[2]);
+            if (const float* v = BlockAt(row.dataBegin, 3)) DrawCone(PartsOf(v[0]), v[1], v[2]);
             break;
         case kind::Cube:
         case kind::Box:

@@ -13,6 +13,8 @@
 #include "render/outline_font.h"
 #include "scene/scene_data.h"
 
+int CKorvaldeView::liveViews = 0;
+
 CKorvaldeView::CKorvaldeView(CKorvaldeDoc* doc, QWidget* parent)
     : QOpenGLWidget(parent), document_(doc), font_(vantor::DefaultOutlineFont()) {
     QSurfaceFormat format = QSurfaceFormat::defaultFormat();
@@ -21,6 +23,7 @@ CKorvaldeView::CKorvaldeView(CKorvaldeDoc* doc, QWidget* parent)
     format.setDepthBufferSize(32);
     setFormat(format);
     setFocusPolicy(Qt::StrongFocus);
+    ++liveViews;
     if (document_)
         connect(document_, &CKorvaldeDoc::SceneChanged, this, [this] { OnSceneChanged(); });
     vantor::ViewNavigationController::ViewHooks hooks;
@@ -37,11 +40,8 @@ CKorvaldeView::~CKorvaldeView() {
     // Before the widget goes: its last focus and hide events must not reach
     // a half-destroyed view.
     delete navigation_;
-    if (context()) {
-        makeCurrent();
-        renderer_.ReleaseGl();
-        doneCurrent();
-    }
+    --liveViews;
+    if (context()) ReleaseGl();
 }
 
 vantor::SceneData* CKorvaldeView::Scene() const {
@@ -53,15 +53,15 @@ void CKorvaldeView::initializeGL() {
     if (height() > 0) camera.aspectRatio = float(width()) / float(height());
     // Moving the view to another top-level window destroys the context:
     // lists and buffers must go with it.
-    connect(
-        context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] { ReleaseGl(); },
-        Qt::UniqueConnection);
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &CKorvaldeView::ReleaseGl,
+            Qt::UniqueConnection);
     BuildFont();
 }
 
 void CKorvaldeView::ReleaseGl() {
     makeCurrent();
-    renderer_.ReleaseGl();
+    // The font lists are shared by every view; the last one frees them.
+    renderer_.ReleaseGl(liveViews == 0);
     doneCurrent();
 }
 

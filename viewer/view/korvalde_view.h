@@ -17,7 +17,7 @@ class CKorvaldeDoc;
 namespace vantor {
 class SceneData;
 class ViewNavigationController;
-}
+}  // namespace vantor
 
 class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
     Q_OBJECT
@@ -77,6 +77,7 @@ class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
     void ReleaseGl();
     void BuildFont();
 
+    static int liveViews;  // views alive, for the shared font lists
     CKorvaldeDoc* document_;
     vantor::SceneRenderer renderer_;
     QFont font_;

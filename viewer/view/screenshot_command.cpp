@@ -6,13 +6,12 @@
 #include <cstring>
 #include <string>
 
-#include "doc/scene_loading.h"
 #include "prompt/prompt.h"
 #include "render/camera.h"
 #include "render/headless_context.h"
 #include "render/render_settings.h"
 #include "render/scene_renderer.h"
-#include "scene/prepare_geometry.h"
+#include "vrml_read/vrml_reader.h"
 
 namespace {
 
@@ -91,14 +90,12 @@ int RunScreenshotCommand(int argc, char** argv) {
     QGuiApplication application(argc, argv);
 
     vantor::StderrPrompt prompt;
-    bool ok = false;
     const QString logPath = QDir::temp().filePath(QStringLiteral("korvalde_screenshot.log"));
-    std::unique_ptr<vantor::SceneData> scene = ReadSceneFile(request.input, logPath, prompt, ok);
-    if (!ok) {
+    vantor::VrmlReader scene;
+    if (scene.ReadVrmlFile(request.input.toStdString(), prompt, logPath.toStdString()) != 1) {
         std::fprintf(stderr, "korvalde: %s was not read\n", qPrintable(request.input));
         return 1;
     }
-    vantor::PrepareGeometry(*scene);
 
     vantor::HeadlessContext context;
     if (!context.Create(request.width, request.height)) {
@@ -113,8 +110,8 @@ int RunScreenshotCommand(int argc, char** argv) {
     camera.aspectRatio = float(request.width) / float(request.height);
     camera.projectionMode = request.projection;
     settings.displayMode = request.displayMode;
-    vantor::ApplyFit(camera, *scene);
-    renderer.DrawScene(*scene, camera, settings);
+    vantor::ApplyFit(camera, scene);
+    renderer.DrawScene(scene, camera, settings);
     const QImage image = context.ReadImage();
     renderer.ReleaseGl();
     if (!image.save(request.output)) {

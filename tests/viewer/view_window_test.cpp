@@ -1,0 +1,174 @@
+// The view widget under an X server (Xvfb in the test run): fitting on the
+// first frame, commands with their check marks, resizing, saving images,
+// and korvalde --screenshot.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/command_ids.h"
+#include "doc/korvalde_doc.h"
+#include "scene/prepare_geometry.h"
+#include "scene/scene_builder.h"
+#include "view/korvalde_view.h"
+
+namespace {
+
+bool HaveWindowSystem() {
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) return false;
+    static int argc = 1;
+    static char name[] = "view_window_test";
+    static char* argv[] = {name, nullptr};
+    if (!qApp) {
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+        new QApplication(argc, argv);
+    }
+    return QGuiApplication::platformName() == QStringLiteral("xcb");
+}
+
+int CountNotNavy(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c(image.pixel(x, y));
+            if (c.red() > 8 || c.green() > 8 || std::abs(c.blue() - 128) > 8) ++count;
+        }
+    return count;
+}
+
+void FillScene(vantor::SceneData& scene) {
+    vantor::testing::SceneBuilder b(scene);
+    b.BeginFile("cube.wrl");
+    b.Material(0.9f, 0.3f, 0.2f);
+    b.Values(vantor::kind::Cube, {4, 4, 4});
+    b.EndFile();
+    vantor::PrepareGeometry(scene);
+}
+
+TEST(ViewWindow, FitsDrawsAndServesItsCommands) {
+    if (!HaveWindowSystem()) GTEST_SKIP() << "needs an X display";
+    CKorvaldeDoc doc;
+    FillScene(doc.Scene());
+    CKorvaldeView view(&doc);
+    view.resize(320, 240);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+
+    QImage frame = view.grabFramebuffer();
+    EXPECT_EQ(view.camera.fitPending, -1) << "first frame fits";
+    EXPECT_FLOAT_EQ(view.camera.aspectRatio, 320.0f / 240.0f);
+    EXPECT_GT(CountNotNavy(frame), 1000) << "cube drawn";
+
+    auto checked = [&](int id) {
+        bool enabled = false, check = false;
+        view.UpdateCommandState(id, enabled, check);
+        return check;
+    };
+    EXPECT_TRUE(checked(cmd::kPerspective)) << "perspective at start";
+    EXPECT_TRUE(view.OnCommand(cmd::kOrthographic));
+    EXPECT_EQ(view.camera.projectionMode, vantor::kProjectionOrthographic);
+    EXPECT_TRUE(checked(cmd::kOrthographic));
+    EXPECT_FALSE(checked(cmd::kPerspective));
+
+    EXPECT_TRUE(view.OnCommand(cmd::kWireframe));
+    EXPECT_TRUE(checked(cmd::kWireframe));
+    EXPECT_FALSE(checked(cmd::kShaded));
+    const int wirePixels = CountNotNavy(view.grabFramebuffer());
+    EXPECT_GT(wirePixels, 50);
+    EXPECT_LT(wirePixels, CountNotNavy(frame)) << "edges only";
+
+    for (int id : {cmd::kShowCoordinateCentre, cmd::kShowRotationCentre, cmd::kShowDatums}) {
+        EXPECT_FALSE(checked(id));
+        EXPECT_TRUE(view.OnCommand(id));
+        EXPECT_TRUE(checked(id)) << id;
+    }
+    EXPECT_FALSE(view.OnCommand(cmd::kAbout)) << "an application command";
+
+    view.resize(200, 300);
+    QTest::qWait(50);
+    view.OnCommand(cmd::kRepaint);
+    EXPECT_FLOAT_EQ(view.camera.aspectRatio, 200.0f / 300.0f) << "resize";
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("view.png"));
+    ASSERT_TRUE(view.SaveImage(path));
+    EXPECT_FALSE(QImage(path).isNull());
+}
+
+TEST(ViewWindow, EditedSceneIsRedrawnWithoutRefitting) {
+    if (!HaveWindowSystem()) GTEST_SKIP() << "needs an X display";
+    CKorvaldeDoc doc;
+    FillScene(doc.Scene());
+    CKorvaldeView view(&doc);
+    view.resize(240, 240);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.grabFramebuffer();
+    view.camera.viewDistance *= 2;  // the user zoomed out
+    const float distance = view.camera.viewDistance;
+    emit doc.SceneChanged();
+    EXPECT_FLOAT_EQ(view.camera.viewDistance, distance) << "an edit keeps the camera";
+}
+
+TEST(ViewWindow, ClosingOneViewKeepsTheOthersText) {
+    if (!HaveWindowSystem()) GTEST_SKIP() << "needs an X display";
+    CKorvaldeDoc doc;
+    vantor::testing::SceneBuilder b(doc.Scene());
+    b.BeginFile("text.wrl");
+    b.Text("Ab");
+    b.EndFile();
+    vantor::PrepareGeometry(doc.Scene());
+    doc.Scene().sceneExtent = 1.5f;
+    auto* first = new CKorvaldeView(&doc);
+    CKorvaldeView second(&doc);
+    for (CKorvaldeView* view : {first, &second}) {
+        view->resize(200, 150);
+        view->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+    }
+    const int before = CountNotNavy(second.grabFramebuffer());
+    EXPECT_GT(before, 200) << "text drawn";
+    delete first;
+    EXPECT_EQ(CountNotNavy(second.grabFramebuffer()), before) << "font lists still there";
+}
+
+QString Korvalde() {
+    return QStringLiteral(VANTOR_BIN_DIR "/korvalde");
+}
+
+TEST(ScreenshotCommand, StatusAndPicture) {
+    if (!QFile::exists(Korvalde())) GTEST_SKIP() << "korvalde not built";
+    QTemporaryDir folder;
+    const QString out = folder.filePath(QStringLiteral("shot.png"));
+    auto run = [&](const QStringList& args) {
+        QProcess process;
+        process.start(Korvalde(), args);
+        if (!process.waitForFinished(60000)) return -1;
+        return process.exitCode();
+    };
+    EXPECT_EQ(run({QStringLiteral("--screenshot")}), 2) << "no output or file";
+    EXPECT_EQ(run({QStringLiteral("--screenshot"), out, QStringLiteral("--size"),
+                   QStringLiteral("0x5"), QStringLiteral("x.wrl")}),
+              2)
+        << "bad size";
+    EXPECT_EQ(run({QStringLiteral("--screenshot"), out, folder.filePath("missing.wrl")}), 1)
+        << "file rejected";
+
+    const QString input = QStringLiteral(VANTOR_TEST_INPUTS "/render/cube_and_cone.wrl");
+    for (const char* mode : {"shaded", "hlr", "hidden", "wire"}) {
+        ASSERT_EQ(
+            run({QStringLiteral("--screenshot"), out, QStringLiteral("--size"),
+                 QStringLiteral("160x120"), QStringLiteral("--mode"), QString::fromLatin1(mode),
+                 QStringLiteral("--projection"), QStringLiteral("ortho"), input}),
+            0)
+            << mode;
+        const QImage image(out);
+        EXPECT_EQ(image.size(), QSize(160, 120)) << mode;
+        EXPECT_GT(CountNotNavy(image), 100) << mode;
+    }
+}
+
+}  // namespace
