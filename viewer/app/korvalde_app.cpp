@@ -216,6 +216,10 @@ void CKorvaldeApp::PlayStartSound() const {
 }
 
 void CKorvaldeApp::ExitInstance() {
+    // Documents take over the hit table when they close, so the windows go
+    // while the application and its store still exist.
+    delete mainFrame_.data();
+    mainFrame_ = nullptr;
     hitTable_.Close();
     if (instanceLock_) instanceLock_->Release();
     instanceLock_.reset();

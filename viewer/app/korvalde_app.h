@@ -4,6 +4,7 @@
 // path, selection cursors, tolerances) and the start-up sequence.
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -99,5 +100,5 @@ class CKorvaldeApp : public QObject {
     std::unique_ptr<SingleInstanceLock> instanceLock_;
     vantor::HitTable hitTable_;
     vantor::BindingTable bindings_;
-    CMainFrame* mainFrame_ = nullptr;
+    QPointer<CMainFrame> mainFrame_;
 };

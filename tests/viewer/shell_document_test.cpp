@@ -1,0 +1,327 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QUrl>
+
+#include "app/child_frame.h"
+#include "app/command_ids.h"
+#include "app/main_frame.h"
+#include "doc/korvalde_doc.h"
+#include "shell_fixture.h"
+
+using vantor::PromptAnswer;
+using vantor::ScriptedPrompt;
+
+namespace {
+
+// A started application on a temporary folder, without windows.
+struct StartedApp {
+    explicit StartedApp(bool windows = false) {
+        started = app.InitInstance(folder.Options(windows), prompt);
+    }
+    ShellFolder folder;
+    ScriptedPrompt prompt;
+    CKorvaldeApp app;
+    bool started = false;
+};
+
+// Save dialog answers in order; an empty string cancels.
+struct SaveDialogScript {
+    std::vector<QString> answers;
+    std::vector<QString> initialPaths;
+    void Attach(CKorvaldeDoc& doc) {
+        doc.askSavePath = [this](const QString& initial, QString& chosen) {
+            initialPaths.push_back(initial);
+            if (answers.empty() || answers.front().isEmpty()) {
+                if (!answers.empty()) answers.erase(answers.begin());
+                return false;
+            }
+            chosen = answers.front();
+            answers.erase(answers.begin());
+            return true;
+        };
+    }
+};
+
+TEST(ShellDocument, SavingAnEmptyDocumentCreatesNoFile) {
+    StartedApp s;
+    ASSERT_TRUE(s.started);
+    CKorvaldeDoc doc(&s.app);
+    SaveDialogScript dialog;
+    const QString target = s.folder.Temp("out.wrl");
+    dialog.answers = {target};
+    dialog.Attach(doc);
+
+    doc.OnSaveTopData(s.prompt);
+    doc.OnSaveNewData(s.prompt);
+    ASSERT_EQ(s.prompt.shown.size(), 2u);
+    for (const auto& shown : s.prompt.shown) {
+        EXPECT_EQ(shown.text, "データは空です。");
+        EXPECT_EQ(shown.caption, "注意");
+        EXPECT_EQ(shown.icon, vantor::PromptIcon::Exclamation);
+    }
+    EXPECT_TRUE(dialog.initialPaths.empty()) << "refused before the dialog";
+    EXPECT_FALSE(QFileInfo::exists(target));
+
+    doc.OnSaveAllData(s.prompt);
+    EXPECT_EQ(s.prompt.shown.back().text, "このバージョンではサポートしません。");
+    EXPECT_EQ(s.prompt.shown.back().caption, "注意");
+}
+
+TEST(ShellDocument, AssemblyRefusesTopDataSaveButSavesAsNewData) {
+    StartedApp s;
+    ASSERT_TRUE(s.started);
+    CKorvaldeDoc doc(&s.app);
+    int changes = 0;
+    QObject::connect(&doc, &CKorvaldeDoc::SceneChanged, [&] { ++changes; });
+    ASSERT_TRUE(doc.OnOpenDocument(s.folder.Input("plate.wrl"), s.prompt));
+    EXPECT_EQ(doc.PathName(), QFileInfo(s.folder.Input("plate.wrl")).absoluteFilePath());
+    EXPECT_EQ(doc.Scene().fileCount, 1);
+    EXPECT_EQ(doc.Scene().assemblyFlag, -1);
+    const int trianglesBefore = doc.Scene().coordIndexCount;
+
+    // Assembly: a cancelled dialog asks whether to go on; OK shows it again.
+    s.prompt.fileAnswers = {"", s.folder.Input("pin.wrl").toStdString()};
+    s.prompt.messageAnswers = {PromptAnswer::Ok};
+    doc.OnAssembly(s.prompt);
+    ASSERT_EQ(s.prompt.shown.size(), 1u);
+    EXPECT_EQ(s.prompt.shown[0].text, "ファイルの選択を続けますか？");
+    EXPECT_EQ(s.prompt.shown[0].caption, "警告");
+    EXPECT_EQ(s.prompt.shown[0].buttons, vantor::PromptButtons::OkCancel);
+    EXPECT_EQ(s.prompt.fileFilters[0], "VRML Files (*.wrl)|*.wrl|All Files (*.*)|*.*||");
+    EXPECT_EQ(doc.Scene().assemblyFlag, 1);
+    EXPECT_EQ(doc.Scene().fileCount, 2);
+    EXPECT_EQ(doc.Scene().coordIndexCount, trianglesBefore + 3);
+    EXPECT_EQ(changes, 2);
+
+    SaveDialogScript dialog;
+    dialog.Attach(doc);
+    const QString target = s.folder.Temp("assembly.wrl");
+    dialog.answers = {target};
+    doc.OnSaveTopData(s.prompt);
+    EXPECT_EQ(s.prompt.shown.back().text,
+              "このアセンブリデータの保存には「新データとして保存」を使用ください。");
+    EXPECT_EQ(s.prompt.shown.back().caption, "注意");
+    EXPECT_TRUE(dialog.initialPaths.empty());
+    EXPECT_FALSE(QFileInfo::exists(target));
+
+    doc.OnSaveNewData(s.prompt);
+    ASSERT_EQ(dialog.initialPaths.size(), 1u);
+    EXPECT_EQ(dialog.initialPaths[0], doc.PathName()) << "the document path is the initial name";
+    EXPECT_TRUE(QFileInfo(target).size() > 0);
+
+    // Cancelling a further assembly leaves the scene as it was.
+    s.prompt.fileAnswers = {""};
+    s.prompt.messageAnswers = {PromptAnswer::Cancel};
+    doc.OnAssembly(s.prompt);
+    EXPECT_EQ(doc.Scene().fileCount, 2);
+}
+
+TEST(ShellDocument, SaveDialogCancelAsksToContinueAndNeverTruncates) {
+    StartedApp s;
+    ASSERT_TRUE(s.started);
+    CKorvaldeDoc doc(&s.app);
+    ASSERT_TRUE(doc.OnOpenDocument(s.folder.Input("plate.wrl"), s.prompt));
+    SaveDialogScript dialog;
+    dialog.Attach(doc);
+    const QString target = s.folder.Temp("keep.wrl");
+    {
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("precious");
+    }
+    // Cancel, then answer Cancel to "continue?": nothing is written.
+    dialog.answers = {""};
+    s.prompt.messageAnswers = {PromptAnswer::Cancel};
+    doc.OnSaveTopData(s.prompt);
+    EXPECT_EQ(s.prompt.shown.back().text, "ファイルの選択を続けますか？");
+    EXPECT_EQ(QFileInfo(target).size(), 8);
+
+    // Cancel, OK to continue, then a file: written once.
+    dialog.answers = {"", target};
+    s.prompt.messageAnswers = {PromptAnswer::Ok};
+    doc.OnSaveTopData(s.prompt);
+    EXPECT_EQ(dialog.initialPaths.size(), 3u);
+    QFile written(target);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().startsWith("#VRML V1.0 ascii"));
+
+    // Ctrl+S stores nothing: the opened file stays byte for byte.
+    const QByteArray before = [&] {
+        QFile f(s.folder.Input("plate.wrl"));
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    doc.OnFrameworkSave();
+    QFile after(s.folder.Input("plate.wrl"));
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), before);
+}
+
+TEST(ShellDocument, DocumentsTakeOverTheHitTable) {
+    StartedApp s;
+    ASSERT_TRUE(s.started);
+    vantor::HitTable& hits = s.app.Hits();
+    auto pick = [&] {
+        vantor::HitTableTransaction transaction(hits);
+        hits.AddRow();
+        hits.UpdateRow();
+        s.app.selectionCursors[0] = 5;
+    };
+
+    auto first = std::make_unique<CKorvaldeDoc>(&s.app);
+    ASSERT_TRUE(first->OnOpenDocument(s.folder.Input("plate.wrl"), s.prompt));
+    EXPECT_EQ(s.app.activeDocumentPath, first->PathName());
+    pick();
+    EXPECT_EQ(hits.state, 1);
+
+    // An unread document takes over at construction...
+    auto fresh = std::make_unique<CKorvaldeDoc>(&s.app);
+    EXPECT_EQ(hits.state, 0);
+    EXPECT_EQ(s.app.selectionCursors[0], -9971);
+    EXPECT_EQ(s.app.activeDocumentPath, QStringLiteral("Default Default Default"));
+
+    // ...but never takes the picks from a document that has a file.
+    first->MakeActive();
+    pick();
+    fresh->MakeActive();
+    EXPECT_EQ(hits.state, 1);
+    EXPECT_EQ(s.app.activeDocumentPath, first->PathName());
+
+    // Picking in a second document empties the first one's picks.
+    auto second = std::make_unique<CKorvaldeDoc>(&s.app);
+    ASSERT_TRUE(second->OnOpenDocument(s.folder.Input("pin.wrl"), s.prompt));
+    first->MakeActive();
+    pick();
+    second->MakeActive();
+    EXPECT_EQ(hits.state, 0);
+    EXPECT_EQ(s.app.activeDocumentPath, second->PathName());
+    pick();
+    second->MakeActive();
+    EXPECT_EQ(hits.state, 1) << "the active document keeps its picks";
+
+    // Closing a document that is not the active one leaves the picks.
+    first.reset();
+    EXPECT_EQ(hits.state, 1);
+    // Closing the active one empties them.
+    second.reset();
+    EXPECT_EQ(hits.state, 0);
+    EXPECT_EQ(s.app.selectionCursors[0], -9971);
+}
+
+TEST(ShellDocument, StructureTitleCountsPointsAndTriangles) {
+    CKorvaldeDoc doc;
+    doc.Scene().pointCount = 9;
+    doc.Scene().coordIndexCount = 6;
+    EXPECT_EQ(doc.StructureTitle(), QStringLiteral(" Total Point  3 ,Total Triangle Surface  2 "));
+    doc.Scene().pointCount = 11;
+    doc.Scene().coordIndexCount = 8;
+    EXPECT_EQ(doc.StructureTitle(), QStringLiteral(" Total Point  3 ,Total Triangle Surface  2 "));
+}
+
+TEST(ShellMainFrame, MenusToolBarAndCommandLine) {
+    StartedApp s(true);
+    ASSERT_TRUE(s.started);
+    CMainFrame* frame = s.app.MainFrame();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Vantor3D"));
+    ASSERT_EQ(frame->Children().size(), 1) << "no file given: one new document";
+    EXPECT_EQ(frame->Children()[0]->Document()->PathName(),
+              QStringLiteral("Default Default Default"));
+
+    // Texts and status texts of a few commands; the disabled entry.
+    EXPECT_EQ(frame->Action(cmd::kAssembly)->text(), QStringLiteral("アセンブリ"));
+    EXPECT_EQ(frame->Action(cmd::kAssembly)->statusTip(), QStringLiteral("Add File To Data"));
+    EXPECT_EQ(frame->Action(cmd::kSaveNewData)->statusTip(), QStringLiteral("New Data"));
+    EXPECT_EQ(frame->Action(cmd::kLoadConfig)->statusTip(), QStringLiteral("Load config"));
+    EXPECT_EQ(frame->Action(cmd::kDataStructure)->statusTip(), QStringLiteral("DataStructure"));
+    EXPECT_EQ(frame->Action(cmd::kFileOpen)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(frame->Action(cmd::kFileSave)->shortcut(), QKeySequence::Save);
+    frame->UpdateCommandStates();
+    EXPECT_FALSE(frame->Action(cmd::kSaveHiddenToo)->isEnabled());
+    EXPECT_TRUE(frame->Action(cmd::kSaveAllData)->isEnabled());
+
+    // Tool bar buttons in order, separators as 0.
+    auto* bar = frame->findChild<QToolBar*>(QStringLiteral("StandardToolBar"));
+    ASSERT_NE(bar, nullptr);
+    std::vector<int> ids;
+    for (QAction* action : bar->actions())
+        ids.push_back(action->isSeparator() ? 0 : action->data().toInt());
+    const std::vector<int> expected = {57600, 57601, 0,     32810, 32809, 32811, 32812,
+                                       32835, 32836, 0,     32808, 32807, 32806, 32805,
+                                       32828, 32829, 0,     32825, 32826, 0,     32784,
+                                       32785, 0,     32781, 32846, 32847, 32848, 32851};
+    EXPECT_EQ(ids, expected);
+    EXPECT_EQ(bar->actions()[3]->text(), QStringLiteral("<-　Move"));
+
+    // Opening files: a second open of the same file shows the same document,
+    // and the recently-used list keeps four.
+    CKorvaldeDoc* plate = frame->OpenDocumentFile(s.folder.Input("plate.wrl"));
+    ASSERT_NE(plate, nullptr);
+    EXPECT_EQ(frame->OpenDocumentFile(s.folder.Input("plate.wrl")), plate);
+    EXPECT_EQ(frame->ActiveDocument(), plate);
+    EXPECT_EQ(frame->RecentFiles().front(), plate->PathName());
+    for (const char* name : {"a.wrl", "b.wrl", "c.wrl", "d.wrl"})
+        QFile::copy(s.folder.Input("pin.wrl"), s.folder.Temp(name));
+    for (const char* name : {"a.wrl", "b.wrl", "c.wrl", "d.wrl"})
+        frame->OpenDocumentFile(s.folder.Temp(name));
+    EXPECT_EQ(frame->RecentFiles().size(), 4);
+    EXPECT_EQ(QFileInfo(frame->RecentFiles().front()).fileName(), QStringLiteral("d.wrl"));
+    EXPECT_FALSE(frame->RecentFiles().contains(plate->PathName()));
+
+    // Dropped paths: only .wrl files (any case) count.
+    const QStringList dropped = CMainFrame::WrlPathsOf(
+        {QUrl::fromLocalFile("/m/a.wrl"), QUrl::fromLocalFile("/m/b.WRL"),
+         QUrl::fromLocalFile("/m/c.txt"), QUrl(QStringLiteral("http://x/y.wrl"))});
+    EXPECT_EQ(dropped, (QStringList{"/m/a.wrl", "/m/b.WRL"}));
+
+    // The Data Structure entry is checked while the window exists.
+    frame->RunCommand(cmd::kDataStructure);
+    EXPECT_TRUE(frame->Action(cmd::kDataStructure)->isChecked());
+    EXPECT_TRUE(frame->ActiveDocument()->structureWindow);
+    frame->RunCommand(cmd::kDataStructure);
+    EXPECT_FALSE(frame->Action(cmd::kDataStructure)->isChecked());
+
+    // Settings commands through the menu reach the application.
+    const size_t shownBefore = s.prompt.shown.size();
+    frame->RunCommand(cmd::kShowConfig);
+    ASSERT_EQ(s.prompt.shown.size(), shownBefore + 1);
+    EXPECT_EQ(s.prompt.shown.back().caption, "Config File Name");
+
+    frame->close();
+}
+
+TEST(ShellMainFrame, CommandLineFileOpensThatFile) {
+    ShellFolder folder;
+    ScriptedPrompt prompt;
+    CKorvaldeApp app;
+    CKorvaldeApp::Options options = folder.Options(true);
+    options.files = {folder.Input("plate.wrl")};
+    ASSERT_TRUE(app.InitInstance(options, prompt));
+    ASSERT_EQ(app.MainFrame()->Children().size(), 1);
+    CKorvaldeDoc* doc = app.MainFrame()->ActiveDocument();
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->PathName(), QFileInfo(folder.Input("plate.wrl")).absoluteFilePath());
+    EXPECT_EQ(doc->Scene().fileCount, 1);
+    EXPECT_EQ(app.MainFrame()->Children()[0]->windowTitle(), QStringLiteral("plate.wrl"));
+    app.MainFrame()->close();
+}
+
+TEST(ShellMainFrame, HitTableEndsShowInTheStatusBar) {
+    StartedApp s(true);
+    ASSERT_TRUE(s.started);
+    EXPECT_FALSE(s.app.Hits().MoveNext());
+    EXPECT_EQ(s.app.MainFrame()->MessageText(), QStringLiteral("最後のデータです。"));
+    EXPECT_FALSE(s.app.Hits().MovePrevious());
+    EXPECT_EQ(s.app.MainFrame()->MessageText(), QStringLiteral("最初のデータです。"));
+    s.app.MainFrame()->close();
+}
+
+}  // namespace
