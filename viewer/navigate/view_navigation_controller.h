@@ -39,6 +39,8 @@ class ViewNavigationController : public QObject, public NavigationHost {
     ~ViewNavigationController() override;
 
     ViewNavigator& Navigator() { return navigator_; }
+    // The view's hooks; the selection fills its own after construction.
+    ViewHooks& Hooks() { return hooks_; }
 
     // Bindings and prompt to use instead of the application's (tests).
     void SetBindings(const BindingTable* bindings) { bindings_ = bindings; }
