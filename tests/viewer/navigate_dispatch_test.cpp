@@ -176,6 +176,29 @@ TEST(NavigateDispatch, ZoomBoxBandAndFinish) {
     EXPECT_NEAR(small.host.camera.panX, (20 - 200) * k, 1e-4);
     // The radius key held with the left click ends the held key.
     EXPECT_EQ(small.navigator.Input().heldKey, -1);
+
+    // Shift let go during the drag: the release is no zoom box any more,
+    // and no frame stays behind.
+    Rig released;
+    released.navigator.KeyPress(kShift);
+    released.navigator.ButtonDown(Button::Left, {0, 0});
+    released.navigator.Drag({100, 80});
+    ASSERT_TRUE(released.host.zoomBox.has_value());
+    released.navigator.KeyRelease(kShift);
+    released.navigator.ButtonUp(Button::Left, {100, 80});
+    EXPECT_FALSE(released.host.zoomBox.has_value());
+    EXPECT_EQ(released.host.camera.zoomFactor, 1.0f);
+
+    // Losing the activation in the middle of a box ends it too.
+    Rig deactivated;
+    deactivated.navigator.KeyPress(kShift);
+    deactivated.navigator.ButtonDown(Button::Left, {0, 0});
+    deactivated.navigator.Drag({100, 80});
+    deactivated.navigator.Deactivate();
+    EXPECT_FALSE(deactivated.host.zoomBox.has_value());
+    EXPECT_FALSE(deactivated.navigator.HasCapture());
+    deactivated.navigator.Drag({150, 120});
+    EXPECT_FALSE(deactivated.host.zoomBox.has_value()) << "no drag without the capture";
 }
 
 TEST(NavigateDispatch, WheelOnlyWhileAButtonIsHeld) {
