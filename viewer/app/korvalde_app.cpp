@@ -95,15 +95,16 @@ bool CKorvaldeApp::InitInstance(const Options& options, vantor::Prompt& prompt) 
     if (!MakeWorkingDatabase(prompt)) return false;
 
     if (options.createWindows) {
-        mainFrame_ = new CMainFrame(this);
+        auto* frame = new CMainFrame(this);
+        mainFrame_ = frame;
         if (options.splash) CSplashWnd::ShowSplashScreen();
         if (options.sound) PlayStartSound();
         if (options.files.isEmpty()) {
-            mainFrame_->OnFileNew();
+            frame->OnFileNew();
         } else {
-            for (const QString& file : options.files) mainFrame_->OpenDocumentFile(file);
+            for (const QString& file : options.files) frame->OpenDocumentFile(file);
         }
-        mainFrame_->show();
+        frame->show();
     }
 
     hitTable_.onError = [this](const std::string& message) {
@@ -113,9 +114,9 @@ bool CKorvaldeApp::InitInstance(const Options& options, vantor::Prompt& prompt) 
     hitTable_.onEndReached = [this](const std::string& text) {
         const QString shown = QString::fromStdString(text);
         emit StatusText(shown);
-        if (mainFrame_) {
-            mainFrame_->SetMessageText(shown);
-            mainFrame_->update();
+        if (CMainFrame* frame = MainFrame()) {
+            frame->SetMessageText(shown);
+            frame->update();
         }
         QApplication::beep();
     };

@@ -55,7 +55,7 @@ class CKorvaldeApp : public QObject {
     // Message boxes and file dialogs of the application (Qt dialogs by default).
     vantor::Prompt& GetPrompt() { return *prompt_; }
 
-    CMainFrame* MainFrame() const { return mainFrame_; }
+    CMainFrame* MainFrame() const;
     vantor::HitTable& Hits() { return hitTable_; }
     vantor::BindingTable& Bindings() { return bindings_; }
 
@@ -100,5 +100,5 @@ class CKorvaldeApp : public QObject {
     std::unique_ptr<SingleInstanceLock> instanceLock_;
     vantor::HitTable hitTable_;
     vantor::BindingTable bindings_;
-    QPointer<CMainFrame> mainFrame_;
+    QPointer<QObject> mainFrame_;  // a CMainFrame
 };
