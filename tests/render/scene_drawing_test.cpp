@@ -109,6 +109,15 @@ TEST_F(SceneDrawingTest, HiddenGroupsSuppressTheirSubtree) {
     scene.Row(hidden).tag = tag::Shown;
     scene.Row(0).tag = tag::Hidden;
     EXPECT_EQ(CountPixelsNotColoured(Draw(scene), kNavy), 0) << "hidden file root";
+
+    // The sample without its sphere: the group around it is hidden.
+    SceneData sample;
+    BuildSampleScene(sample);
+    for (int32_t row = 0; row < sample.nodeCount; ++row)
+        if (sample.Row(row).kind == kind::Sphere) sample.Row(row - 3).tag = tag::Hidden;
+    camera = Camera();
+    camera.aspectRatio = float(kWidth) / kHeight;
+    EXPECT_TRUE(testing::MatchesBaseline(Draw(sample), "sample_sphere_hidden"));
 }
 
 TEST_F(SceneDrawingTest, MaterialsAndBackFaces) {
@@ -185,7 +194,10 @@ TEST_F(SceneDrawingTest, UseOfItsOwnGroupDoesNotRecurseForever) {
 
 TEST_F(SceneDrawingTest, IdleScreenCyclesTitleColours) {
     SceneData empty;
+    const int fixedTime[6] = {2026, 3, 7, 9, 5, 0};
+    std::copy(fixedTime, fixedTime + 6, renderer->idleTime);
     const QImage first = Draw(empty);
+    EXPECT_TRUE(testing::MatchesBaseline(first, "idle_screen"));
     EXPECT_GT(CountPixelsNotColoured(first, kNavy), 300) << "title and date drawn";
     const QImage second = Draw(empty);
     EXPECT_NE(first, second) << "colours advance every frame";

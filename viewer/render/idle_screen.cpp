@@ -25,8 +25,11 @@ void SceneRenderer::DrawIdleScreen() {
     const float plain[4] = {0.8f, 0.8f, 0.8f, 1};
     glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, plain);
 
-    const QDateTime now = QDateTime::currentDateTime();
-    const QString stamp = now.toString(QStringLiteral("yyyy/MM/dd:hh:mm:ss"));
+    QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd:hh:mm:ss"));
+    if (idleTime[0] >= 0) {
+        stamp = QString::asprintf("%d/%02d/%02d:%02d:%02d:%02d", idleTime[0], idleTime[1],
+                                  idleTime[2], idleTime[3], idleTime[4], idleTime[5]);
+    }
     glPushMatrix();
     glScalef(15, 15, 5);
     glTranslatef(-3.5f, -0.4f, 0.2f);

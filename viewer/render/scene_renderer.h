@@ -64,6 +64,9 @@ class SceneRenderer {
 
     // Phases of the idle title colours; they advance every idle frame.
     float titlePhase[3] = {0, 0, 0};
+    // Date and time the idle screen shows, as year, month, day, hour,
+    // minute, second; all -1 means the current local time.
+    int idleTime[6] = {-1, -1, -1, -1, -1, -1};
 
   protected:
     // Whether the walk enters the children of a grouping row (Separator-
