@@ -13,7 +13,7 @@ if [ ! -f "$build/build.ninja" ]; then
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVANTOR_SANITIZE=ON -DVANTOR_CORE_ONLY=ON "${launcher[@]}"
 fi
-cmake --build "$build"
+cmake --build "$build" -j 2
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

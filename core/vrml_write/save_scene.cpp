@@ -108,6 +108,13 @@ SaveResult SaveScene(const SceneData& scene, const std::string& path, int mode,
             kNoticeCaption);
     }
 
+    // The save replaces the target by a rename, which would go straight
+    // through a write protection the user put on the file.
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
+        (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return WriteFailure(path, EACCES);
+
     VrmlWriter writer;
     writer.SetScene(&scene);
     writer.mode = mode;

@@ -1,0 +1,174 @@
+// Files that are gone, unreadable, not files at all, or broken: the user is
+// told and nothing crashes or hangs.
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "bindings/binding_table.h"
+#include "bindings/config_reader.h"
+#include "hardening_files.h"
+#include "hits/hit_table.h"
+#include "prompt/prompt.h"
+#include "vrml_read/vrml_reader.h"
+
+namespace vantor {
+namespace {
+
+using hardening::ScratchFolder;
+using hardening::WriteTextFile;
+
+TEST(InputFaults, VrmlFilesThatAreNotThereOrNotFiles) {
+    ScratchFolder folder;
+    const std::string log = folder / "log.txt";
+    {
+        SCOPED_TRACE("vanished top file");
+        VrmlReader reader;
+        ScriptedPrompt prompt;
+        EXPECT_EQ(reader.ReadVrmlFile(folder / "gone.wrl", prompt, log), -1);
+        ASSERT_EQ(prompt.shown.size(), 1u);
+        EXPECT_EQ(prompt.shown[0].caption, "Caution");
+        EXPECT_EQ(reader.nodeCount, 0);
+    }
+    {
+        SCOPED_TRACE("a folder named like a model");
+        std::filesystem::create_directory(folder.path() / "folder.wrl");
+        VrmlReader reader;
+        ScriptedPrompt prompt;
+        EXPECT_EQ(reader.ReadVrmlFile(folder / "folder.wrl", prompt, log), -1);
+        EXPECT_EQ(prompt.shown.size(), 1u);
+    }
+    {
+        // A named pipe with no writer would block a plain open forever.
+        SCOPED_TRACE("named pipe");
+        const std::string pipe = folder / "pipe.wrl";
+        ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+        VrmlReader reader;
+        ScriptedPrompt prompt;
+        EXPECT_EQ(reader.ReadVrmlFile(pipe, prompt, log), -1);
+    }
+    {
+        SCOPED_TRACE("inline file removed before the top file was read");
+        const std::string top = folder / "top.wrl";
+        WriteTextFile(folder / "part.wrl", "#VRML V1.0 ascii\nCube { }\n");
+        WriteTextFile(top,
+                      "#VRML V1.0 ascii\nSeparator { WWWInline { name \"part.wrl\" }\n"
+                      "Sphere { } }\n");
+        std::filesystem::remove(folder.path() / "part.wrl");
+        VrmlReader reader;
+        ScriptedPrompt prompt;
+        EXPECT_EQ(reader.ReadVrmlFile(top, prompt, log), 1);
+        EXPECT_FALSE(prompt.shown.empty()) << "the missing inline is reported";
+        EXPECT_GT(reader.nodeCount, 0) << "the rest of the top file is kept";
+    }
+    {
+        SCOPED_TRACE("broken gzip stream");
+        const std::string gz = folder / "broken.wrl.gz";
+        WriteTextFile(gz, std::string("\x1f\x8b\x08\x00garbage that does not inflate", 35));
+        VrmlReader reader;
+        ScriptedPrompt prompt;
+        EXPECT_EQ(reader.ReadVrmlFile(gz, prompt, log), -1);
+    }
+}
+
+TEST(InputFaults, UnreadableBindingFile) {
+    ScratchFolder folder;
+    // A folder in place of the file cannot be read, even by root.
+    const std::string config = folder / "Config.cfg";
+    std::filesystem::create_directory(config);
+
+    // Bindings from an earlier, good read.
+    BindingTable table;
+    ScriptedPrompt firstPrompt;
+    ConfigReader first(table, firstPrompt);
+    ASSERT_EQ(first.ReadConfigFile(VANTOR_SOURCE_DIR "/data/Config.cfg"), 1);
+    auto slots = [&table] {
+        std::vector<int32_t> commands;
+        for (int slot = 0; slot < BindingTable::kKeySlotCount; ++slot)
+            commands.push_back(table.KeySlot(slot));
+        return commands;
+    };
+    const std::vector<int32_t> before = slots();
+
+    ScriptedPrompt prompt;  // the open-file dialog is cancelled, then the search
+    prompt.messageAnswers.push_back(PromptAnswer::Cancel);
+    ConfigReader reader(table, prompt);
+    EXPECT_EQ(reader.ReadConfigFile(config), 1);
+    EXPECT_EQ(prompt.fileFilters.size(), 1u) << "the user is asked for another file";
+    EXPECT_EQ(reader.path(), "Default");
+    EXPECT_EQ(slots(), before) << "bindings are kept when the user gives up";
+
+    // The dialog offers an unreadable file too: still nothing is lost.
+    ScriptedPrompt again;
+    again.fileAnswers.push_back(config);
+    again.messageAnswers.push_back(PromptAnswer::Cancel);
+    ConfigReader second(table, again);
+    EXPECT_EQ(second.ReadConfigFile(folder / "missing.cfg"), 1);
+    EXPECT_EQ(again.fileFilters.size(), 2u) << "the dialog comes back after the unreadable file";
+    EXPECT_EQ(slots(), before);
+}
+
+TEST(InputFaults, CorruptOrLockedWorkingDatabase) {
+    ScratchFolder folder;
+    {
+        SCOPED_TRACE("not a database");
+        const std::string garbage = folder / "garbage.mdb";
+        WriteTextFile(garbage, std::string(4096, '\x5a'));
+        HitTable table;
+        std::string error;
+        table.onError = [&](const std::string& message) { error = message; };
+        EXPECT_FALSE(table.Open(garbage));
+        EXPECT_FALSE(table.IsOpen());
+        EXPECT_FALSE(error.empty()) << "the user is told";
+        EXPECT_FALSE(table.AddRow()) << "picking finds no table and says so";
+        EXPECT_FALSE(table.Requery());
+    }
+    {
+        SCOPED_TRACE("database without the table");
+        const std::string empty = folder / "empty.mdb";
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(empty.c_str(), &db), SQLITE_OK);
+        sqlite3_exec(db, "create table other (x integer);", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        HitTable table;
+        int errors = 0;
+        table.onError = [&](const std::string&) { ++errors; };
+        EXPECT_FALSE(table.Open(empty));
+        EXPECT_GT(errors, 0);
+    }
+    {
+        SCOPED_TRACE("locked by another program");
+        const std::string locked = folder / "locked.mdb";
+        std::string error;
+        ASSERT_TRUE(HitTable::CreateSchema(
+            locked,
+            "create table tblData0 (dZ0 double, dZ1 double, lWWWInline integer, lTrans "
+            "integer, lNode integer, lData0 integer, lData1 integer, lData2 integer);",
+            error))
+            << error;
+        sqlite3* holder = nullptr;
+        ASSERT_EQ(sqlite3_open(locked.c_str(), &holder), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(holder, "begin exclusive;", nullptr, nullptr, nullptr), SQLITE_OK);
+
+        HitTable table;
+        int errors = 0;
+        table.onError = [&](const std::string&) { ++errors; };
+        const bool opened = table.Open(locked);
+        if (opened) {
+            EXPECT_FALSE(table.AddRow() && table.UpdateRow()) << "a locked table takes no hit";
+        }
+        EXPECT_GT(errors, 0) << "the user is told";
+
+        sqlite3_exec(holder, "rollback;", nullptr, nullptr, nullptr);
+        sqlite3_close(holder);
+        EXPECT_TRUE(table.Open(locked)) << "usable again once the lock is gone";
+    }
+}
+
+}  // namespace
+}  // namespace vantor

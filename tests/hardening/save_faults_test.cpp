@@ -1,0 +1,141 @@
+// Saving when the disk cannot take the file: the target stays as it was
+// and the user is told.
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "hardening_files.h"
+#include "prompt/prompt.h"
+#include "vrml_read/vrml_reader.h"
+#include "vrml_write/save_scene.h"
+
+namespace vantor {
+namespace {
+
+using hardening::ReadTextFile;
+using hardening::ScratchFolder;
+using hardening::WriteTextFile;
+
+const char* const kOldTarget = "#VRML V1.0 ascii\n# the user's earlier file\n";
+
+// A scene whose text is some hundred kilobytes, so a small file size limit
+// cuts the write in the middle.
+std::string LargeModelText() {
+    std::string text = "#VRML V1.0 ascii\nSeparator {\nCoordinate3 { point [\n";
+    for (int i = 0; i < 6000; ++i)
+        text += std::to_string(i) + " " + std::to_string(i * 2) + " 0.125,\n";
+    text += "] }\nIndexedFaceSet { coordIndex [\n";
+    for (int i = 0; i + 2 < 6000; i += 3)
+        text += std::to_string(i) + ", " + std::to_string(i + 1) + ", " + std::to_string(i + 2) +
+                ", -1,\n";
+    text += "] }\n}\n";
+    return text;
+}
+
+// Lowers the file size limit for its lifetime; writes past it fail with
+// EFBIG like on a full disk instead of raising SIGXFSZ.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        previousHandler_ = ::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit lowered = previous_;
+        lowered.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &previous_);
+        ::signal(SIGXFSZ, previousHandler_);
+    }
+
+  private:
+    rlimit previous_{};
+    sighandler_t previousHandler_;
+};
+
+bool HasLeftovers(const std::filesystem::path& folder, const std::string& keep1,
+                  const std::string& keep2) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (name != keep1 && name != keep2) return true;
+    }
+    return false;
+}
+
+TEST(SaveFaults, FullDiskLeavesTargetUntouched) {
+    ScratchFolder folder;
+    const std::string source = folder / "model.wrl";
+    const std::string target = folder / "target.wrl";
+    WriteTextFile(source, LargeModelText());
+    WriteTextFile(target, kOldTarget);
+
+    VrmlReader reader;
+    ScriptedPrompt prompt;
+    ASSERT_EQ(reader.ReadVrmlFile(source, prompt, folder / "log.txt"), 1);
+    std::filesystem::remove(folder / "log.txt");
+
+    SaveResult result;
+    {
+        FileSizeLimit limit(16 * 1024);
+        result = SaveScene(reader, target, kSaveTopData);
+    }
+    EXPECT_EQ(result.status, SaveStatus::WriteFailed);
+    EXPECT_EQ(result.caption, "Error");
+    EXPECT_NE(result.message.find(target), std::string::npos) << "the message names the file";
+    EXPECT_EQ(ReadTextFile(target), kOldTarget);
+    EXPECT_FALSE(HasLeftovers(folder.path(), "model.wrl", "target.wrl"))
+        << "the half-written temporary file is removed";
+
+    // With room again the same save goes through.
+    EXPECT_TRUE(SaveScene(reader, target, kSaveTopData).saved());
+    EXPECT_NE(ReadTextFile(target), kOldTarget);
+}
+
+TEST(SaveFaults, ReadOnlyTargets) {
+    ScratchFolder folder;
+    const std::string source = folder / "model.wrl";
+    WriteTextFile(source, "#VRML V1.0 ascii\nSeparator { Cube { } }\n");
+    VrmlReader reader;
+    ScriptedPrompt prompt;
+    ASSERT_EQ(reader.ReadVrmlFile(source, prompt, folder / "log.txt"), 1);
+
+    // "read-only file": replacing it through a rename would silently drop
+    // the protection the user put on it.
+    const std::string locked = folder / "locked.wrl";
+    WriteTextFile(locked, kOldTarget);
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::group_read |
+                                             std::filesystem::perms::others_read);
+    const SaveResult onFile = SaveScene(reader, locked, kSaveTopData);
+    EXPECT_EQ(onFile.status, SaveStatus::WriteFailed) << "read-only file";
+    EXPECT_FALSE(onFile.message.empty());
+    EXPECT_EQ(ReadTextFile(locked), kOldTarget) << "read-only file";
+
+    // "missing folder"
+    const SaveResult nowhere = SaveScene(reader, folder / "no/such/folder/out.wrl", kSaveTopData);
+    EXPECT_EQ(nowhere.status, SaveStatus::WriteFailed) << "missing folder";
+
+    // "read-only folder" (root writes into it anyway)
+    if (::geteuid() != 0) {
+        const std::filesystem::path shut = folder.path() / "shut";
+        std::filesystem::create_directory(shut);
+        const std::string inside = (shut / "out.wrl").string();
+        WriteTextFile(inside, kOldTarget);
+        std::filesystem::permissions(
+            shut, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        const SaveResult inShut = SaveScene(reader, inside, kSaveTopData);
+        std::filesystem::permissions(shut, std::filesystem::perms::owner_all);
+        EXPECT_EQ(inShut.status, SaveStatus::WriteFailed) << "read-only folder";
+        EXPECT_EQ(ReadTextFile(inside), kOldTarget) << "read-only folder";
+    }
+}
+
+}  // namespace
+}  // namespace vantor
