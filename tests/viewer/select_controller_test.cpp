@@ -1,0 +1,322 @@
+// The selection without a window: scripted pick hits go through the real
+// hit table, then the data keys, the parts command, the examine texts and
+// the point and normal edits act on them.
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "dialogs/three_value_dialog.h"
+#include "prompt/prompt.h"
+#include "scene/prepare_geometry.h"
+#include "scene/scene_builder.h"
+#include "select/selection_controller.h"
+#include "select/selection_logic.h"
+
+namespace fs = std::filesystem;
+
+namespace vantor {
+namespace {
+
+class FakeSelectionHost : public SelectionHost {
+  public:
+    SceneData* SelScene() override { return &scene; }
+    HitTable* SelHits() override { return &table; }
+    Prompt& SelPrompt() override { return prompt; }
+    int SelPick(int, int, PickKeyRole role, std::vector<PickHit>& hits) override {
+        pickedWith = role;
+        hits = nextHits;
+        return nextCount;
+    }
+    PickKeyRole SelHeldKeyRole() override { return role; }
+    bool SelAskThreeValues(ThreeValueRequest& request) override {
+        asked.push_back(request);
+        if (answers.empty()) return false;
+        std::copy(answers.front().begin(), answers.front().end(), request.values);
+        answers.pop_front();
+        return true;
+    }
+    void SelShowStatus(const QString& text) override { status.push_back(text.toStdString()); }
+    void SelRedraw() override { ++redraws; }
+    void SelResizeViewport() override { ++resizes; }
+    void SelGeometryEdited() override { ++edits; }
+    void SelStopSpins() override { ++spinStops; }
+
+    SceneData scene;
+    HitTable table;
+    ScriptedPrompt prompt;
+    PickKeyRole role = PickKeyRole::None;
+    PickKeyRole pickedWith = PickKeyRole::None;
+    std::vector<PickHit> nextHits;
+    int nextCount = 0;
+    std::vector<ThreeValueRequest> asked;
+    std::deque<std::vector<float>> answers;  // OK with these values; none left = Cancel
+    std::vector<std::string> status;
+    int redraws = 0, resizes = 0, edits = 0, spinStops = 0;
+};
+
+PickHit Hit(uint32_t depth, int32_t group, int32_t matrix, int32_t row, int32_t element,
+            int32_t sub) {
+    PickHit hit;
+    hit.minDepth = depth;
+    hit.maxDepth = depth + 10;
+    const int32_t names[5] = {-group, matrix, row, element, sub};
+    std::copy(names, names + 5, hit.names);
+    return hit;
+}
+
+class SelectControllerTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("select_" +
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        std::ifstream file(std::string(VANTOR_SOURCE_DIR) + "/data/hit_table.sql");
+        std::stringstream schema;
+        schema << file.rdbuf();
+        const std::string path = (folder_ / "korvalde.db").string();
+        std::string error;
+        ASSERT_TRUE(HitTable::CreateSchema(path, schema.str(), error)) << error;
+        ASSERT_TRUE(host.table.Open(path));
+        BuildScene();
+    }
+    void TearDown() override {
+        host.table.Close();
+        fs::remove_all(folder_);
+    }
+
+    // A file with two triangles sharing an edge (moved by (10, 0, 0)), a line
+    // set and a point set, plus an inline part.
+    void BuildScene() {
+        testing::SceneBuilder b(host.scene);
+        fileRow = b.BeginFile("model.wrl");
+        b.OpenGroup(kind::Separator);
+        b.Values(kind::Translation, {10, 0, 0});
+        b.Coordinates({0, 0, 0, 4, 0, 0, 4, 3, 0, 0, 3, 0});
+        faces = b.FaceSet({0, 1, 2, 0, 2, 3});
+        lines = b.LineSet({0, 1, 2});
+        b.Close();
+        inlineRow = b.BeginInline("part.wrl");
+        points = host.scene.AddRow(kind::PointSet, b.file(), tag::PointSet, 1, 2);
+        b.EndInline();
+        b.EndFile();
+        PrepareGeometry(host.scene);
+        faceMatrix = 2;  // after the file's default matrix row comes the Translation
+    }
+
+    fs::path folder_;
+    FakeSelectionHost host;
+    SelectionController controller{host};
+    int32_t fileRow = 0, faces = 0, lines = 0, points = 0, inlineRow = 0;
+    int32_t faceMatrix = 0;
+};
+
+TEST_F(SelectControllerTest, PickStoresHitsNearestFirstAndKeysWalkThem) {
+    host.nextHits = {Hit(900, fileRow, faceMatrix, faces, 0, 6),
+                     Hit(100, fileRow, faceMatrix, faces, 0, 0),
+                     Hit(500, fileRow, faceMatrix, lines, 0, 1)};
+    host.nextCount = 3;
+    controller.LeftDoubleClick(10, 10);
+    EXPECT_EQ(host.table.state, 3);
+    EXPECT_EQ(host.table.values.lData2, 0) << "the nearest hit is current";
+    EXPECT_EQ(host.table.values.lNode, kind::IndexedFaceSet);
+    EXPECT_EQ(host.table.values.lWWWInline, fileRow);
+    EXPECT_EQ(host.spinStops, 1);
+    ASSERT_FALSE(host.status.empty());
+    EXPECT_NE(host.status.back().find(" Point0 X,Y,Z = 10.000 ,0.000 ,0.000 ,"), std::string::npos)
+        << host.status.back();
+    EXPECT_FLOAT_EQ(controller.examined.examinedPoint[0], 10);
+
+    EXPECT_TRUE(controller.RunDataKey(data_key::Next));
+    EXPECT_EQ(host.table.values.lData0, lines) << "second nearest";
+    EXPECT_EQ(host.status.back(),
+              "Node Line  Point0 X,Y,Z = 10.000 ,0.000 ,0.000 , Point1 X,Y,Z = 14.000 ,0.000 "
+              ",0.000 ,");
+    EXPECT_EQ(host.scene.examinedCentre[0], FLT_MAX) << "a segment has no centre";
+    EXPECT_TRUE(controller.RunDataKey(data_key::Last));
+    EXPECT_EQ(host.table.values.lData2, 6);
+    EXPECT_EQ(host.status.back().rfind(" Triange Selected ", 0), 0u);
+    EXPECT_TRUE(controller.RunDataKey(data_key::First));
+    EXPECT_EQ(host.table.values.lData2, 0);
+    EXPECT_FALSE(controller.RunDataKey(5)) << "codes 5, 8 and 9 are not handled";
+
+    // Empty space: nothing changes but a repaint.
+    host.nextHits.clear();
+    host.nextCount = 0;
+    const int resizes = host.resizes;
+    controller.LeftDoubleClick(1, 1);
+    EXPECT_EQ(host.table.state, 3);
+    EXPECT_EQ(host.resizes, resizes + 1);
+
+    EXPECT_TRUE(controller.RunDataKey(data_key::DeleteAll));
+    EXPECT_TRUE(controller.SelectionEmpty());
+    EXPECT_TRUE(controller.Highlight().IsEmpty());
+}
+
+TEST_F(SelectControllerTest, OverflowTellsTheUserAndStoresNothing) {
+    host.nextHits = {Hit(100, fileRow, faceMatrix, faces, 0, 0)};
+    host.nextCount = 1;
+    controller.LeftDoubleClick(10, 10);
+    host.nextHits.clear();
+    host.nextCount = -1;
+    EXPECT_LT(controller.Pick(10, 10), 0);
+    ASSERT_EQ(host.prompt.shown.size(), 1u);
+    EXPECT_EQ(host.prompt.shown[0].text, kTooManyItemsText);
+    EXPECT_EQ(host.prompt.shown[0].caption, kTooManyItemsCaption);
+    EXPECT_EQ(host.table.state, 1) << "the earlier selection stays";
+}
+
+TEST_F(SelectControllerTest, SwitchCyclesSubItemsAndHighlightsFollow) {
+    host.nextHits = {Hit(100, fileRow, faceMatrix, faces, 0, 0)};
+    host.nextCount = 1;
+    controller.LeftDoubleClick(10, 10);
+    std::vector<int32_t> subs;
+    for (int i = 0; i < 7; ++i) {
+        controller.RunDataKey(data_key::Switch);
+        subs.push_back(host.table.values.lData2);
+    }
+    EXPECT_EQ(subs, (std::vector<int32_t>{1, 2, 3, 4, 5, 6, 0}));
+    host.table.Requery();
+    EXPECT_EQ(host.table.values.lData2, 0) << "the switched sub-item is stored in the row";
+
+    controller.RunDataKey(data_key::Switch);  // edge 0-1
+    const PickHighlight& h = controller.Highlight();
+    ASSERT_EQ(h.lines.size(), 3u);
+    EXPECT_EQ(h.lines[0].colour[0], kSelectedColour[0]);
+    EXPECT_EQ(h.lines[0].colour[1], kSelectedColour[1]);
+    EXPECT_EQ(h.lines[1].colour[0], kEdgeColours[1][0]);
+    EXPECT_EQ(host.status.back().find(" Line0 R = 0"), 0u) << "a flat face has straight edges";
+    EXPECT_EQ(host.scene.examinedCentre[0], FLT_MAX);
+}
+
+TEST_F(SelectControllerTest, RightDoubleClickHidesShowsAndHighlights) {
+    host.nextHits = {Hit(100, inlineRow, 0, points, 1, 0)};
+    host.nextCount = 1;
+    host.role = PickKeyRole::NoShowParts;
+    controller.PartCommand(5, 5);
+    EXPECT_EQ(host.pickedWith, PickKeyRole::NoShowParts);
+    EXPECT_EQ(host.scene.Row(inlineRow).tag, tag::Hidden);
+    EXPECT_EQ(host.status.back(), "part.wrlを非表示にしました。");
+    EXPECT_TRUE(controller.SelectionEmpty()) << "the parts command leaves no selection";
+
+    host.role = PickKeyRole::ShowParts;
+    controller.PartCommand(5, 5);
+    EXPECT_EQ(host.scene.Row(inlineRow).tag, tag::Shown);
+    EXPECT_EQ(host.status.back(), "part.wrlを表示にしました。");
+
+    host.nextHits = {Hit(100, fileRow, faceMatrix, faces, 3, 6)};
+    host.role = PickKeyRole::HilightItem;
+    controller.PartCommand(5, 5);
+    EXPECT_EQ(host.scene.Row(faces).tag, tag::Highlighted);
+    EXPECT_EQ(host.status.back(),
+              "ノード番号 " + std::to_string(faces) + " をハイライトにしました。");
+    controller.PartCommand(5, 5);
+    EXPECT_EQ(host.scene.Row(faces).tag, tag::Shown);
+
+    // A datum names no file group: nothing is hidden.
+    host.nextHits = {Hit(100, 1, 0, -10501, 10501, 10501)};
+    host.role = PickKeyRole::NoShowParts;
+    const size_t messages = host.status.size();
+    controller.PartCommand(5, 5);
+    EXPECT_EQ(host.status.size(), messages);
+    EXPECT_EQ(host.scene.Row(1).tag, tag::DefaultRow);
+}
+
+TEST_F(SelectControllerTest, PointEditMovesTheSharedVertex) {
+    controller.ChangePointValue();
+    EXPECT_TRUE(host.asked.empty()) << "no selection: nothing at all";
+
+    // Vertex 2 of the second triangle is point 2, shared with the first.
+    host.nextHits = {Hit(100, fileRow, faceMatrix, faces, 3, 2)};
+    host.nextCount = 1;
+    controller.LeftDoubleClick(10, 10);
+    host.answers.push_back({5, 6, 7});
+    controller.ChangePointValue();
+    ASSERT_EQ(host.asked.size(), 1u);
+    EXPECT_EQ(host.asked[0].windowTitle, "Set Point Vector");
+    EXPECT_EQ(host.asked[0].titleLine, "座標の設定");
+    EXPECT_FLOAT_EQ(host.asked[0].values[0], 4) << "the stored local coordinates";
+    EXPECT_FLOAT_EQ(host.asked[0].values[1], 3);
+    EXPECT_FLOAT_EQ(host.scene.pointPool[6], 5);
+    EXPECT_FLOAT_EQ(host.scene.pointPool[7], 6);
+    EXPECT_FLOAT_EQ(host.scene.pointPool[8], 7);
+    EXPECT_EQ(host.edits, 1);
+
+    // The first triangle reads the same pool entry.
+    host.nextHits = {Hit(100, fileRow, faceMatrix, faces, 0, 4)};
+    controller.LeftDoubleClick(10, 10);
+    EXPECT_FLOAT_EQ(controller.examined.examinedPoint[0], 15) << "moved by the Translation";
+
+    // Cancel leaves the pool alone; an edge stops silently.
+    controller.ChangePointValue();
+    EXPECT_FLOAT_EQ(host.scene.pointPool[6], 5);
+    host.nextHits = {Hit(100, fileRow, faceMatrix, faces, 0, 1)};
+    controller.LeftDoubleClick(10, 10);
+    const size_t asked = host.asked.size();
+    controller.ChangePointValue();
+    EXPECT_EQ(host.asked.size(), asked);
+}
+
+TEST_F(SelectControllerTest, NormalEditWritesTheVertexNormal) {
+    host.nextHits = {Hit(100, fileRow, faceMatrix, faces, 0, 0)};
+    host.nextCount = 1;
+    controller.LeftDoubleClick(10, 10);
+    const SelectedPoint point = SelectOnePoint(host.scene, host.table.values);
+    ASSERT_TRUE(point.isVertex);
+    ASSERT_GE(point.normalIndex, 0) << "the preparation gave the set face normals";
+    host.answers.push_back({0, 1, 0});
+    controller.ChangeNormalValue();
+    ASSERT_EQ(host.asked.size(), 1u);
+    EXPECT_EQ(host.asked[0].windowTitle, "Set Normal Vector");
+    EXPECT_EQ(host.asked[0].labels[0], "X");
+    EXPECT_FLOAT_EQ(host.asked[0].values[2], 1) << "the face normal points along +z";
+    EXPECT_FLOAT_EQ(host.scene.normalPool[int64_t(point.normalIndex) * 3 + 1], 1);
+}
+
+TEST_F(SelectControllerTest, NodeNumberDesignation) {
+    host.answers.push_back({float(host.scene.nodeCount), 0, 0});
+    host.answers.push_back({float(lines), 0, 0});
+    host.answers.push_back({float(faces), 0, 0});
+    controller.DesignateNode();
+    ASSERT_EQ(host.prompt.shown.size(), 3u);
+    EXPECT_EQ(host.prompt.shown[0].text, "このノード番号はデータの範囲を超えています");
+    EXPECT_EQ(host.prompt.shown[1].text,
+              "このノードは" + KindName(kind::IndexedLineSet) + "です。");
+    EXPECT_EQ(host.prompt.shown[2].text, "キルトをハイライトしますか。");
+    EXPECT_EQ(host.scene.Row(faces).tag, tag::Highlighted);
+
+    host.answers.push_back({float(faces), 0, 0});
+    host.prompt.messageAnswers.push_back(PromptAnswer::Cancel);
+    controller.DesignateNode();
+    EXPECT_EQ(host.prompt.shown.back().text, "キルトはハイライトされています。解除しますか？");
+    EXPECT_EQ(host.scene.Row(faces).tag, tag::Highlighted) << "cancelled";
+
+    host.answers.push_back({-3, 0, 0});
+    controller.DesignateNode();  // then Cancel in the input dialog
+    EXPECT_EQ(host.prompt.shown.back().text, "このノード番号はデータの範囲を超えています");
+}
+
+TEST_F(SelectControllerTest, DatumAndMeasuringSystemTexts) {
+    host.scene.csysOrigin[0] = 2;
+    host.nextHits = {Hit(100, 1, 0, -10502, 10502, 10502)};
+    host.nextCount = 1;
+    controller.LeftDoubleClick(10, 10);
+    EXPECT_EQ(host.table.values.lNode, 10502);
+    EXPECT_EQ(host.status.back(),
+              " Datum Side Selected  Center = 2.000 ,0.000 ,0.000 ,Normal = 1.000 ,0.000 ,0.000 ");
+    EXPECT_EQ(controller.Highlight().datumPlane, 1);
+
+    host.nextHits = {Hit(100, inlineRow, 0, points, 1, 0)};
+    controller.LeftDoubleClick(10, 10);
+    EXPECT_EQ(host.status.back(), " Node Point X,Y,Z = 2.000 ,0.000 ,0.000 ,")
+        << "point 1 is (4, 0, 0), measured from the origin at x = 2";
+}
+
+}  // namespace
+}  // namespace vantor

@@ -1,0 +1,128 @@
+// Arcs through picked geometry, the flatness test, measuring coordinates and
+// the sub-item cycles: plain maths, checked on known shapes.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "scene/node_kind.h"
+#include "scene/scene_data.h"
+#include "select/measure_math.h"
+
+namespace vantor {
+namespace {
+
+// Vertex k of a cylinder of radius r about the z axis through (cx, cy),
+// tessellated into `segments` around, at height z, with its outward normal.
+void CylinderVertex(int k, int segments, double r, double cx, double cy, double z, double p[3],
+                    double n[3]) {
+    const double a = 2 * std::numbers::pi * k / segments;
+    n[0] = std::cos(a), n[1] = std::sin(a), n[2] = 0;
+    p[0] = cx + r * n[0], p[1] = cy + r * n[1], p[2] = z;
+}
+
+TEST(SelectMeasure, ArcFromEdgeOnATessellatedCylinder) {
+    const MeasureTolerances tolerances;
+    for (int segments : {8, 32, 100}) {
+        SCOPED_TRACE(segments);
+        double p1[3], n1[3], p2[3], n2[3];
+        CylinderVertex(3, segments, 5, 1, -2, 4, p1, n1);
+        CylinderVertex(4, segments, 5, 1, -2, 4, p2, n2);
+        const ArcFit arc = ArcFromEdge(p1, n1, p2, n2, tolerances);
+        ASSERT_TRUE(arc.found);
+        EXPECT_NEAR(arc.radius, 5, 1e-9) << "outward normals still give a positive radius";
+        EXPECT_NEAR(arc.centre[0], 1, 1e-9);
+        EXPECT_NEAR(arc.centre[1], -2, 1e-9);
+        EXPECT_NEAR(arc.centre[2], 4, 1e-9);
+    }
+    // Inward normals: the same circle.
+    double p1[3], n1[3], p2[3], n2[3];
+    CylinderVertex(0, 16, 2, 0, 0, 0, p1, n1);
+    CylinderVertex(1, 16, 2, 0, 0, 0, p2, n2);
+    for (int i = 0; i < 3; ++i) n1[i] = -n1[i], n2[i] = -n2[i];
+    const ArcFit inward = ArcFromEdge(p1, n1, p2, n2, tolerances);
+    ASSERT_TRUE(inward.found);
+    EXPECT_NEAR(inward.radius, 2, 1e-9);
+    EXPECT_NEAR(std::hypot(inward.centre[0], inward.centre[1]), 0, 1e-9);
+}
+
+TEST(SelectMeasure, StraightAndDegenerateEdgesHaveNoArc) {
+    const MeasureTolerances tolerances;
+    const double up[3] = {0, 0, 1};
+    const double a[3] = {0, 0, 0}, b[3] = {3, 1, 0};
+    EXPECT_FALSE(ArcFromEdge(a, up, b, up, tolerances).found) << "flat region: parallel normals";
+    const double tilted[3] = {0, std::sin(0.001), std::cos(0.001)};
+    EXPECT_FALSE(ArcFromEdge(a, up, b, tilted, tolerances).found) << "below the angle tolerance";
+    const double side[3] = {1, 0, 0};
+    const double close[3] = {1e-4, 0, 0};
+    EXPECT_FALSE(ArcFromEdge(a, up, close, side, tolerances).found) << "end points coincide";
+    EXPECT_EQ(ArcFromEdge(a, up, b, up, tolerances).radius, 0);
+}
+
+TEST(SelectMeasure, ArcFromVertexOnATessellatedCylinder) {
+    const MeasureTolerances tolerances;
+    double pa[3], na[3], pb[3], nb[3];
+    // Neighbours on the same ring lie on the circle through the vertex.
+    CylinderVertex(5, 24, 3, 2, 2, 1, pa, na);
+    CylinderVertex(6, 24, 3, 2, 2, 1, pb, nb);
+    const ArcFit arc = ArcFromVertex(pa, na, pb, tolerances);
+    ASSERT_TRUE(arc.found);
+    EXPECT_NEAR(arc.radius, 3, 1e-9);
+    EXPECT_NEAR(arc.centre[0], 2, 1e-9);
+    EXPECT_NEAR(arc.centre[1], 2, 1e-9);
+    EXPECT_NEAR(arc.centre[2], 1, 1e-9);
+    // A normal of any length gives the same circle.
+    const double longer[3] = {4 * na[0], 4 * na[1], 4 * na[2]};
+    EXPECT_NEAR(ArcFromVertex(pa, longer, pb, tolerances).radius, 3, 1e-9);
+
+    // Along the cylinder's axis the surface is straight.
+    double above[3] = {pa[0], pa[1], pa[2] + 2};
+    EXPECT_FALSE(ArcFromVertex(pa, na, above, tolerances).found);
+    EXPECT_FALSE(ArcFromVertex(pa, na, pa, tolerances).found) << "coinciding vertices";
+}
+
+TEST(SelectMeasure, FaceFlatness) {
+    const MeasureTolerances tolerances;
+    const double corners[3][3] = {{0, 0, 0}, {4, 0, 0}, {0, 3, 0}};
+    const double up[3][3] = {{0, 0, 1}, {0, 0, 1}, {0, 0, 1}};
+    EXPECT_TRUE(IsFlatFace(corners, up, tolerances)) << "normals agree with the CCW face";
+    const double down[3][3] = {{0, 0, -1}, {0, 0, -1}, {0, 0, -1}};
+    EXPECT_FALSE(IsFlatFace(corners, down, tolerances)) << "opposite normals";
+    const double bent[3][3] = {{0, 0, 1}, {0, 0.2, 0.98}, {0, 0, 1}};
+    EXPECT_FALSE(IsFlatFace(corners, bent, tolerances)) << "a curved patch";
+    const double tiny[3][3] = {{0, 0, 0}, {0.01, 0, 0}, {0, 0.01, 0}};
+    EXPECT_TRUE(IsFlatFace(tiny, up, tolerances)) << "small faces are judged like large ones";
+    const double needle[3][3] = {{0, 0, 0}, {1e-4, 0, 0}, {0, 3, 0}};
+    EXPECT_FALSE(IsFlatFace(needle, up, tolerances)) << "an edge shorter than the tolerance";
+}
+
+TEST(SelectMeasure, MeasuringCoordinatesAndTexts) {
+    SceneData scene;
+    const double world[3] = {3, 4, 5};
+    double out[3];
+    ToMeasuring(scene, world, out);
+    EXPECT_EQ(FormatTriple(out), "3.000 ,4.000 ,5.000");
+
+    // Origin at (1, 1, 1), x axis along world y, y axis along world -x.
+    scene.csysOrigin[0] = scene.csysOrigin[1] = scene.csysOrigin[2] = 1;
+    const float rotation[16] = {0, 1, 0, 0, -1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    std::copy(rotation, rotation + 16, scene.csysRotation);
+    ToMeasuring(scene, world, out);
+    EXPECT_EQ(FormatTriple(out), "3.000 ,-2.000 ,4.000");
+}
+
+TEST(SelectMeasure, SubItemCycles) {
+    int32_t sub = 0;
+    std::vector<int32_t> seen;
+    for (int i = 0; i < 8; ++i) seen.push_back(sub = NextSubItem(kind::IndexedFaceSet, sub));
+    EXPECT_EQ(seen, (std::vector<int32_t>{1, 2, 3, 4, 5, 6, 0, 1}));
+    seen.clear();
+    for (int i = 0; i < 4; ++i) seen.push_back(sub = NextSubItem(kind::IndexedLineSet, sub));
+    EXPECT_EQ(seen, (std::vector<int32_t>{2, 0, 1, 2}));
+    EXPECT_EQ(NextSubItem(kind::PointSet, 0), 0);
+    EXPECT_EQ(NextSubItem(10501, 10501), 10501) << "datums keep their names";
+}
+
+}  // namespace
+}  // namespace vantor

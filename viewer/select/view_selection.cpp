@@ -1,0 +1,187 @@
+#include "select/view_selection.h"
+
+#include <QMouseEvent>
+
+#include "app/command_ids.h"
+#include "app/korvalde_app.h"
+#include "dialogs/three_value_dialog.h"
+#include "doc/korvalde_doc.h"
+#include "prompt/prompt.h"
+#include "render/gl_headers.h"
+#include "render/pick_highlight.h"
+#include "view/korvalde_view.h"
+
+namespace vantor {
+
+ViewSelection::ViewSelection(CKorvaldeView* view) : QObject(view), view_(view), controller_(*this) {
+    if (CKorvaldeApp* app = CKorvaldeApp::Instance()) {
+        controller_.tolerances.length = app->lengthTolerance;
+        if (app->angleTolerance > 0) controller_.tolerances.angle = app->angleTolerance;
+    }
+    view->installEventFilter(this);
+    connect(view, &CKorvaldeView::FrameDrawn, this, [this] { DrawHighlight(); });
+}
+
+void ViewSelection::FillHooks(ViewNavigationController::ViewHooks& hooks) {
+    hooks.selectionEmpty = [this] { return controller_.SelectionEmpty(); };
+    hooks.runDataCommand = [this](int32_t code) { controller_.RunDataKey(code); };
+    hooks.currentSelectedItem = [this](SelectedItem& item) {
+        return controller_.CurrentItem(item.subItem, item.examinedPoint);
+    };
+    hooks.clearSelection = [this] { controller_.DeleteData(); };
+    hooks.redrawSelectionHighlight = [this] { SelRedraw(); };
+}
+
+bool ViewSelection::RunCommand(int id) {
+    using namespace cmd;
+    switch (id) {
+        case kDataDelete:
+            controller_.DeleteData();
+            return true;
+        case kNodeNumber:
+            controller_.DesignateNode();
+            return true;
+        case kChangePointValue:
+            controller_.ChangePointValue();
+            return true;
+        case kChangeNormalValue:
+            controller_.ChangeNormalValue();
+            return true;
+        // The walk is reached through the data keys; these items stay inert,
+        // like the measurement commands below.
+        case kDataFirst:
+        case kDataPrevious:
+        case kDataToggle:
+        case kDataNext:
+        case kDataLast:
+        case kCsysCentre:
+        case kCsysRotation:
+        case kMeasureStartPoint:
+        case kMeasurePlane:
+        case kFromFront:
+        case kFromSide:
+        case kFromTop:
+        case kFromPoint:
+        case kFromCsys:
+        case kFromPlane:
+        case kRadius:
+        case kDiameter:
+        case kMakeComment:
+        case kHideSelectedDimension:
+        case kHideAllDimensions:
+        case kShowAllDimensions:
+        case kDimensionHeight:
+        case kChangeText:
+        case kMoveSelectedDimension:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool ViewSelection::CommandState(int id, bool& enabled) const {
+    if (id == cmd::kMoveSelectedDimension) {
+        enabled = false;  // no command behind it
+        return true;
+    }
+    return false;
+}
+
+SceneData* ViewSelection::SelScene() {
+    return view_ ? view_->Scene() : nullptr;
+}
+
+HitTable* ViewSelection::SelHits() {
+    if (hits_) return hits_;
+    CKorvaldeApp* app = CKorvaldeApp::Instance();
+    return app && app->Hits().IsOpen() ? &app->Hits() : nullptr;
+}
+
+Prompt& ViewSelection::SelPrompt() {
+    if (prompt_) return *prompt_;
+    if (CKorvaldeApp* app = CKorvaldeApp::Instance()) return app->GetPrompt();
+    static StderrPrompt fallback;
+    return fallback;
+}
+
+int ViewSelection::SelPick(int x, int y, PickKeyRole role, std::vector<PickHit>& hits) {
+    hits.clear();
+    SceneData* scene = SelScene();
+    if (!view_ || !scene || !view_->isValid()) return 0;
+    view_->makeCurrent();
+    const double ratio = view_->devicePixelRatioF();
+    glViewport(0, 0, GLsizei(view_->width() * ratio), GLsizei(view_->height() * ratio));
+    const int count = pickPass_.Pick(*scene, view_->camera, view_->settings,
+                                     &view_->Renderer().Font(), x * ratio, y * ratio, role, hits);
+    view_->doneCurrent();
+    return count;
+}
+
+PickKeyRole ViewSelection::SelHeldKeyRole() {
+    CKorvaldeApp* app = CKorvaldeApp::Instance();
+    if (!view_ || !app) return PickKeyRole::None;
+    const int32_t held = view_->Navigation().Navigator().Input().heldKey;
+    if (held == kNoHeldKey) return PickKeyRole::None;
+    const BindingTable& bindings = app->Bindings();
+    const std::pair<PartsModifier, PickKeyRole> roles[] = {
+        {PartsModifier::ShowParts, PickKeyRole::ShowParts},
+        {PartsModifier::NoShowParts, PickKeyRole::NoShowParts},
+        {PartsModifier::HilightItem, PickKeyRole::HilightItem},
+        {PartsModifier::Measure, PickKeyRole::Measure}};
+    for (const auto& [modifier, role] : roles)
+        if (bindings.PartsKey(modifier) == held) return role;
+    return PickKeyRole::None;
+}
+
+bool ViewSelection::SelAskThreeValues(ThreeValueRequest& request) {
+    return ThreeValueDialog::Ask(view_, request);
+}
+
+void ViewSelection::SelShowStatus(const QString& text) {
+    if (CKorvaldeApp* app = CKorvaldeApp::Instance()) emit app->StatusText(text);
+}
+
+void ViewSelection::SelRedraw() {
+    if (view_) view_->RedrawView();
+}
+
+void ViewSelection::SelResizeViewport() {
+    if (view_) view_->ResizeViewport();
+}
+
+void ViewSelection::SelGeometryEdited() {
+    if (view_) view_->Renderer().InvalidateGeometry();
+}
+
+void ViewSelection::SelStopSpins() {
+    if (view_) view_->Navigation().Navigator().StopSpins();
+}
+
+void ViewSelection::SelClearInputState() {
+    if (view_) view_->Navigation().Navigator().ClearInputState();
+}
+
+void ViewSelection::SelMakeDocumentActive() {
+    if (view_ && view_->Document()) view_->Document()->MakeActive();
+}
+
+bool ViewSelection::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_ && event->type() == QEvent::MouseButtonDblClick) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint at = mouse->position().toPoint();
+        if (mouse->button() == Qt::LeftButton)
+            controller_.LeftDoubleClick(at.x(), at.y());
+        else if (mouse->button() == Qt::RightButton)
+            controller_.PartCommand(at.x(), at.y());
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ViewSelection::DrawHighlight() {
+    SceneData* scene = SelScene();
+    if (!view_ || !scene || controller_.SelectionEmpty()) return;
+    DrawPickHighlight(view_->Renderer(), *scene, view_->camera, view_->settings,
+                      controller_.Highlight());
+}
+
+}  // namespace vantor

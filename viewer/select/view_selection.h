@@ -1,0 +1,63 @@
+#pragma once
+// Joins a view to its SelectionController: double-clicks pick, the data
+// keys and the selection commands of the menus run on it, and every frame
+// of the view ends with the highlight of the selected item.
+
+#include <QObject>
+#include <QPointer>
+
+#include "navigate/view_navigation_controller.h"
+#include "render/pick_pass.h"
+#include "select/selection_controller.h"
+
+class CKorvaldeView;
+
+namespace vantor {
+
+class ViewSelection : public QObject, public SelectionHost {
+    Q_OBJECT
+  public:
+    explicit ViewSelection(CKorvaldeView* view);
+
+    SelectionController& Controller() { return controller_; }
+
+    // Fills the selection hooks of the view's navigation.
+    void FillHooks(ViewNavigationController::ViewHooks& hooks);
+    // Selection and measurement menu commands; false for other ids.
+    bool RunCommand(int id);
+    // Enabled state of those commands; false for other ids.
+    bool CommandState(int id, bool& enabled) const;
+
+    // Tests: the prompt and hit table to use instead of the application's.
+    void SetPrompt(Prompt* prompt) { prompt_ = prompt; }
+    void SetHitTable(HitTable* table) { hits_ = table; }
+
+    // SelectionHost
+    SceneData* SelScene() override;
+    HitTable* SelHits() override;
+    Prompt& SelPrompt() override;
+    int SelPick(int x, int y, PickKeyRole role, std::vector<PickHit>& hits) override;
+    PickKeyRole SelHeldKeyRole() override;
+    bool SelAskThreeValues(ThreeValueRequest& request) override;
+    void SelShowStatus(const QString& text) override;
+    void SelRedraw() override;
+    void SelResizeViewport() override;
+    void SelGeometryEdited() override;
+    void SelStopSpins() override;
+    void SelClearInputState() override;
+    void SelMakeDocumentActive() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void DrawHighlight();
+
+    QPointer<CKorvaldeView> view_;
+    SelectionController controller_;
+    PickPass pickPass_;
+    Prompt* prompt_ = nullptr;
+    HitTable* hits_ = nullptr;
+};
+
+}  // namespace vantor
