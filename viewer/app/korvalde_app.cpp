@@ -51,6 +51,10 @@ CKorvaldeApp* CKorvaldeApp::Instance() {
     return theApp;
 }
 
+CMainFrame* CKorvaldeApp::MainFrame() const {
+    return static_cast<CMainFrame*>(mainFrame_.data());
+}
+
 void CKorvaldeApp::ResetSelectionCursors() {
     for (int i = 0; i < 6; ++i) selectionCursors[i] = kSelectionCursorNone[i];
 }
