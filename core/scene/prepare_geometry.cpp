@@ -1,7 +1,9 @@
 #include "scene/prepare_geometry.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "math/vector_math.h"
 
@@ -73,6 +75,34 @@ class GeometryWalk {
     }
     void ApplyTransform(const float* b);
 
+    // Bounds of many points under one matrix. A point met again cannot
+    // widen the box any further, so each is transformed once, at its first
+    // use, which keeps the comparisons in the same order as one call per use.
+    void BeginPointBatch() {
+        if (pointStamps_.size() < size_t(s_.pointCount / 3))
+            pointStamps_.resize(size_t(s_.pointCount / 3));
+        if (++stamp_ == 0) {
+            std::fill(pointStamps_.begin(), pointStamps_.end(), 0u);
+            stamp_ = 1;
+        }
+        for (int i = 0; i < 16; ++i) batchMatrix_[i] = s_.currentMatrix[i];
+    }
+    // The point must lie inside the pool.
+    void BatchPoint(int32_t point) {
+        uint32_t& seen = pointStamps_[size_t(point)];
+        if (seen == stamp_) return;
+        seen = stamp_;
+        // The same arithmetic as SceneData::AddBoundsPoint with w = 1.
+        const float* p = &s_.pointPool[int64_t(point) * 3];
+        const double* m = batchMatrix_;
+        for (int axis = 0; axis < 3; ++axis) {
+            const float v = float(m[axis] * p[0] + m[4 + axis] * p[1] + m[8 + axis] * p[2] +
+                                  m[12 + axis] * 1.0f);
+            if (v < s_.bounds[2 * axis]) s_.bounds[2 * axis] = v;
+            if (v > s_.bounds[2 * axis + 1]) s_.bounds[2 * axis + 1] = v;
+        }
+    }
+
     void BoundsOfFaceSet(float* block);
     void BoundsOfLineSet(const float* block);
     void BoundsOfPointSet(int32_t first, int32_t count);
@@ -119,6 +149,9 @@ class GeometryWalk {
     }
 
     SceneData& s_;
+    std::vector<uint32_t> pointStamps_;  // stamp_ marks points of the current batch
+    uint32_t stamp_ = 0;
+    double batchMatrix_[16] = {};
 };
 
 int32_t GeometryWalk::WalkRows(int32_t first, int32_t end) {
@@ -232,25 +265,31 @@ void GeometryWalk::BoundsOfFaceSet(float* block) {
         }
     }
     const int32_t points = s_.pointCount / 3;
+    BeginPointBatch();
     if (state != -1) {
         for (int32_t t = c0; t < c1; ++t)
-            if (ci[t] >= 0 && ci[t] < points) BoundsOfPoint(ci[t]);
+            if (ci[t] >= 0 && ci[t] < points) BatchPoint(ci[t]);
         return;
     }
 
     const int32_t firstNormal = s_.normalCount;
     const int32_t triangles = (c1 - c0) / 3;
+    auto usable = [points](const int32_t* tri) {
+        return tri[0] >= 0 && tri[1] >= 0 && tri[2] >= 0 && tri[0] < points && tri[1] < points &&
+               tri[2] < points;
+    };
+    for (int32_t t = 0; t < triangles; ++t) {
+        const int32_t* tri = &ci[c0 + 3 * t];
+        if (usable(tri))
+            for (int v = 0; v < 3; ++v) BatchPoint(tri[v]);
+    }
     s_.EnsureNormals(int64_t(firstNormal) + 3 * int64_t(triangles));
     for (int32_t t = 0; t < triangles; ++t) {
         double n[3] = {0, 0, 0};
         const int32_t* tri = &s_.coordIndexPool[c0 + 3 * t];
-        if (tri[0] >= 0 && tri[1] >= 0 && tri[2] >= 0 && tri[0] < points && tri[1] < points &&
-            tri[2] < points) {
+        if (usable(tri)) {
             double p[3][3];
-            for (int v = 0; v < 3; ++v) {
-                BoundsOfPoint(tri[v]);
-                vmath::ToDouble3(p[v], &s_.pointPool[int64_t(tri[v]) * 3]);
-            }
+            for (int v = 0; v < 3; ++v) vmath::ToDouble3(p[v], &s_.pointPool[int64_t(tri[v]) * 3]);
             double ab[3], ac[3];
             vmath::Sub3(ab, p[1], p[0]);
             vmath::Sub3(ac, p[2], p[0]);
@@ -278,9 +317,10 @@ void GeometryWalk::BoundsOfLineSet(const float* block) {
     const int32_t l0 = int32_t(block[1]), l1 = int32_t(block[2]);
     if (l0 < 0 || l1 > s_.lineCoordIndexCount) return;
     const int32_t points = s_.pointCount / 3;
+    BeginPointBatch();
     for (int32_t t = l0; t < l1 - 1; ++t) {
         const int32_t p = s_.lineCoordIndexPool[t];
-        if (p >= 0 && p < points) BoundsOfPoint(p);
+        if (p >= 0 && p < points) BatchPoint(p);
     }
 }
 

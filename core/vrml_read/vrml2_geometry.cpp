@@ -102,9 +102,15 @@ void Vrml2NodeReader::ReadFloatTriples(int& position, bool normals) {
     int32_t& count = normals ? reader_.normalCount : reader_.pointCount;
     const int32_t start = count;
     while (!AtEnd(position)) {
+        float value;
+        if (TakeFloatWord(text_, position, value)) {
+            pool.Ensure(count);
+            pool[count++] = value;
+            continue;
+        }
+        if (TakeCommaWord(text_, position)) continue;
         const int before = position;
         std::string_view word = ListWord(text_, position);
-        float value;
         if (word.size() == 1 && word[0] == ',') continue;
         if (ParseFloatWord(word, value)) {
             pool.Ensure(count);

@@ -3,8 +3,13 @@
 #include <sys/stat.h>
 #include <zlib.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <charconv>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -174,6 +179,39 @@ TextLoadResult VrmlText::LoadFile(const std::string& path) {
 
 // --- Preparation ---------------------------------------------------------------
 
+#if defined(__SSE2__)
+namespace {
+
+// Bit i is set when byte i of the 16 at `p` is not a plain word byte:
+// layout (or any other control byte), a quote, '#', ',' or a bracket.
+inline unsigned SpecialBytes16(__m128i bytes) {
+    const __m128i blank = _mm_set1_epi8(0x20);
+    const __m128i control = _mm_cmpeq_epi8(_mm_max_epu8(bytes, blank), blank);
+    // '"' and '#' differ in the lowest bit only, as do '[' '{' and ']' '}'
+    // in bit 5.
+    const __m128i quoteOrHash =
+        _mm_cmpeq_epi8(_mm_and_si128(bytes, _mm_set1_epi8(char(0xFE))), _mm_set1_epi8('"'));
+    const __m128i folded = _mm_or_si128(bytes, blank);
+    const __m128i open = _mm_cmpeq_epi8(folded, _mm_set1_epi8('{'));
+    const __m128i close = _mm_cmpeq_epi8(folded, _mm_set1_epi8('}'));
+    const __m128i comma = _mm_cmpeq_epi8(bytes, _mm_set1_epi8(','));
+    const __m128i any = _mm_or_si128(_mm_or_si128(control, quoteOrHash),
+                                     _mm_or_si128(_mm_or_si128(open, close), comma));
+    return unsigned(_mm_movemask_epi8(any));
+}
+
+// Bit i is set when byte i is a blank, tab, CR or LF.
+inline unsigned LayoutBytes16(__m128i bytes) {
+    const __m128i blankOrTab = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(' ')),
+                                            _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\t')));
+    const __m128i lineEnd = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')),
+                                         _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')));
+    return unsigned(_mm_movemask_epi8(_mm_or_si128(blankOrTab, lineEnd)));
+}
+
+}  // namespace
+#endif
+
 bool OmmitCommentFromVrml0(VrmlText& text) {
     if (!text.buffer_ && text.length_ == 0) text.AllocateFor(0);
     char* out = text.buffer_.get();
@@ -207,56 +245,121 @@ bool OmmitCommentFromVrml0(VrmlText& text) {
         return true;
     };
 
-    while (read < end) {
-        // Each raw byte writes at most three, so a gap of 2 per byte is safe.
-        size_t gap = read - write;
-        if (gap < 2) {
-            if (!grow(4)) return false;
-            gap = read - write;
+    // Writes what the byte just read becomes; needs a gap of at least two
+    // bytes between `write` and the byte, since one byte writes up to three.
+    auto take = [&](char c) {
+        const unsigned char byteClass = kBytes.classOf[static_cast<unsigned char>(c)];
+        if (byteClass <= kLayout) {
+            // Layout becomes one blank, and none at the start of the text
+            // or after a blank.
+            const bool layout = byteClass == kLayout;
+            out[write] = layout ? ' ' : c;
+            write += !(layout && endsWithBlank);
+            endsWithBlank = layout;
+            return;
         }
-        size_t stop = std::min(end, read + gap / 2);
-        while (read < stop) {
-            const char c = out[read++];
-            const unsigned char byteClass = kBytes.classOf[static_cast<unsigned char>(c)];
-            if (byteClass <= kLayout) {
-                // The common case, kept free of branches: layout becomes one
-                // blank, and none at the start of the text or after a blank.
-                const bool layout = byteClass == kLayout;
-                out[write] = layout ? ' ' : c;
-                write += !(layout && endsWithBlank);
-                endsWithBlank = layout;
-                continue;
-            }
-            if (byteClass == kQuote) {
-                // A string is kept verbatim up to its closing quote.
-                const void* quote = std::memchr(out + read, '"', end - read);
-                const size_t stringEnd =
-                    quote ? size_t(static_cast<const char*>(quote) - out) + 1 : end;
-                out[write++] = c;
-                std::memmove(out + write, out + read, stringEnd - read);
-                write += stringEnd - read;
-                read = stringEnd;
-                endsWithBlank = out[write - 1] == ' ';
-            } else if (byteClass == kHash) {
-                // Skip to the line end; the LF itself then writes the blank
-                // that layout inside the comment would have written.
-                const void* lf = std::memchr(out + read, '\n', end - read);
-                const size_t commentEnd = lf ? size_t(static_cast<const char*>(lf) - out) : end;
-                bool hasLayout = false;
-                for (size_t i = read; i < commentEnd && !hasLayout; ++i)
-                    hasLayout = kBytes.classOf[static_cast<unsigned char>(out[i])] == kLayout;
-                if (hasLayout && !endsWithBlank) {
-                    out[write++] = ' ';
-                    endsWithBlank = true;
-                }
-                read = commentEnd;
-            } else if (write > 0) {  // , { } [ ] stand alone; dropped at the very start
-                if (!endsWithBlank) out[write++] = ' ';
-                out[write++] = c;
+        if (byteClass == kQuote) {
+            // A string is kept verbatim up to its closing quote.
+            const void* quote = std::memchr(out + read, '"', end - read);
+            const size_t stringEnd =
+                quote ? size_t(static_cast<const char*>(quote) - out) + 1 : end;
+            out[write++] = c;
+            std::memmove(out + write, out + read, stringEnd - read);
+            write += stringEnd - read;
+            read = stringEnd;
+            endsWithBlank = out[write - 1] == ' ';
+        } else if (byteClass == kHash) {
+            // Skip to the line end; the LF itself then writes the blank
+            // that layout inside the comment would have written.
+            const void* lf = std::memchr(out + read, '\n', end - read);
+            const size_t commentEnd = lf ? size_t(static_cast<const char*>(lf) - out) : end;
+            bool hasLayout = false;
+            for (size_t i = read; i < commentEnd && !hasLayout; ++i)
+                hasLayout = kBytes.classOf[static_cast<unsigned char>(out[i])] == kLayout;
+            if (hasLayout && !endsWithBlank) {
                 out[write++] = ' ';
                 endsWithBlank = true;
             }
-            stop = std::min(end, read + (read - write) / 2);
+            read = commentEnd;
+        } else if (write > 0) {  // , { } [ ] stand alone; dropped at the very start
+            if (!endsWithBlank) out[write++] = ' ';
+            out[write++] = c;
+            out[write++] = ' ';
+            endsWithBlank = true;
+        }
+    };
+
+    constexpr size_t kBlock = 16;
+    while (read < end) {
+        if (read - write < 2 && !grow(4)) return false;
+#if defined(__SSE2__)
+        // 64 bytes at a time: one mask marks the special bytes, the plain
+        // runs between them are copied in blocks of 16, and only the
+        // special bytes are looked at one by one. Blocks may be stored up
+        // to 15 bytes past a run's end, which is safe while `write` stays a
+        // block behind `read`; each special byte narrows that gap by at most
+        // two.
+        while (read - write >= kBlock + 2 * 64 && end - read >= 64 + kBlock) {
+            const char* window = out + read;
+            uint64_t special = 0;
+            uint64_t layout = 0;
+            for (int i = 0; i < 4; ++i) {
+                const __m128i bytes =
+                    _mm_loadu_si128(reinterpret_cast<const __m128i*>(window + kBlock * size_t(i)));
+                special |= uint64_t(SpecialBytes16(bytes)) << (kBlock * size_t(i));
+                layout |= uint64_t(LayoutBytes16(bytes)) << (kBlock * size_t(i));
+            }
+            const size_t windowStart = read;
+            for (;;) {
+                const size_t next = special ? size_t(__builtin_ctzll(special)) : 64;
+                const size_t runEnd = windowStart + next;
+                if (read < runEnd) {
+                    endsWithBlank = false;
+                    do {
+                        const __m128i bytes =
+                            _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + read));
+                        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + write), bytes);
+                        const size_t copied = std::min(kBlock, runEnd - read);
+                        read += copied;
+                        write += copied;
+                    } while (read < runEnd);
+                }
+                if (next == 64) break;
+                if ((layout >> next) & 1) {
+                    // A whole run of layout becomes at most one blank.
+                    const uint64_t rest = ~(layout >> next);
+                    const size_t runEnd = rest ? next + size_t(__builtin_ctzll(rest)) : 64;
+                    read = windowStart + runEnd;
+                    special = runEnd >= 64 ? 0 : special & (~uint64_t(0) << runEnd);
+                    out[write] = ' ';
+                    write += !endsWithBlank;
+                    endsWithBlank = true;
+                    continue;
+                }
+                special &= special - 1;
+                const char c = out[read++];
+                const unsigned char byteClass = kBytes.classOf[static_cast<unsigned char>(c)];
+                if (byteClass == kPunct && write > 0) {
+                    out[write] = ' ';
+                    write += !endsWithBlank;
+                    out[write] = c;
+                    out[write + 1] = ' ';
+                    write += 2;
+                    endsWithBlank = true;
+                } else {
+                    // Strings and comments move `read` past this window.
+                    take(c);
+                    if (byteClass == kQuote || byteClass == kHash) break;
+                }
+            }
+        }
+#endif
+        // Byte by byte near the end of the text and where it grows; each
+        // raw byte writes at most three, so half the gap is safe.
+        size_t stop = std::min(end, read + std::min((read - write) / 2, kBlock));
+        while (read < stop) {
+            take(out[read++]);
+            stop = std::min(stop, read + (read - write) / 2);
         }
     }
     if (write == 0 || out[write - 1] != ' ') {
@@ -395,44 +498,12 @@ bool ParseIntWord(std::string_view word, int& value) {
     return result.ec == std::errc();
 }
 
-namespace {
-
-bool StartsPlainNumber(char c) {
-    return (c >= '0' && c <= '9') || c == '-' || c == '.';
-}
-
-}  // namespace
-
-bool TakeFloatWord(std::string_view text, int& position, float& value) {
+bool TakeLongFloatWord(std::string_view text, int& position, float& value) {
     const char* begin = text.data() + position;
     const char* end = text.data() + text.size();
-    if (begin >= end || !StartsPlainNumber(*begin)) return false;
     const auto result = std::from_chars(begin, end, value, std::chars_format::general);
     if (result.ec != std::errc() || result.ptr >= end || *result.ptr != ' ') return false;
     position = int(result.ptr - text.data()) + 1;
-    return true;
-}
-
-bool TakeIntWord(std::string_view text, int& position, int& value) {
-    // Indices are short: a digit loop is quicker than from_chars here.
-    const char* p = text.data() + position;
-    const char* end = text.data() + text.size();
-    const bool negative = p < end && *p == '-';
-    if (negative) ++p;
-    const char* digits = p;
-    int parsed = 0;
-    while (p < end && unsigned(*p - '0') < 10 && p - digits < 9)
-        parsed = parsed * 10 + (*p++ - '0');
-    if (p == digits || p >= end || *p != ' ') return false;  // longer numbers go the slow way
-    value = negative ? -parsed : parsed;
-    position = int(p - text.data()) + 1;
-    return true;
-}
-
-bool TakeCommaWord(std::string_view text, int& position) {
-    const size_t at = size_t(position);
-    if (at + 1 >= text.size() || text[at] != ',' || text[at + 1] != ' ') return false;
-    position += 2;
     return true;
 }
 

@@ -11,6 +11,8 @@
 // Positions and lengths are 32-bit ints like every index of the scene model.
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -108,10 +110,87 @@ bool ParseIntWord(std::string_view word, int& value);
 // Fast paths of number lists: when the word at `position` is exactly a
 // plain number (digits, sign, point, exponent) followed by its blank, it is
 // converted and skipped; otherwise nothing moves and false is returned, and
-// the caller takes the word with NextWord.
-bool TakeFloatWord(std::string_view text, int& position, float& value);
-bool TakeIntWord(std::string_view text, int& position, int& value);
+// the caller takes the word with NextWord. They are inline because number
+// lists are most of a large file.
+inline bool TakeFloatWord(std::string_view text, int& position, float& value);
+inline bool TakeIntWord(std::string_view text, int& position, int& value);
 // Skips a "," word at `position`; false when the word is another one.
-bool TakeCommaWord(std::string_view text, int& position);
+inline bool TakeCommaWord(std::string_view text, int& position);
+
+// TakeFloatWord for what the short decimal path leaves (exponents, long
+// digit strings); the word must start with a digit, '-' or '.'.
+bool TakeLongFloatWord(std::string_view text, int& position, float& value);
+
+namespace detail {
+
+// Plain decimals ("-12.345") of up to 15 digits: the digits are exact in a
+// double and so is the power of ten, so one division rounds correctly, and
+// rounding that double to float gives the correctly rounded float unless
+// the double lies exactly halfway between two floats. Anything else
+// (exponents, long digit strings, that halfway case) returns null.
+inline const char* TakeShortDecimal(const char* p, const char* end, float& value) {
+    static constexpr double kPowersOfTen[16] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const bool negative = p < end && *p == '-';
+    if (negative) ++p;
+    const char* first = p;
+    uint64_t digits = 0;
+    while (p < end && unsigned(*p - '0') < 10) digits = digits * 10 + unsigned(*p++ - '0');
+    int count = int(p - first);
+    int decimals = 0;
+    if (p < end && *p == '.') {
+        const char* fraction = ++p;
+        while (p < end && unsigned(*p - '0') < 10) digits = digits * 10 + unsigned(*p++ - '0');
+        decimals = int(p - fraction);
+        count += decimals;
+    }
+    if (count == 0 || count > 15 || p >= end || *p != ' ') return nullptr;
+    const double exact = double(int64_t(digits)) / kPowersOfTen[decimals];
+    uint64_t bits;
+    std::memcpy(&bits, &exact, sizeof bits);
+    // The 29 low bits are what a float drops; exactly the top one set is a tie.
+    if ((bits & 0x1FFFFFFFu) == 0x10000000u) return nullptr;
+    const float rounded = float(exact);
+    value = negative ? -rounded : rounded;
+    return p;
+}
+
+}  // namespace detail
+
+inline bool TakeFloatWord(std::string_view text, int& position, float& value) {
+    const char* begin = text.data() + position;
+    const char* end = text.data() + text.size();
+    if (begin >= end) return false;
+    const char c = *begin;
+    if (!((c >= '0' && c <= '9') || c == '-' || c == '.')) return false;
+    if (const char* stop = detail::TakeShortDecimal(begin, end, value)) {
+        position = int(stop - text.data()) + 1;
+        return true;
+    }
+    return TakeLongFloatWord(text, position, value);
+}
+
+inline bool TakeIntWord(std::string_view text, int& position, int& value) {
+    // Indices are short: a digit loop is quicker than from_chars here.
+    const char* p = text.data() + position;
+    const char* end = text.data() + text.size();
+    const bool negative = p < end && *p == '-';
+    if (negative) ++p;
+    const char* digits = p;
+    int parsed = 0;
+    while (p < end && unsigned(*p - '0') < 10 && p - digits < 9)
+        parsed = parsed * 10 + (*p++ - '0');
+    if (p == digits || p >= end || *p != ' ') return false;  // longer numbers go the slow way
+    value = negative ? -parsed : parsed;
+    position = int(p - text.data()) + 1;
+    return true;
+}
+
+inline bool TakeCommaWord(std::string_view text, int& position) {
+    const size_t at = size_t(position);
+    if (at + 1 >= text.size() || text[at] != ',' || text[at + 1] != ' ') return false;
+    position += 2;
+    return true;
+}
 
 }  // namespace vantor

@@ -1,0 +1,212 @@
+// The quick paths of reading against plain reference versions: text
+// preparation in blocks, short decimals, and bounds of shared points.
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "reader_test_support.h"
+#include "vrml_read/vrml_text.h"
+
+using namespace vantor;
+using namespace vantor::testing;
+
+namespace {
+
+bool IsLayout(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// The preparation rules one byte at a time, into a separate string.
+std::string ReferencePreparation(std::string_view raw) {
+    std::string out;
+    bool blank = true;
+    for (size_t i = 0; i < raw.size(); ++i) {
+        const char c = raw[i];
+        if (IsLayout(c)) {
+            if (!blank) out += ' ';
+            blank = true;
+        } else if (c == '"') {
+            const size_t close = raw.find('"', i + 1);
+            const size_t stop = close == std::string_view::npos ? raw.size() : close + 1;
+            out += raw.substr(i, stop - i);
+            blank = out.back() == ' ';
+            i = stop - 1;
+        } else if (c == '#') {
+            const size_t lf = raw.find('\n', i + 1);
+            const size_t stop = lf == std::string_view::npos ? raw.size() : lf;
+            bool layout = false;
+            for (size_t k = i + 1; k < stop; ++k) layout = layout || IsLayout(raw[k]);
+            if (layout && !blank) out += ' ', blank = true;
+            i = stop - 1;
+        } else if (c == ',' || c == '{' || c == '}' || c == '[' || c == ']') {
+            if (out.empty()) continue;
+            if (!blank) out += ' ';
+            out += c;
+            out += ' ';
+            blank = true;
+        } else {
+            out += c;
+            blank = false;
+        }
+    }
+    if (out.empty() || out.back() != ' ') out += ' ';
+    return out;
+}
+
+std::string Prepared(std::string_view raw) {
+    VrmlText text;
+    text.Assign(raw);
+    EXPECT_TRUE(OmmitCommentFromVrml0(text));
+    return std::string(text.view());
+}
+
+// Random VRML-like text: numbers, layout runs, punctuation, strings,
+// comments and stray control bytes, weighted by `commas` toward text that
+// grows while it is prepared.
+std::string RandomText(std::mt19937& random, size_t length, int commas) {
+    static const char* const kPieces[] = {
+        "0.125", "-3",   "12345",     " ",      "  ",      "\n    ",  "\t",       "\r\n",
+        "[",     "]",    "{",         "}",      "\"a b\"", "\"x,#\"", "# note\n", "#x",
+        "e",     "\x01", "Separator", "\"open", "#\n",     ".5e3",    "\xc3\xa9"};
+    std::uniform_int_distribution<int> piece(0, int(std::size(kPieces)) - 1);
+    std::uniform_int_distribution<int> percent(0, 99);
+    std::string raw;
+    while (raw.size() < length) raw += percent(random) < commas ? "," : kPieces[piece(random)];
+    return raw;
+}
+
+}  // namespace
+
+TEST(FastPaths, BlockPreparationMatchesTheByteRules) {
+    std::mt19937 random(7);
+    // Short texts take the byte path only; long ones the block path with
+    // the byte path at the edges.
+    for (size_t length : {5u, 40u, 150u, 300u, 5000u, 70000u}) {
+        for (int commas : {0, 10, 60}) {
+            for (int round = 0; round < 6; ++round) {
+                const std::string raw = RandomText(random, length, commas);
+                ASSERT_EQ(Prepared(raw), ReferencePreparation(raw))
+                    << "length " << length << " commas " << commas << " round " << round;
+            }
+        }
+    }
+    // Number lists as generated files write them, and a text of commas
+    // only, which triples in size.
+    std::string list = "point [\n";
+    for (int i = 0; i < 3000; ++i) list += "    1.013000 0.987000 -0.010000,\n";
+    list += "]\n";
+    EXPECT_EQ(Prepared(list), ReferencePreparation(list));
+    const std::string commas = "x" + std::string(100000, ',');
+    EXPECT_EQ(Prepared(commas), ReferencePreparation(commas));
+}
+
+TEST(FastPaths, ShortDecimalsGiveTheCorrectlyRoundedFloat) {
+    auto slow = [](const std::string& word) {
+        float value = 0;
+        std::from_chars(word.data(), word.data() + word.size(), value);
+        return value;
+    };
+    auto fast = [](const std::string& word, float& value) {
+        const std::string text = word + " ";
+        int position = 0;
+        const bool taken = TakeFloatWord(text, position, value);
+        EXPECT_EQ(position, taken ? int(text.size()) : 0) << word;
+        return taken;
+    };
+    auto same = [](float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; };
+
+    // Ties between two floats must round to even, as from_chars does.
+    for (const std::string word :
+         {"16777217", "16777219", "-16777217", "33554434", "0.5", "-0.0", ".5", "5.", "0",
+          "123456789012345", "1234567890123456", "0.000000000000001", "999999999999999",
+          "3.4028235", "1.17549435", "0.1", "0.30000001192092896"}) {
+        float value = 0;
+        ASSERT_TRUE(fast(word, value)) << word;
+        EXPECT_TRUE(same(value, slow(word))) << word << ": " << value << " vs " << slow(word);
+    }
+
+    // Random decimals of every length and point position.
+    std::mt19937_64 random(11);
+    for (int i = 0; i < 200000; ++i) {
+        const int digits = 1 + int(random() % 15);
+        std::string word = random() % 2 ? "-" : "";
+        std::string body;
+        for (int d = 0; d < digits; ++d) body += char('0' + random() % 10);
+        const size_t point = random() % (body.size() + 1);
+        body.insert(point, ".");
+        word += body;
+        float value = 0;
+        ASSERT_TRUE(fast(word, value)) << word;
+        ASSERT_TRUE(same(value, slow(word))) << word;
+    }
+    // Integers at the float ties: every odd number between 2^24 and 2^25.
+    for (int64_t n = (1 << 24) + 1; n < (1 << 24) + 20001; n += 2) {
+        const std::string word = std::to_string(n);
+        float value = 0;
+        ASSERT_TRUE(fast(word, value));
+        ASSERT_TRUE(same(value, slow(word))) << word;
+    }
+}
+
+TEST(FastPaths, SharedPointsWidenTheBoundsAsEachUseWould) {
+    ScratchFolder folder("fast_bounds");
+    // A rotated grid whose points are shared by many faces, a line set over
+    // the same points, and signed zeros, whose order decides the stored
+    // zero's sign.
+    std::string points;
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 12; ++x)
+            points += std::to_string(x * 0.37 - 2) + " " + std::to_string(y * 0.53 - 3) + " " +
+                      (x % 3 == 0   ? "-0.0"
+                       : x % 3 == 1 ? "0.0"
+                                    : std::to_string(0.01 * x * y)) +
+                      ",\n";
+    std::string faces;
+    for (int y = 0; y + 1 < 12; ++y)
+        for (int x = 0; x + 1 < 12; ++x) {
+            const int k = y * 12 + x;
+            faces += std::to_string(k) + ", " + std::to_string(k + 1) + ", " +
+                     std::to_string(k + 13) + ", " + std::to_string(k + 12) + ", -1,\n";
+        }
+    const std::string path =
+        folder.Write("grid.wrl",
+                     "#VRML V1.0 ascii\nSeparator {\n"
+                     "MatrixTransform { matrix 0.8 0.6 0 0  -0.6 0.8 0 0  0 0 1 0  5 -7 0.25 1 }\n"
+                     "Coordinate3 { point [\n" +
+                         points + "] }\nIndexedFaceSet { coordIndex [\n" + faces +
+                         "] }\nIndexedLineSet { coordIndex [ 0, 5, 143, 5, 0, -1 ] }\n}\n"
+                         "Separator { Coordinate3 { point [ -0.0 0 0, 0 -0.0 0 ] }\n"
+                         "IndexedFaceSet { coordIndex [ 0, 1, 0, -1 ] } }\n");
+    VrmlReader reader;
+    ScriptedPrompt prompt;
+    ASSERT_EQ(reader.ReadVrmlFile(path, prompt, folder.LogPath()), 1);
+
+    // One AddBoundsPoint per use of a point, in the order of use.
+    SceneData reference;
+    const float matrix[16] = {0.8f, 0.6f, 0, 0, -0.6f, 0.8f, 0, 0, 0, 0, 1, 0, 5, -7, 0.25f, 1};
+    std::memcpy(reference.currentMatrix, matrix, sizeof matrix);
+    const int32_t gridTriangles = 11 * 11 * 2;
+    for (int32_t i = 0; i < 3 * gridTriangles; ++i) {
+        const float* p = &reader.pointPool[int64_t(reader.coordIndexPool[i]) * 3];
+        reference.AddBoundsPoint(p[0], p[1], p[2]);
+    }
+    for (int32_t i = 0; i < reader.lineCoordIndexCount; ++i) {
+        const int32_t index = reader.lineCoordIndexPool[i];
+        if (index < 0) continue;
+        const float* p = &reader.pointPool[int64_t(index) * 3];
+        reference.AddBoundsPoint(p[0], p[1], p[2]);
+    }
+    std::memcpy(reference.currentMatrix, vantor::SceneData().currentMatrix, sizeof matrix);
+    for (int32_t i = 3 * gridTriangles; i < reader.coordIndexCount; ++i) {
+        const float* p = &reader.pointPool[int64_t(reader.coordIndexPool[i]) * 3];
+        reference.AddBoundsPoint(p[0], p[1], p[2]);
+    }
+    for (int axis = 0; axis < 6; ++axis)
+        EXPECT_EQ(std::memcmp(&reader.bounds[axis], &reference.bounds[axis], sizeof(float)), 0)
+            << "bound " << axis << ": " << reader.bounds[axis] << " vs " << reference.bounds[axis];
+    EXPECT_EQ(reader.coordIndexCount, 3 * gridTriangles + 3);
+}
