@@ -12,6 +12,7 @@
 #include "render/background_bitmap.h"
 #include "render/outline_font.h"
 #include "scene/scene_data.h"
+#include "select/view_selection.h"
 
 int CKorvaldeView::liveViews = 0;
 
@@ -33,6 +34,8 @@ CKorvaldeView::CKorvaldeView(CKorvaldeDoc* doc, QWidget* parent)
     hooks.makeDocumentActive = [this] {
         if (document_) document_->MakeActive();
     };
+    selection_ = new vantor::ViewSelection(this);
+    selection_->FillHooks(hooks);
     navigation_ = new vantor::ViewNavigationController(this, camera, settings, hooks);
 }
 
@@ -237,12 +240,14 @@ bool CKorvaldeView::OnCommand(int id) {
             return true;
         }
         default:
+            if (selection_->RunCommand(id)) return true;
             return navigation_->Navigator().RunCommand(id);
     }
 }
 
 void CKorvaldeView::UpdateCommandState(int id, bool& enabled, bool& checked) {
     using namespace cmd;
+    if (selection_->CommandState(id, enabled)) return;
     switch (id) {
         case kOrthographic:
             checked = camera.projectionMode == vantor::kProjectionOrthographic;

@@ -17,6 +17,7 @@ class CKorvaldeDoc;
 namespace vantor {
 class SceneData;
 class ViewNavigationController;
+class ViewSelection;
 }  // namespace vantor
 
 class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
@@ -30,6 +31,7 @@ class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
     vantor::SceneRenderer& Renderer() { return renderer_; }
     // Key, mouse and camera commands of this view.
     vantor::ViewNavigationController& Navigation() { return *navigation_; }
+    vantor::ViewSelection& Selection() { return *selection_; }
 
     // Camera, display state and the other fields the view keeps.
     vantor::Camera camera;
@@ -83,4 +85,5 @@ class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
     QFont font_;
     int32_t fittedNodeCount_ = 0;
     vantor::ViewNavigationController* navigation_;  // child object
+    vantor::ViewSelection* selection_;              // child object
 };

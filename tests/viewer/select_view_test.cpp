@@ -1,0 +1,109 @@
+// Picking in a real view under an X server: a double-click selects the face
+// under the cursor, every following frame shows it in the selected colour,
+// and "Data Delete" takes it away again.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+#include <sstream>
+
+#include "app/command_ids.h"
+#include "doc/korvalde_doc.h"
+#include "prompt/prompt.h"
+#include "render/gl_headers.h"
+#include "scene/prepare_geometry.h"
+#include "scene/scene_builder.h"
+#include "select/view_selection.h"
+#include "view/korvalde_view.h"
+
+namespace vantor {
+namespace {
+
+bool HaveWindowSystem() {
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) return false;
+    static int argc = 1;
+    static char name[] = "select_view_test";
+    static char* argv[] = {name, nullptr};
+    if (!qApp) {
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+        new QApplication(argc, argv);
+    }
+    return QGuiApplication::platformName() == QStringLiteral("xcb");
+}
+
+int CountSelectedRed(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c(image.pixel(x, y));
+            if (c.red() > 240 && c.green() < 16 && c.blue() < 16) ++count;
+        }
+    return count;
+}
+
+TEST(SelectView, DoubleClickSelectsAndFramesShowTheHighlight) {
+    if (!HaveWindowSystem()) GTEST_SKIP() << "needs an X display";
+    QTemporaryDir folder;
+    std::ifstream file(std::string(VANTOR_SOURCE_DIR) + "/data/hit_table.sql");
+    std::stringstream schema;
+    schema << file.rdbuf();
+    const std::string database = (folder.path() + "/korvalde.db").toStdString();
+    std::string error;
+    ASSERT_TRUE(HitTable::CreateSchema(database, schema.str(), error)) << error;
+    HitTable table;
+    ASSERT_TRUE(table.Open(database));
+    ScriptedPrompt prompt;
+
+    CKorvaldeDoc doc;
+    testing::SceneBuilder b(doc.Scene());
+    b.BeginFile("plate.wrl");
+    b.Material(0.2f, 0.6f, 0.9f);
+    b.Coordinates({-5, -5, 0, 5, -5, 0, 0, 5, 0});
+    const int32_t faces = b.FaceSet({0, 1, 2});
+    b.EndFile();
+    PrepareGeometry(doc.Scene());
+
+    CKorvaldeView view(&doc);
+    view.Selection().SetHitTable(&table);
+    view.Selection().SetPrompt(&prompt);
+    for (int i = 0; i < 16; ++i) view.camera.viewRotation[i] = i % 5 == 0 ? 1 : 0;
+    view.resize(320, 240);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    EXPECT_EQ(CountSelectedRed(view.grabFramebuffer()), 0);
+
+    // A point inside the triangle, away from the datum lines through the
+    // flat box's middle.
+    double projection[16], modelview[16], x, y, z;
+    ProjectionMatrix(view.camera, projection);
+    ViewMatrix(view.camera, modelview);
+    const GLint viewport[4] = {0, 0, view.width(), view.height()};
+    gluProject(1, -2, 0, modelview, projection, viewport, &x, &y, &z);
+    const QPoint inside(int(x), view.height() - int(y));
+
+    QTest::mouseDClick(&view, Qt::LeftButton, Qt::NoModifier, inside);
+    QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, inside);
+    ASSERT_GT(table.state, 0) << "the face was picked";
+    EXPECT_EQ(table.values.lData0, faces);
+    EXPECT_EQ(table.values.lData2, 6) << "inside the triangle only the face is hit";
+    EXPECT_GT(CountSelectedRed(view.grabFramebuffer()), 1000) << "the face is filled red";
+
+    bool enabled = true, checked = false;
+    view.UpdateCommandState(cmd::kMoveSelectedDimension, enabled, checked);
+    EXPECT_FALSE(enabled) << "no command behind it";
+    const float before = doc.Scene().pointPool[0];
+    EXPECT_TRUE(view.OnCommand(cmd::kFromFront)) << "inert, but handled";
+    EXPECT_EQ(doc.Scene().pointPool[0], before);
+    EXPECT_EQ(table.state, 1);
+
+    EXPECT_TRUE(view.OnCommand(cmd::kDataDelete));
+    EXPECT_EQ(table.RowCount(), 0);
+    EXPECT_EQ(CountSelectedRed(view.grabFramebuffer()), 0) << "the old highlight is gone";
+    EXPECT_TRUE(prompt.shown.empty());
+}
+
+}  // namespace
+}  // namespace vantor
