@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <tuple>
 
 #include "render/gl_headers.h"
 #include "render/pick_pass.h"
@@ -287,6 +288,64 @@ TEST_F(PickPassTest, DenseGeometryOverflowsTheBuffer) {
     const float outside[3] = {30, 30, 0};
     PickAt(scene, outside, PickKeyRole::None);
     EXPECT_EQ(pass.drawnCandidates, 0);
+}
+
+TEST_F(PickPassTest, CullingKeepsTheHitsOfAFullPass) {
+    SceneData scene;
+    SceneBuilder b(scene);
+    b.BeginFile("wavy.wrl");
+    b.OpenGroup(kind::Separator);
+    b.Values(kind::Rotation, {1, 1, 0, 40});
+    std::vector<float> xyz;
+    constexpr int kGrid = 21;
+    for (int y = 0; y < kGrid; ++y)
+        for (int x = 0; x < kGrid; ++x)
+            xyz.insert(xyz.end(), {x - 10.0f, y - 10.0f, std::sin(x * 0.7f) * std::cos(y * 0.5f)});
+    const int32_t first = scene.pointCount;
+    scene.EnsurePoints(first + int64_t(xyz.size()));
+    for (float v : xyz) scene.pointPool[scene.pointCount++] = v;
+    const int32_t c0 = scene.coordIndexCount;
+    scene.EnsureCoordIndices(c0 + (kGrid - 1) * (kGrid - 1) * 6);
+    for (int y = 0; y + 1 < kGrid; ++y)
+        for (int x = 0; x + 1 < kGrid; ++x) {
+            const int32_t a = first / 3 + y * kGrid + x, c = a + kGrid + 1;
+            for (int32_t i : {a, a + 1, c, a, c, a + kGrid})
+                scene.coordIndexPool[scene.coordIndexCount++] = i;
+        }
+    const float block[5] = {-1, float(c0), float(scene.coordIndexCount), 0, 0};
+    const int32_t offset = scene.AddValues(block, 5);
+    scene.AddRow(kind::IndexedFaceSet, b.file(), tag::Shown, offset, offset + 4);
+    b.Close();
+    b.EndFile();
+    PrepareGeometry(scene);
+    ApplyFit(camera, scene);
+
+    auto key = [](const PickHit& h) {
+        return std::tuple(h.minDepth, h.maxDepth, h.names[0], h.names[1], h.names[2], h.names[3],
+                          h.names[4]);
+    };
+    int compared = 0;
+    for (double x = 20; x < kWidth; x += 37)
+        for (double y = 15; y < kHeight; y += 29) {
+            std::vector<PickHit> culled, full;
+            pass.cullCandidates = true;
+            const int culledCount =
+                pass.Pick(scene, camera, settings, nullptr, x, y, PickKeyRole::Measure, culled);
+            const int64_t candidates = pass.drawnCandidates;
+            pass.cullCandidates = false;
+            const int fullCount =
+                pass.Pick(scene, camera, settings, nullptr, x, y, PickKeyRole::Measure, full);
+            ASSERT_EQ(culledCount, fullCount) << x << ", " << y;
+            std::vector<decltype(key(full[0]))> a, b2;
+            for (const PickHit& h : culled) a.push_back(key(h));
+            for (const PickHit& h : full) b2.push_back(key(h));
+            std::sort(a.begin(), a.end());
+            std::sort(b2.begin(), b2.end());
+            EXPECT_EQ(a, b2) << x << ", " << y;
+            EXPECT_LT(candidates, pass.drawnCandidates / 4) << "only nearby triangles are drawn";
+            compared += culledCount > 0;
+        }
+    EXPECT_GT(compared, 20) << "most points lie on the surface";
 }
 
 }  // namespace

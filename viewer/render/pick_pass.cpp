@@ -1,6 +1,9 @@
 #include "render/pick_pass.h"
 
 #include <algorithm>
+#include <cfloat>
+#include <cstring>
+#include <string>
 
 #include "math/vector_math.h"
 #include "render/gl_headers.h"
@@ -13,6 +16,9 @@ namespace {
 
 // Outcode bit of an index that names no point of the pool.
 constexpr uint8_t kOutsidePool = 0x80;
+
+// Pick names of the Front, Side and Top datum planes.
+constexpr int32_t kFirstDatumName = 10501;
 
 GLuint Name(int32_t value) {
     return GLuint(value);
@@ -84,7 +90,7 @@ int PickPass::Pick(SceneData& scene, const Camera& camera, const RenderSettings&
         camera_ = &cameraCopy;
         settings_ = &settingsCopy;
     }
-    DrawDatumsPickForm();
+    PickDatums();
     glPopName();
 
     glPopAttrib();
@@ -265,7 +271,8 @@ void PickPass::PickFaceSet(int32_t row) {
     for (int32_t p = c0; p + 2 < c1; p += 3) {
         const int32_t* index = &scene_->coordIndexPool[p];
         const uint8_t a = Outcode(index[0]), b = Outcode(index[1]), c = Outcode(index[2]);
-        if (((a | b | c) & kOutsidePool) || (a & b & c) != 0) continue;
+        if ((a | b | c) & kOutsidePool) continue;
+        if (cullCandidates && (a & b & c) != 0) continue;
         ++drawnCandidates;
         const float* v[3] = {points + int64_t(index[0]) * 3, points + int64_t(index[1]) * 3,
                              points + int64_t(index[2]) * 3};
@@ -306,7 +313,8 @@ void PickPass::PickLineSet(int32_t row) {
         const int32_t i1 = scene_->lineCoordIndexPool[p + 1];
         if (i0 < 0 || i1 < 0) continue;  // -1 ends a polyline
         const uint8_t codeA = Outcode(i0), codeB = Outcode(i1);
-        if (((codeA | codeB) & kOutsidePool) || (codeA & codeB) != 0) continue;
+        if ((codeA | codeB) & kOutsidePool) continue;
+        if (cullCandidates && (codeA & codeB) != 0) continue;
         ++drawnCandidates;
         const float* a = points + int64_t(i0) * 3;
         const float* b = points + int64_t(i1) * 3;
@@ -337,7 +345,8 @@ void PickPass::PickPointSet(int32_t row) {
     const int32_t end = r.dataEnd == -1 ? total : std::min(total, first + std::max(0, r.dataEnd));
     LoadClipMatrix();
     for (int32_t p = first; p < end; ++p) {
-        if (Outcode(p) != 0) continue;
+        const uint8_t code = Outcode(p);
+        if ((code & kOutsidePool) || (cullCandidates && code != 0)) continue;
         ++drawnCandidates;
         glPushName(Name(p));
         glPushName(0);
@@ -347,6 +356,48 @@ void PickPass::PickPointSet(int32_t row) {
         glPopName();
         glPopName();
     }
+}
+
+void PickPass::PickDatums() {
+    // The datum form of the overlays, with the labels drawn through the
+    // view's font lists (this pass builds none of its own).
+    const float* b = scene_->csysBounds;
+    bool hasBox = true;
+    for (int i = 0; i < 6; ++i) hasBox = hasBox && b[i] != FLT_MAX && b[i] != -FLT_MAX;
+    glPushName(0);
+    glPushMatrix();
+    glTranslatef(scene_->csysOrigin[0], scene_->csysOrigin[1], scene_->csysOrigin[2]);
+    glMultMatrixf(scene_->csysRotation);
+    if (hasBox) {
+        const float s = camera_->zoomFactor * camera_->orthoHalfHeight * 0.07f;
+        const float at[3][3] = {{b[0], b[2], 0}, {0, b[2], b[4]}, {b[0], 0, b[4]}};
+        const float* orientations[3] = {settings_->frontLabelOrientation,
+                                        settings_->sideLabelOrientation,
+                                        settings_->topLabelOrientation};
+        const char* labels[3] = {"Front", "Side", "Top"};
+        const float colour[3] = {1, 1, 1};
+        for (int plane = 0; plane < 3; ++plane) {
+            const int32_t name = kFirstDatumName + plane;
+            glPushName(Name(-name));
+            glPushName(Name(name));
+            glPushName(Name(name));
+            DrawDatumOutline(plane, colour);
+            if (font_) {
+                glPushMatrix();
+                glTranslatef(at[plane][0], at[plane][1], at[plane][2]);
+                glMultMatrixf(orientations[plane]);
+                glScalef(s, s, 0.2f * s);
+                std::u32string codes(labels[plane], labels[plane] + std::strlen(labels[plane]));
+                font_->DrawCodePoints(codes);
+                glPopMatrix();
+            }
+            glPopName();
+            glPopName();
+            glPopName();
+        }
+    }
+    glPopMatrix();
+    glPopName();
 }
 
 void PickPass::PickText(int32_t row) {

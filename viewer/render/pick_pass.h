@@ -63,6 +63,10 @@ class PickPass : public SceneRenderer {
     bool faceDimensionTexts = false;
     float textFactor = 1.0f;
 
+    // Off: every triangle, segment and point goes through selection mode
+    // (tests compare both ways).
+    bool cullCandidates = true;
+
     // Triangles, segments and points drawn by the last pick (for tests and
     // the benchmark).
     int64_t drawnCandidates = 0;
@@ -92,6 +96,7 @@ class PickPass : public SceneRenderer {
     void PickLineSet(int32_t row);
     void PickPointSet(int32_t row);
     void PickText(int32_t row);
+    void PickDatums();
 
     PickKeyRole role_ = PickKeyRole::None;
     OutlineFont* font_ = nullptr;
