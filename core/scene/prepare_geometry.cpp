@@ -284,12 +284,17 @@ void GeometryWalk::BoundsOfFaceSet(float* block) {
             for (int v = 0; v < 3; ++v) BatchPoint(tri[v]);
     }
     s_.EnsureNormals(int64_t(firstNormal) + 3 * int64_t(triangles));
+    // Plain pointers: writes through the pools' own would make the compiler
+    // reload every pool and count per triangle.
+    const float* pointData = s_.pointPool.data();
+    const int32_t* triangleData = s_.coordIndexPool.data() + c0;
+    float* normalData = s_.normalPool.data() + firstNormal;
     for (int32_t t = 0; t < triangles; ++t) {
         double n[3] = {0, 0, 0};
-        const int32_t* tri = &s_.coordIndexPool[c0 + 3 * t];
+        const int32_t* tri = triangleData + 3 * int64_t(t);
         if (usable(tri)) {
             double p[3][3];
-            for (int v = 0; v < 3; ++v) vmath::ToDouble3(p[v], &s_.pointPool[int64_t(tri[v]) * 3]);
+            for (int v = 0; v < 3; ++v) vmath::ToDouble3(p[v], pointData + int64_t(tri[v]) * 3);
             double ab[3], ac[3];
             vmath::Sub3(ab, p[1], p[0]);
             vmath::Sub3(ac, p[2], p[0]);
@@ -298,13 +303,14 @@ void GeometryWalk::BoundsOfFaceSet(float* block) {
             const double length = vmath::Length3(n);
             if (length > 0) vmath::Scale3(n, n, 1.0 / length);
         }
-        vmath::ToFloat3(&s_.normalPool[s_.normalCount], n);
-        s_.normalCount += 3;
+        vmath::ToFloat3(normalData + 3 * int64_t(t), n);
     }
+    s_.normalCount += 3 * triangles;
     const int32_t k = s_.normalIndexCount;
     s_.EnsureNormalIndices(int64_t(k) + 3 * int64_t(triangles));
+    int32_t* normalIndexData = s_.normalIndexPool.data() + k;
     for (int32_t t = 0; t < triangles; ++t)
-        for (int v = 0; v < 3; ++v) s_.normalIndexPool[k + 3 * t + v] = firstNormal / 3 + t;
+        for (int v = 0; v < 3; ++v) normalIndexData[3 * int64_t(t) + v] = firstNormal / 3 + t;
     s_.normalIndexCount += 3 * triangles;
     // AddRow may reallocate the value pool: finish with the block first.
     block[0] = 2;

@@ -49,12 +49,12 @@ void ReadRawIndices(VrmlReader& reader, std::string_view text, int& position,
         return;
     }
     while (position < length) {
+        if (TakeCommaWord(text, position)) continue;
         int value = 0;
         if (TakeIntWord(text, position, value)) {
             out.push_back(value);
             continue;
         }
-        if (TakeCommaWord(text, position)) continue;
         std::string_view word = NextWord(text, position);
         if (word == "]") break;
         if (word == ",") continue;

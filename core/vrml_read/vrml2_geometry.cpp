@@ -210,27 +210,13 @@ void Vrml2NodeReader::ReadIndexList(int& position, std::vector<int32_t>& out) {
         }
         return;
     }
-    const char* data = text_.data();
-    const int length = int(text_.size());
     while (!AtEnd(position)) {
         // Fast path for the common words: "," and plain decimal indices,
         // each followed by its blank.
-        const char first = data[position];
-        if (first == ',' && (position + 1 == length || data[position + 1] == ' ')) {
-            position += 2;
+        if (TakeCommaWord(text_, position)) continue;
+        if (int value; TakeIntWord(text_, position, value)) {
+            out.push_back(value);
             continue;
-        }
-        if (first == '-' || unsigned(first - '0') <= 9) {
-            int p = position + (first == '-' ? 1 : 0);
-            const int digitsStart = p;
-            int parsed = 0;
-            while (p < length && p - digitsStart < 9 && unsigned(data[p] - '0') <= 9)
-                parsed = parsed * 10 + (data[p++] - '0');
-            if (p > digitsStart && (p == length || data[p] == ' ')) {
-                out.push_back(first == '-' ? -parsed : parsed);
-                position = std::min(p + 1, length);
-                continue;
-            }
         }
         const int before = position;
         std::string_view word = ListWord(text_, position);

@@ -310,27 +310,30 @@ bool OmmitCommentFromVrml0(VrmlText& text) {
                 layout |= uint64_t(LayoutBytes16(bytes)) << (kBlock * size_t(i));
             }
             const size_t windowStart = read;
+            // Moves `read` past the layout run starting at window byte `at`.
+            auto skipLayout = [&](size_t at) {
+                const uint64_t rest = at >= 64 ? 0 : ~(layout >> at);
+                const size_t runEnd = at >= 64 ? 64
+                                      : rest   ? at + size_t(__builtin_ctzll(rest))
+                                               : 64;
+                read = windowStart + runEnd;
+                special = runEnd >= 64 ? 0 : special & (~uint64_t(0) << runEnd);
+            };
             for (;;) {
                 const size_t next = special ? size_t(__builtin_ctzll(special)) : 64;
-                const size_t runEnd = windowStart + next;
-                if (read < runEnd) {
-                    endsWithBlank = false;
-                    do {
-                        const __m128i bytes =
-                            _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + read));
-                        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + write), bytes);
-                        const size_t copied = std::min(kBlock, runEnd - read);
-                        read += copied;
-                        write += copied;
-                    } while (read < runEnd);
+                const size_t run = windowStart + next - read;
+                endsWithBlank = endsWithBlank && run == 0;
+                for (size_t k = 0; k < run || k == 0; k += kBlock) {
+                    const __m128i bytes =
+                        _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + read + k));
+                    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + write + k), bytes);
                 }
+                read += run;
+                write += run;
                 if (next == 64) break;
                 if ((layout >> next) & 1) {
                     // A whole run of layout becomes at most one blank.
-                    const uint64_t rest = ~(layout >> next);
-                    const size_t runEnd = rest ? next + size_t(__builtin_ctzll(rest)) : 64;
-                    read = windowStart + runEnd;
-                    special = runEnd >= 64 ? 0 : special & (~uint64_t(0) << runEnd);
+                    skipLayout(next);
                     out[write] = ' ';
                     write += !endsWithBlank;
                     endsWithBlank = true;
@@ -346,6 +349,8 @@ bool OmmitCommentFromVrml0(VrmlText& text) {
                     out[write + 1] = ' ';
                     write += 2;
                     endsWithBlank = true;
+                    // The layout after it adds nothing.
+                    skipLayout(next + 1);
                 } else {
                     // Strings and comments move `read` past this window.
                     take(c);

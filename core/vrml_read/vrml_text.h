@@ -123,6 +123,42 @@ bool TakeLongFloatWord(std::string_view text, int& position, float& value);
 
 namespace detail {
 
+constexpr uint64_t kPowersOfTenInt[9] = {1,      10,      100,      1000,     10000,
+                                         100000, 1000000, 10000000, 100000000};
+
+// Reads up to eight decimal digits at `p` into `value`; returns how many.
+// Eight bytes are looked at together when the text has them.
+inline int ReadDigits8(const char* p, const char* end, uint64_t& value) {
+    if (end - p >= 8) {
+        uint64_t chunk;
+        std::memcpy(&chunk, p, sizeof chunk);
+        // Per byte: below '0' borrows into the top bit, above '9' carries
+        // into it; the lowest flagged byte ends the digits.
+        const uint64_t less = chunk - 0x3030303030303030u;
+        const uint64_t flags = (less | (chunk + 0x4646464646464646u)) & 0x8080808080808080u;
+        const int count = flags ? __builtin_ctzll(flags) / 8 : 8;
+        if (count == 0) {
+            value = 0;
+            return 0;
+        }
+        // Align the digits to the end of the word (zeros in front), then
+        // combine pairs, quads and the two halves.
+        uint64_t v = less << (8 * (8 - count));
+        v = v * 10 + (v >> 8);
+        v = ((v & 0x000000FF000000FFu) * 0x000F424000000064u +
+             ((v >> 16) & 0x000000FF000000FFu) * 0x0000271000000001u) >>
+            32;
+        value = uint32_t(v);
+        return count;
+    }
+    int count = 0;
+    uint64_t v = 0;
+    while (count < 8 && p + count < end && unsigned(p[count] - '0') < 10)
+        v = v * 10 + unsigned(p[count++] - '0');
+    value = v;
+    return count;
+}
+
 // Plain decimals ("-12.345") of up to 15 digits: the digits are exact in a
 // double and so is the power of ten, so one division rounds correctly, and
 // rounding that double to float gives the correctly rounded float unless
@@ -133,15 +169,26 @@ inline const char* TakeShortDecimal(const char* p, const char* end, float& value
                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const bool negative = p < end && *p == '-';
     if (negative) ++p;
-    const char* first = p;
     uint64_t digits = 0;
-    while (p < end && unsigned(*p - '0') < 10) digits = digits * 10 + unsigned(*p++ - '0');
-    int count = int(p - first);
+    int count = 0;
+    int got;
+    do {
+        uint64_t part;
+        got = ReadDigits8(p, end, part);
+        digits = digits * kPowersOfTenInt[got] + part;
+        p += got;
+        count += got;
+    } while (got == 8 && count <= 15);
     int decimals = 0;
     if (p < end && *p == '.') {
-        const char* fraction = ++p;
-        while (p < end && unsigned(*p - '0') < 10) digits = digits * 10 + unsigned(*p++ - '0');
-        decimals = int(p - fraction);
+        ++p;
+        do {
+            uint64_t part;
+            got = ReadDigits8(p, end, part);
+            digits = digits * kPowersOfTenInt[got] + part;
+            p += got;
+            decimals += got;
+        } while (got == 8 && count + decimals <= 15);
         count += decimals;
     }
     if (count == 0 || count > 15 || p >= end || *p != ' ') return nullptr;
@@ -176,11 +223,13 @@ inline bool TakeIntWord(std::string_view text, int& position, int& value) {
     const char* end = text.data() + text.size();
     const bool negative = p < end && *p == '-';
     if (negative) ++p;
-    const char* digits = p;
-    int parsed = 0;
-    while (p < end && unsigned(*p - '0') < 10 && p - digits < 9)
-        parsed = parsed * 10 + (*p++ - '0');
-    if (p == digits || p >= end || *p != ' ') return false;  // longer numbers go the slow way
+    uint64_t digits = 0;
+    const int count = detail::ReadDigits8(p, end, digits);
+    int parsed = int(digits);
+    p += count;
+    if (count == 8 && p < end && unsigned(*p - '0') < 10) parsed = parsed * 10 + (*p++ - '0');
+    // Longer numbers go the slow way.
+    if (count == 0 || p >= end || *p != ' ') return false;
     value = negative ? -parsed : parsed;
     position = int(p - text.data()) + 1;
     return true;
