@@ -3,7 +3,7 @@
 # runs them, each single-threaded, seeded from the public corpus and the
 # tests' own inputs. Not part of ./test.sh.
 #
-#   scripts/fuzz.sh [--build-only] [--time SECONDS] [--jobs N] [TARGET...]
+#   scripts/fuzz.sh [--build-only] [--time SECONDS] [--max-len BYTES] [TARGET...]
 #
 # TARGET is fuzz_vrml_read, fuzz_binding_file or fuzz_write_reread (all
 # three by default, run at the same time). Logs go to $FUZZ_LOGS
@@ -15,11 +15,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build-fuzz
 seconds=1200
 build_only=0
+max_len=65536
 targets=()
 while [ $# -gt 0 ]; do
   case "$1" in
     --build-only) build_only=1 ;;
     --time) seconds=$2; shift ;;
+    --max-len) max_len=$2; shift ;;
     *) targets+=("$1") ;;
   esac
   shift
@@ -59,11 +61,15 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 pids=()
 for target in "${targets[@]}"; do
   seeds=$seed_vrml
-  [ "$target" = fuzz_binding_file ] && seeds=$seed_cfg
+  dict=$root/fuzz/vrml.dict
+  if [ "$target" = fuzz_binding_file ]; then
+    seeds=$seed_cfg
+    dict=$root/fuzz/binding.dict
+  fi
   work=$build/corpus/$target
   mkdir -p "$work" "$artifacts/$target"
   nohup "$build/bin/$target" "$work" "$seeds" -max_total_time="$seconds" -rss_limit_mb=2048 \
-    -timeout=20 -max_len=65536 -print_final_stats=1 \
+    -timeout=20 -max_len="$max_len" -dict="$dict" -print_final_stats=1 \
     -artifact_prefix="$artifacts/$target/" >"$logs/$target.log" 2>&1 &
   pids+=($!)
   echo "$target: pid $!, log $logs/$target.log"
