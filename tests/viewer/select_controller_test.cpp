@@ -318,5 +318,52 @@ TEST_F(SelectControllerTest, DatumAndMeasuringSystemTexts) {
         << "point 1 is (4, 0, 0), measured from the origin at x = 2";
 }
 
+TEST(SelectLogic, TextsFindTheirDimensionAndVerticesTheirNormals) {
+    SceneData scene;
+    testing::SceneBuilder b(scene);
+    b.BeginFile("dims.wrl");
+    const int32_t dim = b.OpenGroup(kind::SeparatorDim, 3, "KORVALDE_DIM_1");
+    const int32_t inDim = b.Text("12.5");
+    b.Close();
+    b.OpenGroup(kind::Separator);
+    const int32_t plain = b.Text("note");
+    b.Close();
+    b.Coordinates({0, 0, 0, 1, 0, 0, 0, 1, 0});
+    const int32_t faces = b.FaceSet({0, 1, 2});
+    b.EndFile();
+
+    ExaminedState state;
+    HitRecord text;
+    text.lNode = kind::AsciiText, text.lData0 = inDim, text.lData1 = 0, text.lData2 = 1;
+    text.lTrans = 0;
+    ExamineResult result = ExamineSelected(scene, text, MeasureTolerances(), state);
+    EXPECT_EQ(scene.selectedDimension, dim);
+    EXPECT_EQ(result.highlight.textRow, inDim);
+    text.lData2 = 0;
+    ExamineSelected(scene, text, MeasureTolerances(), state);
+    EXPECT_EQ(scene.selectedDimension, -9998);
+    text.lData0 = plain, text.lData2 = 1;
+    ExamineSelected(scene, text, MeasureTolerances(), state);
+    EXPECT_EQ(scene.selectedDimension, -9999) << "a Separator stops the search";
+
+    // Without normals (no geometry preparation ran) edges and the face
+    // report the missing normals; vertices still name their point.
+    HitRecord corner;
+    corner.lNode = kind::IndexedFaceSet, corner.lData0 = faces, corner.lData1 = 0;
+    const std::pair<int32_t, std::string> cases[] = {
+        {3, "Check SelectOnePointFromRecordset Normal 02 "},
+        {6, "Check SelectOnePointFromRecordset Normal 00 "},
+        {9, "Error in ExamDrawTriangle 01 "},
+        {4, ""}};
+    for (const auto& [sub, message] : cases) {
+        corner.lData2 = sub;
+        EXPECT_EQ(SelectOnePoint(scene, corner).error, message) << sub;
+    }
+    const SelectedPoint vertex = SelectOnePoint(scene, corner);
+    EXPECT_TRUE(vertex.isVertex);
+    EXPECT_EQ(vertex.pointIndex, 2);
+    EXPECT_EQ(vertex.normalIndex, -1);
+}
+
 }  // namespace
 }  // namespace vantor
