@@ -1,5 +1,6 @@
 #include "vrml_read/vrml_text.h"
 
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <zlib.h>
 
@@ -113,13 +114,30 @@ void LogWithWord(ReadingLog* log, const char* before, std::string_view word, con
 
 // --- VrmlText ----------------------------------------------------------------
 
+void TextBufferRelease::operator()(char* buffer) const {
+    if (mappedBytes > 0)
+        ::munmap(buffer, mappedBytes);
+    else
+        delete[] buffer;
+}
+
+TextBuffer AllocateTextBuffer(size_t bytes) {
+    constexpr size_t kMappedBytes = size_t(4) << 20;
+    if (bytes < kMappedBytes) return TextBuffer(new char[bytes], TextBufferRelease{0});
+    void* block =
+        ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (block == MAP_FAILED) throw std::bad_alloc();
+    ::madvise(block, bytes, MADV_HUGEPAGE);
+    return TextBuffer(static_cast<char*>(block), TextBufferRelease{bytes});
+}
+
 void VrmlText::AllocateFor(size_t rawLength) {
     // The raw text sits at the end of the buffer and the word stream is
     // written from the front, so preparation can run in place.
     // An eighth more than the raw text covers the usual files, which shrink
     // as layout collapses; text made of commas and brackets makes it grow.
     capacity_ = rawLength + rawLength / 8 + 64;
-    buffer_.reset(new char[capacity_]);
+    buffer_ = AllocateTextBuffer(capacity_);
     data_ = buffer_.get() + (capacity_ - rawLength);
     length_ = int(rawLength);
     prepared_ = false;
@@ -228,16 +246,16 @@ bool OmmitCommentFromVrml0(VrmlText& text) {
         size_t unread = end - read;
         size_t newCapacity = capacity;
         while (newCapacity - unread < write + need) newCapacity += newCapacity / 2 + 64;
-        char* bigger = nullptr;
+        TextBuffer bigger;
         try {
-            bigger = new char[newCapacity];
+            bigger = AllocateTextBuffer(newCapacity);
         } catch (const std::bad_alloc&) {
             return false;
         }
-        std::memcpy(bigger, out, write);
-        std::memcpy(bigger + newCapacity - unread, out + read, unread);
-        text.buffer_.reset(bigger);
-        out = bigger;
+        std::memcpy(bigger.get(), out, write);
+        std::memcpy(bigger.get() + newCapacity - unread, out + read, unread);
+        text.buffer_ = std::move(bigger);
+        out = text.buffer_.get();
         read = newCapacity - unread;
         end = newCapacity;
         capacity = newCapacity;

@@ -31,6 +31,16 @@ enum class TextLoadResult {
     TooLarge,    // does not fit 32-bit positions
 };
 
+// Large texts get their own mapping, on huge pages where the system allows
+// them: a 100 MB file otherwise costs tens of thousands of page faults.
+struct TextBufferRelease {
+    size_t mappedBytes = 0;  // 0: allocated with new[]
+    void operator()(char* buffer) const;
+};
+using TextBuffer = std::unique_ptr<char[], TextBufferRelease>;
+// Throws std::bad_alloc.
+TextBuffer AllocateTextBuffer(size_t bytes);
+
 // One file's text: raw bytes after loading, the prepared word stream after
 // OmmitCommentFromVrml0. The buffer starts a little larger than the raw
 // text and grows whenever preparation needs more.
@@ -58,7 +68,7 @@ class VrmlText {
     friend bool OmmitCommentFromVrml0(VrmlText& text);
     void AllocateFor(size_t rawLength);
 
-    std::unique_ptr<char[]> buffer_;
+    TextBuffer buffer_;
     size_t capacity_ = 0;
     char* data_ = nullptr;  // start of the current text inside buffer_
     int length_ = 0;
