@@ -321,12 +321,20 @@ bool OmmitCommentFromVrml0(VrmlText& text) {
             const char* window = out + read;
             uint64_t special = 0;
             uint64_t layout = 0;
+            uint64_t blank = 0;
             for (int i = 0; i < 4; ++i) {
                 const __m128i bytes =
                     _mm_loadu_si128(reinterpret_cast<const __m128i*>(window + kBlock * size_t(i)));
                 special |= uint64_t(SpecialBytes16(bytes)) << (kBlock * size_t(i));
                 layout |= uint64_t(LayoutBytes16(bytes)) << (kBlock * size_t(i));
+                blank |=
+                    uint64_t(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(' ')))))
+                    << (kBlock * size_t(i));
             }
+            // A blank right after a plain byte stays as it is: copied with
+            // the run instead of being looked at.
+            const uint64_t keptBlank = blank & (~special << 1);
+            special &= ~keptBlank;
             const size_t windowStart = read;
             // Moves `read` past the layout run starting at window byte `at`.
             auto skipLayout = [&](size_t at) {
@@ -340,7 +348,7 @@ bool OmmitCommentFromVrml0(VrmlText& text) {
             for (;;) {
                 const size_t next = special ? size_t(__builtin_ctzll(special)) : 64;
                 const size_t run = windowStart + next - read;
-                endsWithBlank = endsWithBlank && run == 0;
+                if (run > 0) endsWithBlank = (keptBlank >> (next - 1)) & 1;
                 for (size_t k = 0; k < run || k == 0; k += kBlock) {
                     const __m128i bytes =
                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + read + k));
