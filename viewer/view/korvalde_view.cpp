@@ -159,9 +159,14 @@ void CKorvaldeView::ToggleBackgroundBitmap() {
 }
 
 void CKorvaldeView::ChooseBackgroundColour() {
-    // The dialog starts from the colour chosen last in this run.
-    static QColor lastChosen = Qt::white;
-    const QColor colour = QColorDialog::getColor(lastChosen, this);
+    // The dialog starts from the colour chosen last in this run (at first
+    // from the view's own background).
+    static QColor lastChosen;
+    if (!lastChosen.isValid())
+        lastChosen = QColor::fromRgbF(settings.backgroundColour[0], settings.backgroundColour[1],
+                                      settings.backgroundColour[2]);
+    const QColor colour =
+        QColorDialog::getColor(lastChosen, this, QString(), QColorDialog::DontUseNativeDialog);
     if (!colour.isValid()) return;
     lastChosen = colour;
     settings.backgroundColour[0] = colour.red() * 0.003921569f;
