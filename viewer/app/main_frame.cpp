@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPrinter>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>

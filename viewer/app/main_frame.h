@@ -6,11 +6,13 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QStringList>
+#include <memory>
 
 class QAction;
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QPrinter;
 class QToolBar;
 class CChildFrame;
 class CKorvaldeApp;
@@ -75,4 +77,5 @@ class CMainFrame : public QMainWindow {
     QLabel* messagePane_ = nullptr;
     QHash<int, QAction*> actions_;
     QStringList recentFiles_;
+    std::unique_ptr<QPrinter> printer_;  // kept so page settings last the run
 };
