@@ -278,11 +278,6 @@ void GeometryWalk::BoundsOfFaceSet(float* block) {
         return tri[0] >= 0 && tri[1] >= 0 && tri[2] >= 0 && tri[0] < points && tri[1] < points &&
                tri[2] < points;
     };
-    for (int32_t t = 0; t < triangles; ++t) {
-        const int32_t* tri = &ci[c0 + 3 * t];
-        if (usable(tri))
-            for (int v = 0; v < 3; ++v) BatchPoint(tri[v]);
-    }
     s_.EnsureNormals(int64_t(firstNormal) + 3 * int64_t(triangles));
     // Plain pointers: writes through the pools' own would make the compiler
     // reload every pool and count per triangle.
@@ -293,17 +288,28 @@ void GeometryWalk::BoundsOfFaceSet(float* block) {
         double n[3] = {0, 0, 0};
         const int32_t* tri = triangleData + 3 * int64_t(t);
         if (usable(tri)) {
-            double p[3][3];
-            for (int v = 0; v < 3; ++v) vmath::ToDouble3(p[v], pointData + int64_t(tri[v]) * 3);
-            double ab[3], ac[3];
-            vmath::Sub3(ab, p[1], p[0]);
-            vmath::Sub3(ac, p[2], p[0]);
-            vmath::Cross3(n, ab, ac);
+            for (int v = 0; v < 3; ++v) BatchPoint(tri[v]);
+            // vmath's cross product and length, spelled out so the values
+            // stay in registers; the operations and their order are the same.
+            const float* p0 = pointData + int64_t(tri[0]) * 3;
+            const float* p1 = pointData + int64_t(tri[1]) * 3;
+            const float* p2 = pointData + int64_t(tri[2]) * 3;
+            const double ab[3] = {double(p1[0]) - double(p0[0]), double(p1[1]) - double(p0[1]),
+                                  double(p1[2]) - double(p0[2])};
+            const double ac[3] = {double(p2[0]) - double(p0[0]), double(p2[1]) - double(p0[1]),
+                                  double(p2[2]) - double(p0[2])};
+            n[0] = ab[1] * ac[2] - ab[2] * ac[1];
+            n[1] = ab[2] * ac[0] - ac[2] * ab[0];
+            n[2] = ac[1] * ab[0] - ab[1] * ac[0];
             // A degenerate triangle keeps a zero normal instead of NaNs.
-            const double length = vmath::Length3(n);
-            if (length > 0) vmath::Scale3(n, n, 1.0 / length);
+            const double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+            if (length > 0) {
+                const double scale = 1.0 / length;
+                n[0] *= scale, n[1] *= scale, n[2] *= scale;
+            }
         }
-        vmath::ToFloat3(normalData + 3 * int64_t(t), n);
+        float* normal = normalData + 3 * int64_t(t);
+        normal[0] = float(n[0]), normal[1] = float(n[1]), normal[2] = float(n[2]);
     }
     s_.normalCount += 3 * triangles;
     const int32_t k = s_.normalIndexCount;

@@ -8,6 +8,7 @@
 #include <random>
 #include <string>
 
+#include "math/vector_math.h"
 #include "reader_test_support.h"
 #include "vrml_read/vrml_text.h"
 
@@ -209,4 +210,23 @@ TEST(FastPaths, SharedPointsWidenTheBoundsAsEachUseWould) {
         EXPECT_EQ(std::memcmp(&reader.bounds[axis], &reference.bounds[axis], sizeof(float)), 0)
             << "bound " << axis << ": " << reader.bounds[axis] << " vs " << reference.bounds[axis];
     EXPECT_EQ(reader.coordIndexCount, 3 * gridTriangles + 3);
+
+    // Generated normals: the vmath steps in double, stored as float.
+    int differing = 0;
+    for (int32_t t = 0; t < reader.coordIndexCount / 3; ++t) {
+        double p[3][3], ab[3], ac[3], n[3];
+        for (int v = 0; v < 3; ++v)
+            vmath::ToDouble3(p[v],
+                             &reader.pointPool[int64_t(reader.coordIndexPool[3 * t + v]) * 3]);
+        vmath::Sub3(ab, p[1], p[0]);
+        vmath::Sub3(ac, p[2], p[0]);
+        vmath::Cross3(n, ab, ac);
+        const double length = vmath::Length3(n);
+        if (length > 0) vmath::Scale3(n, n, 1.0 / length);
+        float expected[3];
+        vmath::ToFloat3(expected, n);
+        const float* stored = &reader.normalPool[int64_t(reader.normalIndexPool[3 * t]) * 3];
+        differing += std::memcmp(expected, stored, sizeof expected) != 0;
+    }
+    EXPECT_EQ(differing, 0);
 }
