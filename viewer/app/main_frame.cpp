@@ -143,8 +143,12 @@ void CMainFrame::RunCommand(int id) {
         case kFileSave:
             if (CKorvaldeDoc* doc = ActiveDocument()) doc->OnFrameworkSave();
             break;
-        case kPrintSetup:
+        case kPrintSetup: {
+            if (!printer_) printer_ = std::make_unique<QPrinter>();
+            QPageSetupDialog dialog(printer_.get(), this);
+            dialog.exec();
             break;
+        }
         case kExit:
             close();
             break;
