@@ -49,12 +49,13 @@ void ReadRawIndices(VrmlReader& reader, std::string_view text, int& position,
         return;
     }
     while (position < length) {
-        if (TakeCommaWord(text, position)) continue;
         int value = 0;
         if (TakeIntWord(text, position, value)) {
             out.push_back(value);
+            TakeCommaWord(text, position);  // the usual separator, skipped right away
             continue;
         }
+        if (TakeCommaWord(text, position)) continue;
         std::string_view word = NextWord(text, position);
         if (word == "]") break;
         if (word == ",") continue;

@@ -213,11 +213,12 @@ void Vrml2NodeReader::ReadIndexList(int& position, std::vector<int32_t>& out) {
     while (!AtEnd(position)) {
         // Fast path for the common words: "," and plain decimal indices,
         // each followed by its blank.
-        if (TakeCommaWord(text_, position)) continue;
         if (int value; TakeIntWord(text_, position, value)) {
             out.push_back(value);
+            TakeCommaWord(text_, position);  // the usual separator, skipped right away
             continue;
         }
+        if (TakeCommaWord(text_, position)) continue;
         const int before = position;
         std::string_view word = ListWord(text_, position);
         int value;
