@@ -73,13 +73,13 @@ QString CKorvaldeDoc::ReadingLogPath() const {
 
 bool CKorvaldeDoc::OnOpenDocument(const QString& path, vantor::Prompt& prompt) {
     path_ = QFileInfo(path).absoluteFilePath();
+    // The structure window shows the scene being replaced.
+    ForgetStructureWindow();
     bool ok;
     {
         WaitCursor wait;
-        std::unique_ptr<vantor::SceneData> read =
-            ReadSceneFile(path_, ReadingLogPath(), prompt, ok);
-        scene_ = std::move(read);
-        vantor::PrepareGeometry(*scene_);
+        // The reader prepares the geometry of what it read.
+        scene_ = ReadSceneFile(path_, ReadingLogPath(), prompt, ok);
     }
     TakeOver();
     emit SceneChanged();
