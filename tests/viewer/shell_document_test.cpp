@@ -321,6 +321,9 @@ TEST(ShellMainFrame, HitTableEndsShowInTheStatusBar) {
     EXPECT_EQ(s.app.MainFrame()->MessageText(), QStringLiteral("最後のデータです。"));
     EXPECT_FALSE(s.app.Hits().MovePrevious());
     EXPECT_EQ(s.app.MainFrame()->MessageText(), QStringLiteral("最初のデータです。"));
+    emit s.app.StatusText(QStringLiteral(" Node Point X,Y,Z = 1.000 ,2.000 ,3.000 ,"));
+    EXPECT_EQ(s.app.MainFrame()->MessageText(),
+              QStringLiteral(" Node Point X,Y,Z = 1.000 ,2.000 ,3.000 ,"));
     s.app.MainFrame()->close();
 }
 

@@ -101,6 +101,8 @@ bool CKorvaldeApp::InitInstance(const Options& options, vantor::Prompt& prompt) 
     if (options.createWindows) {
         auto* frame = new CMainFrame(this);
         mainFrame_ = frame;
+        // Views and the store report through the application's signal.
+        connect(this, &CKorvaldeApp::StatusText, frame, &CMainFrame::SetMessageText);
         if (options.splash) CSplashWnd::ShowSplashScreen();
         if (options.sound) PlayStartSound();
         if (options.files.isEmpty()) {
@@ -118,10 +120,7 @@ bool CKorvaldeApp::InitInstance(const Options& options, vantor::Prompt& prompt) 
     hitTable_.onEndReached = [this](const std::string& text) {
         const QString shown = QString::fromStdString(text);
         emit StatusText(shown);
-        if (CMainFrame* frame = MainFrame()) {
-            frame->SetMessageText(shown);
-            frame->update();
-        }
+        if (CMainFrame* frame = MainFrame()) frame->update();
         QApplication::beep();
     };
     if (hitTable_.Open(databasePath.toStdString())) hitTable_.DeleteAll();
