@@ -336,37 +336,42 @@ bool OmmitCommentFromVrml0(VrmlText& text) {
             const uint64_t keptBlank = blank & (~special << 1);
             special &= ~keptBlank;
             const size_t windowStart = read;
-            // Moves `read` past the layout run starting at window byte `at`.
-            auto skipLayout = [&](size_t at) {
-                const uint64_t rest = at >= 64 ? 0 : ~(layout >> at);
-                const size_t runEnd = at >= 64 ? 64
-                                      : rest   ? at + size_t(__builtin_ctzll(rest))
-                                               : 64;
-                read = windowStart + runEnd;
-                special = runEnd >= 64 ? 0 : special & (~uint64_t(0) << runEnd);
+            size_t at = 0;  // window offset of the next unread byte
+            // Moves past the layout run starting at the first of `from`'s
+            // bits (a mask of that byte and all later ones).
+            auto skipLayout = [&](uint64_t from) {
+                const uint64_t rest = ~layout & from;
+                at = rest ? size_t(__builtin_ctzll(rest)) : 64;
+                // Bits below the lowest of `rest`; all of them when it is empty.
+                special &= ~((rest & (0 - rest)) - 1);
             };
             for (;;) {
                 const size_t next = special ? size_t(__builtin_ctzll(special)) : 64;
-                const size_t run = windowStart + next - read;
-                if (run > 0) endsWithBlank = (keptBlank >> (next - 1)) & 1;
-                for (size_t k = 0; k < run || k == 0; k += kBlock) {
-                    const __m128i bytes =
-                        _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + read + k));
-                    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + write + k), bytes);
-                }
-                read += run;
+                const size_t run = next - at;
+                const char* from = window + at;
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(out + write),
+                                 _mm_loadu_si128(reinterpret_cast<const __m128i*>(from)));
+                for (size_t k = kBlock; k < run; k += kBlock)
+                    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + write + k),
+                                     _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + k)));
                 write += run;
-                if (next == 64) break;
-                if ((layout >> next) & 1) {
+                if (run > 0) endsWithBlank = (keptBlank >> (next - 1)) & 1;
+                if (next == 64) {
+                    at = 64;
+                    break;
+                }
+                const uint64_t bit = uint64_t(1) << next;
+                if (layout & bit) {
                     // A whole run of layout becomes at most one blank.
-                    skipLayout(next);
+                    skipLayout(~(bit - 1));
                     out[write] = ' ';
                     write += !endsWithBlank;
                     endsWithBlank = true;
                     continue;
                 }
                 special &= special - 1;
-                const char c = out[read++];
+                const char c = window[next];
+                at = next + 1;
                 const unsigned char byteClass = kBytes.classOf[static_cast<unsigned char>(c)];
                 if (byteClass == kPunct && write > 0) {
                     out[write] = ' ';
@@ -376,13 +381,16 @@ bool OmmitCommentFromVrml0(VrmlText& text) {
                     write += 2;
                     endsWithBlank = true;
                     // The layout after it adds nothing.
-                    skipLayout(next + 1);
+                    skipLayout(~((bit << 1) - 1));
                 } else {
-                    // Strings and comments move `read` past this window.
+                    read = windowStart + at;
                     take(c);
+                    at = read - windowStart;
+                    // Strings and comments move `read` past this window.
                     if (byteClass == kQuote || byteClass == kHash) break;
                 }
             }
+            read = windowStart + at;
         }
 #endif
         // Byte by byte near the end of the text and where it grows; each
