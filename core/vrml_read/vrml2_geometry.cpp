@@ -106,6 +106,7 @@ void Vrml2NodeReader::ReadFloatTriples(int& position, bool normals) {
         if (TakeFloatWord(text_, position, value)) {
             pool.Ensure(count);
             pool[count++] = value;
+            TakeCommaWord(text_, position);  // the usual separator, skipped right away
             continue;
         }
         if (TakeCommaWord(text_, position)) continue;
@@ -243,18 +244,21 @@ void Vrml2NodeReader::AppendTriangles(int32_t pointBase, int32_t pointLimit, boo
     int shortFaces = 0;
     int outsideFaces = 0;
     size_t first = 0;
-    while (first < coords.size()) {
+    const size_t count = coords.size();
+    while (first < count) {
+        // One pass finds the face's end and checks its indices.
         size_t end = first;
-        while (end < coords.size() && coords[end] != -1) ++end;
+        bool inside = true;
+        for (; end < count && coords[end] != -1; ++end)
+            inside = inside && uint32_t(coords[end]) < uint32_t(std::max(pointLimit, 0));
         const size_t size = end - first;
         bool drawable = size >= 3;
         if (size > 0 && size < 3) ++shortFaces;
-        for (size_t k = first; drawable && k < end; ++k) {
-            if (coords[k] < 0 || coords[k] >= pointLimit ||
-                (useNormals && (normals[k] < 0 || normals[k] >= normalLimit))) {
-                drawable = false;
-                ++outsideFaces;
-            }
+        for (size_t k = first; drawable && useNormals && inside && k < end; ++k)
+            inside = normals[k] >= 0 && normals[k] < normalLimit;
+        if (drawable && !inside) {
+            drawable = false;
+            ++outsideFaces;
         }
         if (drawable) {
             // Fanned from the face's first vertex.
