@@ -282,6 +282,16 @@ TEST(ShellMainFrame, MenusToolBarAndCommandLine) {
          QUrl::fromLocalFile("/m/c.txt"), QUrl(QStringLiteral("http://x/y.wrl"))});
     EXPECT_EQ(dropped, (QStringList{"/m/a.wrl", "/m/b.WRL"}));
 
+    // A dropped .wrl file opens; other files are ignored.
+    const QString droppedFile = s.folder.Temp("dropped.wrl");
+    QFile::copy(s.folder.Input("plate.wrl"), droppedFile);
+    const int before = int(frame->Children().size());
+    EXPECT_EQ(frame->OpenDroppedFiles(
+                  {QUrl::fromLocalFile(droppedFile), QUrl::fromLocalFile(s.folder.Temp("x.txt"))}),
+              1);
+    EXPECT_EQ(frame->Children().size(), before + 1);
+    EXPECT_EQ(frame->ActiveDocument()->PathName(), QFileInfo(droppedFile).absoluteFilePath());
+
     // The Data Structure entry is checked while the window exists.
     frame->RunCommand(cmd::kDataStructure);
     EXPECT_TRUE(frame->Action(cmd::kDataStructure)->isChecked());
@@ -312,6 +322,26 @@ TEST(ShellMainFrame, CommandLineFileOpensThatFile) {
     EXPECT_EQ(doc->Scene().fileCount, 1);
     EXPECT_EQ(app.MainFrame()->Children()[0]->windowTitle(), QStringLiteral("plate.wrl"));
     app.MainFrame()->close();
+}
+
+TEST(ShellMainFrame, VanishedRecentFileLeavesTheList) {
+    ShellFolder folder;
+    const QString gone = folder.Temp("gone.wrl");
+    {
+        KorvaldeSettings settings;
+        WriteRecentFiles(settings, {gone, folder.Input("plate.wrl")});
+    }
+    ScriptedPrompt prompt;
+    CKorvaldeApp app;
+    ASSERT_TRUE(app.InitInstance(folder.Options(true), prompt));
+    CMainFrame* frame = app.MainFrame();
+    ASSERT_EQ(frame->RecentFiles().size(), 2);
+    frame->RunCommand(cmd::kRecentFile1);
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].caption, "Caution");
+    EXPECT_EQ(frame->RecentFiles(), QStringList{folder.Input("plate.wrl")});
+    EXPECT_EQ(frame->Children().size(), 1) << "only the start's new document";
+    frame->close();
 }
 
 TEST(ShellMainFrame, HitTableEndsShowInTheStatusBar) {

@@ -111,6 +111,12 @@ CKorvaldeDoc* CMainFrame::OpenDocumentFile(const QString& path) {
         app_->GetPrompt().ShowMessage((full + QStringLiteral(" が開けません。")).toStdString(),
                                       "Caution", vantor::PromptButtons::Ok,
                                       vantor::PromptIcon::Exclamation);
+        // A vanished file leaves the recently-used list.
+        if (recentFiles_.removeAll(full) > 0) {
+            KorvaldeSettings settings;
+            WriteRecentFiles(settings, recentFiles_);
+            UpdateRecentFileActions();
+        }
         return nullptr;
     }
     auto* doc = new CKorvaldeDoc(app_);
@@ -307,11 +313,15 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-    const QStringList paths = WrlPathsOf(event->mimeData()->urls());
-    if (paths.isEmpty()) return;
-    event->acceptProposedAction();
+    if (OpenDroppedFiles(event->mimeData()->urls()) > 0) event->acceptProposedAction();
+}
+
+int CMainFrame::OpenDroppedFiles(const QList<QUrl>& urls) {
+    const QStringList paths = WrlPathsOf(urls);
+    if (paths.isEmpty()) return 0;
     activateWindow();
     for (const QString& path : paths) OpenDocumentFile(path);
+    return int(paths.size());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

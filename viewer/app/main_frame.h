@@ -49,8 +49,10 @@ class CMainFrame : public QMainWindow {
     // Re-evaluates the enabled and checked state of every command.
     void UpdateCommandStates();
 
-    // Accepts dropped paths that end in .wrl; returns them.
+    // The dropped paths that end in .wrl.
     static QStringList WrlPathsOf(const QList<QUrl>& urls);
+    // Opens the .wrl files among dropped urls; returns how many.
+    int OpenDroppedFiles(const QList<QUrl>& urls);
 
   protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
