@@ -196,6 +196,8 @@ TEST_F(SceneDrawingTest, IdleScreenCyclesTitleColours) {
     SceneData empty;
     const int fixedTime[6] = {2026, 3, 7, 9, 5, 0};
     std::copy(fixedTime, fixedTime + 6, renderer->idleTime);
+    // Overlays are not drawn over the idle screen (the baseline has none).
+    settings.showCoordinateCentre = settings.showRotationCentre = settings.showDatums = 1;
     const QImage first = Draw(empty);
     EXPECT_TRUE(testing::MatchesBaseline(first, "idle_screen"));
     EXPECT_GT(CountPixelsNotColoured(first, kNavy), 300) << "title and date drawn";
