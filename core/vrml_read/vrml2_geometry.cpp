@@ -101,7 +101,27 @@ void Vrml2NodeReader::ReadFloatTriples(int& position, bool normals) {
     Pool<float>& pool = normals ? reader_.normalPool : reader_.pointPool;
     int32_t& count = normals ? reader_.normalCount : reader_.pointCount;
     const int32_t start = count;
+    const char* const data = text_.data();
+    const char* const end = data + text_.size();
     while (!AtEnd(position)) {
+        // Fast path: plain decimals, each usually followed by a "," word,
+        // counted in a register and stored back once.
+        const char* p = data + position;
+        int32_t taken = count;
+        for (float value; p < end;) {
+            const char c = *p;
+            if (!((c >= '0' && c <= '9') || c == '-' || c == '.')) break;
+            const char* stop = detail::TakeShortDecimal(p, end, value);
+            if (!stop) break;
+            pool.Ensure(taken);
+            pool[taken++] = value;
+            p = detail::SkipCommaAt(stop + 1, end);
+        }
+        count = taken;
+        if (p != data + position) {
+            position = int(p - data);
+            continue;
+        }
         float value;
         if (TakeFloatWord(text_, position, value)) {
             pool.Ensure(count);
@@ -211,12 +231,27 @@ void Vrml2NodeReader::ReadIndexList(int& position, std::vector<int32_t>& out) {
         }
         return;
     }
+    const char* const data = text_.data();
+    const char* const end = data + text_.size();
+    // Written through a plain pointer: push_back would store the vector's
+    // end on every index.
+    size_t used = 0;
+    out.resize(std::max<size_t>(out.capacity(), 1024));
     while (!AtEnd(position)) {
-        // Fast path for the common words: "," and plain decimal indices,
-        // each followed by its blank.
-        if (int value; TakeIntWord(text_, position, value)) {
-            out.push_back(value);
-            TakeCommaWord(text_, position);  // the usual separator, skipped right away
+        // Fast path for the common words: plain decimal indices, each
+        // followed by its blank and usually by a "," word.
+        const char* p = data + position;
+        int32_t* slot = out.data() + used;
+        int32_t* const slotEnd = out.data() + out.size();
+        for (int value; const char* next = detail::TakeIntAt(p, end, value);) {
+            *slot++ = value;
+            p = detail::SkipCommaAt(next, end);
+            if (slot == slotEnd) break;
+        }
+        used = size_t(slot - out.data());
+        if (used == out.size()) out.resize(2 * used);
+        if (p != data + position) {
+            position = int(p - data);
             continue;
         }
         if (TakeCommaWord(text_, position)) continue;
@@ -224,7 +259,8 @@ void Vrml2NodeReader::ReadIndexList(int& position, std::vector<int32_t>& out) {
         std::string_view word = ListWord(text_, position);
         int value;
         if (ListInt(word, value)) {
-            out.push_back(value);
+            out[used++] = value;
+            if (used == out.size()) out.resize(2 * used);
         } else if (word == "]") {
             break;
         } else if (word == "}") {  // the list was never closed
@@ -234,6 +270,7 @@ void Vrml2NodeReader::ReadIndexList(int& position, std::vector<int32_t>& out) {
             LogWord("There must be some mistake in Data about IndexedFaceSet 01 ##", word, "##");
         }
     }
+    out.resize(used);
 }
 
 void Vrml2NodeReader::AppendTriangles(int32_t pointBase, int32_t pointLimit, bool useNormals,

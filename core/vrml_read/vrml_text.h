@@ -227,21 +227,36 @@ inline bool TakeFloatWord(std::string_view text, int& position, float& value) {
     return TakeLongFloatWord(text, position, value);
 }
 
-inline bool TakeIntWord(std::string_view text, int& position, int& value) {
-    // Indices are short: a digit loop is quicker than from_chars here.
-    const char* p = text.data() + position;
-    const char* end = text.data() + text.size();
+namespace detail {
+
+// TakeIntWord on plain pointers: the position after the word's blank, or
+// null when the word is not a plain index.
+inline const char* TakeIntAt(const char* p, const char* end, int& value) {
     const bool negative = p < end && *p == '-';
     if (negative) ++p;
     uint64_t digits = 0;
-    const int count = detail::ReadDigits8(p, end, digits);
+    const int count = ReadDigits8(p, end, digits);
     int parsed = int(digits);
     p += count;
     if (count == 8 && p < end && unsigned(*p - '0') < 10) parsed = parsed * 10 + (*p++ - '0');
     // Longer numbers go the slow way.
-    if (count == 0 || p >= end || *p != ' ') return false;
+    if (count == 0 || p >= end || *p != ' ') return nullptr;
     value = negative ? -parsed : parsed;
-    position = int(p - text.data()) + 1;
+    return p + 1;
+}
+
+// TakeCommaWord on plain pointers: past a "," word, or `p` unchanged.
+inline const char* SkipCommaAt(const char* p, const char* end) {
+    return end - p >= 2 && p[0] == ',' && p[1] == ' ' ? p + 2 : p;
+}
+
+}  // namespace detail
+
+inline bool TakeIntWord(std::string_view text, int& position, int& value) {
+    // Indices are short: a digit loop is quicker than from_chars here.
+    const char* stop = detail::TakeIntAt(text.data() + position, text.data() + text.size(), value);
+    if (!stop) return false;
+    position = int(stop - text.data());
     return true;
 }
 
