@@ -133,9 +133,6 @@ bool TakeLongFloatWord(std::string_view text, int& position, float& value);
 
 namespace detail {
 
-constexpr uint64_t kPowersOfTenInt[9] = {1,      10,      100,      1000,     10000,
-                                         100000, 1000000, 10000000, 100000000};
-
 // Reads up to eight decimal digits at `p` into `value`; returns how many.
 // Eight bytes are looked at together when the text has them.
 inline int ReadDigits8(const char* p, const char* end, uint64_t& value) {
@@ -179,29 +176,27 @@ inline const char* TakeShortDecimal(const char* p, const char* end, float& value
                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const bool negative = p < end && *p == '-';
     if (negative) ++p;
+    // Coordinates have a handful of digits: one byte at a time costs less
+    // than combining blocks of eight.
     uint64_t digits = 0;
     int count = 0;
-    int got;
-    do {
-        uint64_t part;
-        got = ReadDigits8(p, end, part);
-        digits = digits * kPowersOfTenInt[got] + part;
-        p += got;
-        count += got;
-    } while (got == 8 && count <= 15);
+    unsigned digit;
+    while (p < end && (digit = unsigned(*p - '0')) < 10) {
+        if (++count > 15) return nullptr;
+        digits = digits * 10 + digit;
+        ++p;
+    }
     int decimals = 0;
     if (p < end && *p == '.') {
         ++p;
-        do {
-            uint64_t part;
-            got = ReadDigits8(p, end, part);
-            digits = digits * kPowersOfTenInt[got] + part;
-            p += got;
-            decimals += got;
-        } while (got == 8 && count + decimals <= 15);
-        count += decimals;
+        while (p < end && (digit = unsigned(*p - '0')) < 10) {
+            if (++count > 15) return nullptr;
+            digits = digits * 10 + digit;
+            ++p;
+            ++decimals;
+        }
     }
-    if (count == 0 || count > 15 || p >= end || *p != ' ') return nullptr;
+    if (count == 0 || p >= end || *p != ' ') return nullptr;
     const double exact = double(int64_t(digits)) / kPowersOfTen[decimals];
     uint64_t bits;
     std::memcpy(&bits, &exact, sizeof bits);
