@@ -103,6 +103,8 @@ void Vrml2NodeReader::ReadFloatTriples(int& position, bool normals) {
     const int32_t start = count;
     const char* const data = text_.data();
     const char* const end = data + text_.size();
+    // Prepared text ends with a blank, which stops every number scan.
+    const bool blankAtEnd = end > data && end[-1] == ' ';
     while (!AtEnd(position)) {
         // Fast path: plain decimals, each usually followed by a "," word,
         // counted in a register and stored back once.
@@ -111,7 +113,8 @@ void Vrml2NodeReader::ReadFloatTriples(int& position, bool normals) {
         for (float value; p < end;) {
             const char c = *p;
             if (!((c >= '0' && c <= '9') || c == '-' || c == '.')) break;
-            const char* stop = detail::TakeShortDecimal(p, end, value);
+            const char* stop = blankAtEnd ? detail::ScanShortDecimal<true>(p, end, value)
+                                          : detail::ScanShortDecimal<false>(p, end, value);
             if (!stop) break;
             pool.Ensure(taken);
             pool[taken++] = value;
@@ -233,6 +236,8 @@ void Vrml2NodeReader::ReadIndexList(int& position, std::vector<int32_t>& out) {
     }
     const char* const data = text_.data();
     const char* const end = data + text_.size();
+    // Prepared text ends with a blank, which stops every number scan.
+    const bool blankAtEnd = end > data && end[-1] == ' ';
     // Written through a plain pointer: push_back would store the vector's
     // end on every index.
     size_t used = 0;
@@ -243,7 +248,10 @@ void Vrml2NodeReader::ReadIndexList(int& position, std::vector<int32_t>& out) {
         const char* p = data + position;
         int32_t* slot = out.data() + used;
         int32_t* const slotEnd = out.data() + out.size();
-        for (int value; const char* next = detail::TakeIntAt(p, end, value);) {
+        for (int value; p < end;) {
+            const char* next = blankAtEnd ? detail::ScanInt<true>(p, end, value)
+                                          : detail::ScanInt<false>(p, end, value);
+            if (!next) break;
             *slot++ = value;
             p = detail::SkipCommaAt(next, end);
             if (slot == slotEnd) break;

@@ -133,70 +133,42 @@ bool TakeLongFloatWord(std::string_view text, int& position, float& value);
 
 namespace detail {
 
-// Reads up to eight decimal digits at `p` into `value`; returns how many.
-// Eight bytes are looked at together when the text has them.
-inline int ReadDigits8(const char* p, const char* end, uint64_t& value) {
-    if (end - p >= 8) {
-        uint64_t chunk;
-        std::memcpy(&chunk, p, sizeof chunk);
-        // Per byte: below '0' borrows into the top bit, above '9' carries
-        // into it; the lowest flagged byte ends the digits.
-        const uint64_t less = chunk - 0x3030303030303030u;
-        const uint64_t flags = (less | (chunk + 0x4646464646464646u)) & 0x8080808080808080u;
-        const int count = flags ? __builtin_ctzll(flags) / 8 : 8;
-        if (count == 0) {
-            value = 0;
-            return 0;
-        }
-        // Align the digits to the end of the word (zeros in front), then
-        // combine pairs, quads and the two halves.
-        uint64_t v = less << (8 * (8 - count));
-        v = v * 10 + (v >> 8);
-        v = ((v & 0x000000FF000000FFu) * 0x000F424000000064u +
-             ((v >> 16) & 0x000000FF000000FFu) * 0x0000271000000001u) >>
-            32;
-        value = uint32_t(v);
-        return count;
-    }
-    int count = 0;
-    uint64_t v = 0;
-    while (count < 8 && p + count < end && unsigned(p[count] - '0') < 10)
-        v = v * 10 + unsigned(p[count++] - '0');
-    value = v;
-    return count;
-}
-
 // Plain decimals ("-12.345") of up to 15 digits: the digits are exact in a
 // double and so is the power of ten, so one division rounds correctly, and
 // rounding that double to float gives the correctly rounded float unless
 // the double lies exactly halfway between two floats. Anything else
 // (exponents, long digit strings, that halfway case) returns null.
-inline const char* TakeShortDecimal(const char* p, const char* end, float& value) {
+// kBlankAtEnd: the caller knows p < end and that the text's last byte is a
+// blank, so every scan stops before `end` without looking at it.
+template <bool kBlankAtEnd>
+inline const char* ScanShortDecimal(const char* p, const char* end, float& value) {
     static constexpr double kPowersOfTen[16] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const bool negative = p < end && *p == '-';
+    auto before = [end](const char* q) { return kBlankAtEnd || q < end; };
+    const bool negative = before(p) && *p == '-';
     if (negative) ++p;
     // Coordinates have a handful of digits: one byte at a time costs less
-    // than combining blocks of eight.
+    // than combining blocks of eight. Digits past the fifteenth only wrap
+    // `digits`; such words are refused below.
     uint64_t digits = 0;
-    int count = 0;
     unsigned digit;
-    while (p < end && (digit = unsigned(*p - '0')) < 10) {
-        if (++count > 15) return nullptr;
+    const char* const whole = p;
+    while (before(p) && (digit = unsigned(*p - '0')) < 10) {
         digits = digits * 10 + digit;
         ++p;
     }
-    int decimals = 0;
-    if (p < end && *p == '.') {
-        ++p;
-        while (p < end && (digit = unsigned(*p - '0')) < 10) {
-            if (++count > 15) return nullptr;
+    ptrdiff_t count = p - whole;
+    ptrdiff_t decimals = 0;
+    if (before(p) && *p == '.') {
+        const char* const fraction = ++p;
+        while (before(p) && (digit = unsigned(*p - '0')) < 10) {
             digits = digits * 10 + digit;
             ++p;
-            ++decimals;
         }
+        decimals = p - fraction;
+        count += decimals;
     }
-    if (count == 0 || p >= end || *p != ' ') return nullptr;
+    if (count == 0 || count > 15 || !before(p) || *p != ' ') return nullptr;
     const double exact = double(int64_t(digits)) / kPowersOfTen[decimals];
     uint64_t bits;
     std::memcpy(&bits, &exact, sizeof bits);
@@ -205,6 +177,11 @@ inline const char* TakeShortDecimal(const char* p, const char* end, float& value
     const float rounded = float(exact);
     value = negative ? -rounded : rounded;
     return p;
+}
+
+inline const char* TakeShortDecimal(const char* p, const char* end, float& value) {
+    if (p < end && end[-1] == ' ') return ScanShortDecimal<true>(p, end, value);
+    return ScanShortDecimal<false>(p, end, value);
 }
 
 }  // namespace detail
@@ -225,19 +202,31 @@ inline bool TakeFloatWord(std::string_view text, int& position, float& value) {
 namespace detail {
 
 // TakeIntWord on plain pointers: the position after the word's blank, or
-// null when the word is not a plain index.
-inline const char* TakeIntAt(const char* p, const char* end, int& value) {
-    const bool negative = p < end && *p == '-';
+// null when the word is not a plain index of up to nine digits.
+// kBlankAtEnd as for ScanShortDecimal.
+template <bool kBlankAtEnd>
+inline const char* ScanInt(const char* p, const char* end, int& value) {
+    auto before = [end](const char* q) { return kBlankAtEnd || q < end; };
+    const bool negative = before(p) && *p == '-';
     if (negative) ++p;
-    uint64_t digits = 0;
-    const int count = ReadDigits8(p, end, digits);
-    int parsed = int(digits);
-    p += count;
-    if (count == 8 && p < end && unsigned(*p - '0') < 10) parsed = parsed * 10 + (*p++ - '0');
-    // Longer numbers go the slow way.
-    if (count == 0 || p >= end || *p != ' ') return nullptr;
-    value = negative ? -parsed : parsed;
+    // Indices are short; digits past the ninth only wrap `parsed`, and such
+    // words go the slow way.
+    uint32_t parsed = 0;
+    unsigned digit;
+    const char* const first = p;
+    while (before(p) && (digit = unsigned(*p - '0')) < 10) {
+        parsed = parsed * 10 + digit;
+        ++p;
+    }
+    const ptrdiff_t count = p - first;
+    if (count == 0 || count > 9 || !before(p) || *p != ' ') return nullptr;
+    value = negative ? -int(parsed) : int(parsed);
     return p + 1;
+}
+
+inline const char* TakeIntAt(const char* p, const char* end, int& value) {
+    if (p < end && end[-1] == ' ') return ScanInt<true>(p, end, value);
+    return ScanInt<false>(p, end, value);
 }
 
 // TakeCommaWord on plain pointers: past a "," word, or `p` unchanged.

@@ -8,6 +8,7 @@
 
 #include "reader_test_support.h"
 #include "vrml_read/vrml_reader.h"
+#include "vrml_read/vrml_text.h"
 
 using namespace vantor;
 using namespace vantor::testing;
@@ -106,6 +107,35 @@ TEST(NumberLists, LongListsReadEveryNumberWhateverItsForm) {
         ASSERT_EQ(unusual.points[i], want) << "float " << i;
     }
     EXPECT_EQ(unusual.triangles, expected) << "unusual";
+}
+
+TEST(NumberLists, QuickScansStopAtTheTextEnd) {
+    // Without a closing blank nothing is taken and nothing moves; with it,
+    // the quick scans agree with the general conversion.
+    for (const std::string word : {"42", "-", "5.", "-.5", ".", "-7", "123456789", "0.125"}) {
+        int position = 0;
+        int index = 0;
+        float value = 0;
+        EXPECT_FALSE(TakeIntWord(word, position, index)) << word;
+        EXPECT_FALSE(TakeFloatWord(word, position, value)) << word;
+        EXPECT_EQ(position, 0) << word;
+
+        const std::string blanked = word + " ";
+        float general = 0;
+        const bool number = ParseFloatWord(word, general);
+        EXPECT_EQ(TakeFloatWord(blanked, position, value), number) << word;
+        if (number) {
+            EXPECT_EQ(value, general) << word;
+        }
+        position = 0;
+        int generalIndex = 0;
+        const bool integer =
+            word.find('.') == std::string::npos && ParseIntWord(word, generalIndex);
+        EXPECT_EQ(TakeIntWord(blanked, position, index), integer) << word;
+        if (integer) {
+            EXPECT_EQ(index, generalIndex) << word;
+        }
+    }
 }
 
 }  // namespace
