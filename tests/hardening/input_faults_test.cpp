@@ -69,7 +69,7 @@ TEST(InputFaults, VrmlFilesThatAreNotThereOrNotFiles) {
     {
         SCOPED_TRACE("broken gzip stream");
         const std::string gz = folder / "broken.wrl.gz";
-        WriteTextFile(gz, std::string("\x1f\x8b\x08\x00garbage that does not inflate", 35));
+        WriteTextFile(gz, std::string("\x1f\x8b\x08\x00", 4) + "garbage that does not inflate");
         VrmlReader reader;
         ScriptedPrompt prompt;
         EXPECT_EQ(reader.ReadVrmlFile(gz, prompt, log), -1);
