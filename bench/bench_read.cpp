@@ -7,10 +7,9 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "prompt/prompt.h"
+#include "generated_file.h"
 #include "vrml_read/vrml_reader.h"
 
 using namespace vantor;
@@ -72,38 +71,14 @@ void AppendPart(std::string& out, int part) {
                " }\n";
 }
 
-// Writes the file once and returns its path.
 std::string GeneratedFile(int megabytes) {
-    const std::string path = (std::filesystem::temp_directory_path() /
-                              ("vantor_bench_vrml1_" + std::to_string(megabytes) + ".wrl"))
-                                 .string();
-    const size_t target = size_t(megabytes) << 20;
-    if (std::filesystem::exists(path) && std::filesystem::file_size(path) >= target) return path;
-    std::ofstream out(path, std::ios::binary);
-    out << "#VRML V1.0 ascii\n# generated for the reading benchmark\n";
-    size_t written = 0;
-    std::string chunk;
-    for (int part = 0; written < target; ++part) {
-        chunk.clear();
-        AppendPart(chunk, part);
-        out << chunk;
-        written += chunk.size();
-    }
-    return path;
+    return bench::GeneratedFile("vantor_bench_vrml1",
+                                "#VRML V1.0 ascii\n# generated for the reading benchmark\n",
+                                megabytes, AppendPart);
 }
 
 void BM_ReadVrml1File(benchmark::State& state) {
-    const std::string path = GeneratedFile(int(state.range(0)));
-    const std::string log = (std::filesystem::temp_directory_path() / "vantor_bench.log").string();
-    const auto bytes = int64_t(std::filesystem::file_size(path));
-    for (auto _ : state) {
-        VrmlReader reader;
-        ScriptedPrompt prompt;
-        if (reader.ReadVrmlFile(path, prompt, log) != 1) state.SkipWithError("file rejected");
-        benchmark::DoNotOptimize(reader.coordIndexCount);
-        state.counters["triangles"] = double(reader.coordIndexCount / 3);
-    }
-    state.SetBytesProcessed(int64_t(state.iterations()) * bytes);
+    bench::ReadFileLoop(state, GeneratedFile(int(state.range(0))));
 }
 BENCHMARK(BM_ReadVrml1File)->Arg(100)->Unit(benchmark::kMillisecond);
 

@@ -6,12 +6,9 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "prompt/prompt.h"
-#include "vrml_read/vrml_reader.h"
+#include "generated_file.h"
 
 using namespace vantor;
 
@@ -70,38 +67,14 @@ void AppendShape(std::string& out, int shape) {
     out += "    }\n  }\n  ]\n}\n";
 }
 
-// Writes the file once per size and returns its path.
 std::string GeneratedFile(int megabytes) {
-    const std::string path = (std::filesystem::temp_directory_path() /
-                              ("vantor_bench_vrml2_" + std::to_string(megabytes) + ".wrl"))
-                                 .string();
-    const size_t target = size_t(megabytes) << 20;
-    if (std::filesystem::exists(path) && std::filesystem::file_size(path) >= target) return path;
-    std::ofstream out(path, std::ios::binary);
-    out << "#VRML V2.0 utf8\n# generated for the reading benchmark\n";
-    size_t written = 0;
-    std::string chunk;
-    for (int shape = 0; written < target; ++shape) {
-        chunk.clear();
-        AppendShape(chunk, shape);
-        out << chunk;
-        written += chunk.size();
-    }
-    return path;
+    return bench::GeneratedFile("vantor_bench_vrml2",
+                                "#VRML V2.0 utf8\n# generated for the reading benchmark\n",
+                                megabytes, AppendShape);
 }
 
 void BM_ReadVrml2File(benchmark::State& state) {
-    const std::string path = GeneratedFile(int(state.range(0)));
-    const std::string log = (std::filesystem::temp_directory_path() / "vantor_bench.log").string();
-    const auto bytes = int64_t(std::filesystem::file_size(path));
-    for (auto _ : state) {
-        VrmlReader reader;
-        ScriptedPrompt prompt;
-        if (reader.ReadVrmlFile(path, prompt, log) != 1) state.SkipWithError("file rejected");
-        benchmark::DoNotOptimize(reader.coordIndexCount);
-        state.counters["triangles"] = double(reader.coordIndexCount / 3);
-    }
-    state.SetBytesProcessed(int64_t(state.iterations()) * bytes);
+    bench::ReadFileLoop(state, GeneratedFile(int(state.range(0))));
 }
 BENCHMARK(BM_ReadVrml2File)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
 
