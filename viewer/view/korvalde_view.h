@@ -36,11 +36,6 @@ class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
     // Camera, display state and the other fields the view keeps.
     vantor::Camera camera;
     vantor::RenderSettings settings;
-    int32_t pickCounter = 0;        // matrixIndex of the pick walk
-    int32_t dimensionRow = -99997;  // SeparatorDim walked during a pick, else negative
-    int32_t playAll = 0;
-    int32_t spinTimerStarted = 0;
-    int32_t zoomBox[4] = {0, 0, 0, 0};
     QRect clientRect;  // client size when the context was made
 
     // Sizes the camera from the scene (Reset: resetZoomBase true; after
