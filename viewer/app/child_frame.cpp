@@ -1,5 +1,9 @@
 #include "app/child_frame.h"
 
+#include <QLabel>
+#include <QMessageBox>
+#include <QOpenGLContext>
+
 #include "doc/korvalde_doc.h"
 #include "view/korvalde_view.h"
 
@@ -7,12 +11,35 @@ CChildFrame::CChildFrame(CKorvaldeDoc* doc, QWidget* parent)
     : QMdiSubWindow(parent), document_(doc) {
     setAttribute(Qt::WA_DeleteOnClose);
     document_->setParent(this);
-    view_ = new CKorvaldeView(document_, this);
-    setWidget(view_);
+    if (openGLAvailable()) {
+        view_ = new CKorvaldeView(document_, this);
+        setWidget(view_);
+    } else {
+        // Without a context there is nothing to draw with; the document still
+        // opens, saves and shows its structure.
+        static bool told = false;
+        if (!told) {
+            told = true;
+            QMessageBox::warning(parentWidget(), QStringLiteral("Error"),
+                                 QStringLiteral("OpenGL context could not be created: models "
+                                                "cannot be drawn on this display."));
+        }
+        auto* placeholder = new QLabel(QStringLiteral("OpenGL is not available"), this);
+        placeholder->setAlignment(Qt::AlignCenter);
+        setWidget(placeholder);
+    }
     connect(document_, &CKorvaldeDoc::SceneChanged, this, &CChildFrame::UpdateTitle);
     UpdateTitle();
     resize(640, 480);
 }
+
+std::function<bool()> CChildFrame::openGLAvailable = [] {
+    static const bool available = [] {
+        QOpenGLContext probe;
+        return probe.create();
+    }();
+    return available;
+};
 
 CChildFrame::~CChildFrame() {
     // The view borrows the scene, so it goes before the document.

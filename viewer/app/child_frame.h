@@ -2,6 +2,7 @@
 // A child window: one document and the view that shows it.
 
 #include <QMdiSubWindow>
+#include <functional>
 
 class CKorvaldeDoc;
 class CKorvaldeView;
@@ -14,11 +15,16 @@ class CChildFrame : public QMdiSubWindow {
     ~CChildFrame() override;
 
     CKorvaldeDoc* Document() const { return document_; }
+    // The view; null when OpenGL is not available on this display.
     CKorvaldeView* View() const { return view_; }
+
+    // Whether an OpenGL context can be made; probed once. Replaceable for
+    // tests, since QOpenGLWidget crashes when it gets no context.
+    static std::function<bool()> openGLAvailable;
 
   private:
     void UpdateTitle();
 
     CKorvaldeDoc* document_;
-    CKorvaldeView* view_;
+    CKorvaldeView* view_ = nullptr;
 };
