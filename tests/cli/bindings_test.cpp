@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "cli/cli_runner.h"
+
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -7,32 +9,10 @@
 #include <sstream>
 #include <string>
 
+using vantor::testing::CliRun;
+using vantor::testing::RunCli;
+
 namespace {
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCli(const std::string& arguments) {
-    CliRun run;
-    const auto errPath = std::filesystem::temp_directory_path() / "vantor_cli_bindings_err.txt";
-    const std::string command =
-        std::string(VANTOR_BIN_DIR) + "/korvalde-cli " + arguments + " 2>" + errPath.string();
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    std::array<char, 4096> buffer;
-    size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
-    run.status = pclose(pipe);
-    std::ifstream errFile(errPath);
-    std::stringstream err;
-    err << errFile.rdbuf();
-    run.err = err.str();
-    std::filesystem::remove(errPath);
-    return run;
-}
 
 bool HasLine(const std::string& text, const std::string& line) {
     return ("\n" + text).find("\n" + line + "\n") != std::string::npos;

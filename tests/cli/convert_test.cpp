@@ -2,7 +2,9 @@
 // info as its input, the header options, and the refusals.
 
 #include <gtest/gtest.h>
+
 #include <unistd.h>
+#include "cli/cli_runner.h"
 
 #include <array>
 #include <cstdio>
@@ -17,11 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ConvertRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using ConvertRun = vantor::testing::CliRun;
 
 class CliConvert : public ::testing::Test {
   protected:
@@ -39,21 +37,7 @@ class CliConvert : public ::testing::Test {
     }
 
     ConvertRun Run(const std::string& arguments) const {
-        ConvertRun run;
-        const fs::path errPath = folder_ / "stderr.txt";
-        const std::string command = "cd " + folder_.string() + " && " +
-                                    std::string(VANTOR_BIN_DIR) + "/korvalde-cli " + arguments +
-                                    " 2>" + errPath.string();
-        FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe) return run;
-        std::array<char, 4096> buffer;
-        size_t n;
-        while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-            run.out.append(buffer.data(), n);
-        const int status = pclose(pipe);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.err = Read(errPath);
-        return run;
+        return vantor::testing::RunCli(arguments, folder_.string());
     }
 
     static std::string Read(const fs::path& path) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "cli/cli_runner.h"
+
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -7,33 +9,10 @@
 #include <sstream>
 #include <string>
 
+using vantor::testing::CliRun;
+using vantor::testing::RunCli;
+
 namespace {
-
-struct InfoRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-InfoRun RunInfoCli(const std::string& arguments) {
-    InfoRun run;
-    const auto errPath = std::filesystem::temp_directory_path() / "vantor_cli_info_err.txt";
-    const std::string command =
-        std::string(VANTOR_BIN_DIR) + "/korvalde-cli " + arguments + " 2>" + errPath.string();
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    std::array<char, 4096> buffer;
-    size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream errFile(errPath);
-    std::stringstream err;
-    err << errFile.rdbuf();
-    run.err = err.str();
-    std::filesystem::remove(errPath);
-    return run;
-}
 
 class CliInfo : public ::testing::Test {
   protected:
@@ -49,8 +28,8 @@ class CliInfo : public ::testing::Test {
 };
 
 TEST_F(CliInfo, JsonLinePerFileAndStatusOfRejectedFiles) {
-    const InfoRun run = RunInfoCli("info --json --log " + log_ + " " + inputs_ +
-                                   "fan_and_scoping.wrl " + inputs_ + "header_only_16_bytes.wrl");
+    const CliRun run = RunCli("info --json --log " + log_ + " " + inputs_ + "fan_and_scoping.wrl " +
+                              inputs_ + "header_only_16_bytes.wrl");
     EXPECT_EQ(run.status, 1);  // the second file is rejected
     std::istringstream lines(run.out);
     std::string first, second;
@@ -67,16 +46,16 @@ TEST_F(CliInfo, JsonLinePerFileAndStatusOfRejectedFiles) {
     EXPECT_NE(run.err.find("Caution: This Data is EMPTY !! "), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(log_));
 
-    const InfoRun text = RunInfoCli("info --log " + log_ + " " + inputs_ + "fan_and_scoping.wrl");
+    const CliRun text = RunCli("info --log " + log_ + " " + inputs_ + "fan_and_scoping.wrl");
     EXPECT_EQ(text.status, 0);
     EXPECT_NE(text.out.find("\nnodeCount: 15\n"), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("\nbounds: -1 6 -1 6 -1 5\n"), std::string::npos) << text.out;
 
-    EXPECT_EQ(RunInfoCli("info --bogus x.wrl").status, 2);
+    EXPECT_EQ(RunCli("info --bogus x.wrl").status, 2);
 }
 
 TEST_F(CliInfo, DumpPrintsTheNodeTable) {
-    const InfoRun run = RunInfoCli("dump --log " + log_ + " " + inputs_ + "fan_and_scoping.wrl");
+    const CliRun run = RunCli("dump --log " + log_ + " " + inputs_ + "fan_and_scoping.wrl");
     EXPECT_EQ(run.status, 0);
     std::istringstream lines(run.out);
     std::string line;
