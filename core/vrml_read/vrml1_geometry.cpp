@@ -182,22 +182,28 @@ void VrmlReader::ReadFaceIndexList(std::string_view text, int& position, Pool<in
     }
 }
 
-int VrmlReader::ReadIndexedFaceSet(std::string_view text, int& position,
-                                   const std::string& defName) {
-    const int32_t coordRow = FindGoverningRow(kind::Coordinate3);
+int VrmlReader::OpenIndexedSet(std::string_view text, int& position, const char* node,
+                               int32_t& coordRow, int32_t& normalRow) {
+    coordRow = FindGoverningRow(kind::Coordinate3);
     if (coordRow < 0) {
-        LogLine("We cannt find coordinate3 Node in File ##" + CurrentFileName() +
-                "## for IndexedFaceSet");
+        LogLine("We cannt find coordinate3 Node in File ##" + CurrentFileName() + "## for " + node);
         if (NextWord(text, position) == "{") SkipBlock(text, position);
         return -1;
     }
-    const int32_t normalRow = FindGoverningRow(kind::Normal);
+    normalRow = FindGoverningRow(kind::Normal);
     const int before = position;
     if (NextWord(text, position) != "{") {
-        LogLine("There must be some Mistake in this data about { after IndexedFaceSet");
+        LogLine(std::string("There must be some Mistake in this data about { after ") + node);
         position = before;
         return -1;
     }
+    return 1;
+}
+
+int VrmlReader::ReadIndexedFaceSet(std::string_view text, int& position,
+                                   const std::string& defName) {
+    int32_t coordRow = -1, normalRow = -1;
+    if (OpenIndexedSet(text, position, "IndexedFaceSet", coordRow, normalRow) < 0) return -1;
     const NodeRow& coords = Row(coordRow);
     const int32_t pointBase = coords.dataBegin / 3;
     const int32_t pointLimit = (coords.dataEnd - coords.dataBegin) / 3;
@@ -301,20 +307,8 @@ int VrmlReader::ReadIndexedFaceSet(std::string_view text, int& position,
 
 int VrmlReader::ReadIndexedLineSet(std::string_view text, int& position,
                                    const std::string& defName) {
-    const int32_t coordRow = FindGoverningRow(kind::Coordinate3);
-    if (coordRow < 0) {
-        LogLine("We cannt find coordinate3 Node in File ##" + CurrentFileName() +
-                "## for IndexedLineSet");
-        if (NextWord(text, position) == "{") SkipBlock(text, position);
-        return -1;
-    }
-    const int32_t normalRow = FindGoverningRow(kind::Normal);
-    const int before = position;
-    if (NextWord(text, position) != "{") {
-        LogLine("There must be some Mistake in this data about { after IndexedLineSet");
-        position = before;
-        return -1;
-    }
+    int32_t coordRow = -1, normalRow = -1;
+    if (OpenIndexedSet(text, position, "IndexedLineSet", coordRow, normalRow) < 0) return -1;
     // Writes polylines of `list` to `pool`, each index + base and each
     // polyline closed by -1; a polyline with an index outside [0, limit)
     // is dropped.

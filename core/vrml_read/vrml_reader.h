@@ -70,6 +70,10 @@ class VrmlReader : public SceneData {
     // IndexedFaceSet of VRML 1.0 (governed by the last Coordinate3/Normal).
     int ReadIndexedFaceSet(std::string_view text, int& position, const std::string& defName);
     int ReadIndexedLineSet(std::string_view text, int& position, const std::string& defName);
+    // Finds the governing Coordinate3 and Normal rows of an indexed set and
+    // reads its "{"; logs and returns -1 when either is missing.
+    int OpenIndexedSet(std::string_view text, int& position, const char* node, int32_t& coordRow,
+                       int32_t& normalRow);
     int ReadPointSet(std::string_view text, int& position, const std::string& defName);
     // Reads an index list after its "[" into `pool` as fanned triangles,
     // each index plus `base`; indices at or above `limit` (points in the
