@@ -76,7 +76,8 @@ std::string GeneratedFile(int megabytes) {
 void BM_ReadVrml2File(benchmark::State& state) {
     bench::ReadFileLoop(state, GeneratedFile(int(state.range(0))));
 }
-BENCHMARK(BM_ReadVrml2File)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+// The first read pulls the file into the page cache; it is not part of the rate.
+BENCHMARK(BM_ReadVrml2File)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->MinWarmUpTime(1.0);
 
 }  // namespace
 
