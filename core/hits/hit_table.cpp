@@ -226,6 +226,32 @@ bool HitTable::CommitTransaction() {
     return Execute("commit ;");
 }
 
+bool HitTable::StorePick(const std::vector<HitRecord>& rows) {
+    bool stored = DeleteAll() && BeginTransaction();
+    for (size_t i = 0; stored && i < rows.size(); ++i) {
+        stored = AddRow();
+        if (stored) {
+            values = rows[i];
+            stored = UpdateRow();
+        }
+    }
+    stored = stored && CommitTransaction() && Requery();
+    if (!stored) AbandonPick();
+    return stored;
+}
+
+void HitTable::AbandonPick() {
+    // Silent: the fault that led here has been reported already.
+    // A failed commit leaves the transaction open, so ask SQLite rather than the flag.
+    if (db_ && !sqlite3_get_autocommit(db_))
+        sqlite3_exec(db_, "rollback ;", nullptr, nullptr, nullptr);
+    inTransaction_ = false;
+    rowIds_.clear();
+    current_ = -1;
+    state = 0;
+    values = HitRecord();
+}
+
 bool HitTable::CreateSchema(const std::string& databasePath, const std::string& schemaSql,
                             std::string& error) {
     sqlite3* db = nullptr;

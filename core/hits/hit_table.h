@@ -59,6 +59,12 @@ class HitTable {
     bool BeginTransaction();
     bool CommitTransaction();
 
+    // Replaces the rows with those of one pick and reads them back nearest
+    // first. The first database fault is reported once and ends the store:
+    // nothing of it is kept and the recordset is left empty, so an old pick
+    // is never shown as the new one.
+    bool StorePick(const std::vector<HitRecord>& rows);
+
     // Rows of the recordset (after Requery equal to `state`).
     int32_t RowCount() const { return int32_t(rowIds_.size()); }
     // Position of the current row, -1 when there is none.
@@ -81,6 +87,7 @@ class HitTable {
     bool LoadRowIds();
     bool CopyCurrentIntoValues();
     bool Fail(const std::string& what);
+    void AbandonPick();
 
     sqlite3* db_ = nullptr;
     std::vector<int64_t> rowIds_;  // the recordset: row ids in query order, added rows last

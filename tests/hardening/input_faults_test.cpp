@@ -142,7 +142,7 @@ TEST(InputFaults, CorruptOrLockedWorkingDatabase) {
         EXPECT_GT(errors, 0);
     }
     {
-        SCOPED_TRACE("locked by another program");
+        SCOPED_TRACE("locked by another program while the viewer runs");
         const std::string locked = folder / "locked.mdb";
         std::string error;
         ASSERT_TRUE(HitTable::CreateSchema(
@@ -151,22 +151,30 @@ TEST(InputFaults, CorruptOrLockedWorkingDatabase) {
             "integer, lNode integer, lData0 integer, lData1 integer, lData2 integer);",
             error))
             << error;
-        sqlite3* holder = nullptr;
-        ASSERT_EQ(sqlite3_open(locked.c_str(), &holder), SQLITE_OK);
-        ASSERT_EQ(sqlite3_exec(holder, "begin exclusive;", nullptr, nullptr, nullptr), SQLITE_OK);
-
         HitTable table;
         int errors = 0;
         table.onError = [&](const std::string&) { ++errors; };
-        const bool opened = table.Open(locked);
-        if (opened) {
-            EXPECT_FALSE(table.AddRow() && table.UpdateRow()) << "a locked table takes no hit";
-        }
-        EXPECT_GT(errors, 0) << "the user is told";
+        ASSERT_TRUE(table.Open(locked));
+        HitRecord nearest;
+        nearest.dZ0 = 0.25;
+        HitRecord farther;
+        farther.dZ0 = 0.5;
+        ASSERT_TRUE(table.StorePick({farther, nearest}));
+        EXPECT_EQ(table.values, nearest);
+
+        sqlite3* holder = nullptr;
+        ASSERT_EQ(sqlite3_open(locked.c_str(), &holder), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(holder, "begin exclusive;", nullptr, nullptr, nullptr), SQLITE_OK);
+        EXPECT_FALSE(table.StorePick({farther}));
+        EXPECT_EQ(errors, 1) << "one pick, one message";
+        EXPECT_EQ(table.RowCount(), 0) << "the previous pick is not shown as this one";
+        EXPECT_EQ(table.state, 0);
 
         sqlite3_exec(holder, "rollback;", nullptr, nullptr, nullptr);
         sqlite3_close(holder);
-        EXPECT_TRUE(table.Open(locked)) << "usable again once the lock is gone";
+        EXPECT_TRUE(table.StorePick({farther})) << "picking works again once the lock is gone";
+        EXPECT_EQ(table.RowCount(), 1);
+        EXPECT_EQ(errors, 1);
     }
 }
 

@@ -41,8 +41,8 @@ int SelectionController::Pick(int x, int y) {
     }
     host_.SelStopSpins();
     host_.SelMakeDocumentActive();
-    StoreHits(*table, *scene, hits);
-    return count;
+    // A database fault has been reported; the pick then selects nothing.
+    return StoreHits(*table, *scene, hits) ? count : 0;
 }
 
 void SelectionController::LeftDoubleClick(int x, int y) {

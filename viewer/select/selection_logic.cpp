@@ -24,17 +24,11 @@ HitRecord HitFromPick(const SceneData& scene, const PickHit& hit) {
     return record;
 }
 
-void StoreHits(HitTable& table, const SceneData& scene, const std::vector<PickHit>& hits) {
-    table.DeleteAll();
-    {
-        HitTableTransaction transaction(table);
-        for (const PickHit& hit : hits) {
-            if (!table.AddRow()) break;
-            table.values = HitFromPick(scene, hit);
-            table.UpdateRow();
-        }
-    }
-    table.Requery();
+bool StoreHits(HitTable& table, const SceneData& scene, const std::vector<PickHit>& hits) {
+    std::vector<HitRecord> rows;
+    rows.reserve(hits.size());
+    for (const PickHit& hit : hits) rows.push_back(HitFromPick(scene, hit));
+    return table.StorePick(rows);
 }
 
 namespace {

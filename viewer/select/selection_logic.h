@@ -18,8 +18,8 @@ class SceneData;
 HitRecord HitFromPick(const SceneData& scene, const PickHit& hit);
 
 // Replaces the table's rows by `hits` in one transaction and requeries, so
-// the nearest hit is current.
-void StoreHits(HitTable& table, const SceneData& scene, const std::vector<PickHit>& hits);
+// the nearest hit is current. False (reported once) when the database failed.
+bool StoreHits(HitTable& table, const SceneData& scene, const std::vector<PickHit>& hits);
 
 // Right double-click on `item` with the parts key `role`: hides or shows
 // the part's file group or toggles the node's highlight. Returns the status
