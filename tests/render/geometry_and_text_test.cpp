@@ -123,6 +123,29 @@ TEST_F(TextDrawingTest, LatinAndJapaneseTextAndCountBeyondTheString) {
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
+// A font without outlines (a machine without outline fonts) is reported, not
+// drawn as nothing; the scene still draws and a usable font works again.
+TEST_F(TextDrawingTest, FontWithoutOutlinesIsRefused) {
+    SceneData scene;
+    SceneBuilder b(scene);
+    b.BeginFile("text.wrl");
+    b.Text("Ab");
+    b.Values(kind::Cube, {1, 1, 1});
+    b.EndFile();
+    PrepareGeometry(scene);
+    const GlyphSource saved = OutlineFont::glyphSource;
+    OutlineFont::glyphSource = [](const QFont&, char32_t) {
+        GlyphGeometry blank;
+        blank.advance = 0.5f;
+        return blank;
+    };
+    EXPECT_FALSE(renderer->InitFont(DefaultOutlineFont()));
+    EXPECT_GT(CountPixelsNotColoured(Draw(scene), kNavy), 100) << "the cube is still drawn";
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    OutlineFont::glyphSource = saved;
+    EXPECT_TRUE(renderer->InitFont(DefaultOutlineFont()));
+}
+
 TEST(BackgroundBitmapLoad, AcceptsSquareIndexedPowersOfTwo) {
     testing::EnsureGuiApplication();
     QTemporaryDir folder;

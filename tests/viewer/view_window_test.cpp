@@ -5,12 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/command_ids.h"
 #include "doc/korvalde_doc.h"
+#include "render/outline_font.h"
 #include "scene/prepare_geometry.h"
 #include "scene/scene_builder.h"
 #include "view/korvalde_view.h"
@@ -133,6 +136,33 @@ TEST(ViewWindow, ClosingOneViewKeepsTheOthersText) {
     EXPECT_GT(before, 200) << "text drawn";
     delete first;
     EXPECT_EQ(CountNotNavy(second.grabFramebuffer()), before) << "font lists still there";
+}
+
+TEST(ViewWindow, FontWithoutOutlinesIsReportedAndTheModelStillDrawn) {
+    if (!HaveWindowSystem()) GTEST_SKIP() << "needs an X display";
+    const vantor::GlyphSource saved = vantor::OutlineFont::glyphSource;
+    vantor::OutlineFont::glyphSource = [](const QFont&, char32_t) {
+        return vantor::GlyphGeometry();
+    };
+    QStringList told;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&told] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                told << box->windowTitle() + ": " + box->text();
+                box->close();
+            }
+    });
+    closer.start(20);
+    CKorvaldeDoc doc;
+    FillScene(doc.Scene());
+    CKorvaldeView view(&doc);
+    view.resize(240, 240);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QTRY_COMPARE(told, QStringList{QStringLiteral("GLFont: wglUseFontOutlines failed!")});
+    EXPECT_GT(CountNotNavy(view.grabFramebuffer()), 1000) << "the cube is still drawn";
+    vantor::OutlineFont::glyphSource = saved;
 }
 
 QString Korvalde() {

@@ -169,19 +169,28 @@ GlyphGeometry TessellateGlyph(const QFont& font, char32_t character) {
     return glyph;
 }
 
+GlyphSource OutlineFont::glyphSource = TessellateGlyph;
+
 bool OutlineFont::Build(const QFont& font) {
     Release();
     font_ = font;
     if (font_.pixelSize() <= 0) font_.setPixelSize(kFontPixelHeight);
     while (glGetError() != GL_NO_ERROR) {
     }
+    bool anyOutline = false;
     for (int c = 0; c < kFontListCount; ++c) {
-        const GlyphGeometry glyph = TessellateGlyph(font_, char32_t(c));
+        const GlyphGeometry glyph = glyphSource(font_, char32_t(c));
+        anyOutline = anyOutline || !glyph.triangles.empty();
         glNewList(kFontListBase + c, GL_COMPILE);
         EmitGlyph(glyph);
         glEndList();
     }
     built_ = glGetError() == GL_NO_ERROR && glIsList(kFontListBase + 'A');
+    // Without a single outline every text would silently vanish.
+    if (built_ && !anyOutline) {
+        glDeleteLists(kFontListBase, 256);
+        built_ = false;
+    }
     return built_;
 }
 
@@ -199,7 +208,7 @@ uint32_t OutlineFont::ListFor(char32_t character) {
     const uint32_t list = glGenLists(1);
     if (list == 0) return 0;
     glNewList(list, GL_COMPILE);
-    EmitGlyph(TessellateGlyph(font_, character));
+    EmitGlyph(glyphSource(font_, character));
     glEndList();
     extraLists_.emplace(character, list);
     return list;

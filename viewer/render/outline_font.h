@@ -30,15 +30,21 @@ GlyphGeometry TessellateGlyph(const QFont& font, char32_t character);
 // The font used when none was chosen: a plain sans face, 28 px.
 QFont DefaultOutlineFont();
 
+using GlyphSource = GlyphGeometry (*)(const QFont& font, char32_t character);
+
 class OutlineFont {
   public:
+    // Where outlines come from; tests stand in a font that has none.
+    static GlyphSource glyphSource;
+
     OutlineFont() = default;
     ~OutlineFont() = default;
     OutlineFont(const OutlineFont&) = delete;
     OutlineFont& operator=(const OutlineFont&) = delete;
 
     // Builds lists 1000..1254 from `font` in the current context. Returns
-    // false when the lists could not be made (the caller reports it).
+    // false when the lists could not be made or the font gave no outline for
+    // any of those characters (the caller reports it).
     bool Build(const QFont& font);
     // Deletes every list this font made.
     void Release();

@@ -5,6 +5,7 @@
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QOpenGLContext>
+#include <QTimer>
 
 #include "app/command_ids.h"
 #include "doc/korvalde_doc.h"
@@ -69,9 +70,12 @@ void CKorvaldeView::ReleaseGl() {
 }
 
 void CKorvaldeView::BuildFont() {
-    if (!renderer_.InitFont(font_))
+    if (renderer_.InitFont(font_)) return;
+    // Shown once the GL set-up is over: a modal loop inside it could re-enter painting.
+    QTimer::singleShot(0, this, [this] {
         QMessageBox::warning(this, QStringLiteral("GLFont"),
                              QStringLiteral("wglUseFontOutlines failed!"));
+    });
 }
 
 void CKorvaldeView::resizeGL(int width, int height) {
