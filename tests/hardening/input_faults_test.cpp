@@ -4,8 +4,10 @@
 #include <sqlite3.h>
 #include <sys/stat.h>
 
+#include <atomic>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -74,6 +76,35 @@ TEST(InputFaults, VrmlFilesThatAreNotThereOrNotFiles) {
         ScriptedPrompt prompt;
         EXPECT_EQ(reader.ReadVrmlFile(gz, prompt, log), -1);
     }
+}
+
+// Another program rewrites the model while we read it: every read ends with
+// a result (the file as it was at some moment, or refused), never a crash.
+TEST(InputFaults, FileRewrittenWhileBeingRead) {
+    ScratchFolder folder;
+    const std::string path = folder / "moving.wrl";
+    const std::string log = folder / "log.txt";
+    std::string longText = "#VRML V1.0 ascii\nSeparator {\n";
+    for (int i = 0; i < 20000; ++i) longText += "Cube { width 2 }\n";
+    longText += "}\n";
+    const std::string shortText = "#VRML V1.0 ascii\nSphere { }\n";
+    WriteTextFile(path, longText);
+
+    std::atomic<bool> stop{false};
+    std::thread writer([&] {
+        for (int i = 0; !stop; ++i) WriteTextFile(path, i % 2 ? shortText : longText);
+    });
+    int read = 0;
+    for (int i = 0; i < 200; ++i) {
+        VrmlReader reader;
+        ScriptedPrompt prompt;
+        const int result = reader.ReadVrmlFile(path, prompt, log);
+        ASSERT_TRUE(result == 1 || result == -1) << result;
+        if (result == 1) ++read;
+    }
+    stop = true;
+    writer.join();
+    RecordProperty("reads", read);
 }
 
 TEST(InputFaults, UnreadableBindingFile) {
