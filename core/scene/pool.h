@@ -89,11 +89,14 @@ class Pool {
   private:
     // Blocks below this size stay on the heap; a mapping costs a page at least.
     static constexpr size_t kMappedBytes = size_t(1) << 20;
+    static constexpr size_t kHugePage = size_t(2) << 20;
 
     size_t Bytes(int64_t capacity) const { return size_t(capacity) * size_t(width_) * sizeof(T); }
+    // Whole huge pages from 2 MB on: the kernel only aligns mappings of such
+    // sizes for huge pages, and unaligned ones fault in 4 KB at a time.
     static size_t PageRounded(size_t bytes) {
-        constexpr size_t kPage = 4096;
-        return (bytes + kPage - 1) / kPage * kPage;
+        const size_t page = bytes >= kHugePage ? kHugePage : 4096;
+        return (bytes + page - 1) / page * page;
     }
 
     // Grows (or first allocates) the block; entries beyond the old capacity

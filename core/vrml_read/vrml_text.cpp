@@ -124,6 +124,9 @@ void TextBufferRelease::operator()(char* buffer) const {
 TextBuffer AllocateTextBuffer(size_t bytes) {
     constexpr size_t kMappedBytes = size_t(4) << 20;
     if (bytes < kMappedBytes) return TextBuffer(new char[bytes], TextBufferRelease{0});
+    // Whole huge pages, so the kernel aligns the mapping for them.
+    constexpr size_t kHugePage = size_t(2) << 20;
+    bytes = (bytes + kHugePage - 1) / kHugePage * kHugePage;
     void* block =
         ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (block == MAP_FAILED) throw std::bad_alloc();
