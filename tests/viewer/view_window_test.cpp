@@ -140,7 +140,11 @@ TEST(ViewWindow, ClosingOneViewKeepsTheOthersText) {
 
 TEST(ViewWindow, FontWithoutOutlinesIsReportedAndTheModelStillDrawn) {
     if (!HaveWindowSystem()) GTEST_SKIP() << "needs an X display";
-    const vantor::GlyphSource saved = vantor::OutlineFont::glyphSource;
+    // Put back even when an assertion ends the test early.
+    struct RestoreGlyphSource {
+        vantor::GlyphSource saved = vantor::OutlineFont::glyphSource;
+        ~RestoreGlyphSource() { vantor::OutlineFont::glyphSource = saved; }
+    } restore;
     vantor::OutlineFont::glyphSource = [](const QFont&, char32_t) {
         return vantor::GlyphGeometry();
     };
@@ -162,7 +166,6 @@ TEST(ViewWindow, FontWithoutOutlinesIsReportedAndTheModelStillDrawn) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     QTRY_COMPARE(told, QStringList{QStringLiteral("GLFont: wglUseFontOutlines failed!")});
     EXPECT_GT(CountNotNavy(view.grabFramebuffer()), 1000) << "the cube is still drawn";
-    vantor::OutlineFont::glyphSource = saved;
 }
 
 QString Korvalde() {
