@@ -1,6 +1,7 @@
 // Grouping nodes of VRML 2.0: Transform, Group, Anchor, Collision,
 // Billboard, Switch, LOD and a bare `children` field.
 
+#include <algorithm>
 #include <cmath>
 
 #include "scene/node_kind.h"
@@ -36,6 +37,27 @@ void Vrml2NodeReader::ReadChildren(int& position, const OpenGroup& group) {
         if (word != "}" && word != "]" && !AtEnd(position)) MakeVrmlList20(position, reader_.depth);
     }
     CloseGroup(group);
+}
+
+void Vrml2NodeReader::ReadGroupingFields(int& position, const OpenGroup& children,
+                                         const std::string& handler,
+                                         std::initializer_list<std::string_view> knownFields) {
+    while (!AtEnd(position)) {
+        std::string_view word = Next(position);
+        if (word == "}") break;
+        if (word == "{") {
+            Log("Caution in " + handler + " 0");
+        } else if (word == "children") {
+            ReadChildren(position, children);
+        } else if (word == "bboxCenter" || word == "bboxSize") {
+            float ignored[3];
+            ReadFloats(position, ignored, 3);
+        } else {
+            if (std::find(knownFields.begin(), knownFields.end(), word) == knownFields.end())
+                LogWord(("Caution in switch " + handler + " ! cNode = ##").c_str(), word, "##");
+            SkipFieldValue(position);
+        }
+    }
 }
 
 std::vector<int32_t> Vrml2NodeReader::ReadChoiceList(int& position, int32_t groupKind) {
@@ -150,21 +172,7 @@ int Vrml2NodeReader::SetNodeGroupToVrml20Array(int& position, const std::string&
         RollBack(entry);
         return -1;
     }
-    while (!AtEnd(position)) {
-        std::string_view word = Next(position);
-        if (word == "}") break;
-        if (word == "{") {
-            Log("Caution in SetNodeGroupToVrml20Array 0");
-        } else if (word == "children") {
-            ReadChildren(position, group);
-        } else if (word == "bboxCenter" || word == "bboxSize") {
-            float ignored[3];
-            ReadFloats(position, ignored, 3);
-        } else {
-            LogWord("Caution in switch SetNodeGroupToVrml20Array ! cNode = ##", word, "##");
-            SkipFieldValue(position);
-        }
-    }
+    ReadGroupingFields(position, group, "SetNodeGroupToVrml20Array", {});
     CloseGroup(group);
     CloseGroup(anchor);
     reader_.currentMaterial = entry.currentMaterial;
@@ -181,23 +189,8 @@ int Vrml2NodeReader::SetNodeAnchorToVrml20Array(int& position, const std::string
         RollBack(entry);
         return -1;
     }
-    while (!AtEnd(position)) {
-        std::string_view word = Next(position);
-        if (word == "}") break;
-        if (word == "{") {
-            Log("Caution in SetNodeAnchorToVrml20Array 0");
-        } else if (word == "children") {
-            ReadChildren(position, children);
-        } else if (word == "bboxCenter" || word == "bboxSize") {
-            float ignored[3];
-            ReadFloats(position, ignored, 3);
-        } else if (word == "url" || word == "parameter" || word == "description") {
-            SkipFieldValue(position);
-        } else {
-            LogWord("Caution in switch SetNodeAnchorToVrml20Array ! cNode = ##", word, "##");
-            SkipFieldValue(position);
-        }
-    }
+    ReadGroupingFields(position, children, "SetNodeAnchorToVrml20Array",
+                       {"url", "parameter", "description"});
     CloseGroup(children);
     CloseGroup(anchor);
     reader_.currentMaterial = entry.currentMaterial;
@@ -216,23 +209,7 @@ int Vrml2NodeReader::SetNodeCollisionToVrml20Array(int& position, const std::str
         RollBack(entry);
         return -1;
     }
-    while (!AtEnd(position)) {
-        std::string_view word = Next(position);
-        if (word == "}") break;
-        if (word == "{") {
-            Log("Caution in SetNodeCollisionToVrml20Array 0");
-        } else if (word == "children") {
-            ReadChildren(position, children);
-        } else if (word == "bboxCenter" || word == "bboxSize") {
-            float ignored[3];
-            ReadFloats(position, ignored, 3);
-        } else if (word == "collide") {
-            Next(position);
-        } else {
-            LogWord("Caution in switch SetNodeCollisionToVrml20Array ! cNode = ##", word, "##");
-            SkipFieldValue(position);
-        }
-    }
+    ReadGroupingFields(position, children, "SetNodeCollisionToVrml20Array", {"collide"});
     CloseGroup(children);
     CloseGroup(group);
     reader_.currentMaterial = entry.currentMaterial;

@@ -67,6 +67,11 @@ class Vrml2NodeReader {
     int SetNodeChildrenToVrml20Array(int& position, const std::string& defName);
     // Reads a `children` value (a bracketed list or one node) into `group`.
     void ReadChildren(int& position, const OpenGroup& group);
+    // Reads the fields of a grouping node up to its "}": children into
+    // `children`, bounding boxes and `knownFields` skipped, any other field
+    // skipped and logged under `handler`, the handler's name.
+    void ReadGroupingFields(int& position, const OpenGroup& children, const std::string& handler,
+                            std::initializer_list<std::string_view> knownFields);
     // Reads a `choice` or `level` list into a new group row of `groupKind`;
     // returns the row boundaries b0 .. bn of the entries.
     std::vector<int32_t> ReadChoiceList(int& position, int32_t groupKind);
