@@ -9,6 +9,7 @@ PACKAGES=(
   libsqlite3-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth fonts-ipafont-gothic
+  qt6-tools-dev qt6-l10n-tools
 )
 
 missing=()

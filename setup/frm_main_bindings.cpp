@@ -56,18 +56,17 @@ bool frmMain::OpenData() {
     ShowMouseRowsFromModel();
     RefreshMouseRows();
     if (dropped > 0) {
-        CurrentPrompt().Message(
-            this,
-            QStringLiteral("Info ノードが多すぎます。最初の %1 個だけを読み込みました。")
-                .arg(CReadConfig::kEntryCount),
-            QStringLiteral("注意"), QMessageBox::Warning, QMessageBox::Ok);
+        CurrentPrompt().Message(this,
+                                tr("Info ノードが多すぎます。最初の %1 個だけを読み込みました。")
+                                    .arg(CReadConfig::kEntryCount),
+                                tr("注意"), QMessageBox::Warning, QMessageBox::Ok);
     }
     return true;
 }
 
 void frmMain::ReportUnreadableFile(const QString& path) {
-    CurrentPrompt().Message(this, QStringLiteral("設定ファイルを読み込めません。\n%1").arg(path),
-                            QStringLiteral("注意"), QMessageBox::Warning, QMessageBox::Ok);
+    CurrentPrompt().Message(this, tr("設定ファイルを読み込めません。\n%1").arg(path), tr("注意"),
+                            QMessageBox::Warning, QMessageBox::Ok);
 }
 
 void frmMain::ShowMouseRowsFromModel() {

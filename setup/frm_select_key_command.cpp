@@ -22,7 +22,7 @@ frmSelectKeyCommand::frmSelectKeyCommand(QWidget* parent) : QDialog(parent) {
     cmdOK_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
-    cmdCancel_ = buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+    cmdCancel_ = buttons->addButton(tr("キャンセル"), QDialogButtonBox::RejectRole);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
     connect(cmdOK_, &QPushButton::clicked, this, [this] {
         m_iHideState = hide_state::Ok;

@@ -23,10 +23,10 @@ const QString kButtonCaptions[] = {
 }  // namespace
 
 MouseRowsPanel::MouseRowsPanel(QWidget* parent) : QGroupBox(parent) {
-    setTitle(QStringLiteral("マウスによるビュー操作"));
+    setTitle(tr("マウスによるビュー操作"));
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("マウスボタン"), this), 0, 2);
-    grid->addWidget(new QLabel(QStringLiteral("同時押しのキー"), this), 0, 3, 1, 2);
+    grid->addWidget(new QLabel(tr("マウスボタン"), this), 0, 2);
+    grid->addWidget(new QLabel(tr("同時押しのキー"), this), 0, 3, 1, 2);
     auto* options = new QButtonGroup(this);
     for (int row = 0; row < kMouseRowCount; ++row) {
         Row& r = rows_[row];

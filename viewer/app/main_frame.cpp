@@ -108,9 +108,8 @@ CKorvaldeDoc* CMainFrame::OpenDocumentFile(const QString& path) {
         }
     }
     if (!QFileInfo(full).isFile()) {
-        app_->GetPrompt().ShowMessage((full + QStringLiteral(" が開けません。")).toStdString(),
-                                      "Caution", vantor::PromptButtons::Ok,
-                                      vantor::PromptIcon::Exclamation);
+        app_->GetPrompt().ShowMessage(tr("%1 が開けません。").arg(full).toStdString(), "Caution",
+                                      vantor::PromptButtons::Ok, vantor::PromptIcon::Exclamation);
         // A vanished file leaves the recently-used list.
         if (recentFiles_.removeAll(full) > 0) {
             KorvaldeSettings settings;
@@ -128,8 +127,9 @@ CKorvaldeDoc* CMainFrame::OpenDocumentFile(const QString& path) {
 
 void CMainFrame::OnFileOpen() {
     std::string chosen;
-    if (!app_->GetPrompt().AskOpenFile("VRML ﾌｧｲﾙ (*.wrl)|*.wrl|All Files (*.*)|*.*||",
-                                       std::string(), chosen))
+    if (!app_->GetPrompt().AskOpenFile(
+            tr("VRML ﾌｧｲﾙ (*.wrl)|*.wrl|All Files (*.*)|*.*||").toStdString(), std::string(),
+            chosen))
         return;
     OpenDocumentFile(QString::fromStdString(chosen));
 }

@@ -15,7 +15,6 @@
 namespace {
 
 constexpr const char* kVrmlFilter = "VRML Files (*.wrl)|*.wrl|All Files (*.*)|*.*||";
-constexpr const char* kContinueChoosing = "ファイルの選択を続けますか？";
 
 // Shows the wait cursor for its lifetime (only when a GUI exists).
 class WaitCursor {
@@ -45,8 +44,9 @@ bool AskSavePathWithDialog(const QString& initialPath, QString& chosen) {
     return true;
 }
 
-void Caution(vantor::Prompt& prompt, const char* text) {
-    prompt.ShowMessage(text, "注意", vantor::PromptButtons::Ok, vantor::PromptIcon::Exclamation);
+void Caution(vantor::Prompt& prompt, const QString& text) {
+    prompt.ShowMessage(text.toStdString(), CKorvaldeDoc::tr("注意").toStdString(),
+                       vantor::PromptButtons::Ok, vantor::PromptIcon::Exclamation);
 }
 
 }  // namespace
@@ -89,7 +89,8 @@ bool CKorvaldeDoc::OnOpenDocument(const QString& path, vantor::Prompt& prompt) {
 void CKorvaldeDoc::OnAssembly(vantor::Prompt& prompt) {
     std::string chosen;
     while (!prompt.AskOpenFile(kVrmlFilter, std::string(), chosen)) {
-        if (prompt.ShowMessage(kContinueChoosing, "警告", vantor::PromptButtons::OkCancel,
+        if (prompt.ShowMessage(tr("ファイルの選択を続けますか？").toStdString(),
+                               tr("警告").toStdString(), vantor::PromptButtons::OkCancel,
                                vantor::PromptIcon::Exclamation) != vantor::PromptAnswer::Ok)
             return;
     }
@@ -117,7 +118,7 @@ void CKorvaldeDoc::OnSaveNewData(vantor::Prompt& prompt) {
 }
 
 void CKorvaldeDoc::OnSaveAllData(vantor::Prompt& prompt) {
-    Caution(prompt, "このバージョンではサポートしません。");
+    Caution(prompt, tr("このバージョンではサポートしません。"));
 }
 
 void CKorvaldeDoc::SaveWithMode(int mode, vantor::Prompt& prompt) {
@@ -130,7 +131,8 @@ void CKorvaldeDoc::SaveWithMode(int mode, vantor::Prompt& prompt) {
     }
     QString target;
     while (!askSavePath(path_, target)) {
-        if (prompt.ShowMessage(kContinueChoosing, "警告", vantor::PromptButtons::OkCancel,
+        if (prompt.ShowMessage(tr("ファイルの選択を続けますか？").toStdString(),
+                               tr("警告").toStdString(), vantor::PromptButtons::OkCancel,
                                vantor::PromptIcon::Exclamation) != vantor::PromptAnswer::Ok)
             return;
     }

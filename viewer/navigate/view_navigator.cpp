@@ -32,9 +32,13 @@ constexpr int32_t kLastDataCommand = 10;
 constexpr int kFirstKeyConsumingDimension = 5;
 
 const char* const kNoSelectedData = " ############ There is No Selected Data ########### ";
-const char* const kSetAsSpinCentre = "をスピン回転座標に設定しますか？";
 
 const float kIdentity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+
+// Follows a point text: "... as the spin centre?".
+std::string SetAsSpinCentreText() {
+    return ViewNavigator::tr("をスピン回転座標に設定しますか？").toStdString();
+}
 
 std::string PointText(const char* prefix, const float p[3]) {
     char buffer[160];
@@ -416,8 +420,9 @@ void ViewNavigator::Deactivate() {
 
 void ViewNavigator::ShowSpinCaution() {
     host_.NavPrompt().ShowMessage(
-        "このコマンドを使うと複数のウィンドウのアップデートに問題が\r\n"
-        "生じることがありますので、その場合はPlayを停止してください。",
+        tr("このコマンドを使うと複数のウィンドウのアップデートに問題が\r\n"
+           "生じることがありますので、その場合はPlayを停止してください。")
+            .toStdString(),
         "Caution", PromptButtons::Ok, PromptIcon::Exclamation);
 }
 
@@ -495,10 +500,10 @@ void ViewNavigator::SetRotationCentre() {
     SelectedItem item;
     if (host_.SelectionEmpty() || !host_.CurrentSelectedItem(item)) {
         ThreeValueRequest request;
-        request.titleLine = QStringLiteral("スピン回転座標の設定");
-        request.labels[0] = QStringLiteral("X座標");
-        request.labels[1] = QStringLiteral("Y座標");
-        request.labels[2] = QStringLiteral("Z座標");
+        request.titleLine = tr("スピン回転座標の設定");
+        request.labels[0] = tr("X座標");
+        request.labels[1] = tr("Y座標");
+        request.labels[2] = tr("Z座標");
         for (int i = 0; i < 3; ++i) request.values[i] = host_.NavCamera().rotationCentre[i];
         if (host_.AskThreeValues(request)) {
             CentreOn(request.values);
@@ -516,9 +521,10 @@ void ViewNavigator::SetRotationCentreFromSelection(const SelectedItem& item) {
         case 0:
         case 2:
         case 4:
-            if (prompt.ShowMessage(PointText(" Point []", item.examinedPoint) + kSetAsSpinCentre,
-                                   "Strat Point", PromptButtons::OkCancel,
-                                   PromptIcon::Question) == PromptAnswer::Ok) {
+            if (prompt.ShowMessage(
+                    PointText(" Point []", item.examinedPoint) + SetAsSpinCentreText(),
+                    "Strat Point", PromptButtons::OkCancel,
+                    PromptIcon::Question) == PromptAnswer::Ok) {
                 CentreOn(item.examinedPoint);
                 host_.ClearSelection();
                 host_.RedrawView();
@@ -534,7 +540,7 @@ void ViewNavigator::SetRotationCentreFromSelection(const SelectedItem& item) {
                 break;
             }
             if (prompt.ShowMessage(
-                    PointText("Center Point []", scene->examinedCentre) + kSetAsSpinCentre,
+                    PointText("Center Point []", scene->examinedCentre) + SetAsSpinCentreText(),
                     "Strat Point", PromptButtons::OkCancel,
                     PromptIcon::Question) == PromptAnswer::Ok) {
                 CentreOn(scene->examinedCentre);
@@ -556,9 +562,9 @@ void ViewNavigator::SetRotationCentreFromSelection(const SelectedItem& item) {
 void ViewNavigator::EditClipDistances() {
     Camera& camera = host_.NavCamera();
     ThreeValueRequest request;
-    request.titleLine = QStringLiteral("視点位置とクリップ面の設定");
+    request.titleLine = tr("視点位置とクリップ面の設定");
     request.labels[0] = QStringLiteral("NearPlane");
-    request.labels[1] = QStringLiteral("視点位置");
+    request.labels[1] = tr("視点位置");
     request.labels[2] = QStringLiteral("FarPlane");
     request.values[0] = camera.nearPlane;
     request.values[1] = camera.viewDistance;
@@ -592,9 +598,9 @@ void ViewNavigator::ShowSection() {
 void ViewNavigator::EditStepAmounts() {
     Camera& camera = host_.NavCamera();
     ThreeValueRequest request;
-    request.titleLine = QStringLiteral("ステップ移動量の設定");
-    request.labels[0] = QStringLiteral("距離");
-    request.labels[1] = QStringLiteral("角度(Deg)");
+    request.titleLine = tr("ステップ移動量の設定");
+    request.labels[0] = tr("距離");
+    request.labels[1] = tr("角度(Deg)");
     request.values[0] = camera.stepDistance;
     request.values[1] = camera.stepAngle;
     request.values[2] = 0;

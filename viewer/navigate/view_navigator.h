@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include <QCoreApplication>
 #include "navigate/input_state.h"
 #include "navigate/navigation_host.h"
 
@@ -21,6 +22,8 @@ struct SpinState {
 constexpr int kSpinTimerMilliseconds = 150;
 
 class ViewNavigator {
+    Q_DECLARE_TR_FUNCTIONS(ViewNavigator)
+
   public:
     explicit ViewNavigator(NavigationHost& host) : host_(host) {}
 

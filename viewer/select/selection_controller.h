@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include <QCoreApplication>
 #include "hits/hit_table.h"
 #include "render/pick_highlight.h"
 #include "render/pick_pass.h"
@@ -57,6 +58,8 @@ constexpr int32_t Switch = 10;
 }  // namespace data_key
 
 class SelectionController {
+    Q_DECLARE_TR_FUNCTIONS(SelectionController)
+
   public:
     explicit SelectionController(SelectionHost& host) : host_(host) {}
 
