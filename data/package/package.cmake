@@ -3,6 +3,7 @@
 # programs and their read-only files in /usr/lib/vantor3d (the install
 # folder), links in /usr/bin, desktop entries, MIME type, thumbnailer and
 # icons under /usr/share. Writable files go to the user's data folder.
+include(GNUInstallDirs)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vantor3d)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -10,13 +11,13 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_VENDOR Norrkel)
 set(CPACK_PACKAGE_CONTACT "Vantor3D developers <vantor3d@norrkel.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "viewer and measuring tool for VRML 1.0 and 2.0 models")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Korvalde shows VRML 1.0 and 2.0 models (.wrl) in several windows, lets the\n"
     "user turn, move and zoom them with configurable keys and mouse buttons,\n"
     "picks and measures points, edges and faces, and writes VRML 1.0 again.\n"
     "Tessmaran edits the key and mouse bindings; korvalde-cli reads, checks\n"
     "and converts models without a display. File managers show previews of\n"
-    ".wrl files drawn by the viewer.")
+    "VRML files drawn by the viewer.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
