@@ -31,10 +31,6 @@
 namespace vantor {
 namespace {
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), text.size());
-}
-
 const char* const kTabCaptions[] = {
     QT_TRANSLATE_NOOP("vantor::frmMain", "ビュー操作"),
     QT_TRANSLATE_NOOP("vantor::frmMain", "キーコマンド"),
@@ -161,7 +157,7 @@ QWidget* frmMain::BuildGroupTab(CommandGroup group) {
     legend->setPalette(palette);
     legends_[g - 1] = legend;
     const QString help =
-        group == CommandGroup::View ? ViewTabHelpText() : FromView(GroupExplanation(group));
+        group == CommandGroup::View ? ViewTabHelpText() : ShownCaption(GroupExplanation(group));
     top->addWidget(legend, 0, Qt::AlignTop);
     top->addWidget(WrappedLabel(help, tab), 1);
     layout->addLayout(top);
