@@ -22,6 +22,7 @@
 #include "app/settings_store.h"
 #include "dialogs/about_dialog.h"
 #include "doc/korvalde_doc.h"
+#include "measure/measure_panel.h"
 #include "prompt/prompt.h"
 #include "view/korvalde_view.h"
 
@@ -37,6 +38,7 @@ CMainFrame::CMainFrame(CKorvaldeApp* app, QWidget* parent) : QMainWindow(parent)
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
+    measurePanel_ = MeasurePanel::Install(this);
 
     KorvaldeSettings settings;
     recentFiles_ = ReadRecentFiles(settings);
@@ -170,6 +172,9 @@ void CMainFrame::RunCommand(int id) {
         case kViewStatusBar:
             statusBar()->setVisible(!statusBar()->isVisible());
             break;
+        case kMeasurePanel:
+            measurePanel_->SetShown(measurePanel_->isHidden());
+            break;
         case kShowConfig:
             app_->OnShowConfig();
             break;
@@ -248,6 +253,9 @@ void CMainFrame::UpdateCommandStates() {
                 break;
             case kViewStatusBar:
                 checked = statusBar()->isVisible();
+                break;
+            case kMeasurePanel:
+                checked = !measurePanel_->isHidden();
                 break;
             case kSaveHiddenToo:
             case kMoveSelectedDimension:

@@ -47,17 +47,28 @@ bool ViewSelection::RunCommand(int id) {
         case kChangeNormalValue:
             controller_.ChangeNormalValue();
             return true;
+        case kCsysCentre:
+            controller_.SetMeasuringOriginFromSelection();
+            return true;
+        case kCsysRotation:
+            controller_.SetMeasuringAxisFromSelection();
+            return true;
+        case kCsysReset:
+            controller_.ResetMeasuringAxes();
+            return true;
+        case kMeasureStartPoint:
+            controller_.SetReferenceFromSelection();
+            return true;
+        case kMeasurePlane:
+            controller_.SetReferencePlaneFromSelection();
+            return true;
         // The walk is reached through the data keys; these items stay inert,
-        // like the measurement commands below.
+        // like the dimension commands below.
         case kDataFirst:
         case kDataPrevious:
         case kDataToggle:
         case kDataNext:
         case kDataLast:
-        case kCsysCentre:
-        case kCsysRotation:
-        case kMeasureStartPoint:
-        case kMeasurePlane:
         case kFromFront:
         case kFromSide:
         case kFromTop:
@@ -117,20 +128,15 @@ int ViewSelection::SelPick(int x, int y, PickKeyRole role, std::vector<PickHit>&
     return count;
 }
 
-PickKeyRole ViewSelection::SelHeldKeyRole() {
-    CKorvaldeApp* app = CKorvaldeApp::Instance();
-    if (!view_ || !app) return PickKeyRole::None;
-    const int32_t held = view_->Navigation().Navigator().Input().heldKey;
-    if (held == kNoHeldKey) return PickKeyRole::None;
-    const BindingTable& bindings = app->Bindings();
-    const std::pair<PartsModifier, PickKeyRole> roles[] = {
-        {PartsModifier::ShowParts, PickKeyRole::ShowParts},
-        {PartsModifier::NoShowParts, PickKeyRole::NoShowParts},
-        {PartsModifier::HilightItem, PickKeyRole::HilightItem},
-        {PartsModifier::Measure, PickKeyRole::Measure}};
-    for (const auto& [modifier, role] : roles)
-        if (bindings.PartsKey(modifier) == held) return role;
-    return PickKeyRole::None;
+int32_t ViewSelection::SelHeldKey() {
+    return view_ ? view_->Navigation().Navigator().Input().heldKey : kNoHeldKey;
+}
+
+const BindingTable& ViewSelection::SelBindings() {
+    if (bindings_) return *bindings_;
+    if (CKorvaldeApp* app = CKorvaldeApp::Instance()) return app->Bindings();
+    static const BindingTable unbound;
+    return unbound;
 }
 
 bool ViewSelection::SelAskThreeValues(ThreeValueRequest& request) {
@@ -159,6 +165,10 @@ void ViewSelection::SelStopSpins() {
 
 void ViewSelection::SelClearInputState() {
     if (view_) view_->Navigation().Navigator().ClearInputState();
+}
+
+void ViewSelection::SelMeasureChanged() {
+    emit MeasureChanged();
 }
 
 void ViewSelection::SelMakeDocumentActive() {

@@ -1,0 +1,127 @@
+#include "measure/measure_panel.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/child_frame.h"
+#include "app/main_frame.h"
+#include "app/settings_store.h"
+#include "select/view_selection.h"
+#include "view/korvalde_view.h"
+
+namespace {
+
+constexpr const char* kShownKey = "MeasurePanel/shown";
+
+}  // namespace
+
+MeasurePanel::MeasurePanel(QWidget* parent) : QDockWidget(tr("測定"), parent) {
+    setObjectName(QStringLiteral("MeasurePanel"));
+    auto* body = new QWidget(this);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(2, 2, 2, 2);
+    table_ = new QTableWidget(0, 4, body);
+    table_->setHorizontalHeaderLabels(
+        {tr("項目"), QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")});
+    table_->verticalHeader()->hide();
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    layout->addWidget(table_);
+
+    auto* buttons = new QHBoxLayout;
+    auto* setReference = new QPushButton(tr("基準に設定"), body);
+    auto* clearReference = new QPushButton(tr("基準を解除"), body);
+    auto* copy = new QPushButton(tr("コピー"), body);
+    for (QPushButton* button : {setReference, clearReference, copy}) buttons->addWidget(button);
+    layout->addLayout(buttons);
+    setWidget(body);
+
+    connect(setReference, &QPushButton::clicked, this, [this] {
+        if (selection_) selection_->Controller().SetReferenceFromSelection();
+    });
+    connect(clearReference, &QPushButton::clicked, this, [this] {
+        if (selection_) selection_->Controller().ClearReference();
+    });
+    connect(copy, &QPushButton::clicked, this, &MeasurePanel::CopyToClipboard);
+    // The main window's closing hides the dock too, without hiding it for good.
+    connect(this, &QDockWidget::visibilityChanged, this,
+            [this] { KorvaldeSettings().setValue(QString::fromLatin1(kShownKey), !isHidden()); });
+    Refresh();
+}
+
+MeasurePanel* MeasurePanel::Install(CMainFrame* frame) {
+    auto* panel = new MeasurePanel(frame);
+    frame->addDockWidget(Qt::RightDockWidgetArea, panel);
+    panel->setVisible(KorvaldeSettings().value(QString::fromLatin1(kShownKey), true).toBool());
+    QMdiArea* area = frame->MdiArea();
+    connect(area, &QMdiArea::subWindowActivated, panel, [panel, area] {
+        // The current window stays current while the panel itself has the focus.
+        auto* child = qobject_cast<CChildFrame*>(area->currentSubWindow());
+        CKorvaldeView* view = child ? child->View() : nullptr;
+        panel->Track(view ? &view->Selection() : nullptr);
+    });
+    return panel;
+}
+
+void MeasurePanel::Track(vantor::ViewSelection* selection) {
+    if (selection == selection_) return;
+    if (selection_) disconnect(selection_, nullptr, this, nullptr);
+    selection_ = selection;
+    if (selection_)
+        connect(selection_, &vantor::ViewSelection::MeasureChanged, this, &MeasurePanel::Refresh);
+    Refresh();
+}
+
+void MeasurePanel::Refresh() {
+    rows_.clear();
+    vantor::SceneData* scene = selection_ ? selection_->SelScene() : nullptr;
+    if (scene) {
+        vantor::SelectionController& controller = selection_->Controller();
+        rows_ = BuildRows(*scene, controller.SelectedMeasure(), controller.Reference());
+    }
+    ShowRows();
+}
+
+void MeasurePanel::ShowRows() {
+    table_->clearSpans();
+    table_->setRowCount(int(rows_.size()));
+    for (int r = 0; r < rows_.size(); ++r) {
+        const Row& row = rows_[r];
+        auto* label = new QTableWidgetItem(row.label);
+        if (row.heading) {
+            QFont bold = label->font();
+            bold.setBold(true);
+            label->setFont(bold);
+            table_->setSpan(r, 0, 1, 4);
+        }
+        table_->setItem(r, 0, label);
+        for (int c = 1; c < 4; ++c) {
+            const bool has = c - 1 < row.values.size();
+            auto* value = new QTableWidgetItem(has ? row.values[c - 1] : QString());
+            value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table_->setItem(r, c, value);
+        }
+    }
+}
+
+QString MeasurePanel::TabText() const {
+    QString text;
+    for (const Row& row : rows_) text += (QStringList{row.label} + row.values).join(u'\t') + u'\n';
+    return text;
+}
+
+void MeasurePanel::CopyToClipboard() {
+    QApplication::clipboard()->setText(TabText());
+}
+
+void MeasurePanel::SetShown(bool shown) {
+    setVisible(shown);
+    KorvaldeSettings().setValue(QString::fromLatin1(kShownKey), shown);
+}
