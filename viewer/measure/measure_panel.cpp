@@ -19,6 +19,12 @@ namespace {
 
 constexpr const char* kShownKey = "MeasurePanel/shown";
 
+bool IsNumber(const QString& text) {
+    bool number = false;
+    text.toDouble(&number);
+    return number;
+}
+
 }  // namespace
 
 MeasurePanel::MeasurePanel(QWidget* parent) : QDockWidget(tr("測定"), parent) {
@@ -32,7 +38,10 @@ MeasurePanel::MeasurePanel(QWidget* parent) : QDockWidget(tr("測定"), parent) 
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->setMinimumWidth(table_->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 44);
     layout->addWidget(table_);
 
     auto* buttons = new QHBoxLayout;
@@ -100,12 +109,15 @@ void MeasurePanel::ShowRows() {
             bold.setBold(true);
             label->setFont(bold);
             table_->setSpan(r, 0, 1, 4);
+        } else if (row.values.size() == 1 && !IsNumber(row.values[0])) {
+            table_->setSpan(r, 1, 1, 3);  // a kind or file name
         }
         table_->setItem(r, 0, label);
         for (int c = 1; c < 4; ++c) {
-            const bool has = c - 1 < row.values.size();
-            auto* value = new QTableWidgetItem(has ? row.values[c - 1] : QString());
-            value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            const QString text = row.values.value(c - 1);
+            auto* value = new QTableWidgetItem(text);
+            value->setTextAlignment((IsNumber(text) ? Qt::AlignRight : Qt::AlignLeft) |
+                                    Qt::AlignVCenter);
             table_->setItem(r, c, value);
         }
     }

@@ -79,12 +79,14 @@ class RowWriter {
     void Direction(const QString& label, const double world[3]) {
         rows.append({label, DirectionValues(scene_, world)});
     }
+    // As the status text: "R = 0" and no centre for a straight edge.
     void Arc(const QString& name, const vantor::ArcFit& arc) {
-        Value(name + QStringLiteral(" R"), arc.found ? arc.radius : 0.0);
-        if (arc.found)
-            Point(name + MeasurePanel::tr(" 中心"), arc.centre);
-        else
-            Text(name + MeasurePanel::tr(" 中心"), NotApplicable());
+        if (!arc.found) {
+            Text(name + QStringLiteral(" R"), QStringLiteral("0"));
+            return;
+        }
+        Value(name + QStringLiteral(" R"), arc.radius);
+        Point(name + MeasurePanel::tr(" 中心"), arc.centre);
     }
 
     QList<MeasurePanel::Row> rows;
