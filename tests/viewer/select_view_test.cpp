@@ -46,17 +46,21 @@ int CountSelectedRed(const QImage& image) {
     return count;
 }
 
-TEST(SelectView, DoubleClickSelectsAndFramesShowTheHighlight) {
-    if (!HaveWindowSystem()) GTEST_SKIP() << "needs an X display";
-    QTemporaryDir folder;
+// A hit table in a fresh database inside `folder`.
+bool OpenHitTable(const QTemporaryDir& folder, HitTable& table) {
     std::ifstream file(std::string(VANTOR_SOURCE_DIR) + "/data/hit_table.sql");
     std::stringstream schema;
     schema << file.rdbuf();
     const std::string database = (folder.path() + "/korvalde.db").toStdString();
     std::string error;
-    ASSERT_TRUE(HitTable::CreateSchema(database, schema.str(), error)) << error;
+    return HitTable::CreateSchema(database, schema.str(), error) && table.Open(database);
+}
+
+TEST(SelectView, DoubleClickSelectsAndFramesShowTheHighlight) {
+    if (!HaveWindowSystem()) GTEST_SKIP() << "needs an X display";
+    QTemporaryDir folder;
     HitTable table;
-    ASSERT_TRUE(table.Open(database));
+    ASSERT_TRUE(OpenHitTable(folder, table));
     ScriptedPrompt prompt;
 
     CKorvaldeDoc doc;
@@ -130,14 +134,8 @@ TEST(SelectView, PlainDoubleClickPicksInsideParts) {
     std::ofstream(vrml2.toStdString())
         << "#VRML V2.0 utf8\nTransform { children Shape { geometry IndexedFaceSet {\n"
            "coord Coordinate { point [-4 -3 0, 4 -3 0, 0 4 0] } coordIndex [0, 1, 2, -1] } } }\n";
-    std::ifstream file(std::string(VANTOR_SOURCE_DIR) + "/data/hit_table.sql");
-    std::stringstream schema;
-    schema << file.rdbuf();
-    const std::string database = (folder.path() + "/korvalde.db").toStdString();
-    std::string error;
-    ASSERT_TRUE(HitTable::CreateSchema(database, schema.str(), error)) << error;
     HitTable table;
-    ASSERT_TRUE(table.Open(database));
+    ASSERT_TRUE(OpenHitTable(folder, table));
     ScriptedPrompt prompt;
     BindingTable bindings;
     ConfigReader(bindings, prompt).ReadConfigFile(VANTOR_SOURCE_DIR "/data/Config.cfg");

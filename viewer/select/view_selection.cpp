@@ -34,34 +34,23 @@ void ViewSelection::FillHooks(ViewNavigationController::ViewHooks& hooks) {
 
 bool ViewSelection::RunCommand(int id) {
     using namespace cmd;
+    using Action = void (SelectionController::*)();
+    static constexpr std::pair<int, Action> kActions[] = {
+        {kDataDelete, &SelectionController::DeleteData},
+        {kNodeNumber, &SelectionController::DesignateNode},
+        {kChangePointValue, &SelectionController::ChangePointValue},
+        {kChangeNormalValue, &SelectionController::ChangeNormalValue},
+        {kCsysCentre, &SelectionController::SetMeasuringOriginFromSelection},
+        {kCsysRotation, &SelectionController::SetMeasuringAxisFromSelection},
+        {kCsysReset, &SelectionController::ResetMeasuringAxes},
+        {kMeasureStartPoint, &SelectionController::SetReferenceFromSelection},
+        {kMeasurePlane, &SelectionController::SetReferencePlaneFromSelection}};
+    for (const auto& [command, action] : kActions) {
+        if (command != id) continue;
+        (controller_.*action)();
+        return true;
+    }
     switch (id) {
-        case kDataDelete:
-            controller_.DeleteData();
-            return true;
-        case kNodeNumber:
-            controller_.DesignateNode();
-            return true;
-        case kChangePointValue:
-            controller_.ChangePointValue();
-            return true;
-        case kChangeNormalValue:
-            controller_.ChangeNormalValue();
-            return true;
-        case kCsysCentre:
-            controller_.SetMeasuringOriginFromSelection();
-            return true;
-        case kCsysRotation:
-            controller_.SetMeasuringAxisFromSelection();
-            return true;
-        case kCsysReset:
-            controller_.ResetMeasuringAxes();
-            return true;
-        case kMeasureStartPoint:
-            controller_.SetReferenceFromSelection();
-            return true;
-        case kMeasurePlane:
-            controller_.SetReferencePlaneFromSelection();
-            return true;
         // The walk is reached through the data keys; these items stay inert,
         // like the dimension commands below.
         case kDataFirst:
