@@ -14,6 +14,7 @@
 #include "app/command_ids.h"
 #include "app/main_frame.h"
 #include "doc/korvalde_doc.h"
+#include "measure/measure_panel.h"
 #include "shell_fixture.h"
 
 using vantor::PromptAnswer;
@@ -268,6 +269,8 @@ TEST(ShellMainFrame, MenusToolBarAndCommandLine) {
     EXPECT_EQ(frame->OpenDocumentFile(s.folder.Input("plate.wrl")), plate);
     EXPECT_EQ(frame->ActiveDocument(), plate);
     EXPECT_EQ(frame->RecentFiles().front(), plate->PathName());
+    ASSERT_FALSE(frame->MeasureDock()->Rows().isEmpty()) << "the panel follows the active view";
+    EXPECT_EQ(frame->MeasureDock()->Rows().front().label, QStringLiteral("選択"));
     for (const char* name : {"a.wrl", "b.wrl", "c.wrl", "d.wrl"})
         QFile::copy(s.folder.Input("pin.wrl"), s.folder.Temp(name));
     for (const char* name : {"a.wrl", "b.wrl", "c.wrl", "d.wrl"})
@@ -298,6 +301,14 @@ TEST(ShellMainFrame, MenusToolBarAndCommandLine) {
     EXPECT_TRUE(frame->ActiveDocument()->structureWindow);
     frame->RunCommand(cmd::kDataStructure);
     EXPECT_FALSE(frame->Action(cmd::kDataStructure)->isChecked());
+
+    // The measurement panel: shown at first, hidden from the view menu for
+    // this and later runs.
+    frame->UpdateCommandStates();
+    EXPECT_TRUE(frame->Action(cmd::kMeasurePanel)->isChecked());
+    frame->RunCommand(cmd::kMeasurePanel);
+    EXPECT_FALSE(frame->Action(cmd::kMeasurePanel)->isChecked());
+    EXPECT_FALSE(s.folder.Setting("MeasurePanel/shown").toBool());
 
     // Settings commands through the menu reach the application.
     const size_t shownBefore = s.prompt.shown.size();
