@@ -1,5 +1,6 @@
 #include "measure/measure_panel.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
@@ -32,6 +33,16 @@ MeasurePanel::MeasurePanel(QWidget* parent) : QDockWidget(tr("測定"), parent) 
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(BuildTable(body));
+    layout->addLayout(BuildButtons(body));
+    setWidget(body);
+    // The main window's closing hides the dock too, without hiding it for good.
+    connect(this, &QDockWidget::visibilityChanged, this,
+            [this] { KorvaldeSettings().setValue(QString::fromLatin1(kShownKey), !isHidden()); });
+    Refresh();
+}
+
+QTableWidget* MeasurePanel::BuildTable(QWidget* body) {
     table_ = new QTableWidget(0, 4, body);
     table_->setHorizontalHeaderLabels(
         {tr("項目"), QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")});
@@ -42,16 +53,21 @@ MeasurePanel::MeasurePanel(QWidget* parent) : QDockWidget(tr("測定"), parent) 
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->setMinimumWidth(table_->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 44);
-    layout->addWidget(table_);
+    // Ctrl+C inside the table copies like the button.
+    auto* copy = new QAction(tr("コピー"), table_);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this, &MeasurePanel::CopyToClipboard);
+    table_->addAction(copy);
+    return table_;
+}
 
+QHBoxLayout* MeasurePanel::BuildButtons(QWidget* body) {
     auto* buttons = new QHBoxLayout;
     auto* setReference = new QPushButton(tr("基準に設定"), body);
     auto* clearReference = new QPushButton(tr("基準を解除"), body);
     auto* copy = new QPushButton(tr("コピー"), body);
     for (QPushButton* button : {setReference, clearReference, copy}) buttons->addWidget(button);
-    layout->addLayout(buttons);
-    setWidget(body);
-
     connect(setReference, &QPushButton::clicked, this, [this] {
         if (selection_) selection_->Controller().SetReferenceFromSelection();
     });
@@ -59,10 +75,7 @@ MeasurePanel::MeasurePanel(QWidget* parent) : QDockWidget(tr("測定"), parent) 
         if (selection_) selection_->Controller().ClearReference();
     });
     connect(copy, &QPushButton::clicked, this, &MeasurePanel::CopyToClipboard);
-    // The main window's closing hides the dock too, without hiding it for good.
-    connect(this, &QDockWidget::visibilityChanged, this,
-            [this] { KorvaldeSettings().setValue(QString::fromLatin1(kShownKey), !isHidden()); });
-    Refresh();
+    return buttons;
 }
 
 MeasurePanel* MeasurePanel::Install(CMainFrame* frame) {
@@ -124,8 +137,13 @@ void MeasurePanel::ShowRows() {
 }
 
 QString MeasurePanel::TabText() const {
+    // The rows with a selected cell, or all of them.
+    QList<bool> chosen(rows_.size(), table_->selectedItems().isEmpty());
+    for (const QTableWidgetItem* item : table_->selectedItems())
+        if (item->row() < chosen.size()) chosen[item->row()] = true;
     QString text;
-    for (const Row& row : rows_) text += (QStringList{row.label} + row.values).join(u'\t') + u'\n';
+    for (int r = 0; r < rows_.size(); ++r)
+        if (chosen[r]) text += (QStringList{rows_[r].label} + rows_[r].values).join(u'\t') + u'\n';
     return text;
 }
 

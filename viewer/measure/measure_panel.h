@@ -10,6 +10,7 @@
 #include <QStringList>
 
 class CMainFrame;
+class QHBoxLayout;
 class QTableWidget;
 
 namespace vantor {
@@ -40,7 +41,8 @@ class MeasurePanel : public QDockWidget {
     void Refresh();
 
     const QList<Row>& Rows() const { return rows_; }
-    // The values shown, one tab-separated line per row.
+    // The values of the rows with a selected cell (all rows when none is
+    // selected), one tab-separated line per row.
     QString TabText() const;
     // Puts TabText on the clipboard.
     void CopyToClipboard();
@@ -54,6 +56,8 @@ class MeasurePanel : public QDockWidget {
                                 const vantor::MeasureReference& reference);
 
   private:
+    QTableWidget* BuildTable(QWidget* body);
+    QHBoxLayout* BuildButtons(QWidget* body);
     void ShowRows();
 
     QTableWidget* table_;
