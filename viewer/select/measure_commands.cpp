@@ -61,10 +61,10 @@ std::optional<MeasuredItem> SelectionController::SelectedFor(bool (*accept)(cons
 }
 
 void SelectionController::MeasuringSystemMoved(const QString& message) {
-    // The highlight and examined values follow; the message stays shown.
+    // The highlight, the examined values and the panel follow; the message
+    // stays shown.
     ExamineCurrent(false);
     host_.SelShowStatus(message);
-    host_.SelMeasureChanged();
     host_.SelRedraw();
 }
 
