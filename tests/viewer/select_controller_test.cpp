@@ -320,11 +320,14 @@ TEST_F(SelectControllerTest, MeasuringSystemCommandsMoveTheReadout) {
     controller.SetReferenceFromSelection();
     ASSERT_TRUE(controller.Reference().item.has_value());
     EXPECT_EQ(controller.Reference().item->kind, ItemKind::Edge);
+    ASSERT_EQ(controller.Highlight().points.size(), 1u) << "the straight edge's reference mark";
+    EXPECT_FLOAT_EQ(controller.Highlight().points[0].at[0], 12) << "its midpoint";
     controller.SetReferencePlaneFromSelection();
     EXPECT_EQ(host.status.back(), "面を選んでください。");
     EXPECT_FALSE(controller.Reference().plane.has_value());
     controller.ClearReference();
     EXPECT_FALSE(controller.Reference().item.has_value());
+    EXPECT_TRUE(controller.Highlight().points.empty());
 }
 
 TEST_F(SelectControllerTest, PointEditMovesTheSharedVertex) {

@@ -96,8 +96,9 @@ void SelectionController::SetReferenceFromSelection() {
     const auto item = SelectedFor(HasPoint, tr("測れる項目を選んでください。"));
     if (!item) return;
     reference_.item = *item;
+    ExamineCurrent(false);  // marks the reference
     host_.SelShowStatus(tr("測定開始点を設定しました。"));
-    host_.SelMeasureChanged();
+    host_.SelRedraw();
 }
 
 void SelectionController::SetReferencePlaneFromSelection() {
@@ -110,8 +111,9 @@ void SelectionController::SetReferencePlaneFromSelection() {
 
 void SelectionController::ClearReference() {
     reference_ = {};
+    ExamineCurrent(false);
     host_.SelShowStatus(tr("測定の基準を解除しました。"));
-    host_.SelMeasureChanged();
+    host_.SelRedraw();
 }
 
 }  // namespace vantor

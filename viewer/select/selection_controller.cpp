@@ -1,6 +1,7 @@
 #include "select/selection_controller.h"
 
 #include "dialogs/three_value_dialog.h"
+#include "math/vector_math.h"
 #include "prompt/prompt.h"
 #include "scene/scene_data.h"
 #include "select/selection_logic.h"
@@ -8,6 +9,9 @@
 namespace vantor {
 
 namespace {
+
+// Cyan, apart from the selected, edge and arc-centre colours.
+constexpr float kReferenceColour[3] = {0, 1, 1};
 
 QString Utf8(const std::string& text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -134,6 +138,13 @@ void SelectionController::ExamineCurrent(bool reportStatus) {
         highlight_ = std::move(result.highlight);
         if (!result.error.empty()) ShowError(host_.SelPrompt(), result.error);
         if (reportStatus && !result.status.empty()) host_.SelShowStatus(Utf8(result.status));
+        // The reference's point stays marked while something is selected.
+        if (reference_.item) {
+            HighlightPoint mark;
+            vmath::ToFloat3(mark.at, reference_.item->point);
+            std::copy(kReferenceColour, kReferenceColour + 3, mark.colour);
+            highlight_.points.push_back(mark);
+        }
     }
     host_.SelMeasureChanged();
 }
