@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTest>
 #include <QToolBar>
 #include <QUrl>
@@ -364,6 +365,13 @@ TEST(ShellMainFrame, HitTableEndsShowInTheStatusBar) {
     EXPECT_FALSE(s.app.Hits().MovePrevious());
     EXPECT_EQ(s.app.MainFrame()->MessageText(), QStringLiteral("最初のデータです。"));
     emit s.app.StatusText(QStringLiteral(" Node Point X,Y,Z = 1.000 ,2.000 ,3.000 ,"));
+    EXPECT_EQ(s.app.MainFrame()->MessageText(),
+              QStringLiteral(" Node Point X,Y,Z = 1.000 ,2.000 ,3.000 ,"));
+    // A menu item's status tip shows while hovered; then the message returns.
+    QStatusTipEvent hovered(QStringLiteral("Zoom In")), left((QString()));
+    QCoreApplication::sendEvent(s.app.MainFrame(), &hovered);
+    EXPECT_EQ(s.app.MainFrame()->MessageText(), QStringLiteral("Zoom In"));
+    QCoreApplication::sendEvent(s.app.MainFrame(), &left);
     EXPECT_EQ(s.app.MainFrame()->MessageText(),
               QStringLiteral(" Node Point X,Y,Z = 1.000 ,2.000 ,3.000 ,"));
     s.app.MainFrame()->close();

@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QToolBar>
 #include <QUrl>
 
@@ -63,7 +64,19 @@ void CMainFrame::BuildStatusBar() {
 }
 
 void CMainFrame::SetMessageText(const QString& text) {
+    message_ = text;
     statusBar()->showMessage(text);
+}
+
+bool CMainFrame::event(QEvent* event) {
+    // When the pointer leaves a menu item or tool button its status tip
+    // ends: the last message comes back instead of an empty pane.
+    if (event->type() == QEvent::StatusTip &&
+        static_cast<QStatusTipEvent*>(event)->tip().isEmpty()) {
+        statusBar()->showMessage(message_);
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 QString CMainFrame::MessageText() const {

@@ -57,6 +57,7 @@ class CMainFrame : public QMainWindow {
     int OpenDroppedFiles(const QList<QUrl>& urls);
 
   protected:
+    bool event(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -80,6 +81,7 @@ class CMainFrame : public QMainWindow {
     QToolBar* toolBar_ = nullptr;
     QLabel* messagePane_ = nullptr;
     MeasurePanel* measurePanel_ = nullptr;
+    QString message_;  // last message pane text, shown again after a status tip
     QHash<int, QAction*> actions_;
     QStringList recentFiles_;
     std::unique_ptr<QPrinter> printer_;  // kept so page settings last the run
