@@ -15,8 +15,6 @@ namespace {
 constexpr const char* kPointSetError = "Error in ExamDrawPointset 01 ";
 constexpr const char* kTriangleError = "Error in ExamDrawTriangle 01 ";
 constexpr const char* kDatumNames[3] = {"Front", "Side", "Top"};
-// Datum pick names of Front, Side and Top.
-constexpr int32_t kFirstDatumName = 10501;
 
 void CopyToFloat(const double v[3], float out[3]) {
     for (int i = 0; i < 3; ++i) out[i] = float(v[i]);
@@ -171,15 +169,11 @@ void ExamineText(SceneData& scene, const HitRecord& item, const double m[16],
 }
 
 void ExamineDatum(const SceneData& scene, const HitRecord& item, ExamineResult& result) {
-    const int plane = item.lNode - kFirstDatumName;
-    // The plane's normal axis: Front W, Side U, Top V (columns of the rotation).
-    const int axisColumn[3] = {2, 0, 1};
-    const double origin[3] = {scene.csysOrigin[0], scene.csysOrigin[1], scene.csysOrigin[2]};
-    const float* axis = scene.csysRotation + 4 * axisColumn[plane];
-    const double normal[3] = {axis[0], axis[1], axis[2]};
+    const MeasuredItem datum = MeasureItem(scene, item, MeasureTolerances());
+    const int plane = DatumPlaneOf(item);
     result.status = std::string(" Datum ") + kDatumNames[plane] + " Selected " +
-                    " Center = " + FormatTriple(origin) + " ,Normal = " + FormatTriple(normal) +
-                    " ";
+                    " Center = " + FormatTriple(datum.plane.point) +
+                    " ,Normal = " + FormatTriple(datum.plane.normal) + " ";
     result.highlight.datumPlane = plane;
 }
 
@@ -188,7 +182,7 @@ void ExamineDatum(const SceneData& scene, const HitRecord& item, ExamineResult& 
 ExamineResult ExamineSelected(SceneData& scene, const HitRecord& item,
                               const MeasureTolerances& tolerances, ExaminedState& state) {
     ExamineResult result;
-    if (item.lNode >= kFirstDatumName && item.lNode < kFirstDatumName + 3) {
+    if (DatumPlaneOf(item) >= 0) {
         ExamineDatum(scene, item, result);
         return result;
     }

@@ -176,7 +176,7 @@ void MeasureTriangle(const SceneData& scene, const HitRecord& item, const double
 void MeasureDatum(const SceneData& scene, const HitRecord& item, MeasuredItem& out) {
     // The plane's normal axis: Front W, Side U, Top V (columns of the rotation).
     const int axisColumn[3] = {2, 0, 1};
-    const float* axis = scene.csysRotation + 4 * axisColumn[item.lNode - kFirstDatumName];
+    const float* axis = scene.csysRotation + 4 * axisColumn[DatumPlaneOf(item)];
     out.kind = ItemKind::Datum;
     const double origin[3] = {scene.csysOrigin[0], scene.csysOrigin[1], scene.csysOrigin[2]};
     SetPoint(out, origin);
@@ -192,6 +192,11 @@ double AngleBetween(const double a[3], const double b[3]) {
 
 }  // namespace
 
+int DatumPlaneOf(const HitRecord& item) {
+    const int plane = item.lNode - kFirstDatumName;
+    return plane >= 0 && plane < 3 ? plane : -1;
+}
+
 void ShapeMatrix(const SceneData& scene, int32_t row, double out[16]) {
     vmath::Identity(out);
     if (row <= 0 || row > scene.matrixDepth || row >= scene.matrixStack.capacity()) return;
@@ -203,7 +208,7 @@ MeasuredItem MeasureItem(const SceneData& scene, const HitRecord& item,
                          const MeasureTolerances& tolerances) {
     MeasuredItem out;
     out.subItem = item.lData2;
-    if (item.lNode >= kFirstDatumName && item.lNode < kFirstDatumName + 3) {
+    if (DatumPlaneOf(item) >= 0) {
         MeasureDatum(scene, item, out);
         return out;
     }

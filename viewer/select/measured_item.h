@@ -46,6 +46,9 @@ struct MeasuredItem {
     int flatness = 0;  // face: 1 flat, -1 not flat, 0 other items
 };
 
+// The datum plane a hit names: 0 Front, 1 Side, 2 Top, or -1.
+int DatumPlaneOf(const HitRecord& item);
+
 // The measured geometry of hit-table row `item`; kind None for rows that
 // name nothing measurable (damaged rows, unknown kinds, bad sub-items).
 MeasuredItem MeasureItem(const SceneData& scene, const HitRecord& item,
