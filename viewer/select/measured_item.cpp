@@ -187,7 +187,7 @@ void MeasureDatum(const SceneData& scene, const HitRecord& item, MeasuredItem& o
 
 double AngleBetween(const double a[3], const double b[3]) {
     const double c = std::clamp(Dot3(a, b), -1.0, 1.0);
-    return std::acos(c) / vmath::kDegToRad;
+    return std::acos(c) * 180 / vmath::kPi;
 }
 
 }  // namespace
