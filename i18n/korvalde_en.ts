@@ -711,6 +711,185 @@
         <source>Standard</source>
         <translation>Standard</translation>
     </message>
+    <message>
+        <source>測定パネル</source>
+        <translation>&amp;Measurement Panel</translation>
+    </message>
+    <message>
+        <source>測定パネルの表示/非表示</source>
+        <translation>Show or hide the measurement panel</translation>
+    </message>
+    <message>
+        <source>測定座標系リセット</source>
+        <translation>Reset &amp;Measuring System</translation>
+    </message>
+    <message>
+        <source>測定座標系をワールド座標系に戻す</source>
+        <translation>Return the measuring system to world coordinates</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurePanel</name>
+    <message>
+        <source>測定</source>
+        <translation>Measurement</translation>
+    </message>
+    <message>
+        <source>項目</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>基準に設定</source>
+        <translation>Set as Reference</translation>
+    </message>
+    <message>
+        <source>基準を解除</source>
+        <translation>Clear Reference</translation>
+    </message>
+    <message>
+        <source>面</source>
+        <translation>Face</translation>
+    </message>
+    <message>
+        <source>稜線</source>
+        <translation>Edge</translation>
+    </message>
+    <message>
+        <source>頂点</source>
+        <translation>Vertex</translation>
+    </message>
+    <message>
+        <source>線分</source>
+        <translation>Segment</translation>
+    </message>
+    <message>
+        <source>点</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>データム</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>基本形状 (%1)</source>
+        <translation>Primitive (%1)</translation>
+    </message>
+    <message>
+        <source> 中心</source>
+        <translation> centre</translation>
+    </message>
+    <message>
+        <source>種類</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>ノード番号</source>
+        <translation>Node number</translation>
+    </message>
+    <message>
+        <source>DEF名</source>
+        <translation>DEF name</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>頂点%1</source>
+        <translation>Vertex %1</translation>
+    </message>
+    <message>
+        <source>稜線%1</source>
+        <translation>Edge %1</translation>
+    </message>
+    <message>
+        <source>選択</source>
+        <translation>Selection</translation>
+    </message>
+    <message>
+        <source>点%1</source>
+        <translation>Point %1</translation>
+    </message>
+    <message>
+        <source>座標</source>
+        <translation>Coordinates</translation>
+    </message>
+    <message>
+        <source>長さ</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>測定点</source>
+        <translation>Measured point</translation>
+    </message>
+    <message>
+        <source>重心</source>
+        <translation>Centroid</translation>
+    </message>
+    <message>
+        <source>法線</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>平坦</source>
+        <translation>Flat</translation>
+    </message>
+    <message>
+        <source>はい</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>いいえ</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>中心</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>基準</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>基準点</source>
+        <translation>Reference point</translation>
+    </message>
+    <message>
+        <source>基準平面 点</source>
+        <translation>Reference plane point</translation>
+    </message>
+    <message>
+        <source>基準平面 法線</source>
+        <translation>Reference plane normal</translation>
+    </message>
+    <message>
+        <source>基準から選択まで</source>
+        <translation>Reference to selection</translation>
+    </message>
+    <message>
+        <source>距離</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>平面からの距離</source>
+        <translation>Distance from the plane</translation>
+    </message>
+    <message>
+        <source>角度 (度)</source>
+        <translation>Angle (degrees)</translation>
+    </message>
 </context>
 <context>
     <name>Render</name>
@@ -791,6 +970,50 @@
     <message>
         <source>Z座標</source>
         <translation>Z</translation>
+    </message>
+    <message>
+        <source>選択データがありません。</source>
+        <translation>Nothing is selected.</translation>
+    </message>
+    <message>
+        <source>頂点、点、円弧の稜線または面を選んでください。</source>
+        <translation>Select a vertex, a point, an arc edge or a face.</translation>
+    </message>
+    <message>
+        <source>測定座標系の原点を %1 に移しました。</source>
+        <translation>The measuring system origin is now at %1.</translation>
+    </message>
+    <message>
+        <source>面または稜線を選んでください。</source>
+        <translation>Select a face or an edge.</translation>
+    </message>
+    <message>
+        <source>測定座標系の Z 軸を %1 に合わせました。</source>
+        <translation>The measuring system Z axis now points along %1.</translation>
+    </message>
+    <message>
+        <source>測定座標系をワールド座標系に戻しました。</source>
+        <translation>The measuring system is back to world coordinates.</translation>
+    </message>
+    <message>
+        <source>測れる項目を選んでください。</source>
+        <translation>Select an item that can be measured.</translation>
+    </message>
+    <message>
+        <source>測定開始点を設定しました。</source>
+        <translation>The measuring start point is set.</translation>
+    </message>
+    <message>
+        <source>面を選んでください。</source>
+        <translation>Select a face.</translation>
+    </message>
+    <message>
+        <source>測定基準平面を設定しました。</source>
+        <translation>The measuring base plane is set.</translation>
+    </message>
+    <message>
+        <source>測定の基準を解除しました。</source>
+        <translation>The measuring reference is cleared.</translation>
     </message>
 </context>
 <context>

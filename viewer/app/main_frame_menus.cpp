@@ -68,6 +68,7 @@ void CMainFrame::BuildMenus() {
     QMenu* view = bar->addMenu(tr("表示(&V)"));
     AddToMenu(view, kViewToolBar, tr("ﾂｰﾙ ﾊﾞｰ(&T)"), tr("ツール バーの表示/非表示"), true);
     AddToMenu(view, kViewStatusBar, tr("ｽﾃｰﾀｽ ﾊﾞｰ(&S)"), tr("ステータス バーの表示/非表示"), true);
+    AddToMenu(view, kMeasurePanel, tr("測定パネル"), tr("測定パネルの表示/非表示"), true);
     view->addSeparator();
     AddToMenu(view, kShaded, tr("シェード表示"), tr("Shaded"), true);
     AddToMenu(view, kHiddenLineRemoved, tr("陰線消去"), tr("Hidden Line Removed"), true);
@@ -143,6 +144,8 @@ void CMainFrame::BuildMenus() {
     AddToMenu(measure, kCsysRotation, tr("測定座標系回転設定"), tr("Measuring System Rotation"));
     AddToMenu(measure, kMeasureStartPoint, tr("測定開始点設定"), tr("Measure Start Point"));
     AddToMenu(measure, kMeasurePlane, tr("測定基準平面設定"), tr("Measure Base Plane"));
+    AddToMenu(measure, kCsysReset, tr("測定座標系リセット"),
+              tr("測定座標系をワールド座標系に戻す"));
     measure->addSeparator();
     AddToMenu(measure, kFromFront, tr("from Front"), tr("from Front"));
     AddToMenu(measure, kFromSide, tr("from SIDE"), tr("from SIDE"));
