@@ -20,8 +20,10 @@ const char* const kHelp =
 
 int main(int argc, char** argv) {
     // Only a lone switch is one: any other command line is a file name.
-    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0))
-        return std::fputs(kHelp, stdout) < 0;
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
         std::printf("tessmaran %s\n", qPrintable(vantor::VersionText()));
         return 0;

@@ -21,17 +21,16 @@ const char* const kHelp =
     "--thumbnail draw without any window or X display.\n";
 
 // --help and --version answer before Qt starts, so they need no display.
-bool AnswerInformationRequest(int argc, char** argv, int& status) {
+bool AnswerInformationRequest(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(kHelp, stdout);
-        } else if (std::strcmp(argv[i], "--version") == 0) {
-            std::puts("korvalde " VANTOR_VERSION);
-        } else {
-            continue;
+            return true;
         }
-        status = 0;
-        return true;
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::puts("korvalde " VANTOR_VERSION);
+            return true;
+        }
     }
     return false;
 }
@@ -39,8 +38,7 @@ bool AnswerInformationRequest(int argc, char** argv, int& status) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    int status = 0;
-    if (AnswerInformationRequest(argc, argv, status)) return status;
+    if (AnswerInformationRequest(argc, argv)) return 0;
     // Thumbnails and reports: one picture, no splash and no windows.
     if (IsScreenshotRequest(argc, argv)) return RunScreenshotCommand(argc, argv);
     // Font display lists are shared between the views of all child windows.
@@ -55,7 +53,7 @@ int main(int argc, char** argv) {
     if (!app.InitInstance(CKorvaldeApp::ParseCommandLine(QCoreApplication::arguments()),
                           app.GetPrompt()))
         return 1;
-    status = QApplication::exec();
+    const int status = QApplication::exec();
     app.ExitInstance();
     return status;
 }
