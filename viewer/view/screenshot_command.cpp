@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -141,6 +142,29 @@ void LimitThumbnailRun(const ScreenshotRequest& request) {
     setrlimit(RLIMIT_AS, &memory);
 }
 
+// A preview shows the whole model: the view turns about the middle of its
+// bounding box, which fills the picture, instead of about the origin as the
+// viewer does.
+void FrameBounds(vantor::Camera& camera, const vantor::SceneData& scene) {
+    if (scene.bounds[0] > scene.bounds[1]) return;  // nothing to frame
+    double squared = 0;
+    for (int axis = 0; axis < 3; ++axis) {
+        const double half = (double(scene.bounds[2 * axis + 1]) - scene.bounds[2 * axis]) / 2;
+        camera.rotationCentre[axis] = float(scene.bounds[2 * axis] + half);
+        squared += half * half;
+    }
+    const double radius = std::max(std::sqrt(squared), 1e-6);
+    // The bounding sphere just fits the 25-degree field of view.
+    const double distance = radius / std::sin(12.5 * 3.14159265358979 / 180) * 1.05;
+    camera.panX = camera.rotationCentre[0];
+    camera.panY = camera.rotationCentre[1];
+    camera.viewDistance = float(distance + camera.rotationCentre[2]);
+    camera.nearPlane = float(std::max(distance - radius * 1.5, distance * 0.01));
+    camera.farPlane = float(distance + radius * 1.5);
+    camera.orthoHalfHeight = float(radius * 1.05);
+    camera.zoomFactor = 1;
+}
+
 QString OutputFor(const ScreenshotRequest& request, const QString& input) {
     if (request.inputs.size() == 1 && !IsFolderOutput(request.output)) return request.output;
     return QDir(request.output)
@@ -174,6 +198,7 @@ int DrawOne(const ScreenshotRequest& request, const QString& input, const QStrin
     camera.projectionMode = request.projection;
     settings.displayMode = request.displayMode;
     vantor::ApplyFit(camera, scene);
+    if (request.thumbnail) FrameBounds(camera, scene);
     renderer.DrawScene(scene, camera, settings);
     const QImage image = context.ReadImage();
     renderer.ReleaseGl();
