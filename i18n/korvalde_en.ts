@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>シェード表示</source>
-        <translation>&amp;Shaded</translation>
+        <translation>Sh&amp;aded</translation>
     </message>
     <message>
         <source>Shaded</source>
@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>背景ビットマップ</source>
-        <translation>Background &amp;Bitmap...</translation>
+        <translation>Bac&amp;kground Bitmap...</translation>
     </message>
     <message>
         <source>Background Bitmap</source>
@@ -289,7 +289,7 @@
     </message>
     <message>
         <source>Data Structure</source>
-        <translation>Data &amp;Structure</translation>
+        <translation>Data Str&amp;ucture</translation>
     </message>
     <message>
         <source>DataStructure</source>

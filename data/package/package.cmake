@@ -32,11 +32,19 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio-utils | pipewire-bin | alsa-util
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
-# Debian wants a copyright file and a compressed changelog in the docs.
+# Debian wants a copyright file, a compressed changelog and manual pages;
+# they are compressed when the build is configured (again when they change).
 set(doc_folder ${CMAKE_BINARY_DIR}/package_doc)
 file(MAKE_DIRECTORY ${doc_folder})
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/changelog)
 execute_process(COMMAND gzip -n -9 -c ${CMAKE_CURRENT_LIST_DIR}/changelog
                 OUTPUT_FILE ${doc_folder}/changelog.gz)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${doc_folder}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vantor3d)
+foreach(page korvalde tessmaran korvalde-cli)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/man/${page}.1)
+    execute_process(COMMAND gzip -n -9 -c ${CMAKE_SOURCE_DIR}/data/man/${page}.1
+                    OUTPUT_FILE ${doc_folder}/${page}.1.gz)
+    install(FILES ${doc_folder}/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
 include(CPack)
