@@ -47,7 +47,7 @@ struct SceneFrame {
 // The frame of the scene's box; the origin and `fallbackExtent` when the
 // scene is empty or its bounds are not computed, and a point-sized box
 // gets `fallbackExtent` about its centre.
-SceneFrame FrameOf(const SceneData& scene, float aspectRatio, float fallbackExtent = 19.99f);
+SceneFrame FrameOf(const SceneData& scene, float aspectRatio, float fallbackExtent);
 
 // Looks at the frame's centre and turns about it: rotationCentre = centre,
 // pan on the centre, viewDistance 3 x extent in front of it, clip planes

@@ -49,8 +49,6 @@ class OutlineFont {
     // Deletes every list this font made.
     void Release();
     bool IsBuilt() const { return built_; }
-    // The font the lists were built from.
-    const QFont& BuiltFont() const { return font_; }
 
     // Width of `text` in ems, as drawing it would advance.
     float Advance(const std::u32string& text) const;

@@ -162,6 +162,7 @@ void SceneRenderer::BeginWalk(SceneData& scene, Camera& camera, RenderSettings& 
     active_.assign(size_t(std::max(0, scene.nodeCount)), 0);
     depth_ = 0;
     mirrored_ = false;
+    glFrontFace(GL_CCW);
     if (!useBuffers_) return;
     buffers_.Update(scene);
     buffers_.Bind();
