@@ -429,4 +429,9 @@ TEST(NavigateDispatch, RotationCentreFromTheSelection) {
     cam.viewDistance = 50;
     nav.ShowSection();
     EXPECT_EQ(cam.nearPlane, 40.0f);
+    // Turned half round about the rotation centre (7, 8, 9), the point
+    // lies at z 8.
+    TurnHalf(cam);
+    nav.ShowSection();
+    EXPECT_NEAR(cam.nearPlane, 42.0f, 1e-4);
 }
