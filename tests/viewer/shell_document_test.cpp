@@ -276,11 +276,12 @@ TEST(ShellMainFrame, MenusToolBarAndCommandLine) {
     EXPECT_EQ(QFileInfo(frame->RecentFiles().front()).fileName(), QStringLiteral("d.wrl"));
     EXPECT_FALSE(frame->RecentFiles().contains(plate->PathName()));
 
-    // Dropped paths: only .wrl files (any case) count.
-    const QStringList dropped = CMainFrame::WrlPathsOf(
+    // Dropped paths: only model files (any case) count.
+    const QStringList dropped = CMainFrame::ModelPathsOf(
         {QUrl::fromLocalFile("/m/a.wrl"), QUrl::fromLocalFile("/m/b.WRL"),
-         QUrl::fromLocalFile("/m/c.txt"), QUrl(QStringLiteral("http://x/y.wrl"))});
-    EXPECT_EQ(dropped, (QStringList{"/m/a.wrl", "/m/b.WRL"}));
+         QUrl::fromLocalFile("/m/c.txt"), QUrl::fromLocalFile("/m/d.STL"),
+         QUrl(QStringLiteral("http://x/y.wrl"))});
+    EXPECT_EQ(dropped, (QStringList{"/m/a.wrl", "/m/b.WRL", "/m/d.STL"}));
 
     // A dropped .wrl file opens; other files are ignored.
     const QString droppedFile = s.folder.Temp("dropped.wrl");

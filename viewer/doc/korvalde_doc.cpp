@@ -7,6 +7,7 @@
 
 #include "app/korvalde_app.h"
 #include "doc/scene_loading.h"
+#include "import/model_import.h"
 #include "prompt/prompt.h"
 #include "scene/prepare_geometry.h"
 #include "structure/structure_dialog.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr const char* kVrmlFilter = "VRML Files (*.wrl)|*.wrl|All Files (*.*)|*.*||";
 constexpr const char* kContinueChoosing = "ファイルの選択を続けますか？";
 
 // Shows the wait cursor for its lifetime (only when a GUI exists).
@@ -88,7 +88,9 @@ bool CKorvaldeDoc::OnOpenDocument(const QString& path, vantor::Prompt& prompt) {
 
 void CKorvaldeDoc::OnAssembly(vantor::Prompt& prompt) {
     std::string chosen;
-    while (!prompt.AskOpenFile(kVrmlFilter, std::string(), chosen)) {
+    const std::string filter =
+        vantor::ModelOpenFilter(tr("対応ファイル").toStdString(), "VRML Files");
+    while (!prompt.AskOpenFile(filter, std::string(), chosen)) {
         if (prompt.ShowMessage(kContinueChoosing, "警告", vantor::PromptButtons::OkCancel,
                                vantor::PromptIcon::Exclamation) != vantor::PromptAnswer::Ok)
             return;
