@@ -173,12 +173,14 @@ std::string ModelOpenFilter(const std::string& allName, const std::string& vrmlN
     };
     std::string all, each;
     for (const ModelFormat& format : ModelFormats()) {
+        // The VRML entry keeps the text it always had.
+        const bool vrml = &format == &ModelFormats().front();
         std::string patterns;
         for (const std::string& pattern : format.patterns)
-            patterns += (patterns.empty() ? "" : ";") + both(pattern);
-        const std::string name = &format == &ModelFormats().front() ? vrmlName : format.name;
-        each += name + " (" + patterns + ")|" + patterns + "|";
-        all += (all.empty() ? "" : ";") + patterns;
+            patterns += (patterns.empty() ? "" : ";") + (vrml ? pattern : both(pattern));
+        each += (vrml ? vrmlName : format.name) + " (" + patterns + ")|" + patterns + "|";
+        all += (all.empty() ? "" : ";") + both(format.patterns.front());
+        for (size_t i = 1; i < format.patterns.size(); ++i) all += ";" + both(format.patterns[i]);
     }
     return allName + " (" + all + ")|" + all + "|" + each + "All Files (*.*)|*.*||";
 }

@@ -25,7 +25,8 @@ const std::vector<ModelFormat>& ModelFormats();
 
 // An open-file filter in the "Name (*.x)|*.x|...||" form: every supported
 // file under `allName`, VRML under `vrmlName`, each imported format, then
-// all files. Patterns come in lower and upper case (*.stl;*.STL).
+// all files. Patterns come in lower and upper case (*.stl;*.STL), except in
+// the VRML entry, which keeps its old "(*.wrl)|*.wrl" form.
 std::string ModelOpenFilter(const std::string& allName, const std::string& vrmlName);
 
 // True when the name of `path` ends in the extension of a supported format.

@@ -99,10 +99,9 @@ class RowWriter {
     void AddMaterials();
     void AddNode(const aiNode& node, int depth);
     void AddShape(const aiMesh& mesh, const std::string& nodeName);
-    // Copies the mesh's points (and normals) into the pools; returns the
-    // first point number.
-    int32_t AddPoints(const aiMesh& mesh, int32_t coordRow);
-    int32_t AddNormals(const aiMesh& mesh, int32_t normalRow);
+    // Copies the mesh's points (or normals) into their pool and points the
+    // Coordinate3 (or Normal) `row` at them; returns the first vector number.
+    int32_t AddVectors(const aiMesh& mesh, int32_t row, bool normals);
     void AddFaceSet(const aiMesh& mesh);
     void AddLineSet(const aiMesh& mesh);
     void AddPointSet(const aiMesh& mesh);
@@ -240,27 +239,18 @@ void RowWriter::AddShape(const aiMesh& mesh, const std::string& nodeName) {
     Close(shape);
 }
 
-int32_t RowWriter::AddPoints(const aiMesh& mesh, int32_t coordRow) {
-    const int32_t first = r_.pointCount;
+int32_t RowWriter::AddVectors(const aiMesh& mesh, int32_t row, bool normals) {
+    Pool<float>& pool = normals ? r_.normalPool : r_.pointPool;
+    int32_t& count = normals ? r_.normalCount : r_.pointCount;
+    const int32_t first = count;
     const int64_t floats = int64_t(mesh.mNumVertices) * 3;
-    r_.EnsurePoints(first + floats);
-    std::memcpy(&r_.pointPool[first], mesh.mVertices, size_t(floats) * sizeof(float));
-    r_.pointCount = int32_t(first + floats);
-    r_.pointStart = first;
-    r_.Row(coordRow).dataBegin = first;
-    r_.Row(coordRow).dataEnd = r_.pointCount;
-    return first / 3;
-}
-
-int32_t RowWriter::AddNormals(const aiMesh& mesh, int32_t normalRow) {
-    const int32_t first = r_.normalCount;
-    const int64_t floats = int64_t(mesh.mNumVertices) * 3;
-    r_.EnsureNormals(first + floats);
-    std::memcpy(&r_.normalPool[first], mesh.mNormals, size_t(floats) * sizeof(float));
-    r_.normalCount = int32_t(first + floats);
-    r_.normalStart = first;
-    r_.Row(normalRow).dataBegin = first;
-    r_.Row(normalRow).dataEnd = r_.normalCount;
+    pool.Ensure(first + floats);
+    std::memcpy(&pool[first], normals ? mesh.mNormals : mesh.mVertices,
+                size_t(floats) * sizeof(float));
+    count = int32_t(first + floats);
+    (normals ? r_.normalStart : r_.pointStart) = first;
+    r_.Row(row).dataBegin = first;
+    r_.Row(row).dataEnd = count;
     return first / 3;
 }
 
@@ -275,9 +265,9 @@ void RowWriter::AddFaceSet(const aiMesh& mesh) {
     const int32_t block = r_.AddValues(unset, 5);
     r_.AddRow(kind::IndexedFaceSet, file_, tag::Shown, block, block + 4);
 
-    const int32_t base = AddPoints(mesh, coordRow);
+    const int32_t base = AddVectors(mesh, coordRow, false);
     const bool normals = mesh.mNormals != nullptr;
-    const int32_t normalBase = normals ? AddNormals(mesh, normalRow) : 0;
+    const int32_t normalBase = normals ? AddVectors(mesh, normalRow, true) : 0;
     const int32_t firstIndex = r_.coordIndexCount;
     const int32_t firstNormalIndex = r_.normalIndexCount;
     r_.EnsureCoordIndices(int64_t(firstIndex) + int64_t(mesh.mNumFaces) * 3);
@@ -318,7 +308,7 @@ void RowWriter::AddLineSet(const aiMesh& mesh) {
     const float unset[5] = {-1, -1, -1, -1, -1};
     const int32_t block = r_.AddValues(unset, 5);
     r_.AddRow(kind::IndexedLineSet, file_, tag::Shown, block, block + 4);
-    const int32_t base = AddPoints(mesh, coordRow);
+    const int32_t base = AddVectors(mesh, coordRow, false);
     const int32_t firstIndex = r_.lineCoordIndexCount;
     for (unsigned f = 0; f < mesh.mNumFaces; ++f) {
         const aiFace& face = mesh.mFaces[f];
@@ -341,7 +331,7 @@ void RowWriter::AddPointSet(const aiMesh& mesh) {
     const int32_t coordRow = r_.AddRow(kind::Coordinate3, file_, tag::Value, -1, -1);
     r_.AddRow(kind::Color, file_, tag::Value, -9998, -9999);
     const int32_t pointRow = r_.AddRow(kind::PointSet, file_, tag::PointSet, -99, -99);
-    const int32_t first = AddPoints(mesh, coordRow);
+    const int32_t first = AddVectors(mesh, coordRow, false);
     r_.Row(pointRow).dataBegin = first;
     r_.Row(pointRow).dataEnd = int32_t(mesh.mNumVertices);
     Close(group);
