@@ -1,6 +1,7 @@
 #include "doc/korvalde_doc.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -39,7 +40,14 @@ bool AskSavePathWithDialog(const QString& initialPath, QString& chosen) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("wrl"));
     dialog.setNameFilters({QStringLiteral("VRML Files (*.wrl)"), QStringLiteral("All Files (*)")});
-    if (initialPath != kNoDocumentPath) dialog.selectFile(initialPath);
+    if (initialPath != kNoDocumentPath) {
+        // A mesh file (STL, OBJ, ...) is offered a .wrl name beside it, not its own.
+        const QFileInfo initial(initialPath);
+        const bool vrml = initial.suffix().compare(QStringLiteral("wrl"), Qt::CaseInsensitive) == 0;
+        dialog.selectFile(
+            vrml ? initialPath
+                 : initial.dir().filePath(initial.completeBaseName() + QStringLiteral(".wrl")));
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     chosen = dialog.selectedFiles().first();
     return true;
