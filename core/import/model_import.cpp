@@ -58,14 +58,6 @@ bool HasImportedExtension(const std::string& path) {
     return false;
 }
 
-// STL, PLY and OFF have no materials: the importer's stand-in material
-// gives way to the VRML default, as for a VRML Shape without appearance.
-bool CarriesMaterials(const std::string& path) {
-    const std::string extension = LowerExtension(path);
-    return extension == ".obj" || extension == ".gltf" || extension == ".glb" ||
-           extension == ".3ds" || extension == ".x3d";
-}
-
 // The first bytes of a file, empty when it cannot be read.
 std::string FileHead(const std::string& path, size_t bytes) {
     std::ifstream in(path, std::ios::binary);
@@ -79,12 +71,8 @@ bool StartsWith(const std::string& text, std::string_view prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
-// Mesh content under a name that does not say so (a binary STL saved as
-// .wrl, say): the signatures of the formats we import.
-bool LooksLikeMesh(const std::string& path, const std::string& head) {
-    if (StartsWith(head, "solid") || StartsWith(head, "ply") || StartsWith(head, "OFF") ||
-        StartsWith(head, "glTF") || head.find("<X3D") != std::string::npos)
-        return true;
+bool LooksLikeStl(const std::string& path, const std::string& head) {
+    if (StartsWith(head, "solid")) return true;
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
     if (error || head.size() < 84) return false;
@@ -92,6 +80,24 @@ bool LooksLikeMesh(const std::string& path, const std::string& head) {
     uint32_t triangles = 0;
     std::memcpy(&triangles, head.data() + 80, sizeof triangles);
     return size == 84 + uint64_t(triangles) * 50;
+}
+
+// Mesh content under a name that does not say so (a binary STL saved as
+// .wrl, say): the signatures of the formats we import.
+bool LooksLikeMesh(const std::string& path, const std::string& head) {
+    return StartsWith(head, "ply") || StartsWith(head, "OFF") || StartsWith(head, "glTF") ||
+           head.find("<X3D") != std::string::npos || LooksLikeStl(path, head);
+}
+
+// STL, PLY and OFF have no materials: the importer's stand-in material
+// gives way to the VRML default, as for a VRML Shape without appearance.
+ImportKind KindOfFile(const std::string& path, const std::string& head) {
+    const std::string extension = LowerExtension(path);
+    ImportKind kind;
+    kind.keepMaterials = extension == ".obj" || extension == ".gltf" || extension == ".glb" ||
+                         extension == ".3ds" || extension == ".x3d";
+    kind.facetNormals = extension == ".stl" || (!kind.keepMaterials && LooksLikeStl(path, head));
+    return kind;
 }
 
 void Warn(Prompt& prompt, const std::string& text) {
@@ -136,7 +142,7 @@ int ImportMeshFile(VrmlReader& reader, const std::string& path, Prompt& prompt,
         Warn(prompt, fileName + "は大きすぎて読み込めません。");
         return -1;
     }
-    AddImportedRows(reader, *scene, fullPath, CarriesMaterials(fullPath));
+    AddImportedRows(reader, *scene, fullPath, KindOfFile(fullPath, FileHead(fullPath, 84)));
     return 1;
 }
 

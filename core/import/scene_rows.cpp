@@ -12,6 +12,7 @@
 #include <cstring>
 #include <vector>
 
+#include "import/vertex_join.h"
 #include "scene/node_kind.h"
 #include "scene/prepare_geometry.h"
 #include "vrml_read/vrml_paths.h"
@@ -80,8 +81,8 @@ bool IsTriangle(const aiFace& face, unsigned vertices) {
 
 class RowWriter {
   public:
-    RowWriter(VrmlReader& reader, const aiScene& scene, bool keepMaterials)
-        : r_(reader), scene_(scene), keepMaterials_(keepMaterials) {}
+    RowWriter(VrmlReader& reader, const aiScene& scene, const ImportKind& kind)
+        : r_(reader), scene_(scene), kind_(kind) {}
 
     void Write(const std::string& fullPath);
 
@@ -99,16 +100,18 @@ class RowWriter {
     void AddMaterials();
     void AddNode(const aiNode& node, int depth);
     void AddShape(const aiMesh& mesh, const std::string& nodeName);
-    // Copies the mesh's points (or normals) into their pool and points the
+    // Copies the mesh's points (or normals) into their pool, only the
+    // vertices listed in `firsts` when it is not empty, and points the
     // Coordinate3 (or Normal) `row` at them; returns the first vector number.
-    int32_t AddVectors(const aiMesh& mesh, int32_t row, bool normals);
+    int32_t AddVectors(const aiMesh& mesh, int32_t row, bool normals,
+                       const std::vector<uint32_t>& firsts = {});
     void AddFaceSet(const aiMesh& mesh);
     void AddLineSet(const aiMesh& mesh);
     void AddPointSet(const aiMesh& mesh);
 
     VrmlReader& r_;
     const aiScene& scene_;
-    bool keepMaterials_;
+    ImportKind kind_;
     int32_t file_ = 0;
     std::vector<int32_t> materialRows_;  // per imported material
     int64_t droppedFaces_ = 0;
@@ -180,7 +183,7 @@ void RowWriter::AddMaterials() {
     materialRows_.reserve(scene_.mNumMaterials);
     for (unsigned i = 0; i < scene_.mNumMaterials; ++i) {
         const int32_t row = r_.AppendMaterialRow();
-        if (keepMaterials_ && scene_.mMaterials[i])
+        if (kind_.keepMaterials && scene_.mMaterials[i])
             FillMaterialRow(*scene_.mMaterials[i], r_.MaterialRow(row));
         materialRows_.push_back(row);
     }
@@ -224,7 +227,7 @@ void RowWriter::AddShape(const aiMesh& mesh, const std::string& nodeName) {
     if (mesh.mMaterialIndex < materialRows_.size()) {
         material = materialRows_[mesh.mMaterialIndex];
         const aiMaterial* source = scene_.mMaterials[mesh.mMaterialIndex];
-        if (keepMaterials_ && source && !IsStandIn(*source) && source->GetName().length > 0)
+        if (kind_.keepMaterials && source && !IsStandIn(*source) && source->GetName().length > 0)
             materialName = DefName(source->GetName());
     }
     r_.AddRow(kind::Material2, file_, tag::Material, material, kMaterialEnd, materialName);
@@ -239,15 +242,24 @@ void RowWriter::AddShape(const aiMesh& mesh, const std::string& nodeName) {
     Close(shape);
 }
 
-int32_t RowWriter::AddVectors(const aiMesh& mesh, int32_t row, bool normals) {
+int32_t RowWriter::AddVectors(const aiMesh& mesh, int32_t row, bool normals,
+                              const std::vector<uint32_t>& firsts) {
     Pool<float>& pool = normals ? r_.normalPool : r_.pointPool;
     int32_t& count = normals ? r_.normalCount : r_.pointCount;
+    const float* source = &(normals ? mesh.mNormals : mesh.mVertices)[0].x;
     const int32_t first = count;
-    const int64_t floats = int64_t(mesh.mNumVertices) * 3;
-    pool.Ensure(first + floats);
-    std::memcpy(&pool[first], normals ? mesh.mNormals : mesh.mVertices,
-                size_t(floats) * sizeof(float));
-    count = int32_t(first + floats);
+    const int64_t vectors = firsts.empty() ? int64_t(mesh.mNumVertices) : int64_t(firsts.size());
+    pool.Ensure(first + vectors * 3);
+    float* target = &pool[first];
+    if (firsts.empty()) {
+        std::memcpy(target, source, size_t(vectors) * 3 * sizeof(float));
+    } else {
+        for (uint32_t v : firsts) {
+            std::memcpy(target, source + size_t(v) * 3, 3 * sizeof(float));
+            target += 3;
+        }
+    }
+    count = int32_t(first + vectors * 3);
     (normals ? r_.normalStart : r_.pointStart) = first;
     r_.Row(row).dataBegin = first;
     r_.Row(row).dataEnd = count;
@@ -265,9 +277,14 @@ void RowWriter::AddFaceSet(const aiMesh& mesh) {
     const int32_t block = r_.AddValues(unset, 5);
     r_.AddRow(kind::IndexedFaceSet, file_, tag::Shown, block, block + 4);
 
-    const int32_t base = AddVectors(mesh, coordRow, false);
-    const bool normals = mesh.mNormals != nullptr;
-    const int32_t normalBase = normals ? AddVectors(mesh, normalRow, true) : 0;
+    // STL normals are the facets' own: the geometry preparation makes the
+    // same, and without them the corners of neighbouring facets join.
+    const bool normals = mesh.mNormals != nullptr && !kind_.facetNormals;
+    std::vector<uint32_t> firsts;
+    const std::vector<uint32_t> number = JoinVertices(
+        &mesh.mVertices[0].x, normals ? &mesh.mNormals[0].x : nullptr, mesh.mNumVertices, firsts);
+    const int32_t base = AddVectors(mesh, coordRow, false, firsts);
+    const int32_t normalBase = normals ? AddVectors(mesh, normalRow, true, firsts) : 0;
     const int32_t firstIndex = r_.coordIndexCount;
     const int32_t firstNormalIndex = r_.normalIndexCount;
     r_.EnsureCoordIndices(int64_t(firstIndex) + int64_t(mesh.mNumFaces) * 3);
@@ -283,10 +300,9 @@ void RowWriter::AddFaceSet(const aiMesh& mesh) {
             continue;
         }
         for (int k = 0; k < 3; ++k) {
-            coords[count] = base + int32_t(face.mIndices[k]);
-            if (normals)
-                normalIndices[count - firstIndex + firstNormalIndex] =
-                    normalBase + int32_t(face.mIndices[k]);
+            const int32_t joined = int32_t(number[face.mIndices[k]]);
+            coords[count] = base + joined;
+            if (normals) normalIndices[count - firstIndex + firstNormalIndex] = normalBase + joined;
             ++count;
         }
     }
@@ -363,8 +379,8 @@ ImportSize MeasureImport(const aiScene& scene) {
 }
 
 void AddImportedRows(VrmlReader& reader, const aiScene& scene, const std::string& fullPath,
-                     bool keepMaterials) {
-    RowWriter(reader, scene, keepMaterials).Write(fullPath);
+                     const ImportKind& kind) {
+    RowWriter(reader, scene, kind).Write(fullPath);
 }
 
 }  // namespace vantor

@@ -20,11 +20,16 @@ struct ImportSize {
 };
 ImportSize MeasureImport(const aiScene& scene);
 
+// What the format of the file says about its content.
+struct ImportKind {
+    bool keepMaterials = true;  // false: every Shape gets the VRML default material
+    bool facetNormals = false;  // the normals are per facet (STL): dropped
+};
+
 // Writes `scene` into the fresh `reader` as one file's rows (root, default
 // material and matrix, then a Shape per mesh reference under groups for
-// the node hierarchy) and runs PrepareGeometry. Without `keepMaterials`
-// every Shape gets the VRML default material.
+// the node hierarchy) and runs PrepareGeometry.
 void AddImportedRows(VrmlReader& reader, const aiScene& scene, const std::string& fullPath,
-                     bool keepMaterials);
+                     const ImportKind& kind);
 
 }  // namespace vantor
