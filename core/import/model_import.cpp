@@ -22,9 +22,9 @@ namespace {
 // What a viewer needs and no more: polygons as triangles, one primitive
 // kind per mesh. Normals come from the file or from our own geometry
 // preparation. Validation runs first: the other steps abort the process
-// (an assertion) on the inconsistent meshes a broken file gives. Joining
-// identical vertices is left out: it costs 3 to 20 times the parse of a
-// large STL or OBJ.
+// (an assertion) on the inconsistent meshes a broken file gives. Assimp's
+// joining of identical vertices costs 3 to 20 times the parse of a large
+// STL or OBJ; the rows join them exactly, by hashing, for far less.
 constexpr unsigned kPostProcess =
     aiProcess_ValidateDataStructure | aiProcess_Triangulate | aiProcess_SortByPType;
 

@@ -123,6 +123,7 @@ struct ModelCase {
     std::string name;
     std::string content;
     long triangles;
+    long points;                 // after joining identical vertices
     std::vector<float> bounds;   // min x, max x, min y, max y, min z, max z
     std::vector<float> diffuse;  // of the first Shape's material
     std::string broken;          // the same kind, unreadable
@@ -144,11 +145,13 @@ std::vector<ModelCase> Cases() {
         {"square.stl",
          asciiStl,
          2,
+         4,
          {0, 1, 0, 1, 0, 0},
          kVrmlDefaultDiffuse,
          "solid x\nfacet normal 0 0 1\n outer loop\n vertex 0 0 0\n"},
         {"tetra.stl",
          BinaryStl(),
+         4,
          4,
          {0, 2, 0, 2, 0, 2},
          kVrmlDefaultDiffuse,
@@ -157,12 +160,14 @@ std::vector<ModelCase> Cases() {
         {"tetra_stl.wrl",
          BinaryStl(),
          4,
+         4,
          {0, 2, 0, 2, 0, 2},
          kVrmlDefaultDiffuse,
          "not VRML at all, not a mesh either"},
         {"box.obj",
          "mtllib box.mtl\no box\nv 0 0 0\nv 2 0 0\nv 2 3 0\nv 0 3 0\nusemtl red\nf 1 2 3 4\n",
          2,
+         4,
          {0, 2, 0, 3, 0, 0},
          {1, 0, 0},
          "this is not an obj file\n",
@@ -173,20 +178,23 @@ std::vector<ModelCase> Cases() {
          "property float z\nelement face 1\nproperty list uchar int vertex_indices\nend_header\n"
          "0 0 0\n1 0 0\n1 0 1\n0 0 1\n4 0 1 2 3\n",
          2,
+         4,
          {0, 1, 0, 0, 0, 1},
          kVrmlDefaultDiffuse,
          "ply\nformat ascii 1.0\nelement vertex 4000000000\nproperty float x\nend_header\n0\n"},
-        {"tri.gltf", Gltf(), 1, {10, 11, 0, 1, 0, 0}, {0, 0, 1}, R"({"asset":)"},
-        {"tri.glb", glb, 1, {10, 11, 0, 1, 0, 0}, {0, 0, 1}, glb.substr(0, 100)},
+        {"tri.gltf", Gltf(), 1, 3, {10, 11, 0, 1, 0, 0}, {0, 0, 1}, R"({"asset":)"},
+        {"tri.glb", glb, 1, 3, {10, 11, 0, 1, 0, 0}, {0, 0, 1}, glb.substr(0, 100)},
         {"tri.3ds",
          ThreeDs(),
          1,
+         3,
          {0, 3, 0, 0, -4, 0},
          kVrmlDefaultDiffuse,
          ThreeDs().substr(0, 20)},
         {"two.off",
          "OFF\n4 2 0\n0 0 0\n1 0 0\n0 1 0\n0 0 1\n3 0 1 2\n3 0 1 3\n",
          2,
+         4,
          {0, 1, 0, 1, 0, 1},
          kVrmlDefaultDiffuse,
          "OFF\n3 1 0\n0 0 0\n"},
@@ -196,6 +204,7 @@ std::vector<ModelCase> Cases() {
          R"(<Material diffuseColor="0 1 0"/></Appearance><IndexedFaceSet coordIndex="0 1 2 -1">)"
          R"(<Coordinate point="0 0 0 1 0 0 0 1 0"/></IndexedFaceSet></Shape></Transform></Scene></X3D>)",
          1,
+         3,
          {5, 6, 0, 1, 0, 0},
          {0, 1, 0},
          R"(<?xml version="1.0"?><X3D><Scene><Shape>)"},
@@ -250,10 +259,17 @@ TEST_F(ModelImport, EachFormatReadsConvertsAndFailsWithItsReason) {
         ASSERT_EQ(vantor::ReadModelFile(reader, path, prompt, Log()), 1);
         EXPECT_TRUE(prompt.shown.empty()) << prompt.shown.front().text;
         EXPECT_EQ(reader.coordIndexCount / 3, c.triangles);
+        EXPECT_EQ(reader.pointCount / 3, c.points);
         for (int i = 0; i < 6; ++i) EXPECT_NEAR(reader.bounds[i], c.bounds[i], 1e-5) << i;
         const float* material = FirstShapeMaterial(reader);
         ASSERT_NE(material, nullptr);
         for (int i = 0; i < 3; ++i) EXPECT_NEAR(material[5 + i], c.diffuse[i], 1e-5) << i;
+        if (c.name == "box.obj") {
+            // Ns 64 is half of VRML's largest exponent; d 0.75 is opacity.
+            EXPECT_FLOAT_EQ(material[17], 0.5f);
+            EXPECT_FLOAT_EQ(material[19], 0.25f);
+            EXPECT_FLOAT_EQ(material[9], 0.5f);
+        }
 
         // info, then convert to VRML 1.0 and info again: the same triangles
         // and bounds.
