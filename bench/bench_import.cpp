@@ -93,41 +93,37 @@ std::string BinaryStl() {
     });
 }
 
+// One line a grid point, and one a triangle with point numbers from `base`.
+void WriteGrid(std::ofstream& out, int grid, const char* pointFormat, const char* faceOpening,
+               const char* triangleFormat, int base) {
+    char line[96];
+    for (int k = 0; k < (grid + 1) * (grid + 1); ++k) {
+        float p[3];
+        Point(grid, k, p);
+        out.write(line, std::snprintf(line, sizeof line, pointFormat, p[0], p[1], p[2]));
+    }
+    out << faceOpening;
+    ForEachTriangle(grid, [&](int a, int b, int c) {
+        out.write(line,
+                  std::snprintf(line, sizeof line, triangleFormat, a + base, b + base, c + base));
+    });
+}
+
 std::string Obj() {
     return Generated("vantor_bench_grid.obj", [](std::ofstream& out) {
         out << "# OBJ generated for the import benchmark\no grid\n";
-        char line[96];
-        for (int k = 0; k < (kObjGrid + 1) * (kObjGrid + 1); ++k) {
-            float p[3];
-            Point(kObjGrid, k, p);
-            out.write(line,
-                      std::snprintf(line, sizeof line, "v %.6f %.6f %.6f\n", p[0], p[1], p[2]));
-        }
-        ForEachTriangle(kObjGrid, [&](int a, int b, int c) {
-            out.write(line, std::snprintf(line, sizeof line, "f %d %d %d\n", a + 1, b + 1, c + 1));
-        });
+        WriteGrid(out, kObjGrid, "v %.6f %.6f %.6f\n", "", "f %d %d %d\n", 1);
     });
 }
 
 // The same grid as one VRML 2.0 IndexedFaceSet.
 std::string Vrml(int grid) {
-    return Generated(
-        "vantor_bench_grid_" + std::to_string(grid) + ".wrl", [grid](std::ofstream& out) {
-            out << "#VRML V2.0 utf8\nShape { geometry IndexedFaceSet {\n"
-                   "coord Coordinate { point [\n";
-            char line[96];
-            for (int k = 0; k < (grid + 1) * (grid + 1); ++k) {
-                float p[3];
-                Point(grid, k, p);
-                out.write(line,
-                          std::snprintf(line, sizeof line, "%.6f %.6f %.6f,\n", p[0], p[1], p[2]));
-            }
-            out << "] }\ncoordIndex [\n";
-            ForEachTriangle(grid, [&](int a, int b, int c) {
-                out.write(line, std::snprintf(line, sizeof line, "%d %d %d -1\n", a, b, c));
-            });
-            out << "] } }\n";
-        });
+    const std::string name = "vantor_bench_grid_" + std::to_string(grid) + ".wrl";
+    return Generated(name, [grid](std::ofstream& out) {
+        out << "#VRML V2.0 utf8\nShape { geometry IndexedFaceSet {\ncoord Coordinate { point [\n";
+        WriteGrid(out, grid, "%.6f %.6f %.6f,\n", "] }\ncoordIndex [\n", "%d %d %d -1\n", 0);
+        out << "] } }\n";
+    });
 }
 
 std::string FileFor(int which) {
