@@ -183,11 +183,11 @@ std::string ModelOpenFilter(const std::string& allName, const std::string& vrmlN
         // The VRML entry keeps the text it always had.
         const bool vrml = &format == &ModelFormats().front();
         std::string patterns;
-        for (const std::string& pattern : format.patterns)
+        for (const std::string& pattern : format.patterns) {
             patterns += (patterns.empty() ? "" : ";") + (vrml ? pattern : both(pattern));
+            all += (all.empty() ? "" : ";") + both(pattern);
+        }
         each += (vrml ? vrmlName : format.name) + " (" + patterns + ")|" + patterns + "|";
-        all += (all.empty() ? "" : ";") + both(format.patterns.front());
-        for (size_t i = 1; i < format.patterns.size(); ++i) all += ";" + both(format.patterns[i]);
     }
     return allName + " (" + all + ")|" + all + "|" + each + "All Files (*.*)|*.*||";
 }
@@ -197,6 +197,10 @@ bool HasModelExtension(const std::string& path) {
 }
 
 bool IsImportedModel(const std::string& path) {
+    // Folders, pipes and missing files get the VRML reader's messages (and
+    // a pipe is never opened: that could wait for a writer for ever).
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
     const std::string head = FileHead(path, 84);
     // VRML text, plain or gzipped, whatever the name says.
     if (StartsWith(head, "#VRML") || StartsWith(head, "\x1f\x8b")) return false;
