@@ -55,6 +55,16 @@
         <source>%1 はこのデータが参照しているファイルです。別の名前で保存してください。</source>
         <translation>%1 is a file this data refers to. Save under another name.</translation>
     </message>
+    <message>
+        <source>%1は大きすぎて読み込めません。</source>
+        <translation>%1 is too large to read.</translation>
+    </message>
+    <message>
+        <source>%1を読み込めません。
+%2</source>
+        <translation>%1 cannot be read.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>Vocabulary</name>

@@ -45,6 +45,10 @@
         <source>このバージョンではサポートしません。</source>
         <translation>This version does not support it.</translation>
     </message>
+    <message>
+        <source>対応ファイル</source>
+        <translation>Supported Files</translation>
+    </message>
 </context>
 <context>
     <name>CKorvaldeView</name>
@@ -58,10 +62,6 @@
     <message>
         <source>%1 が開けません。</source>
         <translation>%1 cannot be opened.</translation>
-    </message>
-    <message>
-        <source>VRML ﾌｧｲﾙ (*.wrl)|*.wrl|All Files (*.*)|*.*||</source>
-        <translation>VRML Files (*.wrl)|*.wrl|All Files (*.*)|*.*||</translation>
     </message>
     <message>
         <source>ﾌｧｲﾙ(&amp;F)</source>
@@ -726,6 +726,14 @@
     <message>
         <source>測定座標系をワールド座標系に戻す</source>
         <translation>Return the measuring system to world coordinates</translation>
+    </message>
+    <message>
+        <source>対応ファイル</source>
+        <translation>Supported Files</translation>
+    </message>
+    <message>
+        <source>VRML ﾌｧｲﾙ</source>
+        <translation>VRML Files</translation>
     </message>
 </context>
 <context>

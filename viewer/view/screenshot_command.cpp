@@ -16,6 +16,7 @@
 #include <string>
 
 #include "app/settings_store.h"
+#include "import/model_import.h"
 #include "language.h"
 #include "prompt/prompt.h"
 #include "render/camera.h"
@@ -177,7 +178,8 @@ int DrawOne(const ScreenshotRequest& request, const QString& input, const QStrin
     const QString logPath = QDir::temp().filePath(
         QStringLiteral("korvalde_screenshot_%1.log").arg(QCoreApplication::applicationPid()));
     vantor::VrmlReader scene;
-    const bool read = scene.ReadVrmlFile(input.toStdString(), prompt, logPath.toStdString()) == 1;
+    const bool read =
+        vantor::ReadModelFile(scene, input.toStdString(), prompt, logPath.toStdString()) == 1;
     QFile::remove(logPath);
     if (!read) {
         std::fprintf(stderr, "korvalde: %s was not read\n", qPrintable(input));
