@@ -175,7 +175,7 @@ bool Vrml2NodeReader::ReadVectorField(int& position, int32_t row, bool normals) 
         }
         reader_.Row(row).dataBegin = reader_.Row(target).dataBegin;
         reader_.Row(row).dataEnd = reader_.Row(target).dataEnd;
-        reader_.nodeDefNames[size_t(row)] = kUsePrefix + name;
+        reader_.SetDefName(row, kUsePrefix + name);
         return true;
     }
     if (word != (normals ? "Normal" : "Coordinate")) {
@@ -218,7 +218,7 @@ bool Vrml2NodeReader::ReadVectorField(int& position, int32_t row, bool normals) 
     }
     reader_.Row(row).dataBegin = start;
     reader_.Row(row).dataEnd = count;
-    reader_.nodeDefNames[size_t(row)] = defName;
+    reader_.SetDefName(row, defName);
     return true;
 }
 
@@ -282,8 +282,7 @@ void Vrml2NodeReader::ReadIndexList(int& position, std::vector<int32_t>& out) {
 }
 
 void Vrml2NodeReader::AppendTriangles(int32_t pointBase, int32_t pointLimit, bool useNormals,
-                                      int32_t normalBase, int32_t normalLimit,
-                                      const char* nodeName) {
+                                      int32_t normalBase, const char* nodeName) {
     const std::vector<int32_t>& coords = rawCoord_;
     const std::vector<int32_t>& normals = rawNormal_;
     int shortFaces = 0;
@@ -299,8 +298,6 @@ void Vrml2NodeReader::AppendTriangles(int32_t pointBase, int32_t pointLimit, boo
         const size_t size = end - first;
         bool drawable = size >= 3;
         if (size > 0 && size < 3) ++shortFaces;
-        for (size_t k = first; drawable && useNormals && inside && k < end; ++k)
-            inside = normals[k] >= 0 && normals[k] < normalLimit;
         if (drawable && !inside) {
             drawable = false;
             ++outsideFaces;
@@ -387,11 +384,25 @@ int Vrml2NodeReader::SetNodeIndexedFaceSetToVrml20Array(int& position, const std
                      int(FannedCount(rawCoord_)), int(FannedCount(rawNormal_))));
         useNormals = false;
     }
+    const int32_t normalLimit = (normal.dataEnd - normal.dataBegin) / 3;
+    const int32_t bad = useNormals ? FirstIndexOutside(rawNormal_, normalLimit) : -1;
+    if (bad != -1) {
+        // The faces stay; they get normals made from their corners.
+        Log(
+            Format20("Caution in IndexedFaceSet ! normal index %d is outside the normals, normals "
+                     "generated",
+                     bad));
+        useNormals = false;
+    }
     const int32_t firstIndex = reader_.coordIndexCount;
     const int32_t firstNormalIndex = reader_.normalIndexCount;
     AppendTriangles(coord.dataBegin / 3, (coord.dataEnd - coord.dataBegin) / 3, useNormals,
-                    normal.dataBegin / 3, (normal.dataEnd - normal.dataBegin) / 3,
-                    "IndexedFaceSet");
+                    normal.dataBegin / 3, "IndexedFaceSet");
+    if (reader_.Row(rows.hints).dataBegin == 1) {  // ccw FALSE
+        VrmlReader::ReverseTriangles(reader_.coordIndexPool, firstIndex, reader_.coordIndexCount);
+        VrmlReader::ReverseTriangles(reader_.normalIndexPool, firstNormalIndex,
+                                     reader_.normalIndexCount);
+    }
     float* block = reader_.Block(rows.faceBlock);
     block[0] = useNormals ? 1.0f : -1.0f;
     block[1] = float(firstIndex);
