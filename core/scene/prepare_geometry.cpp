@@ -244,13 +244,17 @@ void GeometryWalk::ApplyTransform(const float* b) {
     float m[16], step[16];
     vmath::Copy16(m, s_.currentMatrix);
     auto compose = [&m, &step] { vmath::Multiply(m, m, step); };
+    // Most exported Transforms only translate: steps that are the identity
+    // (no centre, no turn, unit scale) are left out, which changes nothing.
+    const bool centred = b[14] != 0 || b[15] != 0 || b[16] != 0;
+    const bool oriented = b[13] != 0;
     vmath::TranslationMatrix(step, b[0], b[1], b[2]), compose();
-    vmath::TranslationMatrix(step, b[14], b[15], b[16]), compose();
-    vmath::AxisAngleMatrix(step, b[3], b[4], b[5], b[6]), compose();
-    vmath::AxisAngleMatrix(step, b[10], b[11], b[12], b[13]), compose();
-    vmath::ScaleMatrix(step, b[7], b[8], b[9]), compose();
-    vmath::AxisAngleMatrix(step, b[10], b[11], b[12], -b[13]), compose();
-    vmath::TranslationMatrix(step, -b[14], -b[15], -b[16]), compose();
+    if (centred) vmath::TranslationMatrix(step, b[14], b[15], b[16]), compose();
+    if (b[6] != 0) vmath::AxisAngleMatrix(step, b[3], b[4], b[5], b[6]), compose();
+    if (oriented) vmath::AxisAngleMatrix(step, b[10], b[11], b[12], b[13]), compose();
+    if (b[7] != 1 || b[8] != 1 || b[9] != 1) vmath::ScaleMatrix(step, b[7], b[8], b[9]), compose();
+    if (oriented) vmath::AxisAngleMatrix(step, b[10], b[11], b[12], -b[13]), compose();
+    if (centred) vmath::TranslationMatrix(step, -b[14], -b[15], -b[16]), compose();
     vmath::Copy16(s_.currentMatrix, m);
     PushMatrix();
 }

@@ -238,16 +238,18 @@ void Vrml2NodeReader::ReadIndexList(int& position, std::vector<int32_t>& out) {
     const char* const end = data + text_.size();
     // Prepared text ends with a blank, which stops every number scan.
     const bool blankAtEnd = end > data && end[-1] == ' ';
-    // Written through a plain pointer: push_back would store the vector's
-    // end on every index.
+    // Written through a plain pointer into a buffer that keeps its size
+    // between lists: push_back would store the vector's end on every index,
+    // and sizing `out` afresh would clear it for every small face set.
+    std::vector<int32_t>& buffer = indexBuffer_;
+    if (buffer.size() < 1024) buffer.resize(1024);
     size_t used = 0;
-    out.resize(std::max<size_t>(out.capacity(), 1024));
     while (!AtEnd(position)) {
         // Fast path for the common words: plain decimal indices, each
         // followed by its blank and usually by a "," word.
         const char* p = data + position;
-        int32_t* slot = out.data() + used;
-        int32_t* const slotEnd = out.data() + out.size();
+        int32_t* slot = buffer.data() + used;
+        int32_t* const slotEnd = buffer.data() + buffer.size();
         for (int value; p < end;) {
             const char* next = blankAtEnd ? detail::ScanInt<true>(p, end, value)
                                           : detail::ScanInt<false>(p, end, value);
@@ -256,8 +258,8 @@ void Vrml2NodeReader::ReadIndexList(int& position, std::vector<int32_t>& out) {
             p = detail::SkipCommaAt(next, end);
             if (slot == slotEnd) break;
         }
-        used = size_t(slot - out.data());
-        if (used == out.size()) out.resize(2 * used);
+        used = size_t(slot - buffer.data());
+        if (used == buffer.size()) buffer.resize(2 * used);
         if (p != data + position) {
             position = int(p - data);
             continue;
@@ -267,8 +269,8 @@ void Vrml2NodeReader::ReadIndexList(int& position, std::vector<int32_t>& out) {
         std::string_view word = ListWord(text_, position);
         int value;
         if (ListInt(word, value)) {
-            out[used++] = value;
-            if (used == out.size()) out.resize(2 * used);
+            buffer[used++] = value;
+            if (used == buffer.size()) buffer.resize(2 * used);
         } else if (word == "]") {
             break;
         } else if (word == "}") {  // the list was never closed
@@ -278,7 +280,7 @@ void Vrml2NodeReader::ReadIndexList(int& position, std::vector<int32_t>& out) {
             LogWord("There must be some mistake in Data about IndexedFaceSet 01 ##", word, "##");
         }
     }
-    out.resize(used);
+    out.assign(buffer.begin(), buffer.begin() + ptrdiff_t(used));
 }
 
 void Vrml2NodeReader::AppendTriangles(int32_t pointBase, int32_t pointLimit, bool useNormals,

@@ -153,6 +153,7 @@ class Vrml2NodeReader {
     std::string_view text_;
     std::vector<int32_t> rawCoord_;  // index lists kept relative until "}"
     std::vector<int32_t> rawNormal_;
+    std::vector<int32_t> indexBuffer_;  // ReadIndexList's scratch, never shrunk
     std::vector<float> heights_;
 };
 
