@@ -11,6 +11,6 @@ fi
 cd "$root/build"
 ctest_cmd=(ctest --output-on-failure -j "$(nproc)" "$@")
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "${ctest_cmd[@]}"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "${ctest_cmd[@]}"
 fi
 exec "${ctest_cmd[@]}"

@@ -19,7 +19,11 @@ class CliInfo : public ::testing::Test {
     void SetUp() override {
         if (!std::filesystem::exists(std::string(VANTOR_BIN_DIR) + "/korvalde-cli"))
             GTEST_SKIP() << "korvalde-cli not built";
-        log_ = (std::filesystem::temp_directory_path() / "vantor_cli_info.log").string();
+        // One log per test: ctest runs the tests of this program side by side.
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        log_ = (std::filesystem::temp_directory_path() /
+                ("vantor_cli_" + std::string(test->name()) + ".log"))
+                   .string();
     }
     void TearDown() override { std::filesystem::remove(log_); }
 
