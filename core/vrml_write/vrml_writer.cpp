@@ -180,8 +180,12 @@ int VrmlWriter::WriteRange(int32_t firstRow, int32_t endRow, std::string& out) {
                 next = Int(s.Block(row.dataBegin)[1]);
                 break;
             case kind::Group:
-                // A named Group keeps its node so that USEs of it still refer
-                // to it; other groups leave their children in their place.
+            case kind::Anchor:
+            case kind::WWWAnchor:
+            case kind::Lod:
+            case kind::Lod2:
+                // A named group keeps a Group node so that USEs of it still
+                // refer to it; other groups leave their children in their place.
                 if (d.empty()) break;
                 WriteGroup(i, "Group {", d);
                 next = Int(s.Block(row.dataBegin)[1]);

@@ -157,6 +157,17 @@ TEST(RealExports, Vrml2LodDrawsItsFirstLevelAndKeepsTheOthers) {
                  " Shape { geometry Sphere { radius 5 } } ] }\n");
     EXPECT_EQ(Bounds(read.reader), (std::array<float, 6>{-1, 1, -1, 1, -1, 1}));
     EXPECT_EQ(RowsOfKind(read.reader, kind::Sphere2).size(), 1u);
+
+    // An added file's levels keep their first-level end.
+    ASSERT_EQ(AddFileToData(read.reader, folder.Path("top.wrl"), read.prompt, folder.LogPath()), 1);
+    const std::vector<int32_t> levels = RowsOfKind(read.reader, kind::Level);
+    ASSERT_EQ(levels.size(), 2u);
+    auto firstEnd = [&](int32_t row) {
+        return int32_t(read.reader.Block(read.reader.Row(row).dataBegin)[kind::kLevelFirstEnd]) -
+               row;
+    };
+    EXPECT_EQ(firstEnd(levels[1]), firstEnd(levels[0]));
+    EXPECT_EQ(Bounds(read.reader), (std::array<float, 6>{-1, 1, -1, 1, -1, 1}));
 }
 
 TEST(RealExports, PrimitivePartsWithOrWithoutBlanks) {
