@@ -4,6 +4,7 @@
 // keys, the parts command and the point and normal edits. The view
 // implements SelectionHost; tests implement it without a window.
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -12,11 +13,13 @@
 #include "render/pick_highlight.h"
 #include "render/pick_pass.h"
 #include "select/examine.h"
+#include "select/measured_item.h"
 
 struct ThreeValueRequest;
 
 namespace vantor {
 
+class BindingTable;
 class Prompt;
 class SceneData;
 
@@ -30,8 +33,9 @@ class SelectionHost {
     virtual Prompt& SelPrompt() = 0;
     // Runs the pick frame at a mouse point (y down) with the held key.
     virtual int SelPick(int x, int y, PickKeyRole role, std::vector<PickHit>& hits) = 0;
-    // The role of the key held now in the binding table.
-    virtual PickKeyRole SelHeldKeyRole() = 0;
+    // The key held now (-1 none) and the bindings that give it its role.
+    virtual int32_t SelHeldKey() = 0;
+    virtual const BindingTable& SelBindings() = 0;
     virtual bool SelAskThreeValues(ThreeValueRequest& request) = 0;
     virtual void SelShowStatus(const QString& text) = 0;
     virtual void SelRedraw() = 0;
@@ -43,6 +47,8 @@ class SelectionHost {
     virtual void SelStopSpins() = 0;
     virtual void SelClearInputState() {}
     virtual void SelMakeDocumentActive() {}
+    // The selection, the reference or the measuring system changed.
+    virtual void SelMeasureChanged() {}
 };
 
 // Data command codes of the binding table.
@@ -57,6 +63,8 @@ constexpr int32_t Switch = 10;
 }  // namespace data_key
 
 class SelectionController {
+    Q_DECLARE_TR_FUNCTIONS(SelectionController)
+
   public:
     explicit SelectionController(SelectionHost& host) : host_(host) {}
 
@@ -76,13 +84,29 @@ class SelectionController {
     void ChangePointValue();
     void ChangeNormalValue();
 
-    // Examines the current row (status text, messages) and keeps its
-    // highlight; called after every change of the selection.
-    void ExamineCurrent();
+    // Examines the current row (status text unless `reportStatus` is off,
+    // messages) and keeps its highlight; called after every change of the
+    // selection.
+    void ExamineCurrent(bool reportStatus = true);
     // What the next frame draws on top of the scene; empty without a selection.
     const PickHighlight& Highlight() const { return highlight_; }
 
     bool SelectionEmpty();
+    // The selected item measured; kind None without a selection.
+    MeasuredItem SelectedMeasure();
+
+    // Measuring commands on the selected item: the system's origin
+    // ("測定座標系中心設定") and z axis ("測定座標系回転設定"), back to the
+    // world axes; the reference item ("測定開始点設定") and plane
+    // ("測定基準平面設定"), cleared together. Each tells its result in the
+    // status bar.
+    void SetMeasuringOriginFromSelection();
+    void SetMeasuringAxisFromSelection();
+    void ResetMeasuringAxes();
+    void SetReferenceFromSelection();
+    void SetReferencePlaneFromSelection();
+    void ClearReference();
+    const MeasureReference& Reference() const { return reference_; }
     // The current row's sub-item and examined point (navigation commands).
     bool CurrentItem(int32_t& subItem, float examinedPoint[3]);
 
@@ -94,9 +118,16 @@ class SelectionController {
 
   private:
     void EditVertex(bool normal);
+    // The selected item measured, or nothing after telling the user `refusal`
+    // (or that nothing is selected) when `accept` refuses it.
+    std::optional<MeasuredItem> SelectedFor(bool (*accept)(const MeasuredItem&),
+                                            const QString& refusal);
+    // After a change of the measuring system: readout, panel and view follow.
+    void MeasuringSystemMoved(const QString& message);
 
     SelectionHost& host_;
     PickHighlight highlight_;
+    MeasureReference reference_;
 };
 
 }  // namespace vantor
