@@ -202,7 +202,8 @@ class SceneData {
     int32_t lineNormalIndexCount = 0;
 
     int32_t playEachFlag = 0;  // set by the view while "Play Each" spins
-    int32_t vertexOrder = -1;  // -1 counter-clockwise; else triangles are reversed
+    // Kept for the record; the readers store every face set counter-clockwise.
+    int32_t vertexOrder = -1;
 };
 
 }  // namespace vantor

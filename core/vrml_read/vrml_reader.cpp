@@ -61,7 +61,13 @@ int VrmlReader::ReadVrmlFile(const std::string& path, Prompt& userPrompt,
     currentFolder = baseFolder;
 
     VrmlText text;
-    if (text.LoadFile(fullPath) != TextLoadResult::Ok) {
+    const TextLoadResult loaded = text.LoadFile(fullPath);
+    if (loaded == TextLoadResult::Damaged) {
+        ReportDamagedFile(fullPath, text.damage());
+        prompt = nullptr;
+        return -1;
+    }
+    if (loaded != TextLoadResult::Ok) {
         // Unreadable (missing, a folder, no permission): the same as a
         // missing inline file, minus the search.
         Warn(prompt, FillIn(Translate("Core", "%1は存在しません。"), fullPath), "Caution");
@@ -98,6 +104,9 @@ int VrmlReader::ReadVrmlFile(const std::string& path, Prompt& userPrompt,
     AddDefaultNodes();
 
     depth = 0;
+    vertexOrdering = -1;
+    defRows_.clear();
+    defScannedTo_ = 1;
     coordinates_ = GoverningRow{-1, rootRow};
     normals_ = coordinates_;
     int position = 0;
@@ -109,6 +118,11 @@ int VrmlReader::ReadVrmlFile(const std::string& path, Prompt& userPrompt,
     PrepareGeometry(*this);
     prompt = nullptr;
     return 1;
+}
+
+void VrmlReader::ReportDamagedFile(const std::string& path, const std::string& reason) {
+    Warn(prompt, path + "は壊れています。", "Caution");
+    LogLine("The compressed file ##" + path + "## is damaged: " + reason);
 }
 
 void VrmlReader::FinishRoot(int32_t rootRow) {
@@ -162,7 +176,9 @@ int VrmlReader::ReadChildFile(VrmlText& text, int32_t fileIndex) {
     const int32_t savedDepth = depth;
     const GoverningRow savedCoordinates = coordinates_;
     const GoverningRow savedNormals = normals_;
+    const int32_t savedOrdering = vertexOrdering;
     version = childVersion;
+    vertexOrdering = -1;
     currentFileIndex = fileIndex;
     depth = 0;
     coordinates_ = GoverningRow{-1, nodeCount};
@@ -182,6 +198,7 @@ int VrmlReader::ReadChildFile(VrmlText& text, int32_t fileIndex) {
     depth = savedDepth;
     coordinates_ = savedCoordinates;
     normals_ = savedNormals;
+    vertexOrdering = savedOrdering;
     return 1;
 }
 
