@@ -49,6 +49,7 @@ void CMainFrame::BuildMenus() {
     AddToMenu(file, kFileNew, U("新規作成(&N)\tCtrl+N"), U("新規にファイルを作成"));
     AddToMenu(file, kFileOpen, U("開く(&O)...\tCtrl+O"), U("既存のファイルを開く"));
     AddToMenu(file, kFileClose, U("閉じる(&C)"), U("作業中のファイルを閉じる"));
+    AddToMenu(file, kReload, tr("再読み込み"), tr("ファイルを読み直す"));
     AddToMenu(file, kAssembly, U("アセンブリ"), U("Add File To Data"));
     QMenu* save = file->addMenu(U("データ保存"));
     AddToMenu(save, kSaveTopData, U("トップデータのみ、名前を付けて保存"));
@@ -68,6 +69,12 @@ void CMainFrame::BuildMenus() {
     QAction* frameworkSave = MakeAction(kFileSave, U("上書き保存"), QString());
     frameworkSave->setShortcut(QKeySequence::Save);
     addAction(frameworkSave);
+
+    QMenu* edit = bar->addMenu(tr("編集(&E)"));
+    AddToMenu(edit, kEditUndo, tr("元に戻す\tCtrl+Z"), tr("直前の編集を取り消す"));
+    AddToMenu(edit, kEditRedo, tr("やり直し\tCtrl+Y"), tr("取り消した編集をやり直す"));
+    actions_.value(kEditRedo)->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
 
     QMenu* view = bar->addMenu(U("表示(&V)"));
     AddToMenu(view, kViewToolBar, U("ﾂｰﾙ ﾊﾞｰ(&T)"), U("ツール バーの表示/非表示"), true);
@@ -169,6 +176,9 @@ void CMainFrame::BuildMenus() {
     AddToMenu(settings, kShowConfig, U("現在の設定"), U("現在の設定"));
     AddToMenu(settings, kLoadConfig, U("設定読み込み"), U("Load config"));
     AddToMenu(settings, kEditConfig, U("設定編集"), U("Edit Config"));
+    settings->addSeparator();
+    AddToMenu(settings, kAutoReload, tr("変更されたファイルを自動で再読み込み"),
+              tr("編集のない文書はファイルの変更時にすぐ読み直す"), true);
 
     QMenu* window = bar->addMenu(U("ｳｨﾝﾄﾞｳ(&W)"));
     AddToMenu(window, kWindowCascade, U("重ねて表示(&C)"), U("ウィンドウを重ねて表示"));

@@ -4,6 +4,7 @@
 // keys, the parts command and the point and normal edits. The view
 // implements SelectionHost; tests implement it without a window.
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "hits/hit_table.h"
 #include "render/pick_highlight.h"
 #include "render/pick_pass.h"
+#include "scene/scene_change.h"
 #include "select/examine.h"
 
 struct ThreeValueRequest;
@@ -43,6 +45,11 @@ class SelectionHost {
     virtual void SelStopSpins() = 0;
     virtual void SelClearInputState() {}
     virtual void SelMakeDocumentActive() {}
+    // An edit of the scene was made (finished change): one undo step.
+    virtual void SelEditMade(const QString& text, SceneChange change) {
+        (void)text;
+        (void)change;
+    }
 };
 
 // Data command codes of the binding table.
@@ -57,6 +64,8 @@ constexpr int32_t Switch = 10;
 }  // namespace data_key
 
 class SelectionController {
+    Q_DECLARE_TR_FUNCTIONS(SelectionController)
+
   public:
     explicit SelectionController(SelectionHost& host) : host_(host) {}
 
@@ -94,6 +103,7 @@ class SelectionController {
 
   private:
     void EditVertex(bool normal);
+    void RecordEdit(const QString& text, SceneChange& change);
 
     SelectionHost& host_;
     PickHighlight highlight_;

@@ -46,6 +46,7 @@ class ViewSelection : public QObject, public SelectionHost {
     void SelStopSpins() override;
     void SelClearInputState() override;
     void SelMakeDocumentActive() override;
+    void SelEditMade(const QString& text, SceneChange change) override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

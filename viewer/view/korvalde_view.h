@@ -71,6 +71,7 @@ class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
 
   private:
     void OnSceneChanged();
+    void OnSceneReloaded();
     void ReleaseGl();
     void BuildFont();
 
