@@ -131,8 +131,11 @@ TEST(DocumentEdits, TreeEditsAreStepsTheTitleMarksAndClosingAsks) {
     frame->RunCommand(cmd::kEditRedo);
     EXPECT_TRUE(doc->IsModified());
 
-    // Closing asks; going back keeps the window.
+    // Quitting asks; going back keeps the program and the window.
     QPointer<CChildFrame> child = frame->ActiveChild();
+    v.prompt.choiceAnswers = {-1};
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(child && child->isVisible());
     v.prompt.choiceAnswers = {-1};
     frame->RunCommand(cmd::kFileClose);
     ASSERT_FALSE(v.prompt.shown.empty());

@@ -107,12 +107,16 @@ bool CKorvaldeDoc::Reload(vantor::Prompt& prompt, bool askAboutEdits) {
     }
     // The structure window borrows the scene: show it again on the new one.
     QWidget* structureParent = structureWindow ? structureWindow->parentWidget() : nullptr;
+    const QRect structureGeometry = structureWindow ? structureWindow->geometry() : QRect();
     ForgetStructureWindow();
     std::swap(scene_, fresh);
     undoStack_.clear();
     WatchSceneFiles();
     KeepPicksThatExist(*fresh);
-    if (structureParent) ToggleStructureWindow(structureParent);
+    if (structureParent) {
+        ToggleStructureWindow(structureParent);
+        structureWindow->setGeometry(structureGeometry);
+    }
     emit SceneReloaded();
     return true;
 }

@@ -24,7 +24,10 @@ ViewSelection::ViewSelection(CKorvaldeView* view) : QObject(view), view_(view), 
     if (CKorvaldeDoc* doc = view->Document()) {
         auto examine = [this, doc] {
             const CKorvaldeApp* app = CKorvaldeApp::Instance();
-            if (app && app->activeDocumentPath == doc->PathName()) controller_.ExamineCurrent();
+            if (!app || app->activeDocumentPath != doc->PathName()) return;
+            controller_.ExamineCurrent();
+            // The view drew before the highlight followed the scene.
+            if (!controller_.SelectionEmpty()) SelRedraw();
         };
         connect(doc, &CKorvaldeDoc::SceneChanged, this, examine);
         connect(doc, &CKorvaldeDoc::SceneReloaded, this, examine);
