@@ -356,6 +356,10 @@ void PrepareGeometry(SceneData& s) {
         if (v != FLT_MAX && v != -FLT_MAX) largest = std::max(largest, v * v);
     s.sceneExtent = std::sqrt(largest);
 
+    UpdateCsysBounds(s);
+}
+
+void UpdateCsysBounds(SceneData& s) {
     std::memcpy(s.csysBounds, s.bounds, sizeof s.bounds);
     s.csysBounds[6] = s.sceneExtent;
     if (s.bounds[0] > s.bounds[1]) return;  // nothing widened the box

@@ -9,4 +9,8 @@ namespace vantor {
 // rows) and derives sceneExtent and csysBounds. Safe to run repeatedly.
 void PrepareGeometry(SceneData& scene);
 
+// The box of `bounds` in the measuring system (csysBounds), after the
+// system moved.
+void UpdateCsysBounds(SceneData& scene);
+
 }  // namespace vantor

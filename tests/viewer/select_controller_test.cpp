@@ -11,6 +11,8 @@
 #include <functional>
 #include <sstream>
 
+#include "app/sound.h"
+#include "bindings/config_reader.h"
 #include "dialogs/three_value_dialog.h"
 #include "prompt/prompt.h"
 #include "scene/prepare_geometry.h"
@@ -34,7 +36,8 @@ class FakeSelectionHost : public SelectionHost {
         hits = nextHits;
         return nextCount;
     }
-    PickKeyRole SelHeldKeyRole() override { return role; }
+    int32_t SelHeldKey() override { return heldKey; }
+    const BindingTable& SelBindings() override { return bindings; }
     bool SelAskThreeValues(ThreeValueRequest& request) override {
         asked.push_back(request);
         if (answers.empty()) return false;
@@ -54,7 +57,8 @@ class FakeSelectionHost : public SelectionHost {
     SceneData scene;
     HitTable table;
     ScriptedPrompt prompt;
-    PickKeyRole role = PickKeyRole::None;
+    BindingTable bindings;
+    int32_t heldKey = -1;
     PickKeyRole pickedWith = PickKeyRole::None;
     std::vector<PickHit> nextHits;
     int nextCount = 0;
@@ -201,23 +205,27 @@ TEST_F(SelectControllerTest, SwitchCyclesSubItemsAndHighlightsFollow) {
     EXPECT_EQ(host.scene.examinedCentre[0], FLT_MAX);
 }
 
+constexpr int32_t kVkControl = 17, kVkH = 72, kVkV = 86;
+
 TEST_F(SelectControllerTest, RightDoubleClickHidesShowsAndHighlights) {
+    ScriptedPrompt prompt;
+    ConfigReader(host.bindings, prompt).ReadConfigFile(VANTOR_SOURCE_DIR "/data/Config.cfg");
     host.nextHits = {Hit(100, inlineRow, 0, points, 1, 0)};
     host.nextCount = 1;
-    host.role = PickKeyRole::NoShowParts;
+    host.heldKey = kVkControl;
     controller.PartCommand(5, 5);
     EXPECT_EQ(host.pickedWith, PickKeyRole::NoShowParts);
     EXPECT_EQ(host.scene.Row(inlineRow).tag, tag::Hidden);
     EXPECT_EQ(host.status.back(), "part.wrlを非表示にしました。");
     EXPECT_TRUE(controller.SelectionEmpty()) << "the parts command leaves no selection";
 
-    host.role = PickKeyRole::ShowParts;
+    host.heldKey = kVkV;
     controller.PartCommand(5, 5);
     EXPECT_EQ(host.scene.Row(inlineRow).tag, tag::Shown);
     EXPECT_EQ(host.status.back(), "part.wrlを表示にしました。");
 
     host.nextHits = {Hit(100, fileRow, faceMatrix, faces, 3, 6)};
-    host.role = PickKeyRole::HilightItem;
+    host.heldKey = kVkH;
     controller.PartCommand(5, 5);
     EXPECT_EQ(host.scene.Row(faces).tag, tag::Highlighted);
     EXPECT_EQ(host.status.back(),
@@ -227,11 +235,105 @@ TEST_F(SelectControllerTest, RightDoubleClickHidesShowsAndHighlights) {
 
     // A datum names no file group: nothing is hidden.
     host.nextHits = {Hit(100, 1, 0, -10501, 10501, 10501)};
-    host.role = PickKeyRole::NoShowParts;
+    host.heldKey = kVkControl;
     const size_t messages = host.status.size();
     controller.PartCommand(5, 5);
     EXPECT_EQ(host.status.size(), messages);
     EXPECT_EQ(host.scene.Row(1).tag, tag::DefaultRow);
+}
+
+TEST(SelectLogic, UnboundPartsSlotsMatchNoKeyHeld) {
+    ScriptedPrompt prompt;
+    BindingTable shipped;
+    ConfigReader(shipped, prompt).ReadConfigFile(VANTOR_SOURCE_DIR "/data/Config.cfg");
+    const BindingTable unbound;
+    constexpr int32_t kNoKey = -1, kVkShift = 16;
+    struct Case {
+        const BindingTable* bindings;
+        int32_t held;
+        PickKeyRole pick, part;
+    } cases[] = {
+        // The shipped file leaves MOUSE_KEY_MEASURE unbound: a plain
+        // double-click measures inside parts, and hides nothing.
+        {&shipped, kNoKey, PickKeyRole::Measure, PickKeyRole::None},
+        {&shipped, kVkControl, PickKeyRole::NoShowParts, PickKeyRole::NoShowParts},
+        {&shipped, kVkV, PickKeyRole::ShowParts, PickKeyRole::ShowParts},
+        {&shipped, kVkH, PickKeyRole::HilightItem, PickKeyRole::HilightItem},
+        {&shipped, kVkShift, PickKeyRole::None, PickKeyRole::None},
+        // Nothing bound: every slot matches no key.
+        {&unbound, kNoKey, PickKeyRole::ShowParts, PickKeyRole::NoShowParts},
+        {&unbound, kVkControl, PickKeyRole::None, PickKeyRole::None},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.held);
+        EXPECT_EQ(PickRoleOfKey(*c.bindings, c.held), c.pick);
+        EXPECT_EQ(PartRoleOfKey(*c.bindings, c.held), c.part);
+    }
+}
+
+TEST_F(SelectControllerTest, EndOfWalkMessageIsNotOverwritten) {
+    host.table.onEndReached = [this](const std::string& text) { host.status.push_back(text); };
+    host.nextHits = {Hit(100, fileRow, faceMatrix, faces, 0, 0),
+                     Hit(200, fileRow, faceMatrix, lines, 0, 1)};
+    host.nextCount = 2;
+    controller.LeftDoubleClick(10, 10);
+    controller.RunDataKey(data_key::Next);
+    EXPECT_EQ(host.status.back().rfind("Node Line", 0), 0u);
+    controller.RunDataKey(data_key::Next);
+    EXPECT_EQ(host.status.back(), kLastDataText);
+    EXPECT_EQ(host.table.values.lData0, lines) << "still on the last row";
+    EXPECT_FALSE(controller.Highlight().IsEmpty());
+    controller.RunDataKey(data_key::First);
+    controller.RunDataKey(data_key::Previous);
+    EXPECT_EQ(host.status.back(), kFirstDataText);
+    // Its beep: 200 ms of 16-bit mono samples at 22050 Hz behind a 44-byte header.
+    EXPECT_EQ(ToneWav(442, 200).size(), 44 + 2 * 4410);
+}
+
+TEST_F(SelectControllerTest, MeasuringSystemCommandsMoveTheReadout) {
+    controller.SetMeasuringOriginFromSelection();
+    EXPECT_EQ(host.status.back(), "選択データがありません。");
+
+    // Vertex 1 of the first triangle lies at (14, 0, 0).
+    host.nextHits = {Hit(100, fileRow, faceMatrix, faces, 0, 2)};
+    host.nextCount = 1;
+    controller.LeftDoubleClick(10, 10);
+    controller.SetMeasuringOriginFromSelection();
+    EXPECT_EQ(host.status.back(), "測定座標系の原点を 14.000 ,0.000 ,0.000 に移しました。");
+    controller.ExamineCurrent();
+    EXPECT_NE(host.status.back().find(" Point1 X,Y,Z = 0.000 ,0.000 ,0.000 ,"), std::string::npos)
+        << host.status.back();
+
+    // Edge 0-1 runs along world x: it becomes the z axis; the old x axis
+    // lies along it, so the old y axis becomes x.
+    host.table.values.lData2 = sub_item::Edge01;
+    controller.SetMeasuringAxisFromSelection();
+    EXPECT_EQ(host.status.back(), "測定座標系の Z 軸を 1.000 ,0.000 ,0.000 に合わせました。");
+    controller.ExamineCurrent();
+    EXPECT_NE(host.status.back().find(" Point2 X,Y,Z = 3.000 ,0.000 ,0.000 ,"), std::string::npos)
+        << "(14, 3, 0) is 3 along the new x axis (world y): " << host.status.back();
+    EXPECT_FLOAT_EQ(host.scene.csysOrigin[0], 14) << "the rotation keeps the origin";
+
+    controller.SetMeasuringOriginFromSelection();
+    EXPECT_EQ(host.status.back(), "頂点、点、円弧の稜線または面を選んでください。")
+        << "a straight edge has no point to take";
+    controller.ResetMeasuringAxes();
+    EXPECT_EQ(host.status.back(), "測定座標系をワールド座標系に戻しました。");
+    controller.ExamineCurrent();
+    EXPECT_NE(host.status.back().find(" Point2 X,Y,Z = 14.000 ,3.000 ,0.000 ,"), std::string::npos);
+
+    // The reference item and plane, cleared together.
+    controller.SetReferenceFromSelection();
+    ASSERT_TRUE(controller.Reference().item.has_value());
+    EXPECT_EQ(controller.Reference().item->kind, ItemKind::Edge);
+    ASSERT_EQ(controller.Highlight().points.size(), 1u) << "the straight edge's reference mark";
+    EXPECT_FLOAT_EQ(controller.Highlight().points[0].at[0], 12) << "its midpoint";
+    controller.SetReferencePlaneFromSelection();
+    EXPECT_EQ(host.status.back(), "面を選んでください。");
+    EXPECT_FALSE(controller.Reference().plane.has_value());
+    controller.ClearReference();
+    EXPECT_FALSE(controller.Reference().item.has_value());
+    EXPECT_TRUE(controller.Highlight().points.empty());
 }
 
 TEST_F(SelectControllerTest, PointEditMovesTheSharedVertex) {
@@ -311,6 +413,8 @@ TEST_F(SelectControllerTest, NodeNumberDesignation) {
 // Every edit of the selection is one undo step that gives back the scene
 // exactly, and done again gives the edited scene exactly.
 TEST_F(SelectControllerTest, EachEditIsOneStepUndoneAndRedoneExactly) {
+    ScriptedPrompt prompt;
+    ConfigReader(host.bindings, prompt).ReadConfigFile(VANTOR_SOURCE_DIR "/data/Config.cfg");
     const struct {
         const char* name;
         std::function<void()> edit;
@@ -332,13 +436,13 @@ TEST_F(SelectControllerTest, EachEditIsOneStepUndoneAndRedoneExactly) {
         {"部品の非表示",
          [&] {
              host.nextHits = {Hit(100, inlineRow, 0, points, 1, 0)};
-             host.role = PickKeyRole::NoShowParts;
+             host.heldKey = kVkControl;
              controller.PartCommand(5, 5);
          }},
         {"ハイライト",
          [&] {
              host.nextHits = {Hit(100, fileRow, faceMatrix, faces, 3, 6)};
-             host.role = PickKeyRole::HilightItem;
+             host.heldKey = kVkH;
              controller.PartCommand(5, 5);
          }},
         {"ハイライト",
@@ -346,6 +450,14 @@ TEST_F(SelectControllerTest, EachEditIsOneStepUndoneAndRedoneExactly) {
              host.answers.push_back({float(faces), 0, 0});
              controller.DesignateNode();
          }},
+        {"測定座標系の原点",
+         [&] {
+             host.heldKey = -1;
+             host.nextHits = {Hit(100, fileRow, faceMatrix, faces, 3, 2)};
+             controller.LeftDoubleClick(10, 10);
+             controller.SetMeasuringOriginFromSelection();
+         }},
+        {"測定座標系のリセット", [&] { controller.ResetMeasuringAxes(); }},
     };
     host.nextCount = 1;
     for (const auto& e : edits) {

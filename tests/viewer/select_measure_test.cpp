@@ -6,9 +6,14 @@
 #include <cmath>
 #include <numbers>
 
+#include "measure/measure_panel.h"
+#include "render/pick_pass.h"
 #include "scene/node_kind.h"
+#include "scene/prepare_geometry.h"
+#include "scene/scene_builder.h"
 #include "scene/scene_data.h"
 #include "select/measure_math.h"
+#include "select/measured_item.h"
 
 namespace vantor {
 namespace {
@@ -110,6 +115,120 @@ TEST(SelectMeasure, MeasuringCoordinatesAndTexts) {
     std::copy(rotation, rotation + 16, scene.csysRotation);
     ToMeasuring(scene, world, out);
     EXPECT_EQ(FormatTriple(out), "3.000 ,-2.000 ,4.000");
+}
+
+// A unit cube from the origin to (1, 1, 1), two counter-clockwise
+// triangles per side seen from outside: bottom, top, front (y = 0), back,
+// left (x = 0), right.
+class UnitCube : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testing::SceneBuilder b(scene);
+        b.BeginFile("cube.wrl");
+        b.Coordinates({0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0, 0, 0, 1, 1, 0, 1, 1, 1, 1, 0, 1, 1});
+        faces = b.FaceSet({0, 2, 1, 0, 3, 2, 4, 5, 6, 4, 6, 7, 0, 1, 5, 0, 5, 4,
+                           3, 7, 6, 3, 6, 2, 0, 4, 7, 0, 7, 3, 1, 2, 6, 1, 6, 5});
+        b.EndFile();
+        PrepareGeometry(scene);
+    }
+    // Sub-item `sub` of triangle `t`.
+    MeasuredItem Item(int t, int32_t sub) const {
+        HitRecord hit;
+        hit.lTrans = 0;
+        hit.lNode = kind::IndexedFaceSet;
+        hit.lData0 = faces;
+        hit.lData1 = 3 * t;
+        hit.lData2 = sub;
+        return MeasureItem(scene, hit, MeasureTolerances());
+    }
+    // The first value of the panel row `label` (after the heading `section`).
+    static QString Value(const QList<MeasurePanel::Row>& rows, const QString& section,
+                         const QString& label) {
+        bool inSection = false;
+        for (const MeasurePanel::Row& row : rows) {
+            if (row.heading) inSection = row.label == section;
+            if (inSection && row.label == label) return row.values.value(0);
+        }
+        return QStringLiteral("(none)");
+    }
+
+    SceneData scene;
+    int32_t faces = 0;
+};
+
+TEST_F(UnitCube, ItemsAndTheirRelations) {
+    const MeasuredItem top = Item(2, sub_item::Face);
+    ASSERT_EQ(top.kind, ItemKind::Face);
+    EXPECT_EQ(top.flatness, 1);
+    EXPECT_NEAR(top.plane.normal[2], 1, 1e-9);
+    EXPECT_NEAR(top.point[0], 2.0 / 3, 1e-9) << "centroid of (0,0,1) (1,0,1) (1,1,1)";
+    const MeasuredItem edge = Item(2, sub_item::Edge01);  // (0,0,1) to (1,0,1)
+    ASSERT_EQ(edge.kind, ItemKind::Edge);
+    EXPECT_NEAR(edge.length, 1, 1e-9);
+    EXPECT_FALSE(edge.arc.found);
+
+    struct Case {
+        const char* what;
+        MeasuredItem reference, selected;
+        bool hasAngle;
+        double angle;
+    } cases[] = {
+        {"top and right faces", top, Item(10, sub_item::Face), true, 90},
+        {"top and bottom faces", top, Item(0, sub_item::Face), true, 180},
+        {"edge along x, edge along y", edge, Item(10, sub_item::Edge01), true, 90},
+        {"edge in the top face", edge, top, true, 0},
+        {"edge across the right face", Item(10, sub_item::Face), edge, true, 90},
+        {"vertex and face", Item(0, sub_item::Vertex0), top, false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        MeasureReference reference;
+        reference.item = c.reference;
+        const ItemRelation r = RelateItems(scene, reference, c.selected);
+        EXPECT_EQ(r.hasAngle, c.hasAngle);
+        if (c.hasAngle) {
+            EXPECT_NEAR(r.angleDegrees, c.angle, 1e-4);
+        }
+    }
+
+    // Vertex (0,0,0) from the top face: 1 below its plane.
+    MeasureReference fromTop;
+    fromTop.item = top;
+    const ItemRelation below = RelateItems(scene, fromTop, Item(0, sub_item::Vertex0));
+    EXPECT_NEAR(below.planeDistance, -1, 1e-9);
+    EXPECT_NEAR(below.delta[2], -1, 1e-9);
+}
+
+TEST_F(UnitCube, PanelRowsInTheMeasuringSystem) {
+    MeasureReference reference;
+    reference.item = Item(2, sub_item::Face);  // top
+    // The explicit plane goes before the reference face's own.
+    reference.plane = Item(0, sub_item::Face).plane;  // bottom, normal -z
+    QList<MeasurePanel::Row> rows =
+        MeasurePanel::BuildRows(scene, Item(10, sub_item::Face), reference);
+    EXPECT_EQ(Value(rows, "選択", "種類"), "面");
+    EXPECT_EQ(Value(rows, "選択", "ファイル"), "cube.wrl");
+    EXPECT_EQ(Value(rows, "選択", "平坦"), "はい");
+    EXPECT_EQ(Value(rows, "選択", "稜線0 R"), "0") << "a straight edge, as in the status text";
+    EXPECT_EQ(Value(rows, "基準から選択まで", "角度 (度)"), "90.000");
+    EXPECT_EQ(Value(rows, "基準から選択まで", "平面からの距離"), "-0.333")
+        << "the right face's centroid is 1/3 above the bottom, against its normal";
+
+    // Origin at (1, 1, 1): the right face's first corner (1, 0, 0) reads (0, -1, -1).
+    const double corner[3] = {1, 1, 1};
+    SetMeasuringOrigin(scene, corner);
+    rows = MeasurePanel::BuildRows(scene, Item(10, sub_item::Edge01), MeasureReference());
+    EXPECT_EQ(Value(rows, "選択", "頂点0"), "0.000");
+    EXPECT_EQ(Value(rows, "選択", "長さ"), "1.000");
+    EXPECT_EQ(Value(rows, "基準から選択まで", "距離"), "n/a") << "no reference";
+    bool found = false;
+    for (const MeasurePanel::Row& row : rows)
+        if (row.label == "頂点0" && !row.heading) {
+            EXPECT_EQ(row.values, QStringList({"0.000", "-1.000", "-1.000"}));
+            found = true;
+            break;
+        }
+    EXPECT_TRUE(found);
 }
 
 TEST(SelectMeasure, SubItemCycles) {

@@ -11,9 +11,11 @@
 #include <sstream>
 
 #include "app/command_ids.h"
+#include "bindings/config_reader.h"
 #include "doc/korvalde_doc.h"
 #include "prompt/prompt.h"
 #include "render/gl_headers.h"
+#include "scene/node_kind.h"
 #include "scene/prepare_geometry.h"
 #include "scene/scene_builder.h"
 #include "select/view_selection.h"
@@ -44,17 +46,21 @@ int CountSelectedRed(const QImage& image) {
     return count;
 }
 
-TEST(SelectView, DoubleClickSelectsAndFramesShowTheHighlight) {
-    if (!HaveWindowSystem()) GTEST_SKIP() << "needs an X display";
-    QTemporaryDir folder;
+// A hit table in a fresh database inside `folder`.
+bool OpenHitTable(const QTemporaryDir& folder, HitTable& table) {
     std::ifstream file(std::string(VANTOR_SOURCE_DIR) + "/data/hit_table.sql");
     std::stringstream schema;
     schema << file.rdbuf();
     const std::string database = (folder.path() + "/korvalde.db").toStdString();
     std::string error;
-    ASSERT_TRUE(HitTable::CreateSchema(database, schema.str(), error)) << error;
+    return HitTable::CreateSchema(database, schema.str(), error) && table.Open(database);
+}
+
+TEST(SelectView, DoubleClickSelectsAndFramesShowTheHighlight) {
+    if (!HaveWindowSystem()) GTEST_SKIP() << "needs an X display";
+    QTemporaryDir folder;
     HitTable table;
-    ASSERT_TRUE(table.Open(database));
+    ASSERT_TRUE(OpenHitTable(folder, table));
     ScriptedPrompt prompt;
 
     CKorvaldeDoc doc;
@@ -102,6 +108,61 @@ TEST(SelectView, DoubleClickSelectsAndFramesShowTheHighlight) {
     EXPECT_TRUE(view.OnCommand(cmd::kDataDelete));
     EXPECT_EQ(table.RowCount(), 0);
     EXPECT_EQ(CountSelectedRed(view.grabFramebuffer()), 0) << "the old highlight is gone";
+    EXPECT_TRUE(prompt.shown.empty());
+}
+
+// Face-set rows among the hit table's rows.
+int FaceSetRows(HitTable& table) {
+    int count = 0;
+    if (!table.MoveFirst()) return 0;
+    do count += table.values.lNode == kind::IndexedFaceSet;
+    while (table.MoveNext());
+    return count;
+}
+
+// With the shipped bindings a double-click without any key measures inside
+// parts: a VRML 1.0 Separator, a VRML 2.0 Shape and the sample model all
+// give face-set rows; Ctrl (hide parts) picks the same way.
+TEST(SelectView, PlainDoubleClickPicksInsideParts) {
+    if (!HaveWindowSystem()) GTEST_SKIP() << "needs an X display";
+    QTemporaryDir folder;
+    const QString vrml1 = folder.filePath("separator.wrl");
+    const QString vrml2 = folder.filePath("shape.wrl");
+    std::ofstream(vrml1.toStdString())
+        << "#VRML V1.0 ascii\nSeparator { Coordinate3 { point [-4 -3 0, 4 -3 0, 0 4 0] }\n"
+           "IndexedFaceSet { coordIndex [0, 1, 2, -1] } }\n";
+    std::ofstream(vrml2.toStdString())
+        << "#VRML V2.0 utf8\nTransform { children Shape { geometry IndexedFaceSet {\n"
+           "coord Coordinate { point [-4 -3 0, 4 -3 0, 0 4 0] } coordIndex [0, 1, 2, -1] } } }\n";
+    HitTable table;
+    ASSERT_TRUE(OpenHitTable(folder, table));
+    ScriptedPrompt prompt;
+    BindingTable bindings;
+    ConfigReader(bindings, prompt).ReadConfigFile(VANTOR_SOURCE_DIR "/data/Config.cfg");
+
+    for (const QString& path :
+         {vrml1, vrml2, QStringLiteral(VANTOR_SOURCE_DIR "/data/sample.wrl")}) {
+        SCOPED_TRACE(path.toStdString());
+        CKorvaldeDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(path, prompt));
+        CKorvaldeView view(&doc);
+        view.Selection().SetHitTable(&table);
+        view.Selection().SetPrompt(&prompt);
+        view.Selection().SetBindings(&bindings);
+        view.resize(320, 240);
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+        const QPoint middle(160, 120);
+        for (const bool control : {false, true}) {
+            table.DeleteAll();
+            if (control) QTest::keyPress(&view, Qt::Key_Control);
+            const Qt::KeyboardModifiers held = control ? Qt::ControlModifier : Qt::NoModifier;
+            QTest::mouseDClick(&view, Qt::LeftButton, held, middle);
+            QTest::mouseRelease(&view, Qt::LeftButton, held, middle);
+            if (control) QTest::keyRelease(&view, Qt::Key_Control);
+            EXPECT_GT(FaceSetRows(table), 0) << "control " << control;
+        }
+    }
     EXPECT_TRUE(prompt.shown.empty());
 }
 

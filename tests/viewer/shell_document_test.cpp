@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTest>
 #include <QToolBar>
 #include <QUrl>
@@ -14,6 +15,7 @@
 #include "app/command_ids.h"
 #include "app/main_frame.h"
 #include "doc/korvalde_doc.h"
+#include "measure/measure_panel.h"
 #include "shell_fixture.h"
 
 using vantor::PromptAnswer;
@@ -268,6 +270,9 @@ TEST(ShellMainFrame, MenusToolBarAndCommandLine) {
     EXPECT_EQ(frame->OpenDocumentFile(s.folder.Input("plate.wrl")), plate);
     EXPECT_EQ(frame->ActiveDocument(), plate);
     EXPECT_EQ(frame->RecentFiles().front(), plate->PathName());
+    ASSERT_FALSE(frame->MeasureDock()->Rows().isEmpty()) << "the panel follows the active view";
+    EXPECT_TRUE(frame->MeasureDock()->TabText().startsWith(QStringLiteral("選択\n種類\tn/a\n")))
+        << "nothing picked yet; tab-separated lines for the clipboard";
     for (const char* name : {"a.wrl", "b.wrl", "c.wrl", "d.wrl"})
         QFile::copy(s.folder.Input("pin.wrl"), s.folder.Temp(name));
     for (const char* name : {"a.wrl", "b.wrl", "c.wrl", "d.wrl"})
@@ -298,6 +303,14 @@ TEST(ShellMainFrame, MenusToolBarAndCommandLine) {
     EXPECT_TRUE(frame->ActiveDocument()->structureWindow);
     frame->RunCommand(cmd::kDataStructure);
     EXPECT_FALSE(frame->Action(cmd::kDataStructure)->isChecked());
+
+    // The measurement panel: shown at first, hidden from the view menu for
+    // this and later runs.
+    frame->UpdateCommandStates();
+    EXPECT_TRUE(frame->Action(cmd::kMeasurePanel)->isChecked());
+    frame->RunCommand(cmd::kMeasurePanel);
+    EXPECT_FALSE(frame->Action(cmd::kMeasurePanel)->isChecked());
+    EXPECT_FALSE(s.folder.Setting("MeasurePanel/shown").toBool());
 
     // Settings commands through the menu reach the application.
     const size_t shownBefore = s.prompt.shown.size();
@@ -352,6 +365,13 @@ TEST(ShellMainFrame, HitTableEndsShowInTheStatusBar) {
     EXPECT_FALSE(s.app.Hits().MovePrevious());
     EXPECT_EQ(s.app.MainFrame()->MessageText(), QStringLiteral("最初のデータです。"));
     emit s.app.StatusText(QStringLiteral(" Node Point X,Y,Z = 1.000 ,2.000 ,3.000 ,"));
+    EXPECT_EQ(s.app.MainFrame()->MessageText(),
+              QStringLiteral(" Node Point X,Y,Z = 1.000 ,2.000 ,3.000 ,"));
+    // A menu item's status tip shows while hovered; then the message returns.
+    QStatusTipEvent hovered(QStringLiteral("Zoom In")), left((QString()));
+    QCoreApplication::sendEvent(s.app.MainFrame(), &hovered);
+    EXPECT_EQ(s.app.MainFrame()->MessageText(), QStringLiteral("Zoom In"));
+    QCoreApplication::sendEvent(s.app.MainFrame(), &left);
     EXPECT_EQ(s.app.MainFrame()->MessageText(),
               QStringLiteral(" Node Point X,Y,Z = 1.000 ,2.000 ,3.000 ,"));
     s.app.MainFrame()->close();

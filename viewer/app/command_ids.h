@@ -35,8 +35,8 @@ inline constexpr int kSaveAllData = 32859;
 inline constexpr int kSaveNewData = 32861;
 inline constexpr int kSaveHiddenToo = 32862;
 inline constexpr int kDataStructure = 32839;
-inline constexpr int kReload = 32951;      // read the document's files again
-inline constexpr int kAutoReload = 32952;  // setting: reload unedited documents at once
+inline constexpr int kReload = 32953;      // read the document's files again
+inline constexpr int kAutoReload = 32954;  // setting: reload unedited documents at once
 
 // View commands (served by the active view).
 inline constexpr int kWireframe = 32775;
@@ -109,6 +109,8 @@ inline constexpr int kPlayAll = 32895;
 inline constexpr int kPlayEach = 32896;
 inline constexpr int kCsysRotation = 32897;
 inline constexpr int kBackgroundBitmap = 32901;
-inline constexpr int kSaveImage = 32950;  // save the current view as a picture
+inline constexpr int kSaveImage = 32950;     // save the current view as a picture
+inline constexpr int kCsysReset = 32951;     // measuring system back to the world axes
+inline constexpr int kMeasurePanel = 32952;  // show or hide the measurement panel
 
 }  // namespace cmd

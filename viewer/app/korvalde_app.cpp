@@ -13,6 +13,7 @@
 #include "app/qt_prompt.h"
 #include "app/settings_store.h"
 #include "app/single_instance_lock.h"
+#include "app/sound.h"
 #include "app/splash_window.h"
 #include "bindings/config_reader.h"
 #include "doc/korvalde_doc.h"
@@ -121,7 +122,7 @@ bool CKorvaldeApp::InitInstance(const Options& options, vantor::Prompt& prompt) 
         const QString shown = QString::fromStdString(text);
         emit StatusText(shown);
         if (CMainFrame* frame = MainFrame()) frame->update();
-        QApplication::beep();
+        PlayEndBeep();
     };
     if (hitTable_.Open(databasePath.toStdString())) hitTable_.DeleteAll();
 
@@ -205,18 +206,8 @@ void CKorvaldeApp::StoreConfigPath(const QString& path) {
 
 void CKorvaldeApp::PlayStartSound() const {
     const QString sound = installFolder + QStringLiteral("open.wav");
-    if (!QFileInfo::exists(sound)) return;
-    // No audio library is linked: hand the file to the desktop's player,
-    // detached so start-up never waits; without one the start is silent.
-    for (const char* player : {"paplay", "pw-play", "aplay"}) {
-        const QString found = QStandardPaths::findExecutable(QString::fromLatin1(player));
-        if (found.isEmpty()) continue;
-        QStringList arguments;
-        if (QLatin1String(player) == QLatin1String("aplay")) arguments << QStringLiteral("-q");
-        arguments << sound;
-        QProcess::startDetached(found, arguments);
-        return;
-    }
+    // Without a player the start is silent.
+    if (QFileInfo::exists(sound)) PlaySoundFile(sound);
 }
 
 void CKorvaldeApp::ExitInstance() {

@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QToolBar>
 #include <QUndoStack>
 #include <QUrl>
@@ -23,6 +24,7 @@
 #include "app/settings_store.h"
 #include "dialogs/about_dialog.h"
 #include "doc/korvalde_doc.h"
+#include "measure/measure_panel.h"
 #include "prompt/prompt.h"
 #include "view/korvalde_view.h"
 
@@ -38,6 +40,7 @@ CMainFrame::CMainFrame(CKorvaldeApp* app, QWidget* parent) : QMainWindow(parent)
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
+    measurePanel_ = MeasurePanel::Install(this);
 
     KorvaldeSettings settings;
     recentFiles_ = ReadRecentFiles(settings);
@@ -62,7 +65,19 @@ void CMainFrame::BuildStatusBar() {
 }
 
 void CMainFrame::SetMessageText(const QString& text) {
+    message_ = text;
     statusBar()->showMessage(text);
+}
+
+bool CMainFrame::event(QEvent* event) {
+    // When the pointer leaves a menu item or tool button its status tip
+    // ends: the last message comes back instead of an empty pane.
+    if (event->type() == QEvent::StatusTip &&
+        static_cast<QStatusTipEvent*>(event)->tip().isEmpty()) {
+        statusBar()->showMessage(message_);
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 QString CMainFrame::MessageText() const {
@@ -173,6 +188,9 @@ void CMainFrame::RunCommand(int id) {
         case kViewStatusBar:
             statusBar()->setVisible(!statusBar()->isVisible());
             break;
+        case kMeasurePanel:
+            measurePanel_->SetShown(measurePanel_->isHidden());
+            break;
         case kShowConfig:
             app_->OnShowConfig();
             break;
@@ -263,6 +281,9 @@ void CMainFrame::UpdateCommandStates() {
                 break;
             case kViewStatusBar:
                 checked = statusBar()->isVisible();
+                break;
+            case kMeasurePanel:
+                checked = !measurePanel_->isHidden();
                 break;
             case kSaveHiddenToo:
             case kMoveSelectedDimension:

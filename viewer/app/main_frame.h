@@ -17,6 +17,7 @@ class QToolBar;
 class CChildFrame;
 class CKorvaldeApp;
 class CKorvaldeDoc;
+class MeasurePanel;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -38,6 +39,7 @@ class CMainFrame : public QMainWindow {
     CKorvaldeDoc* ActiveDocument() const;
     QList<CChildFrame*> Children() const;
     QMdiArea* MdiArea() const { return mdiArea_; }
+    MeasurePanel* MeasureDock() const { return measurePanel_; }
 
     // Message pane of the status bar.
     void SetMessageText(const QString& text);
@@ -55,6 +57,7 @@ class CMainFrame : public QMainWindow {
     int OpenDroppedFiles(const QList<QUrl>& urls);
 
   protected:
+    bool event(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -79,6 +82,8 @@ class CMainFrame : public QMainWindow {
     QMdiArea* mdiArea_;
     QToolBar* toolBar_ = nullptr;
     QLabel* messagePane_ = nullptr;
+    MeasurePanel* measurePanel_ = nullptr;
+    QString message_;  // last message pane text, shown again after a status tip
     QHash<int, QAction*> actions_;
     QStringList recentFiles_;
     std::unique_ptr<QPrinter> printer_;  // kept so page settings last the run

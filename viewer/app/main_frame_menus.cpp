@@ -79,6 +79,7 @@ void CMainFrame::BuildMenus() {
     QMenu* view = bar->addMenu(U("表示(&V)"));
     AddToMenu(view, kViewToolBar, U("ﾂｰﾙ ﾊﾞｰ(&T)"), U("ツール バーの表示/非表示"), true);
     AddToMenu(view, kViewStatusBar, U("ｽﾃｰﾀｽ ﾊﾞｰ(&S)"), U("ステータス バーの表示/非表示"), true);
+    AddToMenu(view, kMeasurePanel, tr("測定パネル"), tr("測定パネルの表示/非表示"), true);
     view->addSeparator();
     AddToMenu(view, kShaded, U("シェード表示"), U("Shaded"), true);
     AddToMenu(view, kHiddenLineRemoved, U("陰線消去"), U("Hidden Line Removed"), true);
@@ -154,6 +155,8 @@ void CMainFrame::BuildMenus() {
     AddToMenu(measure, kCsysRotation, U("測定座標系回転設定"), U("Measuring System Rotation"));
     AddToMenu(measure, kMeasureStartPoint, U("測定開始点設定"), U("Measure Start Point"));
     AddToMenu(measure, kMeasurePlane, U("測定基準平面設定"), U("Measure Base Plane"));
+    AddToMenu(measure, kCsysReset, tr("測定座標系リセット"),
+              tr("測定座標系をワールド座標系に戻す"));
     measure->addSeparator();
     AddToMenu(measure, kFromFront, U("from Front"), U("from Front"));
     AddToMenu(measure, kFromSide, U("from SIDE"), U("from SIDE"));

@@ -9,7 +9,7 @@
 
 #include "hits/hit_table.h"
 #include "render/pick_highlight.h"
-#include "select/measure_math.h"
+#include "select/measured_item.h"
 
 namespace vantor {
 
@@ -38,9 +38,5 @@ struct ExamineResult {
 // examinedCentre, examinedRadius and selectedDimension and `state`.
 ExamineResult ExamineSelected(SceneData& scene, const HitRecord& item,
                               const MeasureTolerances& tolerances, ExaminedState& state);
-
-// The accumulated matrix of a shape: matrixStack row `row`, identity for row
-// 0 and for rows the geometry preparation did not store.
-void ShapeMatrix(const SceneData& scene, int32_t row, double out[16]);
 
 }  // namespace vantor

@@ -86,9 +86,14 @@ bool IsFlatFace(const double corners[3][3], const double normals[3][3],
 }
 
 void ToMeasuring(const SceneData& scene, const double world[3], double out[3]) {
-    const float* r = scene.csysRotation;
     const double d[3] = {world[0] - scene.csysOrigin[0], world[1] - scene.csysOrigin[1],
                          world[2] - scene.csysOrigin[2]};
+    DirectionToMeasuring(scene, d, out);
+}
+
+void DirectionToMeasuring(const SceneData& scene, const double world[3], double out[3]) {
+    const float* r = scene.csysRotation;
+    const double d[3] = {world[0], world[1], world[2]};  // `out` may alias `world`
     for (int axis = 0; axis < 3; ++axis)
         out[axis] = r[4 * axis] * d[0] + r[4 * axis + 1] * d[1] + r[4 * axis + 2] * d[2];
 }

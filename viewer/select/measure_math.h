@@ -43,6 +43,9 @@ bool IsFlatFace(const double corners[3][3], const double normals[3][3],
 // A world point in the measuring system: transpose(rotation) x (W - origin).
 void ToMeasuring(const SceneData& scene, const double world[3], double out[3]);
 
+// A world direction in the measuring system: transpose(rotation) x D.
+void DirectionToMeasuring(const SceneData& scene, const double world[3], double out[3]);
+
 // "%3.3f ,%3.3f ,%3.3f" of three values.
 std::string FormatTriple(const double v[3]);
 

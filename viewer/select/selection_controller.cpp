@@ -1,6 +1,7 @@
 #include "select/selection_controller.h"
 
 #include "dialogs/three_value_dialog.h"
+#include "math/vector_math.h"
 #include "prompt/prompt.h"
 #include "scene/scene_data.h"
 #include "select/selection_logic.h"
@@ -8,6 +9,9 @@
 namespace vantor {
 
 namespace {
+
+// Cyan, apart from the selected, edge and arc-centre colours.
+constexpr float kReferenceColour[3] = {0, 1, 1};
 
 QString Utf8(const std::string& text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -29,7 +33,8 @@ int SelectionController::Pick(int x, int y) {
     HitTable* table = host_.SelHits();
     if (!scene || !table) return 0;
     std::vector<PickHit> hits;
-    const int count = host_.SelPick(x, y, host_.SelHeldKeyRole(), hits);
+    const int count =
+        host_.SelPick(x, y, PickRoleOfKey(host_.SelBindings(), host_.SelHeldKey()), hits);
     if (count < 0) {
         host_.SelPrompt().ShowMessage(kTooManyItemsText, kTooManyItemsCaption, PromptButtons::Ok,
                                       PromptIcon::Exclamation);
@@ -55,7 +60,7 @@ void SelectionController::LeftDoubleClick(int x, int y) {
 void SelectionController::PartCommand(int x, int y) {
     SceneData* scene = host_.SelScene();
     HitTable* table = host_.SelHits();
-    const PickKeyRole role = host_.SelHeldKeyRole();
+    const PickKeyRole role = PartRoleOfKey(host_.SelBindings(), host_.SelHeldKey());
     if (Pick(x, y) <= 0 || !scene || !table) return;
     const HitRecord nearest = table->values;
     table->DeleteAll();
@@ -75,14 +80,17 @@ void SelectionController::PartCommand(int x, int y) {
 bool SelectionController::RunDataKey(int32_t code) {
     HitTable* table = host_.SelHits();
     if (!table) return false;
+    // A walk past either end leaves the table's message in the status bar:
+    // the item's readout must not replace it at once.
+    bool report = true;
     switch (code) {
         case data_key::Next:
             host_.SelMakeDocumentActive();
-            table->MoveNext();
+            report = table->MoveNext();
             break;
         case data_key::Previous:
             host_.SelMakeDocumentActive();
-            table->MovePrevious();
+            report = table->MovePrevious();
             break;
         case data_key::Last:
             host_.SelMakeDocumentActive();
@@ -111,7 +119,7 @@ bool SelectionController::RunDataKey(int32_t code) {
         default:
             return false;
     }
-    ExamineCurrent();
+    ExamineCurrent(report);
     return true;
 }
 
@@ -124,19 +132,28 @@ void SelectionController::DeleteData() {
     host_.SelRedraw();
 }
 
-void SelectionController::ExamineCurrent() {
+void SelectionController::ExamineCurrent(bool reportStatus) {
     highlight_ = PickHighlight();
     SceneData* scene = host_.SelScene();
     HitTable* table = host_.SelHits();
-    if (!scene || !table || SelectionEmpty()) return;
-    const HitRecord& item = table->values;
-    const int32_t shown[6] = {item.lWWWInline, item.lNode,  item.lTrans,
-                              item.lData0,     item.lData1, item.lData2};
-    std::copy(shown, shown + 6, shownItem);
-    ExamineResult result = ExamineSelected(*scene, item, tolerances, examined);
-    highlight_ = std::move(result.highlight);
-    if (!result.error.empty()) ShowError(host_.SelPrompt(), result.error);
-    if (!result.status.empty()) host_.SelShowStatus(Utf8(result.status));
+    if (scene && table && !SelectionEmpty()) {
+        const HitRecord& item = table->values;
+        const int32_t shown[6] = {item.lWWWInline, item.lNode,  item.lTrans,
+                                  item.lData0,     item.lData1, item.lData2};
+        std::copy(shown, shown + 6, shownItem);
+        ExamineResult result = ExamineSelected(*scene, item, tolerances, examined);
+        highlight_ = std::move(result.highlight);
+        if (!result.error.empty()) ShowError(host_.SelPrompt(), result.error);
+        if (reportStatus && !result.status.empty()) host_.SelShowStatus(Utf8(result.status));
+        // The reference's point stays marked while something is selected.
+        if (reference_.item) {
+            HighlightPoint mark;
+            vmath::ToFloat3(mark.at, reference_.item->point);
+            std::copy(kReferenceColour, kReferenceColour + 3, mark.colour);
+            highlight_.points.push_back(mark);
+        }
+    }
+    host_.SelMeasureChanged();
 }
 
 bool SelectionController::CurrentItem(int32_t& subItem, float examinedPoint[3]) {

@@ -14,11 +14,13 @@
 #include "render/pick_pass.h"
 #include "scene/scene_change.h"
 #include "select/examine.h"
+#include "select/measured_item.h"
 
 struct ThreeValueRequest;
 
 namespace vantor {
 
+class BindingTable;
 class Prompt;
 class SceneData;
 
@@ -32,8 +34,9 @@ class SelectionHost {
     virtual Prompt& SelPrompt() = 0;
     // Runs the pick frame at a mouse point (y down) with the held key.
     virtual int SelPick(int x, int y, PickKeyRole role, std::vector<PickHit>& hits) = 0;
-    // The role of the key held now in the binding table.
-    virtual PickKeyRole SelHeldKeyRole() = 0;
+    // The key held now (-1 none) and the bindings that give it its role.
+    virtual int32_t SelHeldKey() = 0;
+    virtual const BindingTable& SelBindings() = 0;
     virtual bool SelAskThreeValues(ThreeValueRequest& request) = 0;
     virtual void SelShowStatus(const QString& text) = 0;
     virtual void SelRedraw() = 0;
@@ -50,6 +53,8 @@ class SelectionHost {
         (void)text;
         (void)change;
     }
+    // The selection, the reference or the measuring system changed.
+    virtual void SelMeasureChanged() {}
 };
 
 // Data command codes of the binding table.
@@ -85,13 +90,29 @@ class SelectionController {
     void ChangePointValue();
     void ChangeNormalValue();
 
-    // Examines the current row (status text, messages) and keeps its
-    // highlight; called after every change of the selection.
-    void ExamineCurrent();
+    // Examines the current row (status text unless `reportStatus` is off,
+    // messages) and keeps its highlight; called after every change of the
+    // selection.
+    void ExamineCurrent(bool reportStatus = true);
     // What the next frame draws on top of the scene; empty without a selection.
     const PickHighlight& Highlight() const { return highlight_; }
 
     bool SelectionEmpty();
+    // The selected item measured; kind None without a selection.
+    MeasuredItem SelectedMeasure();
+
+    // Measuring commands on the selected item: the system's origin
+    // ("測定座標系中心設定") and z axis ("測定座標系回転設定"), back to the
+    // world axes; the reference item ("測定開始点設定") and plane
+    // ("測定基準平面設定"), cleared together. Each tells its result in the
+    // status bar.
+    void SetMeasuringOriginFromSelection();
+    void SetMeasuringAxisFromSelection();
+    void ResetMeasuringAxes();
+    void SetReferenceFromSelection();
+    void SetReferencePlaneFromSelection();
+    void ClearReference();
+    const MeasureReference& Reference() const { return reference_; }
     // The current row's sub-item and examined point (navigation commands).
     bool CurrentItem(int32_t& subItem, float examinedPoint[3]);
 
@@ -104,9 +125,16 @@ class SelectionController {
   private:
     void EditVertex(bool normal);
     void RecordEdit(const QString& text, SceneChange& change);
+    // The selected item measured, or nothing after telling the user `refusal`
+    // (or that nothing is selected) when `accept` refuses it.
+    std::optional<MeasuredItem> SelectedFor(bool (*accept)(const MeasuredItem&),
+                                            const QString& refusal);
+    // After a change of the measuring system: readout, panel and view follow.
+    void MeasuringSystemMoved(const QString& message);
 
     SelectionHost& host_;
     PickHighlight highlight_;
+    MeasureReference reference_;
 };
 
 }  // namespace vantor

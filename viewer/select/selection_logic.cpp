@@ -1,7 +1,9 @@
 #include "select/selection_logic.h"
 
 #include <cstdio>
+#include <initializer_list>
 
+#include "bindings/binding_table.h"
 #include "scene/node_kind.h"
 #include "scene/scene_data.h"
 
@@ -29,6 +31,37 @@ bool StoreHits(HitTable& table, const SceneData& scene, const std::vector<PickHi
     rows.reserve(hits.size());
     for (const PickHit& hit : hits) rows.push_back(HitFromPick(scene, hit));
     return table.StorePick(rows);
+}
+
+namespace {
+
+struct SlotRole {
+    PartsModifier slot;
+    PickKeyRole role;
+};
+
+PickKeyRole FirstMatch(const BindingTable& bindings, int32_t heldKey,
+                       std::initializer_list<SlotRole> order) {
+    for (const SlotRole& entry : order)
+        if (bindings.PartsKey(entry.slot) == heldKey) return entry.role;
+    return PickKeyRole::None;
+}
+
+}  // namespace
+
+PickKeyRole PickRoleOfKey(const BindingTable& bindings, int32_t heldKey) {
+    return FirstMatch(bindings, heldKey,
+                      {{PartsModifier::ShowParts, PickKeyRole::ShowParts},
+                       {PartsModifier::Measure, PickKeyRole::Measure},
+                       {PartsModifier::NoShowParts, PickKeyRole::NoShowParts},
+                       {PartsModifier::HilightItem, PickKeyRole::HilightItem}});
+}
+
+PickKeyRole PartRoleOfKey(const BindingTable& bindings, int32_t heldKey) {
+    return FirstMatch(bindings, heldKey,
+                      {{PartsModifier::NoShowParts, PickKeyRole::NoShowParts},
+                       {PartsModifier::ShowParts, PickKeyRole::ShowParts},
+                       {PartsModifier::HilightItem, PickKeyRole::HilightItem}});
 }
 
 namespace {

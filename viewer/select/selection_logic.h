@@ -12,6 +12,7 @@
 
 namespace vantor {
 
+class BindingTable;
 class SceneData;
 
 // The hit-table row of one pick hit.
@@ -20,6 +21,15 @@ HitRecord HitFromPick(const SceneData& scene, const PickHit& hit);
 // Replaces the table's rows by `hits` in one transaction and requeries, so
 // the nearest hit is current. False (reported once) when the database failed.
 bool StoreHits(HitTable& table, const SceneData& scene, const std::vector<PickHit>& hits);
+
+// The role of the held key in the pick walk. A parts slot matches the key
+// held or, when the slot is unbound, no key held (heldKey -1), like the
+// modifier slots of the mouse actions; Show Parts, which opens every
+// group, goes before the others.
+PickKeyRole PickRoleOfKey(const BindingTable& bindings, int32_t heldKey);
+// The parts command of a right double-click with `heldKey`, matched the
+// same way in the order hide, show, highlight; None when no slot matches.
+PickKeyRole PartRoleOfKey(const BindingTable& bindings, int32_t heldKey);
 
 // Right double-click on `item` with the parts key `role`: hides or shows
 // the part's file group or toggles the node's highlight. Returns the status

@@ -46,30 +46,30 @@ void ViewSelection::FillHooks(ViewNavigationController::ViewHooks& hooks) {
 
 bool ViewSelection::RunCommand(int id) {
     using namespace cmd;
+    using Action = void (SelectionController::*)();
+    static constexpr std::pair<int, Action> kActions[] = {
+        {kDataDelete, &SelectionController::DeleteData},
+        {kNodeNumber, &SelectionController::DesignateNode},
+        {kChangePointValue, &SelectionController::ChangePointValue},
+        {kChangeNormalValue, &SelectionController::ChangeNormalValue},
+        {kCsysCentre, &SelectionController::SetMeasuringOriginFromSelection},
+        {kCsysRotation, &SelectionController::SetMeasuringAxisFromSelection},
+        {kCsysReset, &SelectionController::ResetMeasuringAxes},
+        {kMeasureStartPoint, &SelectionController::SetReferenceFromSelection},
+        {kMeasurePlane, &SelectionController::SetReferencePlaneFromSelection}};
+    for (const auto& [command, action] : kActions) {
+        if (command != id) continue;
+        (controller_.*action)();
+        return true;
+    }
     switch (id) {
-        case kDataDelete:
-            controller_.DeleteData();
-            return true;
-        case kNodeNumber:
-            controller_.DesignateNode();
-            return true;
-        case kChangePointValue:
-            controller_.ChangePointValue();
-            return true;
-        case kChangeNormalValue:
-            controller_.ChangeNormalValue();
-            return true;
         // The walk is reached through the data keys; these items stay inert,
-        // like the measurement commands below.
+        // like the dimension commands below.
         case kDataFirst:
         case kDataPrevious:
         case kDataToggle:
         case kDataNext:
         case kDataLast:
-        case kCsysCentre:
-        case kCsysRotation:
-        case kMeasureStartPoint:
-        case kMeasurePlane:
         case kFromFront:
         case kFromSide:
         case kFromTop:
@@ -129,20 +129,15 @@ int ViewSelection::SelPick(int x, int y, PickKeyRole role, std::vector<PickHit>&
     return count;
 }
 
-PickKeyRole ViewSelection::SelHeldKeyRole() {
-    CKorvaldeApp* app = CKorvaldeApp::Instance();
-    if (!view_ || !app) return PickKeyRole::None;
-    const int32_t held = view_->Navigation().Navigator().Input().heldKey;
-    if (held == kNoHeldKey) return PickKeyRole::None;
-    const BindingTable& bindings = app->Bindings();
-    const std::pair<PartsModifier, PickKeyRole> roles[] = {
-        {PartsModifier::ShowParts, PickKeyRole::ShowParts},
-        {PartsModifier::NoShowParts, PickKeyRole::NoShowParts},
-        {PartsModifier::HilightItem, PickKeyRole::HilightItem},
-        {PartsModifier::Measure, PickKeyRole::Measure}};
-    for (const auto& [modifier, role] : roles)
-        if (bindings.PartsKey(modifier) == held) return role;
-    return PickKeyRole::None;
+int32_t ViewSelection::SelHeldKey() {
+    return view_ ? view_->Navigation().Navigator().Input().heldKey : kNoHeldKey;
+}
+
+const BindingTable& ViewSelection::SelBindings() {
+    if (bindings_) return *bindings_;
+    if (CKorvaldeApp* app = CKorvaldeApp::Instance()) return app->Bindings();
+    static const BindingTable unbound;
+    return unbound;
 }
 
 bool ViewSelection::SelAskThreeValues(ThreeValueRequest& request) {
@@ -171,6 +166,10 @@ void ViewSelection::SelStopSpins() {
 
 void ViewSelection::SelClearInputState() {
     if (view_) view_->Navigation().Navigator().ClearInputState();
+}
+
+void ViewSelection::SelMeasureChanged() {
+    emit MeasureChanged();
 }
 
 void ViewSelection::SelMakeDocumentActive() {

@@ -31,13 +31,15 @@ class ViewSelection : public QObject, public SelectionHost {
     // Tests: the prompt and hit table to use instead of the application's.
     void SetPrompt(Prompt* prompt) { prompt_ = prompt; }
     void SetHitTable(HitTable* table) { hits_ = table; }
+    void SetBindings(const BindingTable* bindings) { bindings_ = bindings; }
 
     // SelectionHost
     SceneData* SelScene() override;
     HitTable* SelHits() override;
     Prompt& SelPrompt() override;
     int SelPick(int x, int y, PickKeyRole role, std::vector<PickHit>& hits) override;
-    PickKeyRole SelHeldKeyRole() override;
+    int32_t SelHeldKey() override;
+    const BindingTable& SelBindings() override;
     bool SelAskThreeValues(ThreeValueRequest& request) override;
     void SelShowStatus(const QString& text) override;
     void SelRedraw() override;
@@ -47,6 +49,11 @@ class ViewSelection : public QObject, public SelectionHost {
     void SelClearInputState() override;
     void SelMakeDocumentActive() override;
     void SelEditMade(const QString& text, SceneChange change) override;
+    void SelMeasureChanged() override;
+
+  signals:
+    // The selection, the reference or the measuring system changed.
+    void MeasureChanged();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -59,6 +66,7 @@ class ViewSelection : public QObject, public SelectionHost {
     PickPass pickPass_;
     Prompt* prompt_ = nullptr;
     HitTable* hits_ = nullptr;
+    const BindingTable* bindings_ = nullptr;
 };
 
 }  // namespace vantor

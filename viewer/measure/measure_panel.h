@@ -1,0 +1,66 @@
+#pragma once
+// The measurement panel: a dock of the main window showing the selected
+// item of the active document in full (every coordinate and arc of the
+// status text, the face's centroid, normal and flatness, in the measuring
+// system), the reference item, and the distances and angles between them.
+
+#include <QDockWidget>
+#include <QList>
+#include <QPointer>
+#include <QStringList>
+
+class CMainFrame;
+class QHBoxLayout;
+class QTableWidget;
+
+namespace vantor {
+class SceneData;
+class ViewSelection;
+struct MeasureReference;
+struct MeasuredItem;
+}  // namespace vantor
+
+class MeasurePanel : public QDockWidget {
+    Q_OBJECT
+  public:
+    // One line of the panel: a label and up to three values.
+    struct Row {
+        QString label;
+        QStringList values;
+        bool heading = false;  // a section title
+    };
+
+    explicit MeasurePanel(QWidget* parent = nullptr);
+
+    // Creates the panel in `frame`, shown as in the last run, following the
+    // active child window.
+    static MeasurePanel* Install(CMainFrame* frame);
+
+    // Follows `selection` (null: shows nothing).
+    void Track(vantor::ViewSelection* selection);
+    void Refresh();
+
+    const QList<Row>& Rows() const { return rows_; }
+    // The values of the rows with a selected cell (all rows when none is
+    // selected), one tab-separated line per row.
+    QString TabText() const;
+    // Puts TabText on the clipboard.
+    void CopyToClipboard();
+
+    // Shown or hidden from the view menu, remembered for the next run.
+    void SetShown(bool shown);
+
+    // The rows for `selected`, `reference` and the relation between them.
+    static QList<Row> BuildRows(const vantor::SceneData& scene,
+                                const vantor::MeasuredItem& selected,
+                                const vantor::MeasureReference& reference);
+
+  private:
+    QTableWidget* BuildTable(QWidget* body);
+    QHBoxLayout* BuildButtons(QWidget* body);
+    void ShowRows();
+
+    QTableWidget* table_;
+    QPointer<vantor::ViewSelection> selection_;
+    QList<Row> rows_;
+};
