@@ -183,7 +183,7 @@ TEST(SceneChange, WholeSceneEditsRestoreAddedRowsAndBadPlacesAreRefused) {
     change.Finish(scene);
     const SceneData after = scene;
     change.Restore(scene, false);
-    EXPECT_TRUE(testing::ScenesEqual(before, scene));
+    EXPECT_TRUE(vantor::testing::ScenesEqual(before, scene));
     change.Restore(scene, true);
-    EXPECT_TRUE(testing::ScenesEqual(after, scene));
+    EXPECT_TRUE(vantor::testing::ScenesEqual(after, scene));
 }
