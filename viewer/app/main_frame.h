@@ -77,6 +77,9 @@ class CMainFrame : public QMainWindow {
     static void UpdateUndoAction(QAction* action, CKorvaldeDoc* doc, bool undo);
     void UpdateRecentFileActions();
     CChildFrame* MakeChild(CKorvaldeDoc* doc);
+    // Puts a new child inside the work area: the first fills it, later
+    // ones (`earlier` windows already open) cascade within it.
+    void PlaceChild(CChildFrame* child, int earlier);
 
     CKorvaldeApp* app_;
     QMdiArea* mdiArea_;
