@@ -49,6 +49,38 @@
         <source>対応ファイル</source>
         <translation>Supported Files</translation>
     </message>
+    <message>
+        <source>この文書</source>
+        <translation>This document</translation>
+    </message>
+    <message>
+        <source>保存しない</source>
+        <translation>Don't Save</translation>
+    </message>
+    <message>
+        <source>%1 は編集されています。保存しますか？</source>
+        <translation>%1 has been edited. Save it?</translation>
+    </message>
+    <message>
+        <source>保存の確認</source>
+        <translation>Save Changes</translation>
+    </message>
+    <message>
+        <source>編集内容を破棄して再読み込みしますか？</source>
+        <translation>Discard the edits and reload?</translation>
+    </message>
+    <message>
+        <source>再読み込み</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>%1 がディスク上で変更されました。編集内容を破棄して再読み込みしますか？</source>
+        <translation>%1 has changed on disk. Discard the edits and reload?</translation>
+    </message>
+    <message>
+        <source>%1 がディスク上で変更されました。再読み込みしますか？</source>
+        <translation>%1 has changed on disk. Reload it?</translation>
+    </message>
 </context>
 <context>
     <name>CKorvaldeView</name>
@@ -735,6 +767,54 @@
         <source>VRML ﾌｧｲﾙ</source>
         <translation>VRML Files</translation>
     </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>再読み込み</source>
+        <translation>&amp;Reload</translation>
+    </message>
+    <message>
+        <source>ファイルを読み直す</source>
+        <translation>Read the files again</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>元に戻す	Ctrl+Z</source>
+        <translation>&amp;Undo	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>直前の編集を取り消す</source>
+        <translation>Undo the last edit</translation>
+    </message>
+    <message>
+        <source>やり直し	Ctrl+Y</source>
+        <translation>&amp;Redo	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>取り消した編集をやり直す</source>
+        <translation>Redo the undone edit</translation>
+    </message>
+    <message>
+        <source>変更されたファイルを自動で再読み込み</source>
+        <translation>Reload Changed Files Automatically</translation>
+    </message>
+    <message>
+        <source>編集のない文書はファイルの変更時にすぐ読み直す</source>
+        <translation>Reload unedited documents as soon as their files change</translation>
+    </message>
 </context>
 <context>
     <name>MeasurePanel</name>
@@ -1023,6 +1103,34 @@
         <source>測定の基準を解除しました。</source>
         <translation>The measuring reference is cleared.</translation>
     </message>
+    <message>
+        <source>測定座標系の原点</source>
+        <translation>Measuring origin</translation>
+    </message>
+    <message>
+        <source>測定座標系の回転</source>
+        <translation>Measuring rotation</translation>
+    </message>
+    <message>
+        <source>測定座標系のリセット</source>
+        <translation>Measuring system reset</translation>
+    </message>
+    <message>
+        <source>部品の非表示</source>
+        <translation>Hide part</translation>
+    </message>
+    <message>
+        <source>部品の表示</source>
+        <translation>Show parts</translation>
+    </message>
+    <message>
+        <source>法線の変更</source>
+        <translation>Normal change</translation>
+    </message>
+    <message>
+        <source>座標値の変更</source>
+        <translation>Point change</translation>
+    </message>
 </context>
 <context>
     <name>StructureFilter</name>
@@ -1117,6 +1225,26 @@ If that happens, stop Play.</translation>
     <message>
         <source>Scaleの設定</source>
         <translation>Set the scale</translation>
+    </message>
+    <message>
+        <source>非表示</source>
+        <translation>Hide</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>スケールの変更</source>
+        <translation>Scale change</translation>
+    </message>
+    <message>
+        <source>移動距離の変更</source>
+        <translation>Translation change</translation>
+    </message>
+    <message>
+        <source>色の変更</source>
+        <translation>Colour change</translation>
     </message>
 </context>
 <context>

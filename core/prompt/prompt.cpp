@@ -21,6 +21,21 @@ bool ScriptedPrompt::AskOpenFile(const std::string& filter, const std::string&, 
     return !path.empty();
 }
 
+int Prompt::AskChoice(const std::string&, const std::string&, const std::vector<std::string>&) {
+    return -1;
+}
+
+int ScriptedPrompt::AskChoice(const std::string& text, const std::string& caption,
+                              const std::vector<std::string>& choices) {
+    std::string recorded = text;
+    for (const std::string& choice : choices) recorded += "\n" + choice;
+    shown.push_back({recorded, caption, PromptButtons::OkCancel, PromptIcon::Question});
+    if (choiceAnswers.empty()) return int(choices.size()) - 1;
+    const int answer = choiceAnswers.front();
+    choiceAnswers.pop_front();
+    return answer;
+}
+
 PromptAnswer StderrPrompt::ShowMessage(const std::string& text, const std::string& caption,
                                        PromptButtons buttons, PromptIcon) {
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());

@@ -25,6 +25,12 @@ class Prompt {
     // Returns false when the user cancels; otherwise fills `path`.
     virtual bool AskOpenFile(const std::string& filter, const std::string& startFolder,
                              std::string& path) = 0;
+
+    // Asks a question with one button per choice plus Cancel; returns the
+    // index of the chosen button, or -1 for Cancel. Prompts that cannot
+    // ask cancel.
+    virtual int AskChoice(const std::string& text, const std::string& caption,
+                          const std::vector<std::string>& choices);
 };
 
 // One message box as it was shown.
@@ -43,8 +49,12 @@ class ScriptedPrompt : public Prompt {
                              PromptButtons buttons, PromptIcon icon) override;
     bool AskOpenFile(const std::string& filter, const std::string& startFolder,
                      std::string& path) override;
+    // Recorded in `shown` with the choices after the text, one per line.
+    int AskChoice(const std::string& text, const std::string& caption,
+                  const std::vector<std::string>& choices) override;
 
     std::deque<PromptAnswer> messageAnswers;  // default: Ok
+    std::deque<int> choiceAnswers;            // default: the last choice
     std::deque<std::string> fileAnswers;      // empty string = cancel; default: cancel
     std::vector<ShownMessage> shown;
     std::vector<std::string> fileFilters;  // one per open-file dialog

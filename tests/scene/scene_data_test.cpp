@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "scene/scene_builder.h"
+#include "scene/scene_change.h"
 #include "scene/scene_data.h"
+#include "scene/scene_equal.h"
 
 using namespace vantor;
 using vantor::testing::SceneBuilder;
@@ -162,4 +164,26 @@ TEST(AppendScene, ShiftsEveryIndexOfTheAppendedScene) {
     EXPECT_FLOAT_EQ(a.MaterialRow(M + other.materialCount)[5], 0.25f);
     // The first scene is unchanged.
     for (int32_t i = 0; i < R; ++i) EXPECT_EQ(a.Row(i).dataBegin, before.Row(i).dataBegin);
+}
+
+// Edits that add rows keep whole copies; places outside the scene are
+// refused rather than read past the pools' ends.
+TEST(SceneChange, WholeSceneEditsRestoreAddedRowsAndBadPlacesAreRefused) {
+    SceneData scene;
+    SceneBuilder b(scene);
+    b.BeginFile("a.wrl");
+    b.EndFile();
+    const SceneData before = scene;
+    SceneChange change;
+    EXPECT_FALSE(change.TouchRow(scene, scene.nodeCount));
+    EXPECT_FALSE(change.TouchPoint(scene, 0)) << "no points yet";
+    EXPECT_FALSE(change.TouchValues(scene, -1, 3));
+    change.TouchWholeScene(scene);
+    scene.AddRow(kind::SeparatorDim, 0, tag::Shown, 0, 0, "KORVALDE_DIM_1");
+    change.Finish(scene);
+    const SceneData after = scene;
+    change.Restore(scene, false);
+    EXPECT_TRUE(vantor::testing::ScenesEqual(before, scene));
+    change.Restore(scene, true);
+    EXPECT_TRUE(vantor::testing::ScenesEqual(after, scene));
 }

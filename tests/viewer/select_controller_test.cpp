@@ -8,6 +8,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "app/sound.h"
@@ -16,6 +17,7 @@
 #include "prompt/prompt.h"
 #include "scene/prepare_geometry.h"
 #include "scene/scene_builder.h"
+#include "scene/scene_equal.h"
 #include "select/selection_controller.h"
 #include "select/selection_logic.h"
 
@@ -48,6 +50,9 @@ class FakeSelectionHost : public SelectionHost {
     void SelResizeViewport() override { ++resizes; }
     void SelGeometryEdited() override { ++edits; }
     void SelStopSpins() override { ++spinStops; }
+    void SelEditMade(const QString& text, SceneChange change) override {
+        madeEdits.emplace_back(text.toStdString(), std::move(change));
+    }
 
     SceneData scene;
     HitTable table;
@@ -61,6 +66,7 @@ class FakeSelectionHost : public SelectionHost {
     std::deque<std::vector<float>> answers;  // OK with these values; none left = Cancel
     std::vector<std::string> status;
     int redraws = 0, resizes = 0, edits = 0, spinStops = 0;
+    std::vector<std::pair<std::string, SceneChange>> madeEdits;  // undo steps, in order
 };
 
 PickHit Hit(uint32_t depth, int32_t group, int32_t matrix, int32_t row, int32_t element,
@@ -402,6 +408,76 @@ TEST_F(SelectControllerTest, NodeNumberDesignation) {
     host.answers.push_back({-3, 0, 0});
     controller.DesignateNode();  // then Cancel in the input dialog
     EXPECT_EQ(host.prompt.shown.back().text, "このノード番号はデータの範囲を超えています");
+}
+
+// Every edit of the selection is one undo step that gives back the scene
+// exactly, and done again gives the edited scene exactly.
+TEST_F(SelectControllerTest, EachEditIsOneStepUndoneAndRedoneExactly) {
+    ScriptedPrompt prompt;
+    ConfigReader(host.bindings, prompt).ReadConfigFile(VANTOR_SOURCE_DIR "/data/Config.cfg");
+    const struct {
+        const char* name;
+        std::function<void()> edit;
+    } edits[] = {
+        {"座標値の変更",
+         [&] {
+             host.nextHits = {Hit(100, fileRow, faceMatrix, faces, 3, 2)};
+             controller.LeftDoubleClick(10, 10);
+             host.answers.push_back({5, 6, 7});
+             controller.ChangePointValue();
+         }},
+        {"法線の変更",
+         [&] {
+             host.nextHits = {Hit(100, fileRow, faceMatrix, faces, 0, 0)};
+             controller.LeftDoubleClick(10, 10);
+             host.answers.push_back({0, 1, 0});
+             controller.ChangeNormalValue();
+         }},
+        {"部品の非表示",
+         [&] {
+             host.nextHits = {Hit(100, inlineRow, 0, points, 1, 0)};
+             host.heldKey = kVkControl;
+             controller.PartCommand(5, 5);
+         }},
+        {"ハイライト",
+         [&] {
+             host.nextHits = {Hit(100, fileRow, faceMatrix, faces, 3, 6)};
+             host.heldKey = kVkH;
+             controller.PartCommand(5, 5);
+         }},
+        {"ハイライト",
+         [&] {
+             host.answers.push_back({float(faces), 0, 0});
+             controller.DesignateNode();
+         }},
+        {"測定座標系の原点",
+         [&] {
+             host.heldKey = -1;
+             host.nextHits = {Hit(100, fileRow, faceMatrix, faces, 3, 2)};
+             controller.LeftDoubleClick(10, 10);
+             controller.SetMeasuringOriginFromSelection();
+         }},
+        {"測定座標系のリセット", [&] { controller.ResetMeasuringAxes(); }},
+    };
+    host.nextCount = 1;
+    for (const auto& e : edits) {
+        SCOPED_TRACE(e.name);
+        const SceneData before = host.scene;
+        const size_t steps = host.madeEdits.size();
+        e.edit();
+        ASSERT_EQ(host.madeEdits.size(), steps + 1) << "one step per action";
+        EXPECT_EQ(host.madeEdits.back().first, e.name);
+        const SceneData after = host.scene;
+        EXPECT_FALSE(testing::ScenesEqual(before, after));
+        const SceneChange& change = host.madeEdits.back().second;
+        change.Restore(host.scene, false);
+        EXPECT_TRUE(testing::ScenesEqual(before, host.scene));
+        change.Restore(host.scene, true);
+        EXPECT_TRUE(testing::ScenesEqual(after, host.scene));
+    }
+    // A cancelled edit is no step.
+    controller.ChangePointValue();
+    EXPECT_EQ(host.madeEdits.size(), std::size(edits));
 }
 
 TEST_F(SelectControllerTest, DatumAndMeasuringSystemTexts) {

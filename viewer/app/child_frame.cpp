@@ -1,5 +1,6 @@
 #include "app/child_frame.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QOpenGLContext>
@@ -29,6 +30,8 @@ CChildFrame::CChildFrame(CKorvaldeDoc* doc, QWidget* parent)
         setWidget(placeholder);
     }
     connect(document_, &CKorvaldeDoc::SceneChanged, this, &CChildFrame::UpdateTitle);
+    connect(document_, &CKorvaldeDoc::SceneReloaded, this, &CChildFrame::UpdateTitle);
+    connect(&document_->UndoStack(), &QUndoStack::cleanChanged, this, &CChildFrame::UpdateTitle);
     UpdateTitle();
     resize(640, 480);
 }
@@ -49,12 +52,22 @@ CChildFrame::~CChildFrame() {
     document_ = nullptr;
 }
 
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    if (!document_->MaybeSave(document_->DocumentPrompt())) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+}
+
 void CChildFrame::UpdateTitle() {
     static int untitled = 0;
     QString title = document_->Title();
     if (title.isEmpty()) {
-        if (windowTitle().isEmpty()) setWindowTitle(QStringLiteral("VRML%1").arg(++untitled));
-        return;
+        if (untitledTitle_.isEmpty()) untitledTitle_ = QStringLiteral("VRML%1").arg(++untitled);
+        title = untitledTitle_;
     }
+    // Unsaved edits show as a star after the name.
+    if (document_->IsModified()) title += u'*';
     setWindowTitle(title);
 }

@@ -22,9 +22,14 @@ class CChildFrame : public QMdiSubWindow {
     // tests, since QOpenGLWidget crashes when it gets no context.
     static std::function<bool()> openGLAvailable;
 
+  protected:
+    // A document with edits asks whether to save them first.
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void UpdateTitle();
 
     CKorvaldeDoc* document_;
     CKorvaldeView* view_ = nullptr;
+    QString untitledTitle_;  // "VRML<n>" of a document without a file
 };

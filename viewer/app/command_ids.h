@@ -17,6 +17,8 @@ inline constexpr int kWindowCascade = 57650;
 inline constexpr int kWindowTile = 57651;
 inline constexpr int kAbout = 57664;
 inline constexpr int kExit = 57665;
+inline constexpr int kEditUndo = 57643;
+inline constexpr int kEditRedo = 57644;
 inline constexpr int kViewToolBar = 59392;
 inline constexpr int kViewStatusBar = 59393;
 
@@ -33,6 +35,8 @@ inline constexpr int kSaveAllData = 32859;
 inline constexpr int kSaveNewData = 32861;
 inline constexpr int kSaveHiddenToo = 32862;
 inline constexpr int kDataStructure = 32839;
+inline constexpr int kReload = 32953;      // read the document's files again
+inline constexpr int kAutoReload = 32954;  // setting: reload unedited documents at once
 
 // View commands (served by the active view).
 inline constexpr int kWireframe = 32775;

@@ -17,6 +17,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QUrl>
 #include <algorithm>
 
@@ -106,6 +107,8 @@ QList<CChildFrame*> CMainFrame::Children() const {
 
 CChildFrame* CMainFrame::MakeChild(CKorvaldeDoc* doc) {
     auto* child = new CChildFrame(doc);
+    // Undo and redo follow each edit, also those made outside the menus.
+    connect(&doc->UndoStack(), &QUndoStack::indexChanged, this, [this] { UpdateCommandStates(); });
     mdiArea_->addSubWindow(child);
     const int earlier = int(mdiArea_->subWindowList().size()) - 1;
     if (mdiArea_->isVisible()) {
@@ -264,6 +267,18 @@ bool CMainFrame::RunDocumentCommand(int id) {
         case kDataStructure:
             if (doc) doc->ToggleStructureWindow(this);
             return true;
+        case kEditUndo:
+            if (doc) doc->UndoStack().undo();
+            return true;
+        case kEditRedo:
+            if (doc) doc->UndoStack().redo();
+            return true;
+        case kReload:
+            if (doc) doc->Reload(prompt);
+            return true;
+        case kAutoReload:
+            CKorvaldeDoc::SetAutoReload(!CKorvaldeDoc::AutoReload());
+            return true;
         default:
             return false;
     }
@@ -308,6 +323,16 @@ void CMainFrame::UpdateCommandStates() {
                     doc->ForgetStructureWindow();
                 checked = doc && doc->structureWindow;
                 break;
+            case kEditUndo:
+            case kEditRedo:
+                UpdateUndoAction(action, doc, id == kEditUndo);
+                continue;
+            case kAutoReload:
+                checked = CKorvaldeDoc::AutoReload();
+                break;
+            case kReload:
+                enabled = doc && doc->PathName() != kNoDocumentPath;
+                break;
             case kFileClose:
             case kAssembly:
             case kSaveTopData:
@@ -322,6 +347,16 @@ void CMainFrame::UpdateCommandStates() {
         action->setEnabled(enabled);
         if (action->isCheckable()) action->setChecked(checked);
     }
+}
+
+void CMainFrame::UpdateUndoAction(QAction* action, CKorvaldeDoc* doc, bool undo) {
+    const QUndoStack* stack = doc ? &doc->UndoStack() : nullptr;
+    const bool can = stack && (undo ? stack->canUndo() : stack->canRedo());
+    const QString base = undo ? tr("元に戻す") : tr("やり直し");
+    // The entry names the step it takes back or does again.
+    const QString step = can ? (undo ? stack->undoText() : stack->redoText()) : QString();
+    action->setText(step.isEmpty() ? base : tr("%1: %2").arg(base, step));
+    action->setEnabled(can);
 }
 
 void CMainFrame::AddRecentFile(const QString& path) {
@@ -373,6 +408,11 @@ int CMainFrame::OpenDroppedFiles(const QList<QUrl>& urls) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    // A child whose edits the user went back to keeps the program running.
     mdiArea_->closeAllSubWindows();
+    if (!mdiArea_->subWindowList().isEmpty()) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }

@@ -73,6 +73,8 @@ class CMainFrame : public QMainWindow {
     bool RunDocumentCommand(int id);
     bool RunViewCommand(int id);
     void AddRecentFile(const QString& path);
+    // Enabled state and text ("元に戻す: step") of the undo or redo entry.
+    static void UpdateUndoAction(QAction* action, CKorvaldeDoc* doc, bool undo);
     void UpdateRecentFileActions();
     CChildFrame* MakeChild(CKorvaldeDoc* doc);
     // Puts a new child inside the work area: the first fills it, later

@@ -45,6 +45,7 @@ void CMainFrame::BuildMenus() {
     AddToMenu(file, kFileNew, tr("新規作成(&N)\tCtrl+N"), tr("新規にファイルを作成"));
     AddToMenu(file, kFileOpen, tr("開く(&O)...\tCtrl+O"), tr("既存のファイルを開く"));
     AddToMenu(file, kFileClose, tr("閉じる(&C)"), tr("作業中のファイルを閉じる"));
+    AddToMenu(file, kReload, tr("再読み込み"), tr("ファイルを読み直す"));
     AddToMenu(file, kAssembly, tr("アセンブリ"), tr("Add File To Data"));
     QMenu* save = file->addMenu(tr("データ保存"));
     AddToMenu(save, kSaveTopData, tr("トップデータのみ、名前を付けて保存"));
@@ -64,6 +65,12 @@ void CMainFrame::BuildMenus() {
     QAction* frameworkSave = MakeAction(kFileSave, tr("上書き保存"), QString());
     frameworkSave->setShortcut(QKeySequence::Save);
     addAction(frameworkSave);
+
+    QMenu* edit = bar->addMenu(tr("編集(&E)"));
+    AddToMenu(edit, kEditUndo, tr("元に戻す\tCtrl+Z"), tr("直前の編集を取り消す"));
+    AddToMenu(edit, kEditRedo, tr("やり直し\tCtrl+Y"), tr("取り消した編集をやり直す"));
+    actions_.value(kEditRedo)->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
 
     QMenu* view = bar->addMenu(tr("表示(&V)"));
     AddToMenu(view, kViewToolBar, tr("ﾂｰﾙ ﾊﾞｰ(&T)"), tr("ツール バーの表示/非表示"), true);
@@ -168,6 +175,8 @@ void CMainFrame::BuildMenus() {
     AddToMenu(settings, kShowConfig, tr("現在の設定"), tr("現在の設定"));
     AddToMenu(settings, kLoadConfig, tr("設定読み込み"), tr("Load config"));
     AddToMenu(settings, kEditConfig, tr("設定編集"), tr("Edit Config"));
+    AddToMenu(settings, kAutoReload, tr("変更されたファイルを自動で再読み込み"),
+              tr("編集のない文書はファイルの変更時にすぐ読み直す"), true);
     settings->addSeparator();
     vantor::AddLanguageMenu(settings, vantor::ChosenLanguage(KorvaldeSettings()),
                             [](const QString& language) {

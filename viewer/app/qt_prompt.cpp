@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
+#include <algorithm>
 
 QWidget* DialogParent() {
     return QApplication::activeWindow();
@@ -37,6 +39,23 @@ vantor::PromptAnswer QtPrompt::ShowMessage(const std::string& text, const std::s
         box.setStandardButtons(QMessageBox::Ok);
     }
     return box.exec() == QMessageBox::Ok ? vantor::PromptAnswer::Ok : vantor::PromptAnswer::Cancel;
+}
+
+int QtPrompt::AskChoice(const std::string& text, const std::string& caption,
+                        const std::vector<std::string>& choices) {
+    QMessageBox box(DialogParent());
+    box.setWindowTitle(QString::fromStdString(caption));
+    box.setText(QString::fromStdString(text));
+    box.setIcon(QMessageBox::Question);
+    std::vector<QAbstractButton*> buttons;
+    for (const std::string& choice : choices)
+        buttons.push_back(box.addButton(QString::fromStdString(choice), QMessageBox::AcceptRole));
+    box.addButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    if (!buttons.empty()) box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
+    box.exec();
+    const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+    return chosen == buttons.end() ? -1 : int(chosen - buttons.begin());
 }
 
 bool QtPrompt::AskOpenFile(const std::string& filter, const std::string& startFolder,

@@ -14,6 +14,8 @@ class QtPrompt : public vantor::Prompt {
                                      vantor::PromptIcon icon) override;
     bool AskOpenFile(const std::string& filter, const std::string& startFolder,
                      std::string& path) override;
+    int AskChoice(const std::string& text, const std::string& caption,
+                  const std::vector<std::string>& choices) override;
 
     // Turns "Name (*.a)|*.a|All (*.*)|*.*||" into Qt's "Name (*.a);;All (*.*)".
     static QString ToQtFilter(const std::string& filter);

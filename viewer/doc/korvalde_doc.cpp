@@ -16,23 +16,6 @@
 
 namespace {
 
-// Shows the wait cursor for its lifetime (only when a GUI exists).
-class WaitCursor {
-  public:
-    WaitCursor() {
-        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-            active_ = true;
-        }
-    }
-    ~WaitCursor() {
-        if (active_) QGuiApplication::restoreOverrideCursor();
-    }
-
-  private:
-    bool active_ = false;
-};
-
 bool AskSavePathWithDialog(const QString& initialPath, QString& chosen) {
     QFileDialog dialog(nullptr);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -61,6 +44,10 @@ void Caution(vantor::Prompt& prompt, const QString& text) {
 CKorvaldeDoc::CKorvaldeDoc(CKorvaldeApp* app, QObject* parent)
     : QObject(parent), app_(app), scene_(std::make_unique<vantor::SceneData>()) {
     askSavePath = AskSavePathWithDialog;
+    settleTimer_.setSingleShot(true);
+    settleTimer_.setInterval(300);
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this] { settleTimer_.start(); });
+    connect(&settleTimer_, &QTimer::timeout, this, &CKorvaldeDoc::OnWatchedFileChanged);
     TakeOver();
 }
 
@@ -88,6 +75,9 @@ bool CKorvaldeDoc::OnOpenDocument(const QString& path, vantor::Prompt& prompt) {
         // The reader prepares the geometry of what it read.
         scene_ = ReadSceneFile(path_, ReadingLogPath(), prompt, ok);
     }
+    assembledPaths_.clear();
+    undoStack_.clear();
+    WatchSceneFiles();
     TakeOver();
     emit SceneChanged();
     return ok;
@@ -114,39 +104,45 @@ bool CKorvaldeDoc::AppendFile(const QString& path, vantor::Prompt& prompt) {
     if (!ok) return false;
     scene_->AppendScene(*added);
     vantor::PrepareGeometry(*scene_);
+    assembledPaths_ << QFileInfo(path).absoluteFilePath();
+    WatchSceneFiles();
     emit SceneChanged();
     return true;
 }
 
-void CKorvaldeDoc::OnSaveTopData(vantor::Prompt& prompt) {
-    SaveWithMode(0, prompt);
+bool CKorvaldeDoc::OnSaveTopData(vantor::Prompt& prompt) {
+    return SaveWithMode(0, prompt);
 }
 
-void CKorvaldeDoc::OnSaveNewData(vantor::Prompt& prompt) {
-    SaveWithMode(1, prompt);
+bool CKorvaldeDoc::OnSaveNewData(vantor::Prompt& prompt) {
+    return SaveWithMode(1, prompt);
 }
 
 void CKorvaldeDoc::OnSaveAllData(vantor::Prompt& prompt) {
     Caution(prompt, tr("このバージョンではサポートしません。"));
 }
 
-void CKorvaldeDoc::SaveWithMode(int mode, vantor::Prompt& prompt) {
+bool CKorvaldeDoc::SaveWithMode(int mode, vantor::Prompt& prompt) {
     // The empty-data and assembly refusals come before the dialog.
     const vantor::SaveResult allowed = vantor::CheckSaveAllowed(*scene_, mode);
     if (!allowed.saved()) {
         prompt.ShowMessage(allowed.message, allowed.caption, vantor::PromptButtons::Ok,
                            vantor::PromptIcon::Exclamation);
-        return;
+        return false;
     }
     QString target;
     while (!askSavePath(path_, target)) {
         if (prompt.ShowMessage(tr("ファイルの選択を続けますか？").toStdString(),
                                tr("警告").toStdString(), vantor::PromptButtons::OkCancel,
                                vantor::PromptIcon::Exclamation) != vantor::PromptAnswer::Ok)
-            return;
+            return false;
     }
     WaitCursor wait;
-    WriteScene(target, mode, prompt);
+    if (!WriteScene(target, mode, prompt)) return false;
+    undoStack_.setClean();
+    // Saving over a file of the document is no change from outside.
+    WatchSceneFiles();
+    return true;
 }
 
 bool CKorvaldeDoc::WriteScene(const QString& target, int mode, vantor::Prompt& prompt) {
@@ -180,6 +176,10 @@ void CKorvaldeDoc::ToggleStructureWindow(QWidget* parent) {
     auto* window = new vantor::CStructureDialog(*scene_, parent);
     window->setWindowTitle(StructureTitle());
     connect(window, &vantor::CStructureDialog::SceneEdited, this, &CKorvaldeDoc::SceneChanged);
+    window->recordEdit = [this](const QString& text, vantor::SceneChange change) {
+        RecordEdit(text, std::move(change));
+    };
+    connect(this, &CKorvaldeDoc::SceneChanged, window, &vantor::CStructureDialog::RefreshImages);
     structureWindow = window;
     window->show();
 }

@@ -2,12 +2,19 @@
 // One open model: the scene read from a .wrl file (plus its inlines and any
 // files added as an assembly) and the file commands that act on it.
 
+#include <QDateTime>
+#include <QFileSystemWatcher>
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QUndoStack>
 #include <functional>
 #include <memory>
 
+#include "scene/scene_change.h"
 #include "scene/scene_data.h"
 
 namespace vantor {
@@ -45,9 +52,10 @@ class CKorvaldeDoc : public QObject {
     // Appends the file at `path` without asking (used by OnAssembly and tests).
     bool AppendFile(const QString& path, vantor::Prompt& prompt);
 
-    // "トップデータのみ、名前を付けて保存" (mode 0) and "新データとして保存" (mode 1).
-    void OnSaveTopData(vantor::Prompt& prompt);
-    void OnSaveNewData(vantor::Prompt& prompt);
+    // "トップデータのみ、名前を付けて保存" (mode 0) and "新データとして保存" (mode 1);
+    // true when the file was written.
+    bool OnSaveTopData(vantor::Prompt& prompt);
+    bool OnSaveNewData(vantor::Prompt& prompt);
     // "全てのデータを名前を付けて保存".
     void OnSaveAllData(vantor::Prompt& prompt);
     // Ctrl+S: the document is never written through the framework.
@@ -76,15 +84,57 @@ class CKorvaldeDoc : public QObject {
     // Returns false when the writer refused or failed (a message was shown).
     bool WriteScene(const QString& target, int mode, vantor::Prompt& prompt);
 
+    // Edits: one undo step each. The stack is clean while the scene is as
+    // it was read or last saved.
+    QUndoStack& UndoStack() { return undoStack_; }
+    // Records an edit already made to the scene; a change that touched
+    // nothing is dropped.
+    void RecordEdit(const QString& text, vantor::SceneChange change);
+    bool IsModified() const { return !undoStack_.isClean(); }
+    // Before the document's edits would be lost: asks whether to save them
+    // (either save command), discard them, or go back. True when the caller
+    // may go on.
+    bool MaybeSave(vantor::Prompt& prompt);
+
+    // "再読み込み": reads the top file, its inlines and the assembled files
+    // again, keeping the measuring system. With edits it asks first when
+    // `askAboutEdits`. False when nothing was read.
+    bool Reload(vantor::Prompt& prompt, bool askAboutEdits = true);
+    // The application's message boxes (stderr without an application).
+    vantor::Prompt& DocumentPrompt();
+    // Settings entry: reload unedited documents without asking when their
+    // files change on disk.
+    static bool AutoReload();
+    static void SetAutoReload(bool on);
+
   signals:
-    // After open, "Add File To Data" and edits: views refit and redraw.
+    // After open, "Add File To Data", edits, undo and redo: views redraw
+    // (and refit when rows were added).
     void SceneChanged();
+    // After a reload: views keep their camera.
+    void SceneReloaded();
+    // A file of the document changed on disk (after the offer was handled).
+    void FilesChangedOnDisk();
 
   private:
-    void SaveWithMode(int mode, vantor::Prompt& prompt);
+    bool SaveWithMode(int mode, vantor::Prompt& prompt);
     QString ReadingLogPath() const;
+    // Watches every file of the scene and notes their times and sizes.
+    void WatchSceneFiles();
+    void NoteFileStamps();
+    void OnWatchedFileChanged();
+    bool WatchedFilesDiffer() const;
+    // Empties the picks when the reread node table differs from `old`.
+    void KeepPicksThatExist(const vantor::SceneData& old);
 
     CKorvaldeApp* app_;
     std::unique_ptr<vantor::SceneData> scene_;
     QString path_ = kNoDocumentPath;
+    QStringList assembledPaths_;  // files added with "アセンブリ", in order
+    QUndoStack undoStack_;
+    QFileSystemWatcher watcher_;
+    QHash<QString, QPair<QDateTime, qint64>> fileStamps_;  // known time and size per file
+    QTimer settleTimer_;                                   // waits for a replaced file to settle
+    int settleTries_ = 0;
+    bool offering_ = false;  // a reload question is showing
 };

@@ -1,6 +1,9 @@
 #pragma once
 // The document's bridge to the core reader and writer.
 
+#include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QString>
 #include <memory>
 
@@ -19,3 +22,22 @@ std::unique_ptr<vantor::SceneData> ReadSceneFile(const QString& path, const QStr
 // replaced only when the new text is complete; failures are shown.
 bool WriteSceneFile(const vantor::SceneData& scene, const QString& target, int mode,
                     vantor::Prompt& prompt);
+
+// Shows the wait cursor for its lifetime (only when a GUI exists).
+class WaitCursor {
+  public:
+    WaitCursor() {
+        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            active_ = true;
+        }
+    }
+    ~WaitCursor() {
+        if (active_) QGuiApplication::restoreOverrideCursor();
+    }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+  private:
+    bool active_ = false;
+};

@@ -72,7 +72,10 @@ void SelectionController::SetMeasuringOriginFromSelection() {
     const auto item =
         SelectedFor(HasOriginPoint, tr("頂点、点、円弧の稜線または面を選んでください。"));
     if (!item) return;
+    SceneChange change;
+    change.TouchMeasuringSystem(*host_.SelScene());
     SetMeasuringOrigin(*host_.SelScene(), item->point);
+    RecordEdit(tr("測定座標系の原点"), change);
     MeasuringSystemMoved(tr("測定座標系の原点を %1 に移しました。").arg(WorldTriple(item->point)));
 }
 
@@ -80,7 +83,10 @@ void SelectionController::SetMeasuringAxisFromSelection() {
     const auto item = SelectedFor(HasAxis, tr("面または稜線を選んでください。"));
     if (!item) return;
     const double* axis = item->kind == ItemKind::Face ? item->plane.normal : item->direction;
+    SceneChange change;
+    change.TouchMeasuringSystem(*host_.SelScene());
     if (!SetMeasuringZAxis(*host_.SelScene(), axis)) return;
+    RecordEdit(tr("測定座標系の回転"), change);
     MeasuringSystemMoved(tr("測定座標系の Z 軸を %1 に合わせました。").arg(WorldTriple(axis)));
 }
 
@@ -88,7 +94,10 @@ void SelectionController::ResetMeasuringAxes() {
     host_.SelMakeDocumentActive();
     SceneData* scene = host_.SelScene();
     if (!scene) return;
+    SceneChange change;
+    change.TouchMeasuringSystem(*scene);
     ResetMeasuringSystem(*scene);
+    RecordEdit(tr("測定座標系のリセット"), change);
     MeasuringSystemMoved(tr("測定座標系をワールド座標系に戻しました。"));
 }
 

@@ -67,7 +67,14 @@ void SelectionController::PartCommand(int x, int y) {
     const HitRecord nearest = table->values;
     table->DeleteAll();
     ExamineCurrent();
+    SceneChange change;
+    change.TouchRow(*scene, nearest.lWWWInline);
+    change.TouchRow(*scene, nearest.lData0);
     const std::string message = ApplyPartCommand(*scene, nearest, role);
+    const QString text = role == PickKeyRole::NoShowParts ? tr("部品の非表示")
+                         : role == PickKeyRole::ShowParts ? tr("部品の表示")
+                                                          : tr("ハイライト");
+    RecordEdit(text, change);
     if (!message.empty()) host_.SelShowStatus(Utf8(message));
     host_.SelRedraw();
 }
@@ -176,6 +183,8 @@ void SelectionController::DesignateNode() {
             ShowError(prompt, refusal);
             continue;
         }
+        SceneChange change;
+        change.TouchRow(*scene, int32_t(row));
         NodeRow& node = scene->Row(int32_t(row));
         if (node.tag == tag::Highlighted) {
             if (prompt.ShowMessage(
@@ -189,9 +198,15 @@ void SelectionController::DesignateNode() {
                                    PromptIcon::Question) == PromptAnswer::Ok)
                 node.tag = tag::Highlighted;
         }
+        RecordEdit(tr("ハイライト"), change);
         host_.SelRedraw();
         return;
     }
+}
+
+void SelectionController::RecordEdit(const QString& text, SceneChange& change) {
+    if (SceneData* scene = host_.SelScene()) change.Finish(*scene);
+    if (change.Changed()) host_.SelEditMade(text, std::move(change));
 }
 
 void SelectionController::ChangePointValue() {
@@ -233,10 +248,15 @@ void SelectionController::EditVertex(bool normal) {
     }
     for (int i = 0; i < 3; ++i) request.values[i] = pool[int64_t(index) * 3 + i];
     if (!host_.SelAskThreeValues(request)) return;
-    if (normal)
+    SceneChange change;
+    if (normal) {
+        change.TouchNormal(*scene, index);
         WriteNormal(*scene, index, request.values);
-    else
+    } else {
+        change.TouchPoint(*scene, index);
         WritePoint(*scene, index, request.values);
+    }
+    RecordEdit(normal ? tr("法線の変更") : tr("座標値の変更"), change);
     host_.SelGeometryEdited();
     ExamineCurrent();
     host_.SelResizeViewport();

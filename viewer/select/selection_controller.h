@@ -13,6 +13,7 @@
 #include "hits/hit_table.h"
 #include "render/pick_highlight.h"
 #include "render/pick_pass.h"
+#include "scene/scene_change.h"
 #include "select/examine.h"
 #include "select/measured_item.h"
 
@@ -48,6 +49,11 @@ class SelectionHost {
     virtual void SelStopSpins() = 0;
     virtual void SelClearInputState() {}
     virtual void SelMakeDocumentActive() {}
+    // An edit of the scene was made (finished change): one undo step.
+    virtual void SelEditMade(const QString& text, SceneChange change) {
+        (void)text;
+        (void)change;
+    }
     // The selection, the reference or the measuring system changed.
     virtual void SelMeasureChanged() {}
 };
@@ -119,6 +125,7 @@ class SelectionController {
 
   private:
     void EditVertex(bool normal);
+    void RecordEdit(const QString& text, SceneChange& change);
     // The selected item measured, or nothing after telling the user `refusal`
     // (or that nothing is selected) when `accept` refuses it.
     std::optional<MeasuredItem> SelectedFor(bool (*accept)(const MeasuredItem&),

@@ -20,6 +20,18 @@ ViewSelection::ViewSelection(CKorvaldeView* view) : QObject(view), view_(view), 
     }
     view->installEventFilter(this);
     connect(view, &CKorvaldeView::FrameDrawn, this, [this] { DrawHighlight(); });
+    // Undo, redo and reload change what the selected item shows.
+    if (CKorvaldeDoc* doc = view->Document()) {
+        auto examine = [this, doc] {
+            const CKorvaldeApp* app = CKorvaldeApp::Instance();
+            if (!app || app->activeDocumentPath != doc->PathName()) return;
+            controller_.ExamineCurrent();
+            // The view drew before the highlight followed the scene.
+            if (!controller_.SelectionEmpty()) SelRedraw();
+        };
+        connect(doc, &CKorvaldeDoc::SceneChanged, this, examine);
+        connect(doc, &CKorvaldeDoc::SceneReloaded, this, examine);
+    }
 }
 
 void ViewSelection::FillHooks(ViewNavigationController::ViewHooks& hooks) {
@@ -162,6 +174,10 @@ void ViewSelection::SelMeasureChanged() {
 
 void ViewSelection::SelMakeDocumentActive() {
     if (view_ && view_->Document()) view_->Document()->MakeActive();
+}
+
+void ViewSelection::SelEditMade(const QString& text, SceneChange change) {
+    if (view_ && view_->Document()) view_->Document()->RecordEdit(text, std::move(change));
 }
 
 bool ViewSelection::eventFilter(QObject* watched, QEvent* event) {

@@ -48,6 +48,7 @@ class ViewSelection : public QObject, public SelectionHost {
     void SelStopSpins() override;
     void SelClearInputState() override;
     void SelMakeDocumentActive() override;
+    void SelEditMade(const QString& text, SceneChange change) override;
     void SelMeasureChanged() override;
 
   signals:

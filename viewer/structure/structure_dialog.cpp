@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 #include <QCoreApplication>
@@ -48,6 +49,9 @@ QIcon IconPair(int image) {
     icon.addPixmap(ItemIcon(image + 1).pixmap(16, 15), QIcon::Selected);
     return icon;
 }
+
+// Item data holding the image pair an item shows.
+constexpr int kImageRole = Qt::UserRole + 1;
 
 QString TotalsCaption(const SceneData& scene) {
     return QString::asprintf(" Total Point  %d ,Total Triangle Surface  %d ", scene.pointCount / 3,
@@ -125,6 +129,7 @@ void CStructureDialog::RebuildTree(const QString& caption) {
         const StructureItem& item = items[i];
         auto* widgetItem = new QTreeWidgetItem(QStringList(QString::fromStdString(item.text)));
         widgetItem->setData(0, Qt::UserRole, item.row);
+        widgetItem->setData(0, kImageRole, item.image);
         widgetItem->setIcon(0, icons[item.image / 2]);
         made[i] = widgetItem;
         if (item.parent >= 0) made[size_t(item.parent)]->addChild(widgetItem);
@@ -176,8 +181,14 @@ void CStructureDialog::EditNodeFromTree() {
                 {QStringLiteral("Scale X"), QStringLiteral("Scale Y"), QStringLiteral("Scale Z")});
             break;
         case NodeEdit::DisplayToggle: {
+            SceneChange change;
+            change.TouchRow(scene_, selectedRow_);
             const int image = ToggleNodeDisplay(scene_, selectedRow_);
-            if (QTreeWidgetItem* item = tree_->currentItem()) item->setIcon(0, IconPair(image));
+            if (QTreeWidgetItem* item = tree_->currentItem()) {
+                item->setIcon(0, IconPair(image));
+                item->setData(0, kImageRole, image);
+            }
+            Record(image == kImageHiddenGroup ? tr("非表示") : tr("表示"), change);
             emit SceneEdited();
             break;
         }
@@ -193,9 +204,15 @@ void CStructureDialog::EditValues(int row, const QString& titleLine, const QStri
     float values[3] = {scene_.valuePool[offset], scene_.valuePool[offset + 1],
                        scene_.valuePool[offset + 2]};
     if (!askThreeValues(titleLine, labels, values)) return;
+    SceneChange change;
+    change.TouchValues(scene_, offset, 3);
+    change.PrepareGeometryOnRestore();
     for (int i = 0; i < 3; ++i) scene_.valuePool[offset + i] = values[i];
     scene_.matrixDepth = 0;
     PrepareGeometry(scene_);
+    Record(NodeEditForKind(scene_.Row(row).kind) == NodeEdit::ScaleFactors ? tr("スケールの変更")
+                                                                           : tr("移動距離の変更"),
+           change);
     emit SceneEdited();
 }
 
@@ -204,8 +221,29 @@ void CStructureDialog::EditMaterial(int materialRow) {
     MaterialColourDialog dialog(this);
     dialog.SetValues(scene_.MaterialRow(materialRow));
     if (dialog.exec() != QDialog::Accepted) return;
+    SceneChange change;
+    change.TouchMaterialRow(scene_, materialRow);
     dialog.GetValues(scene_.MaterialRow(materialRow));
+    Record(tr("色の変更"), change);
     emit SceneEdited();
+}
+
+void CStructureDialog::Record(const QString& text, SceneChange& change) {
+    change.Finish(scene_);
+    if (recordEdit) recordEdit(text, std::move(change));
+}
+
+void CStructureDialog::RefreshImages() {
+    for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
+        QTreeWidgetItem* item = *it;
+        const int image = item->data(0, kImageRole).toInt();
+        const int row = item->data(0, Qt::UserRole).toInt();
+        if (image == kImageLeaf || row < 0 || row >= scene_.nodeCount) continue;
+        const int now = scene_.Row(row).tag == tag::Hidden ? kImageHiddenGroup : kImageGroup;
+        if (now == image) continue;
+        item->setIcon(0, IconPair(now));
+        item->setData(0, kImageRole, now);
+    }
 }
 
 }  // namespace vantor

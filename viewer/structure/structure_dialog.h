@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <functional>
 
+#include "scene/scene_change.h"
+
 class QComboBox;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -37,6 +39,13 @@ class CStructureDialog : public QDialog {
     std::function<bool(const QString& titleLine, const QStringList& labels, float values[3])>
         askThreeValues;
 
+    // Takes each edit made here as one undo step (the document's stack).
+    std::function<void(const QString& text, SceneChange change)> recordEdit;
+
+    // Gives every group item the image of its row's shown/hidden state
+    // (after undo, redo and edits made elsewhere).
+    void RefreshImages();
+
   signals:
     // A node was edited: the view redraws.
     void SceneEdited();
@@ -46,6 +55,7 @@ class CStructureDialog : public QDialog {
     void OnUpdate();
     void EditValues(int row, const QString& titleLine, const QStringList& labels);
     void EditMaterial(int materialRow);
+    void Record(const QString& text, SceneChange& change);
 
     SceneData& scene_;
     QTreeWidget* tree_;

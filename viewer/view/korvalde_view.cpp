@@ -24,8 +24,10 @@ CKorvaldeView::CKorvaldeView(CKorvaldeDoc* doc, QWidget* parent)
     format.setDepthBufferSize(32);
     setFormat(format);
     setFocusPolicy(Qt::StrongFocus);
-    if (document_)
+    if (document_) {
         connect(document_, &CKorvaldeDoc::SceneChanged, this, [this] { OnSceneChanged(); });
+        connect(document_, &CKorvaldeDoc::SceneReloaded, this, [this] { OnSceneReloaded(); });
+    }
     vantor::ViewNavigationController::ViewHooks hooks;
     hooks.scene = [this] { return Scene(); };
     hooks.redrawView = [this] { RedrawView(); };
@@ -97,6 +99,13 @@ void CKorvaldeView::OnSceneChanged() {
         FitCameraToScene();
         fittedNodeCount_ = scene->nodeCount;
     }
+    ResizeViewport();
+}
+
+void CKorvaldeView::OnSceneReloaded() {
+    // The camera stays where the user left it, whatever the file now holds.
+    renderer_.InvalidateGeometry();
+    if (vantor::SceneData* scene = Scene()) fittedNodeCount_ = scene->nodeCount;
     ResizeViewport();
 }
 

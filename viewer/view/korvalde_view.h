@@ -74,6 +74,7 @@ class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
 
   private:
     void OnSceneChanged();
+    void OnSceneReloaded();
     void ReleaseGl();
     void BuildFont();
 

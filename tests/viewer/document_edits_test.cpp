@@ -1,0 +1,224 @@
+// A document's edits as the user meets them: each tree edit is one undo
+// step giving back the model exactly, the title carries "*" while edits are
+// unsaved, closing asks what to do with them, and a file replaced on disk is
+// offered for reload, which keeps the camera and the measuring system.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+#include "app/child_frame.h"
+#include "app/command_ids.h"
+#include "app/main_frame.h"
+#include "doc/korvalde_doc.h"
+#include "scene/scene_equal.h"
+#include "shell_fixture.h"
+#include "structure/material_colour_dialog.h"
+#include "structure/structure_dialog.h"
+#include "view/korvalde_view.h"
+
+using vantor::PromptAnswer;
+using vantor::testing::ScenesEqual;
+
+namespace {
+
+struct RunningViewer {
+    RunningViewer() { started = app.InitInstance(folder.Options(true), prompt); }
+    ~RunningViewer() {
+        if (app.MainFrame()) app.MainFrame()->close();
+    }
+    // Copies an input file into the scratch folder under `name`.
+    QString Model(const QString& input, const QString& name) {
+        const QString target = folder.Temp(name);
+        QFile::remove(target);
+        QFile::copy(QStringLiteral(VANTOR_TEST_INPUTS "/") + input, target);
+        QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        return target;
+    }
+    QString Title() const { return app.MainFrame()->ActiveChild()->windowTitle(); }
+
+    ShellFolder folder;
+    vantor::ScriptedPrompt prompt;
+    CKorvaldeApp app;
+    bool started = false;
+};
+
+int32_t FirstRowOfKind(const vantor::SceneData& scene, int32_t kind) {
+    for (int32_t i = 0; i < scene.nodeCount; ++i)
+        if (scene.Row(i).kind == kind) return i;
+    return -1;
+}
+
+void SelectRow(vantor::CStructureDialog& dialog, int32_t row) {
+    dialog.filterCombo()->setCurrentIndex(0);
+    dialog.RebuildTree(QStringLiteral("t"));
+    for (QTreeWidgetItemIterator it(dialog.tree()); *it; ++it)
+        if ((*it)->data(0, Qt::UserRole).toInt() == row) {
+            dialog.tree()->setCurrentItem(*it);
+            return;
+        }
+    FAIL() << "no item for row " << row;
+}
+
+TEST(DocumentEdits, TreeEditsAreStepsTheTitleMarksAndClosingAsks) {
+    RunningViewer v;
+    ASSERT_TRUE(v.started);
+    CMainFrame* frame = v.app.MainFrame();
+    QDir().mkpath(v.folder.Temp("sub"));
+    v.Model("vrml_write/sub/child.wrl", "sub/child.wrl");
+    CKorvaldeDoc* doc = frame->OpenDocumentFile(v.Model("vrml_write/v1_parts.wrl", "parts.wrl"));
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(v.Title(), QStringLiteral("parts.wrl"));
+    EXPECT_FALSE(frame->Action(cmd::kEditUndo)->isEnabled());
+
+    doc->ToggleStructureWindow(frame);
+    auto* dialog = qobject_cast<vantor::CStructureDialog*>(doc->structureWindow.data());
+    ASSERT_NE(dialog, nullptr);
+    dialog->askThreeValues = [](const QString&, const QStringList&, float values[3]) {
+        values[0] += 1.5f;
+        return true;
+    };
+    // Colour dialogs are answered with a new first colour value.
+    QTimer colours;
+    QObject::connect(&colours, &QTimer::timeout, [] {
+        auto* box = qobject_cast<vantor::MaterialColourDialog*>(QApplication::activeModalWidget());
+        if (!box) return;
+        box->findChildren<QLineEdit*>().first()->setText(QStringLiteral("0.5"));
+        box->accept();
+    });
+    colours.start(10);
+
+    const vantor::SceneData& scene = doc->Scene();
+    const struct {
+        int32_t kind;
+        const char* step;
+    } edits[] = {{vantor::kind::Material, "色の変更"},
+                 {vantor::kind::Scale, "スケールの変更"},
+                 {vantor::kind::MatrixTransform, "移動距離の変更"},
+                 {vantor::kind::Separator, "非表示"}};
+    for (const auto& e : edits) {
+        SCOPED_TRACE(e.step);
+        const int32_t row = FirstRowOfKind(scene, e.kind);
+        ASSERT_GE(row, 0);
+        const vantor::SceneData before = scene;
+        SelectRow(*dialog, row);
+        dialog->EditNodeFromTree();
+        const vantor::SceneData after = scene;
+        ASSERT_FALSE(ScenesEqual(before, after));
+        EXPECT_EQ(frame->Action(cmd::kEditUndo)->text(),
+                  QStringLiteral("元に戻す: ") + QString::fromUtf8(e.step));
+        EXPECT_EQ(v.Title(), QStringLiteral("parts.wrl*"));
+        frame->RunCommand(cmd::kEditUndo);
+        EXPECT_TRUE(ScenesEqual(before, scene));
+        frame->RunCommand(cmd::kEditRedo);
+        EXPECT_TRUE(ScenesEqual(after, scene));
+    }
+    // The tree follows: the hidden separator shows as hidden until undone.
+    frame->RunCommand(cmd::kEditUndo);
+    EXPECT_EQ(dialog->tree()->currentItem()->data(0, Qt::UserRole + 1).toInt(), 0);
+    while (doc->UndoStack().canUndo()) frame->RunCommand(cmd::kEditUndo);
+    EXPECT_EQ(v.Title(), QStringLiteral("parts.wrl")) << "back at the saved state";
+    EXPECT_FALSE(doc->IsModified());
+    frame->RunCommand(cmd::kEditRedo);
+    EXPECT_TRUE(doc->IsModified());
+
+    // Quitting asks; going back keeps the program and the window.
+    QPointer<CChildFrame> child = frame->ActiveChild();
+    v.prompt.choiceAnswers = {-1};
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(child && child->isVisible());
+    v.prompt.choiceAnswers = {-1};
+    frame->RunCommand(cmd::kFileClose);
+    ASSERT_FALSE(v.prompt.shown.empty());
+    EXPECT_EQ(v.prompt.shown.back().text,
+              "parts.wrl は編集されています。保存しますか？\n"
+              "トップデータのみ、名前を付けて保存\n新データとして保存\n保存しない");
+    EXPECT_TRUE(child && child->isVisible());
+
+    // Saving as new data clears the mark and lets the window close.
+    const QString saved = v.folder.Temp("saved.wrl");
+    doc->askSavePath = [&](const QString&, QString& chosen) {
+        chosen = saved;
+        return true;
+    };
+    v.prompt.choiceAnswers = {1};
+    frame->RunCommand(cmd::kFileClose);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(QFileInfo(saved).size() > 0);
+    EXPECT_TRUE(child.isNull());
+
+    // An unedited document closes without a question.
+    const size_t asked = v.prompt.shown.size();
+    frame->OpenDocumentFile(v.folder.Temp("parts.wrl"));
+    frame->RunCommand(cmd::kFileClose);
+    EXPECT_EQ(v.prompt.shown.size(), asked);
+}
+
+TEST(DocumentReload, ReplacedFileIsOfferedAndReloadKeepsCameraAndMeasuringSystem) {
+    RunningViewer v;
+    ASSERT_TRUE(v.started);
+    CMainFrame* frame = v.app.MainFrame();
+    const QString model = v.Model("shell/plate.wrl", "model.wrl");
+    CKorvaldeDoc* doc = frame->OpenDocumentFile(model);
+    ASSERT_NE(doc, nullptr);
+    CKorvaldeView* view = frame->ActiveChild()->View();
+    ASSERT_NE(view, nullptr);
+    QTest::qWait(50);
+    view->camera.panX = 3;
+    view->camera.viewDistance = 77;
+    view->settings.displayMode = vantor::kDisplayWireframe;
+    doc->Scene().csysOrigin[0] = 7;
+    vantor::SceneChange hide;
+    hide.TouchRow(doc->Scene(), 0);
+    doc->Scene().Row(0).tag = vantor::tag::Hidden;
+    hide.Finish(doc->Scene());
+    doc->RecordEdit(QStringLiteral("非表示"), std::move(hide));
+
+    // With edits, the menu's reload asks first.
+    v.prompt.messageAnswers = {PromptAnswer::Cancel};
+    frame->RunCommand(cmd::kReload);
+    EXPECT_EQ(v.prompt.shown.back().text, "編集内容を破棄して再読み込みしますか？");
+    EXPECT_TRUE(doc->IsModified());
+
+    // An editor saves by writing a new file and renaming it over the old one.
+    int offers = 0;
+    QObject::connect(doc, &CKorvaldeDoc::FilesChangedOnDisk, [&] { ++offers; });
+    auto replaceWith = [&](const char* input) {
+        const QString fresh = v.Model(input, "model.wrl.new");
+        QFile::remove(model);
+        QFile::rename(fresh, model);
+    };
+    const int32_t platePoints = doc->Scene().pointCount;
+    replaceWith("shell/pin.wrl");
+    v.prompt.messageAnswers = {PromptAnswer::Ok};
+    ASSERT_TRUE(QTest::qWaitFor([&] { return offers == 1; }, 5000));
+    EXPECT_EQ(v.prompt.shown.back().text,
+              "model.wrl がディスク上で変更されました。編集内容を破棄して再読み込みしますか？");
+    EXPECT_NE(doc->Scene().pointCount, platePoints) << "the new file was read";
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(v.Title(), QStringLiteral("model.wrl"));
+    EXPECT_EQ(view->camera.panX, 3);
+    EXPECT_EQ(view->camera.viewDistance, 77);
+    EXPECT_EQ(view->settings.displayMode, vantor::kDisplayWireframe);
+    EXPECT_EQ(doc->Scene().csysOrigin[0], 7);
+
+    // The watch survives the rename; unedited documents reload at once
+    // when the setting says so.
+    CKorvaldeDoc::SetAutoReload(true);
+    const size_t asked = v.prompt.shown.size();
+    replaceWith("shell/plate.wrl");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return offers == 2; }, 5000));
+    EXPECT_EQ(v.prompt.shown.size(), asked);
+    EXPECT_EQ(doc->Scene().pointCount, platePoints);
+}
+
+}  // namespace

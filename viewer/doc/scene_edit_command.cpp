@@ -1,0 +1,21 @@
+#include "doc/scene_edit_command.h"
+
+#include "doc/korvalde_doc.h"
+
+SceneEditCommand::SceneEditCommand(CKorvaldeDoc& doc, const QString& text,
+                                   vantor::SceneChange change)
+    : QUndoCommand(text), doc_(doc), change_(std::move(change)) {}
+
+void SceneEditCommand::undo() {
+    change_.Restore(doc_.Scene(), false);
+    emit doc_.SceneChanged();
+}
+
+void SceneEditCommand::redo() {
+    if (made_) {
+        made_ = false;
+        return;
+    }
+    change_.Restore(doc_.Scene(), true);
+    emit doc_.SceneChanged();
+}
