@@ -65,6 +65,26 @@ Colours CornerColours(const SceneData& s) {
     return colours;
 }
 
+// Reads `text`, saves it as new data, reads that back and hands both scenes
+// to `check`.
+template <typename Check>
+void ReadSavedAndReadAgain(const std::string& text, Check check) {
+    const fs::path folder =
+        fs::temp_directory_path() / ("vantor_appearance_" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    ScriptedPrompt prompt;
+    const std::string path = (folder / "in.wrl").string();
+    std::ofstream(path) << text;
+    VrmlReader original;
+    original.ReadVrmlFile(path, prompt, (folder / "log").string());
+    const std::string saved = (folder / "saved.wrl").string();
+    ASSERT_TRUE(SaveScene(original, saved, kSaveNewData).saved());
+    VrmlReader again;
+    again.ReadVrmlFile(saved, prompt, (folder / "log").string());
+    check(original, again);
+    fs::remove_all(folder);
+}
+
 TEST(FaceColours, BindingsGiveEachCornerItsColourAndASaveKeepsThem) {
     const std::string palette = "[ 1 0 0, 0 1 0, 0 0 1, 1 1 0, 1 1 1, 0 0 0 ]";
     const std::array<float, 3> R{1, 0, 0}, G{0, 1, 0}, B{0, 0, 1}, Y{1, 1, 0}, W{1, 1, 1},
@@ -98,26 +118,13 @@ TEST(FaceColours, BindingsGiveEachCornerItsColourAndASaveKeepsThem) {
          {R, G, B, Y, W, K}},
         {"1.0 overall", Vrml1("Material { diffuseColor " + palette + " }"), {}},
     };
-    const fs::path folder =
-        fs::temp_directory_path() / ("vantor_colours_" + std::to_string(::getpid()));
-    fs::create_directories(folder);
-    ScriptedPrompt prompt;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const Colours& expected = c.expected;
-        const std::string path = (folder / "in.wrl").string();
-        std::ofstream(path) << c.text;
-        VrmlReader original;
-        original.ReadVrmlFile(path, prompt, (folder / "log").string());
-        EXPECT_EQ(CornerColours(original), expected);
-
-        const std::string saved = (folder / "saved.wrl").string();
-        ASSERT_TRUE(SaveScene(original, saved, kSaveNewData).saved());
-        VrmlReader again;
-        again.ReadVrmlFile(saved, prompt, (folder / "log").string());
-        EXPECT_EQ(CornerColours(again), expected);
+        ReadSavedAndReadAgain(c.text, [&c](const SceneData& original, const SceneData& again) {
+            EXPECT_EQ(CornerColours(original), c.expected);
+            EXPECT_EQ(CornerColours(again), c.expected);
+        });
     }
-    fs::remove_all(folder);
 }
 
 TEST(FaceNormals, PerVertexListsAndCreaseAngleSurviveASave) {
@@ -148,27 +155,16 @@ TEST(FaceNormals, PerVertexListsAndCreaseAngleSurviveASave) {
              kPoints + " } IndexedFaceSet { coordIndex " + kFaces + " } }\n",
          {0, 0, 0}},
     };
-    const fs::path folder =
-        fs::temp_directory_path() / ("vantor_normals_" + std::to_string(::getpid()));
-    fs::create_directories(folder);
-    ScriptedPrompt prompt;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const std::string path = (folder / "in.wrl").string();
-        std::ofstream(path) << c.text;
-        VrmlReader original;
-        original.ReadVrmlFile(path, prompt, (folder / "log").string());
-        const Normal read = CornerNormal(original);
-        for (int a = 0; a < 3; ++a) EXPECT_NEAR(read[size_t(a)], c.expected[size_t(a)], 1e-5f);
-
-        const std::string saved = (folder / "saved.wrl").string();
-        ASSERT_TRUE(SaveScene(original, saved, kSaveNewData).saved());
-        VrmlReader again;
-        again.ReadVrmlFile(saved, prompt, (folder / "log").string());
-        const Normal reread = CornerNormal(again);
-        for (int a = 0; a < 3; ++a) EXPECT_NEAR(reread[size_t(a)], read[size_t(a)], 1e-5f);
+        ReadSavedAndReadAgain(c.text, [&c](const SceneData& original, const SceneData& again) {
+            const Normal read = CornerNormal(original), reread = CornerNormal(again);
+            for (size_t a = 0; a < 3; ++a) {
+                EXPECT_NEAR(read[a], c.expected[a], 1e-5f);
+                EXPECT_NEAR(reread[a], read[a], 1e-5f);
+            }
+        });
     }
-    fs::remove_all(folder);
 }
 
 }  // namespace
