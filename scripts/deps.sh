@@ -9,6 +9,7 @@ PACKAGES=(
   libsqlite3-dev zlib1g-dev libassimp-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth fonts-ipafont-gothic fonts-liberation2
+  qt6-tools-dev qt6-l10n-tools
 )
 
 missing=()

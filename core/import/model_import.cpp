@@ -12,6 +12,7 @@
 #include <fstream>
 
 #include "import/scene_rows.h"
+#include "prompt/translate.h"
 #include "scene/prepare_geometry.h"
 #include "vrml_read/vrml_paths.h"
 
@@ -115,18 +116,18 @@ int ImportMeshFile(VrmlReader& reader, const std::string& path, Prompt& prompt,
     reader.log.SetPath(logPath);
     reader.log.ResetLineCount();
     reader.errorLogName = logPath;
-    if (!reader.log.Create()) Warn(prompt, "ログファイルが作成できません");
+    if (!reader.log.Create()) Warn(prompt, Translate("Core", "ログファイルが作成できません"));
 
     const std::string fullPath = NormalizedPath(path);
     const std::string fileName = FileNameOf(fullPath);
     std::error_code error;
     const auto bytes = std::filesystem::file_size(fullPath, error);
     if (error) {
-        Warn(prompt, fullPath + "は存在しません。");
+        Warn(prompt, FillIn(Translate("Core", "%1は存在しません。"), fullPath));
         return -1;
     }
     if (int64_t(bytes) > limits.maxFileBytes) {
-        Warn(prompt, fileName + "は大きすぎて読み込めません。");
+        Warn(prompt, FillIn(Translate("Core", "%1は大きすぎて読み込めません。"), fileName));
         return -1;
     }
 
@@ -135,11 +136,11 @@ int ImportMeshFile(VrmlReader& reader, const std::string& path, Prompt& prompt,
     const aiScene* scene = importer.ReadFile(fullPath, kPostProcess);
     if (!scene || !scene->mRootNode || (scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE)) {
         const std::string reason = scene ? "incomplete scene" : importer.GetErrorString();
-        Warn(prompt, fileName + "を読み込めません。\n" + reason);
+        Warn(prompt, FillIn(Translate("Core", "%1を読み込めません。\n%2"), fileName, reason));
         return -1;
     }
     if (TooLarge(MeasureImport(*scene), limits)) {
-        Warn(prompt, fileName + "は大きすぎて読み込めません。");
+        Warn(prompt, FillIn(Translate("Core", "%1は大きすぎて読み込めません。"), fileName));
         return -1;
     }
     AddImportedRows(reader, *scene, fullPath, KindOfFile(fullPath, FileHead(fullPath, 84)));

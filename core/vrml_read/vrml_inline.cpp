@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "prompt/translate.h"
 #include "scene/node_kind.h"
 #include "vrml_read/vrml_paths.h"
 #include "vrml_read/vrml_reader.h"
@@ -158,9 +159,12 @@ int VrmlReader::ReadWWWInline(std::string_view text, int& position, const std::s
         } else if (loaded != TextLoadResult::Ok) {
             gaveUp = true;
             if (prompt &&
-                prompt->ShowMessage(path + "は存在しません。ファイルを探す場合はＯＫを押して下さい",
-                                    "Error", PromptButtons::OkCancel,
-                                    PromptIcon::Exclamation) == PromptAnswer::Ok) {
+                prompt->ShowMessage(
+                    FillIn(Translate("Core",
+                                     "%1は存在しません。ファイルを探す場合はＯＫを押して下さい"),
+                           path),
+                    "Error", PromptButtons::OkCancel,
+                    PromptIcon::Exclamation) == PromptAnswer::Ok) {
                 for (int round = 0; round < kMaxSearchRounds; ++round) {
                     std::string chosen;
                     if (prompt->AskOpenFile(kVrmlFilter, currentFolder, chosen)) {
@@ -168,9 +172,10 @@ int VrmlReader::ReadWWWInline(std::string_view text, int& position, const std::s
                         gaveUp = childText.LoadFile(path) != TextLoadResult::Ok;
                         break;
                     }
-                    if (prompt->ShowMessage(name + "の選択を続けますか？", "警告",
-                                            PromptButtons::OkCancel,
-                                            PromptIcon::Exclamation) == PromptAnswer::Cancel)
+                    if (prompt->ShowMessage(
+                            FillIn(Translate("Core", "%1の選択を続けますか？"), name),
+                            Translate("Core", "警告"), PromptButtons::OkCancel,
+                            PromptIcon::Exclamation) == PromptAnswer::Cancel)
                         break;
                 }
             }

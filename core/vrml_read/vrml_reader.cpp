@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "prompt/translate.h"
 #include "scene/node_kind.h"
 #include "scene/prepare_geometry.h"
 #include "vrml_read/vrml_paths.h"
@@ -52,7 +53,7 @@ int VrmlReader::ReadVrmlFile(const std::string& path, Prompt& userPrompt,
     log.SetPath(logPath);
     log.ResetLineCount();
     errorLogName = logPath;
-    if (!log.Create()) Warn(prompt, "ログファイルが作成できません", "Caution");
+    if (!log.Create()) Warn(prompt, Translate("Core", "ログファイルが作成できません"), "Caution");
 
     const std::string fullPath = NormalizedPath(path);
     const std::string fileName = FileNameOf(fullPath);
@@ -69,7 +70,7 @@ int VrmlReader::ReadVrmlFile(const std::string& path, Prompt& userPrompt,
     if (loaded != TextLoadResult::Ok) {
         // Unreadable (missing, a folder, no permission): the same as a
         // missing inline file, minus the search.
-        Warn(prompt, fullPath + "は存在しません。", "Caution");
+        Warn(prompt, FillIn(Translate("Core", "%1は存在しません。"), fullPath), "Caution");
         prompt = nullptr;
         return -1;
     }

@@ -151,9 +151,8 @@ CKorvaldeDoc* CMainFrame::OpenDocumentFile(const QString& path) {
         }
     }
     if (!QFileInfo(full).isFile()) {
-        app_->GetPrompt().ShowMessage((full + QStringLiteral(" が開けません。")).toStdString(),
-                                      "Caution", vantor::PromptButtons::Ok,
-                                      vantor::PromptIcon::Exclamation);
+        app_->GetPrompt().ShowMessage(tr("%1 が開けません。").arg(full).toStdString(), "Caution",
+                                      vantor::PromptButtons::Ok, vantor::PromptIcon::Exclamation);
         // A vanished file leaves the recently-used list.
         if (recentFiles_.removeAll(full) > 0) {
             KorvaldeSettings settings;
@@ -172,9 +171,8 @@ CKorvaldeDoc* CMainFrame::OpenDocumentFile(const QString& path) {
 void CMainFrame::OnFileOpen() {
     std::string chosen;
     const std::string filter =
-        vantor::ModelOpenFilter(tr("対応ファイル").toStdString(), "VRML ﾌｧｲﾙ");
-    if (!app_->GetPrompt().AskOpenFile(filter, std::string(), chosen))
-        return;
+        vantor::ModelOpenFilter(tr("対応ファイル").toStdString(), tr("VRML ﾌｧｲﾙ").toStdString());
+    if (!app_->GetPrompt().AskOpenFile(filter, std::string(), chosen)) return;
     OpenDocumentFile(QString::fromStdString(chosen));
 }
 

@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr const char* kContinueChoosing = "ファイルの選択を続けますか？";
-
 // Shows the wait cursor for its lifetime (only when a GUI exists).
 class WaitCursor {
   public:
@@ -53,8 +51,9 @@ bool AskSavePathWithDialog(const QString& initialPath, QString& chosen) {
     return true;
 }
 
-void Caution(vantor::Prompt& prompt, const char* text) {
-    prompt.ShowMessage(text, "注意", vantor::PromptButtons::Ok, vantor::PromptIcon::Exclamation);
+void Caution(vantor::Prompt& prompt, const QString& text) {
+    prompt.ShowMessage(text.toStdString(), CKorvaldeDoc::tr("注意").toStdString(),
+                       vantor::PromptButtons::Ok, vantor::PromptIcon::Exclamation);
 }
 
 }  // namespace
@@ -99,7 +98,8 @@ void CKorvaldeDoc::OnAssembly(vantor::Prompt& prompt) {
     const std::string filter =
         vantor::ModelOpenFilter(tr("対応ファイル").toStdString(), "VRML Files");
     while (!prompt.AskOpenFile(filter, std::string(), chosen)) {
-        if (prompt.ShowMessage(kContinueChoosing, "警告", vantor::PromptButtons::OkCancel,
+        if (prompt.ShowMessage(tr("ファイルの選択を続けますか？").toStdString(),
+                               tr("警告").toStdString(), vantor::PromptButtons::OkCancel,
                                vantor::PromptIcon::Exclamation) != vantor::PromptAnswer::Ok)
             return;
     }
@@ -127,7 +127,7 @@ void CKorvaldeDoc::OnSaveNewData(vantor::Prompt& prompt) {
 }
 
 void CKorvaldeDoc::OnSaveAllData(vantor::Prompt& prompt) {
-    Caution(prompt, "このバージョンではサポートしません。");
+    Caution(prompt, tr("このバージョンではサポートしません。"));
 }
 
 void CKorvaldeDoc::SaveWithMode(int mode, vantor::Prompt& prompt) {
@@ -140,7 +140,8 @@ void CKorvaldeDoc::SaveWithMode(int mode, vantor::Prompt& prompt) {
     }
     QString target;
     while (!askSavePath(path_, target)) {
-        if (prompt.ShowMessage(kContinueChoosing, "警告", vantor::PromptButtons::OkCancel,
+        if (prompt.ShowMessage(tr("ファイルの選択を続けますか？").toStdString(),
+                               tr("警告").toStdString(), vantor::PromptButtons::OkCancel,
                                vantor::PromptIcon::Exclamation) != vantor::PromptAnswer::Ok)
             return;
     }

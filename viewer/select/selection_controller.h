@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+#include <QCoreApplication>
 #include "hits/hit_table.h"
 #include "render/pick_highlight.h"
 #include "render/pick_pass.h"
