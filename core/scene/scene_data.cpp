@@ -88,6 +88,7 @@ void SceneData::AppendScene(const SceneData& other) {
     const int32_t M = materialCount + 1, P = pointCount, N = normalCount;
     const int32_t CI = coordIndexCount, NI = normalIndexCount;
     const int32_t LI = lineCoordIndexCount, LN = lineNormalIndexCount;
+    const int32_t C = colorCount;
 
     assemblyFlag = 1;
 
@@ -123,6 +124,7 @@ void SceneData::AppendScene(const SceneData& other) {
     AppendFloats(valuePool, V, other.valuePool, other.valueCount);
     AppendFloats(pointPool, P, other.pointPool, other.pointCount);
     AppendFloats(normalPool, N, other.normalPool, other.normalCount);
+    AppendFloats(colorPool, C, other.colorPool, other.colorCount);
     AppendIndices(coordIndexPool, CI, other.coordIndexPool, other.coordIndexCount, P / 3);
     AppendIndices(normalIndexPool, NI, other.normalIndexPool, other.normalIndexCount, N / 3);
     AppendIndices(lineCoordIndexPool, LI, other.lineCoordIndexPool, other.lineCoordIndexCount,
@@ -161,6 +163,8 @@ void SceneData::AppendScene(const SceneData& other) {
             if (row.dataBegin >= 0) row.dataBegin += P, row.dataEnd += P;
         } else if (k == kind::Normal || k == kind::Normal2 || k == kind::NormalG) {
             if (row.dataBegin >= 0) row.dataBegin += N, row.dataEnd += N;
+        } else if (k == kind::Color) {
+            if (row.dataBegin >= 0) row.dataBegin += C, row.dataEnd += C;
         } else if (k == kind::PointSet) {
             if (row.dataBegin >= 0) row.dataBegin += P / 3;
         } else if (k == kind::Material || k == kind::Material2) {
@@ -189,6 +193,7 @@ void SceneData::AppendScene(const SceneData& other) {
     valueCount += other.valueCount;
     pointCount += other.pointCount;
     normalCount += other.normalCount;
+    colorCount += other.colorCount;
     pointStart += other.pointStart;
     normalStart += other.normalStart;
     coordIndexCount += other.coordIndexCount;

@@ -201,6 +201,12 @@ class SceneData {
     int32_t lineCoordIndexCount = 0;
     int32_t lineNormalIndexCount = 0;
 
+    // Colours of coloured face sets: r, g, b per triangle corner in the
+    // order of their coordinate indices. The Color row just before such a
+    // face set holds its range of floats; other face sets take the material.
+    Pool<float> colorPool{300, 3000, 30};
+    int32_t colorCount = 0;  // floats used
+
     int32_t playEachFlag = 0;  // set by the view while "Play Each" spins
     // Kept for the record; the readers store every face set counter-clockwise.
     int32_t vertexOrder = -1;

@@ -85,6 +85,7 @@ int VrmlReader::ReadMaterial(std::string_view text, int& position, const std::st
             LogLine("Caution in switch Material data 01 !");
             continue;
         }
+        if (known->offset == 4) KeepDiffusePalette(text, position, materialRow);
         float values[3] = {0, 0, 0};
         const int result = ReadValue(*this, text, position, values, known->count);
         if (result == 1) {
@@ -97,6 +98,22 @@ int VrmlReader::ReadMaterial(std::string_view text, int& position, const std::st
     }
     AddRow(kind::Material, currentFileIndex, tag::Value, materialRow, -999, defName);
     return 1;
+}
+
+void VrmlReader::KeepDiffusePalette(std::string_view text, int position, int32_t materialRow) {
+    if (NextWord(text, position) != "[") return;
+    std::vector<float> palette;
+    const int length = int(text.size());
+    while (position < length) {
+        const std::string_view word = NextWord(text, position);
+        float value;
+        if (word == "]" || word == "}") break;
+        if (ParseFloatWord(word, value)) palette.push_back(value);
+    }
+    if (palette.size() < 6) return;  // one colour is the material's own
+    palette.resize(palette.size() / 3 * 3);
+    diffusePalette_.swap(palette);
+    paletteMaterial_ = materialRow;
 }
 
 int VrmlReader::ReadShapeHints(std::string_view text, int& position, const std::string& defName) {
@@ -113,7 +130,10 @@ int VrmlReader::ReadShapeHints(std::string_view text, int& position, const std::
         if (field == "}") break;
         if (field == "vertexOrdering") {
             ordering = NextWord(text, position) == "CLOCKWISE" ? 1 : -1;
-        } else if (field == "shapeType" || field == "faceType" || field == "creaseAngle") {
+        } else if (field == "creaseAngle") {
+            float angle = 0;
+            if (ParseFloatWord(NextWord(text, position), angle)) faceHints.creaseAngle = angle;
+        } else if (field == "shapeType" || field == "faceType") {
             NextWord(text, position);
         } else {
             LogLine("We do not support Field " + std::to_string(FieldCodeForName(field)));

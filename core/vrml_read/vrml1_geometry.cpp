@@ -5,7 +5,9 @@
 #include <string>
 #include <utility>
 
+#include "scene/crease_normals.h"
 #include "scene/node_kind.h"
+#include "vrml_read/face_colours.h"
 #include "vrml_read/vrml_reader.h"
 
 namespace vantor {
@@ -211,6 +213,28 @@ int VrmlReader::OpenIndexedSet(std::string_view text, int& position, const char*
     return 1;
 }
 
+void VrmlReader::AddPaletteColours(const std::vector<int32_t>& faces, int32_t pointLimit,
+                                   const std::vector<int32_t>& materialIndices) {
+    const std::string_view binding = faceHints.materialBinding;
+    if (!binding.starts_with("PER_")) return;  // one material for the whole set
+    const bool indexed = binding.ends_with("_INDEXED");
+    const bool perVertex = binding.starts_with("PER_VERTEX");
+    std::vector<int32_t> indices = indexed ? materialIndices : std::vector<int32_t>();
+    if (perVertex && !indexed) {
+        // Material after material, vertex after vertex.
+        int32_t next = 0;
+        for (int32_t index : faces) indices.push_back(index == -1 ? -1 : next++);
+    }
+    const int32_t first =
+        AppendCornerColours(*this, faces, pointLimit, SpreadIndices(faces, indices, perVertex),
+                            diffusePalette_, vertexOrdering != -1);
+    if (first < 0) {
+        LogLine("Caution in IndexedFaceSet material index outside the materials; colours ignored");
+        return;
+    }
+    AddRow(kind::Color, currentFileIndex, tag::Value, first, colorCount);
+}
+
 int VrmlReader::ReadIndexedFaceSet(std::string_view text, int& position,
                                    const std::string& defName) {
     int32_t coordRow = -1, normalRow = -1;
@@ -227,6 +251,7 @@ int VrmlReader::ReadIndexedFaceSet(std::string_view text, int& position,
 
     std::vector<int32_t> coordList;
     std::vector<int32_t> normalList;
+    std::vector<int32_t> materialList;
     coordList.swap(rawCoordIndices_);
     normalList.swap(rawNormalIndices_);
     coordList.clear();
@@ -249,12 +274,20 @@ int VrmlReader::ReadIndexedFaceSet(std::string_view text, int& position,
                         "## for IndexedFaceSet");
                 if (NextWord(text, position) == "[") SkipList(text, position);
             }
-        } else if (field == "materialIndex" || field == "textureCoordIndex") {
+        } else if (field == "materialIndex") {
+            ReadRawIndices(*this, text, position, materialList,
+                           "There must be some mistake in Data about IndexedFaceSet 01 ##");
+        } else if (field == "textureCoordIndex") {
             if (NextWord(text, position) == "[") SkipList(text, position);
         } else {
             LogLine("iField = " + std::to_string(FieldCodeForName(field)));
             LogWord("There must be some mistake in Data about IndexedFaceSet 02 ##", field, "");
         }
+    }
+    if (!haveNormals && normalRow >= 0 && faceHints.normalsPerVertex) {
+        // Bound per vertex without normalIndex: the normals follow the coordinates.
+        normalList = coordList;
+        haveNormals = true;
     }
     if (haveNormals && !SameFaceLayout(coordList, normalList)) {
         // Normal triangles must pair with coordinate triangles one to one.
@@ -311,6 +344,7 @@ int VrmlReader::ReadIndexedFaceSet(std::string_view text, int& position,
         }
         start = end + 1;
     }
+    if (paletteMaterial_ == currentMaterial) AddPaletteColours(coordList, pointLimit, materialList);
     coordList.swap(rawCoordIndices_);
     normalList.swap(rawNormalIndices_);
     if (vertexOrdering != -1) {
@@ -318,6 +352,13 @@ int VrmlReader::ReadIndexedFaceSet(std::string_view text, int& position,
         ReverseTriangles(normalIndexPool, k0, normalIndexCount);
     }
 
+    if (!haveNormals && AppendCreaseNormals(*this, c0, coordIndexCount, faceHints.creaseAngle)) {
+        // Written back as the face set's own normals; a VRML 2.0 kind, so
+        // later face sets do not take it for their governing Normal.
+        const int32_t first = normalCount - 3 * (normalIndexCount - k0);
+        AddRow(kind::Normal2, currentFileIndex, tag::Value, first, normalCount);
+        haveNormals = true;
+    }
     const float block[5] = {haveNormals ? 1.0f : -1.0f, float(c0), float(coordIndexCount),
                             float(k0), float(normalIndexCount)};
     const int32_t v = AddValues(block, 5);

@@ -130,9 +130,15 @@ int VrmlReader::MakeVrmlList01(std::string_view text, int& position, int stopDep
             case kind::Info:
                 ReadInfo(text, position, defName);
                 break;
-            case kind::FontStyle:
-            case kind::MaterialBinding:
             case kind::NormalBinding:
+                faceHints.normalsPerVertex = BindingValue(text, position).starts_with("PER_VERTEX");
+                ReadUnsupportedNode(text, position, nodeKind, defName);
+                break;
+            case kind::MaterialBinding:
+                faceHints.materialBinding = BindingValue(text, position);
+                ReadUnsupportedNode(text, position, nodeKind, defName);
+                break;
+            case kind::FontStyle:
             case kind::Texture2:
             case 20481:  // Texture2Transform
             case kind::TextureCoordinate2:
@@ -169,6 +175,7 @@ int VrmlReader::ReadSeparator(std::string_view text, int& position, const std::s
         AddRow(nodeKind, currentFileIndex, tag::Shown, ReserveBlock(3), -998, defName);
     const int32_t savedMaterial = currentMaterial;
     const int32_t savedOrdering = vertexOrdering;
+    const FaceHints savedHints = faceHints;
 
     const int before = position;
     if (NextWord(text, position) != "{") {
@@ -189,6 +196,7 @@ int VrmlReader::ReadSeparator(std::string_view text, int& position, const std::s
     // Material and shape hints set inside a Separator stay inside it.
     currentMaterial = savedMaterial;
     vertexOrdering = savedOrdering;
+    faceHints = savedHints;
     return 1;
 }
 
@@ -350,6 +358,11 @@ int VrmlReader::ReadSwitch(std::string_view text, int& position, const std::stri
     block[1] = float(chosenEnd);
     block[2] = float(nodeCount);
     return 1;
+}
+
+std::string_view VrmlReader::BindingValue(std::string_view text, int position) {
+    if (NextWord(text, position) != "{" || NextWord(text, position) != "value") return {};
+    return NextWord(text, position);
 }
 
 int VrmlReader::ReadUnsupportedNode(std::string_view text, int& position, int32_t nodeKind,

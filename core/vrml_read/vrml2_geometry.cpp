@@ -8,7 +8,9 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "scene/crease_normals.h"
 #include "scene/node_kind.h"
+#include "vrml_read/face_colours.h"
 #include "vrml_read/vrml2_node_reader.h"
 #include "vrml_read/vrml_reader.h"
 
@@ -19,8 +21,7 @@ namespace {
 constexpr const char* kUsePrefix = "Korvalde_20_USE_";
 
 bool IsIgnoredFlagField(std::string_view word) {
-    return word == "colorPerVertex" || word == "convex" || word == "creaseAngle" ||
-           word == "solid" || word == "normalPerVertex";
+    return word == "colorPerVertex" || word == "convex" || word == "creaseAngle" || word == "solid";
 }
 
 // Triangle indices a list of faces fans into (faces of three or more).
@@ -88,7 +89,7 @@ Vrml2NodeReader::FaceSetRows Vrml2NodeReader::AddFaceSetRows(int32_t groupKind,
     rows.hints = reader_.AddRow(kind::ShapeHints, file, tag::ShapeHints, -1, -9999);
     rows.coord = reader_.AddRow(kind::Coordinate3, file, tag::Value, -1, -1);
     rows.normal = reader_.AddRow(kind::Normal, file, tag::Value, 0, 0);
-    reader_.AddRow(kind::Color, file, tag::Value, -9998, -9999);
+    rows.colour = reader_.AddRow(kind::Color, file, tag::Value, -9998, -9999);
     reader_.AddRow(kind::TextureTransform, file, tag::Value, -9998, -9999);
     const float unset[5] = {-1, -1, -1, -1, -1};
     rows.faceBlock = reader_.AddValues(unset, 5);
@@ -335,6 +336,65 @@ void Vrml2NodeReader::AppendTriangles(int32_t pointBase, int32_t pointLimit, boo
                      outsideFaces));
 }
 
+void Vrml2NodeReader::ReadColourField(int& position) {
+    palette_.clear();
+    std::string_view word = Next(position);
+    if (word == "DEF") {
+        ReadDefName(position);
+        word = Next(position);
+    }
+    if (word != "Color") {
+        if (word == "USE") {
+            LogWord("Caution in IndexedFaceSet ! shared colours are not followed: ##",
+                    Next(position), "##");
+        } else if (word != "NULL") {
+            SkipNodeBody(position);
+        }
+        return;
+    }
+    if (!ExpectBrace(position, "There must be some mistake in Data about Color")) return;
+    while (!AtEnd(position)) {
+        word = Next(position);
+        if (word == "}") break;
+        if (word != "color") {
+            SkipFieldValue(position);
+            continue;
+        }
+        const int start = position;
+        if (Next(position) != "[") {
+            position = start;
+            float rgb[3];
+            if (ReadFloats(position, rgb, 3) == 1) palette_.assign(rgb, rgb + 3);
+            continue;
+        }
+        while (!AtEnd(position)) {
+            const int before = position;
+            word = ListWord(text_, position);
+            float value;
+            if (word == "]") break;
+            if (word == "}") {  // the list was never closed
+                position = before;
+                break;
+            }
+            if (ParseFloatWord(word, value)) palette_.push_back(value);
+        }
+    }
+    palette_.resize(palette_.size() / 3 * 3);
+}
+
+void Vrml2NodeReader::AddFaceColours(int32_t colourRow, int32_t pointLimit, bool clockwise,
+                                     bool perVertex) {
+    const std::vector<int32_t> spread = SpreadIndices(rawCoord_, rawColour_, perVertex);
+    const int32_t first =
+        AppendCornerColours(reader_, rawCoord_, pointLimit, spread, palette_, clockwise);
+    if (first < 0) {
+        Log("Caution in IndexedFaceSet ! colour index outside the colours, colours ignored");
+        return;
+    }
+    reader_.Row(colourRow).dataBegin = first;
+    reader_.Row(colourRow).dataEnd = reader_.colorCount;
+}
+
 int Vrml2NodeReader::SetNodeIndexedFaceSetToVrml20Array(int& position, const std::string& defName) {
     const Checkpoint entry = Save();
     ++reader_.depth;
@@ -346,8 +406,13 @@ int Vrml2NodeReader::SetNodeIndexedFaceSetToVrml20Array(int& position, const std
     }
     rawCoord_.clear();
     rawNormal_.clear();
+    rawColour_.clear();
+    palette_.clear();
+    bool colourPerVertex = true;
     bool coordRead = false;
     bool normalRead = false;
+    bool normalPerVertex = true;
+    float creaseAngle = 0;
     while (!AtEnd(position)) {
         std::string_view word = Next(position);
         if (word == "}") break;
@@ -363,8 +428,17 @@ int Vrml2NodeReader::SetNodeIndexedFaceSetToVrml20Array(int& position, const std
             ReadIndexList(position, rawNormal_);
         } else if (word == "ccw") {
             if (Next(position) == "FALSE") reader_.Row(rows.hints).dataBegin = 1;
-        } else if (word == "texCoord" || word == "color" || word == "texCoordIndex" ||
-                   word == "colorIndex" || IsIgnoredFlagField(word)) {
+        } else if (word == "creaseAngle") {
+            ReadFloats(position, &creaseAngle, 1);
+        } else if (word == "normalPerVertex") {
+            normalPerVertex = Next(position) != "FALSE";
+        } else if (word == "color") {
+            ReadColourField(position);
+        } else if (word == "colorIndex") {
+            ReadIndexList(position, rawColour_);
+        } else if (word == "colorPerVertex") {
+            colourPerVertex = Next(position) != "FALSE";
+        } else if (word == "texCoord" || word == "texCoordIndex" || IsIgnoredFlagField(word)) {
             SkipFieldValue(position);
         } else {
             LogWord("Caution in switch SetNodeIndexedFaceSetToVrml20Array ! cNode = ##", word,
@@ -380,6 +454,7 @@ int Vrml2NodeReader::SetNodeIndexedFaceSetToVrml20Array(int& position, const std
     }
     const NodeRow coord = reader_.Row(rows.coord);
     const NodeRow normal = reader_.Row(rows.normal);
+    if (normalRead) rawNormal_ = SpreadIndices(rawCoord_, rawNormal_, normalPerVertex);
     bool useNormals = normalRead && !rawNormal_.empty() && normal.dataEnd > normal.dataBegin;
     if (useNormals && !rawCoord_.empty() && !SameFaces(rawCoord_, rawNormal_)) {
         Log(Format20("Does not match point Num and Normal Num ! %d ,%d",
@@ -400,10 +475,22 @@ int Vrml2NodeReader::SetNodeIndexedFaceSetToVrml20Array(int& position, const std
     const int32_t firstNormalIndex = reader_.normalIndexCount;
     AppendTriangles(coord.dataBegin / 3, (coord.dataEnd - coord.dataBegin) / 3, useNormals,
                     normal.dataBegin / 3, "IndexedFaceSet");
-    if (reader_.Row(rows.hints).dataBegin == 1) {  // ccw FALSE
+    const bool clockwise = reader_.Row(rows.hints).dataBegin == 1;  // ccw FALSE
+    if (!palette_.empty())
+        AddFaceColours(rows.colour, (coord.dataEnd - coord.dataBegin) / 3, clockwise,
+                       colourPerVertex);
+    if (clockwise) {
         VrmlReader::ReverseTriangles(reader_.coordIndexPool, firstIndex, reader_.coordIndexCount);
         VrmlReader::ReverseTriangles(reader_.normalIndexPool, firstNormalIndex,
                                      reader_.normalIndexCount);
+    }
+    if (!useNormals &&
+        AppendCreaseNormals(reader_, firstIndex, reader_.coordIndexCount, creaseAngle)) {
+        // The smooth normals become the face set's own list, so a save keeps them.
+        reader_.Row(rows.normal).dataBegin =
+            reader_.normalCount - 3 * (reader_.normalIndexCount - firstNormalIndex);
+        reader_.Row(rows.normal).dataEnd = reader_.normalCount;
+        useNormals = true;
     }
     float* block = reader_.Block(rows.faceBlock);
     block[0] = useNormals ? 1.0f : -1.0f;

@@ -51,6 +51,7 @@ class Vrml2NodeReader {
         int32_t hints;
         int32_t coord;
         int32_t normal;
+        int32_t colour;
         int32_t faceSet;
         int32_t faceBlock;
     };
@@ -109,6 +110,10 @@ class Vrml2NodeReader {
     // cannot be drawn.
     void AppendTriangles(int32_t pointBase, int32_t pointLimit, bool useNormals, int32_t normalBase,
                          const char* nodeName);
+    // Reads a Color node (or skips what stands in its place) into palette_.
+    void ReadColourField(int& position);
+    // Gives the face set just read its colours from palette_ and rawColour_.
+    void AddFaceColours(int32_t colourRow, int32_t pointLimit, bool clockwise, bool perVertex);
 
     // --- Shared helpers (vrml2_node_reader.cpp) ----------------------------
     OpenGroup AddGroupRow(int32_t kind, int width, const std::string& defName,
@@ -153,6 +158,8 @@ class Vrml2NodeReader {
     std::string_view text_;
     std::vector<int32_t> rawCoord_;  // index lists kept relative until "}"
     std::vector<int32_t> rawNormal_;
+    std::vector<int32_t> rawColour_;
+    std::vector<float> palette_;        // r, g, b of the face set's Color node
     std::vector<int32_t> indexBuffer_;  // ReadIndexList's scratch, never shrunk
     std::vector<float> heights_;
 };

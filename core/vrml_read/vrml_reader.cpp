@@ -105,6 +105,7 @@ int VrmlReader::ReadVrmlFile(const std::string& path, Prompt& userPrompt,
 
     depth = 0;
     vertexOrdering = -1;
+    faceHints = FaceHints{};
     defRows_.clear();
     defScannedTo_ = 1;
     coordinates_ = GoverningRow{-1, rootRow};
@@ -177,8 +178,10 @@ int VrmlReader::ReadChildFile(VrmlText& text, int32_t fileIndex) {
     const GoverningRow savedCoordinates = coordinates_;
     const GoverningRow savedNormals = normals_;
     const int32_t savedOrdering = vertexOrdering;
+    const FaceHints savedHints = faceHints;
     version = childVersion;
     vertexOrdering = -1;
+    faceHints = FaceHints{};
     currentFileIndex = fileIndex;
     depth = 0;
     coordinates_ = GoverningRow{-1, nodeCount};
@@ -199,6 +202,7 @@ int VrmlReader::ReadChildFile(VrmlText& text, int32_t fileIndex) {
     coordinates_ = savedCoordinates;
     normals_ = savedNormals;
     vertexOrdering = savedOrdering;
+    faceHints = savedHints;
     return 1;
 }
 

@@ -54,6 +54,14 @@ class VrmlReader : public SceneData {
     // Vertex ordering of the VRML 1.0 traversal (1 clockwise, else -1);
     // Separators and files keep theirs to themselves.
     int32_t vertexOrdering = -1;
+    // Smoothing of face sets without normals (ShapeHints creaseAngle) and
+    // normals bound per vertex without normalIndex; scoped like the ordering.
+    struct FaceHints {
+        float creaseAngle = 0;
+        bool normalsPerVertex = false;
+        std::string_view materialBinding;  // the MaterialBinding value word
+    };
+    FaceHints faceHints;
     Prompt* prompt = nullptr;  // set while ReadVrmlFile runs
 
     // --- Node loops ---------------------------------------------------------
@@ -149,6 +157,13 @@ class VrmlReader : public SceneData {
     int ReadSwitch(std::string_view text, int& position, const std::string& defName);
     int ReadLod(std::string_view text, int& position, const std::string& defName);
     int ReadWWWAnchor(std::string_view text, int& position, const std::string& defName);
+    // The value word of a binding node starting at `position`, read ahead.
+    static std::string_view BindingValue(std::string_view text, int position);
+    // Keeps the diffuse colours of a Material with several, read ahead.
+    void KeepDiffusePalette(std::string_view text, int position, int32_t materialRow);
+    // Colours of a face set from the palette of the current Material.
+    void AddPaletteColours(const std::vector<int32_t>& faces, int32_t pointLimit,
+                           const std::vector<int32_t>& materialIndices);
     int ReadShapeHints(std::string_view text, int& position, const std::string& defName);
     int ReadTransform(std::string_view text, int& position, const std::string& defName);
     int ReadSingleTransform(std::string_view text, int& position, int32_t nodeKind,
@@ -169,6 +184,8 @@ class VrmlReader : public SceneData {
     // Index lists of the face set being read, before triangulation.
     std::vector<int32_t> rawCoordIndices_;
     std::vector<int32_t> rawNormalIndices_;
+    std::vector<float> diffusePalette_;  // r, g, b of paletteMaterial_
+    int32_t paletteMaterial_ = -1;
 };
 
 // "Add File To Data": reads `path` with a fresh reader (log at `logPath`)

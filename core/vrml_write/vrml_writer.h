@@ -32,6 +32,12 @@ class VrmlWriter {
                           std::string& out);
     void WriteNormal(int32_t dataBegin, int32_t dataEnd, const std::string& def, std::string& out);
     void WriteIndexedFaceSet(int32_t row, int32_t block, const std::string& def, std::string& out);
+    // The Color row (with colours) of the face set at `row`, or -1.
+    int32_t ColourRowOf(int32_t row) const;
+    // A palette of the distinct corner colours, and the face set's
+    // materialIndex into it.
+    void WriteColourPalette(int32_t colourRow);
+    void WriteMaterialIndex(int32_t colourRow, int32_t corners);
     void WriteIndexedLineSet(int32_t row, int32_t block, const std::string& def, std::string& out);
     void WriteAsciiText(int32_t textIndex, const std::string& def, std::string& out);
     void WriteMatrixTransform(int32_t block, const std::string& def, std::string& out);

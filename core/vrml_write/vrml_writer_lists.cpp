@@ -2,7 +2,10 @@
 // that keeps indices pointing at the list the reader will take.
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <map>
+#include <vector>
 
 #include "vrml_write/number_format.h"
 #include "vrml_write/vrml_writer.h"
@@ -168,6 +171,16 @@ void VrmlWriter::WriteIndexedFaceSet(int32_t row, int32_t block, const std::stri
         }
     }
 
+    // Corner colours go out as a palette bound per vertex, in a Separator
+    // of their own so the following shapes keep the material in force.
+    const int32_t colourRow = ColourRowOf(row);
+    const bool coloured =
+        colourRow >= 0 && (s.Row(colourRow).dataEnd - s.Row(colourRow).dataBegin) == 3 * (c1 - c0);
+    if (coloured) {
+        NodeLine("Separator {");
+        WriteColourPalette(colourRow);
+        NodeLine("MaterialBinding { value PER_VERTEX_INDEXED }");
+    }
     OpeningLine(def, "IndexedFaceSet {", "IndexedFaceSet {");
     NodeLine("  coordIndex [");
     WriteTriangles(s.coordIndexPool, c0, c1, base);
@@ -177,7 +190,67 @@ void VrmlWriter::WriteIndexedFaceSet(int32_t row, int32_t block, const std::stri
         WriteTriangles(s.normalIndexPool, n0, n1, normalBase);
         NodeLine("  ]");
     }
+    if (coloured) WriteMaterialIndex(colourRow, c1 - c0);
     NodeLine("}");
+    if (coloured) NodeLine("}");
+}
+
+int32_t VrmlWriter::ColourRowOf(int32_t row) const {
+    const SceneData& s = *scene_;
+    // The readers put the Color row a few state rows before its face set.
+    for (int32_t r = row - 1; r >= std::max(0, row - 4); --r) {
+        const NodeRow& candidate = s.Row(r);
+        if (candidate.kind == kind::IndexedFaceSet) break;
+        if (candidate.kind != kind::Color) continue;
+        const bool valid = candidate.dataBegin >= 0 && candidate.dataEnd <= s.colorCount &&
+                           candidate.dataEnd > candidate.dataBegin;
+        return valid ? r : -1;
+    }
+    return -1;
+}
+
+void VrmlWriter::WriteColourPalette(int32_t colourRow) {
+    const SceneData& s = *scene_;
+    const NodeRow& row = s.Row(colourRow);
+    std::map<std::array<float, 3>, int32_t> palette;
+    NodeLine("Material { diffuseColor [");
+    for (int32_t at = row.dataBegin; at + 3 <= row.dataEnd; at += 3) {
+        const std::array<float, 3> rgb = {s.colorPool[at], s.colorPool[at + 1],
+                                          s.colorPool[at + 2]};
+        if (!palette.emplace(rgb, int32_t(palette.size())).second) continue;
+        BeginLine();
+        for (float c : rgb) Styled(c, kFixed3Style);
+        out_->append(" ,");
+        EndNodeLine();
+    }
+    NodeLine("] }");
+}
+
+void VrmlWriter::WriteMaterialIndex(int32_t colourRow, int32_t corners) {
+    const SceneData& s = *scene_;
+    const int32_t first = s.Row(colourRow).dataBegin;
+    // Indices of the palette WriteColourPalette wrote, in the same order.
+    std::map<std::array<float, 3>, int32_t> palette;
+    std::vector<int32_t> indices;
+    for (int32_t k = 0; k < corners; ++k) {
+        const float* c = &s.colorPool[int64_t(first) + 3 * int64_t(k)];
+        indices.push_back(
+            palette.emplace(std::array<float, 3>{c[0], c[1], c[2]}, int32_t(palette.size()))
+                .first->second);
+    }
+    NodeLine("  materialIndex [");
+    std::string& out = *out_;
+    for (int32_t t = 0; t + 3 <= corners; t += 3) {
+        BeginLine();
+        out.append("   ");
+        for (int corner = 0; corner < 3; ++corner) {
+            AppendInt(out, indices[size_t(t + corner)]);
+            out.append(", ");
+        }
+        out.append(t + 3 < corners ? "-1," : "-1");
+        EndNodeLine();
+    }
+    NodeLine("  ]");
 }
 
 void VrmlWriter::WriteIndexedLineSet(int32_t row, int32_t block, const std::string& def,

@@ -17,6 +17,7 @@ struct Builder {
     const SceneData& s;
     std::vector<float> vertices;
     std::vector<uint32_t> edges;
+    std::vector<float> colours;  // aligned with the vertices once a set has colours
     int64_t pointTotal = 0;
     int64_t normalTotal = 0;
 
@@ -60,17 +61,18 @@ GeometryBuffers::~GeometryBuffers() {
 void GeometryBuffers::Release() {
     if (vertexBuffer_) glDeleteBuffers(1, &vertexBuffer_);
     if (edgeBuffer_) glDeleteBuffers(1, &edgeBuffer_);
-    vertexBuffer_ = edgeBuffer_ = 0;
+    if (colourBuffer_) glDeleteBuffers(1, &colourBuffer_);
+    vertexBuffer_ = edgeBuffer_ = colourBuffer_ = 0;
     valid_ = false;
 }
 
 GeometryBuffers::Signature GeometryBuffers::SignatureOf(const SceneData& s) {
     Signature sig;
-    const int64_t values[10] = {s.nodeCount,           s.valueCount,           s.pointCount,
-                                s.normalCount,         s.coordIndexCount,      s.normalIndexCount,
-                                s.lineCoordIndexCount, s.lineNormalIndexCount, s.fileCount,
-                                s.materialCount};
-    for (int i = 0; i < 10; ++i) sig.values[i] = values[i];
+    const int64_t values[11] = {
+        s.nodeCount,       s.valueCount,       s.pointCount,          s.normalCount,
+        s.coordIndexCount, s.normalIndexCount, s.lineCoordIndexCount, s.lineNormalIndexCount,
+        s.fileCount,       s.materialCount,    s.colorCount};
+    for (int i = 0; i < 11; ++i) sig.values[i] = values[i];
     sig.places[0] = s.pointPool.data();
     sig.places[1] = s.normalPool.data();
     sig.places[2] = s.coordIndexPool.data();
@@ -93,11 +95,18 @@ void GeometryBuffers::Build(const SceneData& s) {
     const float* points = s.pointPool.data();
     const float* normals = s.normalPool.data();
     const float zero[3] = {0, 0, 0};
+    const float* pendingColours = nullptr;  // of the Color row before a face set
+    int64_t pendingCorners = 0;
 
     for (int32_t row = 0; row < s.nodeCount; ++row) {
         const NodeRow& node = s.nodeTable[row];
         Range& range = ranges_[size_t(row)];
-        if (node.kind == kind::IndexedFaceSet) {
+        if (node.kind == kind::Color) {
+            const bool valid = node.dataBegin >= 0 && node.dataEnd <= s.colorCount &&
+                               node.dataEnd > node.dataBegin;
+            pendingColours = valid ? s.colorPool.data() + node.dataBegin : nullptr;
+            pendingCorners = valid ? (node.dataEnd - node.dataBegin) / 3 : 0;
+        } else if (node.kind == kind::IndexedFaceSet) {
             const int32_t normalState = BlockInt(s, node.dataBegin, 0);
             const int32_t first = std::max(0, BlockInt(s, node.dataBegin, 1));
             const int32_t end = std::min(BlockInt(s, node.dataBegin, 2), s.coordIndexCount);
@@ -105,6 +114,13 @@ void GeometryBuffers::Build(const SceneData& s) {
             range.first = b.VertexCount();
             range.edgeFirst = int32_t(b.edges.size());
             range.hasNormals = true;
+            const float* colours =
+                pendingCorners == std::max(0, end - first) ? pendingColours : nullptr;
+            pendingColours = nullptr;
+            if (colours) {
+                b.colours.resize(size_t(b.VertexCount()) * 3);
+                range.hasColours = true;
+            }
             std::unordered_set<uint64_t> seenEdges;
             // Only whole triangles: a trailing partial one would read the
             // indices of the next face set.
@@ -127,6 +143,10 @@ void GeometryBuffers::Build(const SceneData& s) {
                         if (b.ValidNormal(n)) normal = normals + 3 * n;
                     }
                     b.Push(points + 3 * p[v], normal);
+                    if (colours) {
+                        const float* rgb = colours + 3 * (int64_t(k + v) - first);
+                        b.colours.insert(b.colours.end(), rgb, rgb + 3);
+                    }
                 }
                 for (int v = 0; v < 3; ++v) {
                     const int w = (v + 1) % 3;
@@ -200,6 +220,14 @@ void GeometryBuffers::Build(const SceneData& s) {
     glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(b.edges.size() * sizeof(uint32_t)),
                  b.edges.data(), GL_STATIC_DRAW);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+    if (!b.colours.empty()) {
+        b.colours.resize(b.vertices.size() / kFloatsPerVertex * 3);
+        if (!colourBuffer_) glGenBuffers(1, &colourBuffer_);
+        glBindBuffer(GL_ARRAY_BUFFER, colourBuffer_);
+        glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(b.colours.size() * sizeof(float)),
+                     b.colours.data(), GL_STATIC_DRAW);
+        glBindBuffer(GL_ARRAY_BUFFER, 0);
+    }
 }
 
 void GeometryBuffers::Bind() const {
@@ -225,6 +253,24 @@ void GeometryBuffers::DrawTriangles(int32_t row, bool withNormals) const {
     if (withNormals) glEnableClientState(GL_NORMAL_ARRAY);
     glDrawArrays(GL_TRIANGLES, r.first, r.count);
     if (withNormals) glDisableClientState(GL_NORMAL_ARRAY);
+}
+
+bool GeometryBuffers::DrawColouredTriangles(int32_t row) const {
+    if (row < 0 || size_t(row) >= ranges_.size()) return false;
+    const Range& r = ranges_[size_t(row)];
+    if (!r.hasColours || !colourBuffer_ || r.count <= 0) return false;
+    glBindBuffer(GL_ARRAY_BUFFER, colourBuffer_);
+    glColorPointer(3, GL_FLOAT, 0, nullptr);
+    glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer_);
+    // The colours stand in for the material's ambient and diffuse colours.
+    glPushAttrib(GL_LIGHTING_BIT | GL_CURRENT_BIT);
+    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+    glEnable(GL_COLOR_MATERIAL);
+    glEnableClientState(GL_COLOR_ARRAY);
+    DrawTriangles(row, true);
+    glDisableClientState(GL_COLOR_ARRAY);
+    glPopAttrib();
+    return true;
 }
 
 void GeometryBuffers::DrawTriangleEdges(int32_t row) const {

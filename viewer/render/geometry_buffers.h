@@ -30,6 +30,9 @@ class GeometryBuffers {
 
     // Draw calls for one row; they do nothing for rows of other kinds.
     void DrawTriangles(int32_t row, bool withNormals) const;
+    // Shaded triangles of a face set with its own corner colours; false,
+    // drawing nothing, when it has none.
+    bool DrawColouredTriangles(int32_t row) const;
     void DrawTriangleEdges(int32_t row) const;
     void DrawLineStrips(int32_t row) const;
     void DrawPoints(int32_t row) const;
@@ -47,9 +50,10 @@ class GeometryBuffers {
         int32_t stripFirst = 0;  // line sets: strips in stripFirsts_/stripCounts_
         int32_t stripCount = 0;
         bool hasNormals = false;
+        bool hasColours = false;
     };
     struct Signature {
-        int64_t values[10] = {};
+        int64_t values[11] = {};
         const void* places[3] = {};
         bool operator==(const Signature&) const = default;
     };
@@ -63,6 +67,7 @@ class GeometryBuffers {
     std::vector<int32_t> stripCounts_;
     uint32_t vertexBuffer_ = 0;
     uint32_t edgeBuffer_ = 0;
+    uint32_t colourBuffer_ = 0;  // r, g, b per vertex; only when some set has colours
     int64_t triangleVertices_ = 0;
     int64_t edgeIndices_ = 0;
 };

@@ -139,9 +139,12 @@ void SceneRenderer::DrawScene(SceneData& scene, Camera& camera, RenderSettings& 
                 break;
         }
         BeginWalk(scene, camera, settings);
+        collectTransparent_ = mode == kDisplayShaded;
         glPushMatrix();
         DrawNodeRange(0, scene.nodeCount);
         glPopMatrix();
+        collectTransparent_ = false;
+        DrawDeferredTransparent();
         EndWalk();
         glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
         glDisable(GL_LIGHTING);

@@ -85,6 +85,11 @@ class SceneRenderer {
     void DrawIdleScreen();
     void DrawBackgroundBitmap();
     void DrawFaceSet(int32_t row);
+    // Shaded mode: a shape under a transparent material is kept for a
+    // second pass instead of being drawn now.
+    bool DefersTransparent(int32_t row);
+    // Draws the kept shapes back to front, blended, without depth writes.
+    void DrawDeferredTransparent();
 
     // The pick pass draws immediate-mode geometry and skips the buffers.
     bool useBuffers_ = true;
@@ -106,6 +111,14 @@ class SceneRenderer {
     std::vector<uint8_t> active_;  // rows being walked, to cut USE cycles
     int depth_ = 0;
     bool mirrored_ = false;  // the transforms walked so far mirror the part
+    struct DeferredShape {
+        int32_t row;
+        int32_t material;
+        bool mirrored;
+        float modelView[16];
+    };
+    bool collectTransparent_ = false;
+    std::vector<DeferredShape> deferred_;
     uint32_t backgroundTexture_ = 0;
 };
 

@@ -1,6 +1,8 @@
 // Shape rows of the walk: primitives, texts and the buffered face, line
 // and point sets.
 
+#include <algorithm>
+
 #include "render/gl_headers.h"
 #include "render/primitives.h"
 #include "render/scene_renderer.h"
@@ -17,6 +19,7 @@ int PartsOf(float value) {
 }  // namespace
 
 void SceneRenderer::DrawShape(int32_t i) {
+    if (collectTransparent_ && DefersTransparent(i)) return;
     const NodeRow& row = scene_->Row(i);
     switch (row.kind) {
         case kind::Sphere:
@@ -60,11 +63,54 @@ void SceneRenderer::DrawShape(int32_t i) {
     }
 }
 
+bool SceneRenderer::DefersTransparent(int32_t i) {
+    const int32_t material = appliedMaterial;
+    if (material <= 0 || material > scene_->materialCount) return false;
+    const float* m = scene_->MaterialRow(material);
+    if (m[18] != 1.0f || !(m[19] > 0)) return false;
+    DeferredShape shape{i, material, mirrored_, {}};
+    glGetFloatv(GL_MODELVIEW_MATRIX, shape.modelView);
+    deferred_.push_back(shape);
+    return true;
+}
+
+void SceneRenderer::DrawDeferredTransparent() {
+    if (deferred_.empty()) return;
+    // Farthest first: eye space looks down -z, so the smallest z of the
+    // shape's origin comes first.
+    std::stable_sort(deferred_.begin(), deferred_.end(),
+                     [](const DeferredShape& a, const DeferredShape& b) {
+                         return a.modelView[14] < b.modelView[14];
+                     });
+    glPushMatrix();
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDepthMask(GL_FALSE);
+    for (const DeferredShape& shape : deferred_) {
+        glLoadMatrixf(shape.modelView);
+        glFrontFace(shape.mirrored ? GL_CW : GL_CCW);
+        ApplyMaterial(shape.material);
+        const float* m = scene_->MaterialRow(shape.material);
+        const float grey[3] = {0.8f, 0.8f, 0.8f};
+        const float* rgb = m[4] == 1.0f ? m + 5 : grey;
+        const float diffuse[4] = {rgb[0], rgb[1], rgb[2], 1.0f - std::min(m[19], 1.0f)};
+        glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
+        DrawShape(shape.row);
+    }
+    deferred_.clear();
+    glDepthMask(GL_TRUE);
+    glDisable(GL_BLEND);
+    glFrontFace(GL_CCW);
+    glPopMatrix();
+}
+
 void SceneRenderer::DrawFaceSet(int32_t i) {
     const bool highlighted = scene_->Row(i).tag == tag::Highlighted;
     if (highlighted) ApplyMaterialSpec(settings_->highlightMaterial);
     switch (settings_->displayMode) {
         case kDisplayShaded:
+            if (highlighted || !buffers_.DrawColouredTriangles(i)) buffers_.DrawTriangles(i, true);
+            break;
         case kDisplayHiddenLineRemoval:
             buffers_.DrawTriangles(i, true);
             break;

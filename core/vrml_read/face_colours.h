@@ -1,0 +1,28 @@
+#pragma once
+// Colours bound to the faces or vertices of a face set, turned into one
+// colour per triangle corner as the readers fan the faces.
+
+#include <cstdint>
+#include <vector>
+
+#include "scene/scene_data.h"
+
+namespace vantor {
+
+// One index per entry of `faces` (coordinate indices, faces ending in -1):
+// per vertex, `indices` laid out like the faces or, when empty, the
+// coordinate indices themselves; per face, indices[face] or, when empty,
+// the face's number. Entries past a short list are -2, which no list holds.
+std::vector<int32_t> SpreadIndices(const std::vector<int32_t>& faces,
+                                   const std::vector<int32_t>& indices, bool perVertex);
+
+// Appends r, g, b per corner of the faces the readers draw (three or more
+// corners, all below pointLimit) to colorPool, in fan order, turned when
+// `reversed`; `spread` comes from SpreadIndices and `palette` holds r, g, b
+// triples. Returns the first float, or -1 (appending nothing) when an index
+// lies outside the palette.
+int32_t AppendCornerColours(SceneData& scene, const std::vector<int32_t>& faces, int32_t pointLimit,
+                            const std::vector<int32_t>& spread, const std::vector<float>& palette,
+                            bool reversed);
+
+}  // namespace vantor
