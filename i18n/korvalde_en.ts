@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>保存しない</source>
-        <translation>Don't Save</translation>
+        <translation>Don&apos;t Save</translation>
     </message>
     <message>
         <source>%1 は編集されています。保存しますか？</source>
