@@ -29,8 +29,12 @@ struct FileRecord {
     int32_t firstRow = -9999;          // rows of the file's content; 0 and 0 = not read
     int32_t endRow = -9999;
     float bounds[6] = {FLT_MAX, -FLT_MAX, FLT_MAX, -FLT_MAX, FLT_MAX, -FLT_MAX};
-    int32_t version = -9999;  // 10 or 20
+    int32_t version = -9999;  // 10 or 20, kImportedFileVersion for a mesh file
 };
+
+// FileRecord version of a file read through the mesh importer (STL, OBJ,
+// ...): it has rows but no VRML text to refer to.
+constexpr int32_t kImportedFileVersion = 0;
 
 struct DefUseRecord {
     std::string name = "DefaultUSE";
@@ -175,7 +179,7 @@ class SceneData {
     int32_t matrixDepth = -999988;  // index of the last matrixStack row
 
     float bounds[6] = {FLT_MAX, -FLT_MAX, FLT_MAX, -FLT_MAX, FLT_MAX, -FLT_MAX};
-    float sceneExtent = 0;  // largest absolute coordinate of `bounds`
+    float sceneExtent = 0;  // largest absolute coordinate of `bounds`; a camera fit stores its own
     // Box in the measuring system: max x, min x, max y, min y, max z, min z,
     // then a copy of sceneExtent.
     float csysBounds[7] = {FLT_MAX, -FLT_MAX, FLT_MAX, -FLT_MAX, FLT_MAX, -FLT_MAX, 0};

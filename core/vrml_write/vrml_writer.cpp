@@ -370,8 +370,13 @@ void VrmlWriter::WriteFileAsInline(int32_t row) {
     NodeLine("DEF \"KORVALDE_VRML_" + name + "\" Separator {");
     ++level_;
     WriteRange(first, std::min(first + 2, end), *out_);
-    NodeLine("DEF \"KORVALDE_VRML\" WWWInline { name \"" +
-             (known ? InlineReference(root.fileIndex) : name) + "\" }");
+    if (known && s.files.items[size_t(root.fileIndex)].version == kImportedFileVersion) {
+        // A mesh file (STL, OBJ, ...) cannot be inlined: its rows go in whole.
+        WriteRange(first + 2, end, *out_);
+    } else {
+        NodeLine("DEF \"KORVALDE_VRML\" WWWInline { name \"" +
+                 (known ? InlineReference(root.fileIndex) : name) + "\" }");
+    }
     --level_;
     NodeLine("}");
 }

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
@@ -13,8 +14,11 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+#include <algorithm>
 
 #include "app/child_frame.h"
 #include "app/command_ids.h"
@@ -23,6 +27,7 @@
 #include "app/settings_store.h"
 #include "dialogs/about_dialog.h"
 #include "doc/korvalde_doc.h"
+#include "import/model_import.h"
 #include "measure/measure_panel.h"
 #include "prompt/prompt.h"
 #include "view/korvalde_view.h"
@@ -102,9 +107,32 @@ QList<CChildFrame*> CMainFrame::Children() const {
 CChildFrame* CMainFrame::MakeChild(CKorvaldeDoc* doc) {
     auto* child = new CChildFrame(doc);
     mdiArea_->addSubWindow(child);
+    const int earlier = int(mdiArea_->subWindowList().size()) - 1;
+    if (mdiArea_->isVisible()) {
+        PlaceChild(child, earlier);
+    } else {
+        // The work area has its size once the main window is shown.
+        QTimer::singleShot(0, child, [this, child, earlier] { PlaceChild(child, earlier); });
+    }
     child->show();
     mdiArea_->setActiveSubWindow(child);
     return child;
+}
+
+void CMainFrame::PlaceChild(CChildFrame* child, int earlier) {
+    const QRect area = mdiArea_->viewport()->rect();
+    if (earlier == 0 || area.width() < 200 || area.height() < 150) {
+        child->setGeometry(area);
+        return;
+    }
+    // Later windows cascade inside the area, three quarters of its size.
+    const QSize size = area.size() * 3 / 4;
+    const int step = child->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, child) + 4;
+    const int steps = std::max(
+        1,
+        std::min((area.width() - size.width()) / step, (area.height() - size.height()) / step) + 1);
+    const int offset = (earlier - 1) % steps * step;
+    child->setGeometry(QRect(QPoint(offset, offset), size));
 }
 
 CKorvaldeDoc* CMainFrame::OnFileNew() {
@@ -143,8 +171,9 @@ CKorvaldeDoc* CMainFrame::OpenDocumentFile(const QString& path) {
 
 void CMainFrame::OnFileOpen() {
     std::string chosen;
-    if (!app_->GetPrompt().AskOpenFile("VRML ﾌｧｲﾙ (*.wrl)|*.wrl|All Files (*.*)|*.*||",
-                                       std::string(), chosen))
+    const std::string filter =
+        vantor::ModelOpenFilter(tr("対応ファイル").toStdString(), "VRML ﾌｧｲﾙ");
+    if (!app_->GetPrompt().AskOpenFile(filter, std::string(), chosen))
         return;
     OpenDocumentFile(QString::fromStdString(chosen));
 }
@@ -318,18 +347,18 @@ void CMainFrame::UpdateRecentFileActions() {
     }
 }
 
-QStringList CMainFrame::WrlPathsOf(const QList<QUrl>& urls) {
+QStringList CMainFrame::ModelPathsOf(const QList<QUrl>& urls) {
     QStringList paths;
     for (const QUrl& url : urls) {
         if (!url.isLocalFile()) continue;
         const QString path = url.toLocalFile();
-        if (path.endsWith(QStringLiteral(".wrl"), Qt::CaseInsensitive)) paths << path;
+        if (vantor::HasModelExtension(QFile::encodeName(path).toStdString())) paths << path;
     }
     return paths;
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls() && !WrlPathsOf(event->mimeData()->urls()).isEmpty())
+    if (event->mimeData()->hasUrls() && !ModelPathsOf(event->mimeData()->urls()).isEmpty())
         event->acceptProposedAction();
 }
 
@@ -338,7 +367,7 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 }
 
 int CMainFrame::OpenDroppedFiles(const QList<QUrl>& urls) {
-    const QStringList paths = WrlPathsOf(urls);
+    const QStringList paths = ModelPathsOf(urls);
     if (paths.isEmpty()) return 0;
     activateWindow();
     for (const QString& path : paths) OpenDocumentFile(path);

@@ -51,9 +51,9 @@ class CMainFrame : public QMainWindow {
     // Re-evaluates the enabled and checked state of every command.
     void UpdateCommandStates();
 
-    // The dropped paths that end in .wrl.
-    static QStringList WrlPathsOf(const QList<QUrl>& urls);
-    // Opens the .wrl files among dropped urls; returns how many.
+    // The dropped paths named like a supported model file.
+    static QStringList ModelPathsOf(const QList<QUrl>& urls);
+    // Opens the model files among dropped urls; returns how many.
     int OpenDroppedFiles(const QList<QUrl>& urls);
 
   protected:
@@ -75,6 +75,9 @@ class CMainFrame : public QMainWindow {
     void AddRecentFile(const QString& path);
     void UpdateRecentFileActions();
     CChildFrame* MakeChild(CKorvaldeDoc* doc);
+    // Puts a new child inside the work area: the first fills it, later
+    // ones (`earlier` windows already open) cascade within it.
+    void PlaceChild(CChildFrame* child, int earlier);
 
     CKorvaldeApp* app_;
     QMdiArea* mdiArea_;

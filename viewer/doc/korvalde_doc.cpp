@@ -1,12 +1,14 @@
 #include "doc/korvalde_doc.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 
 #include "app/korvalde_app.h"
 #include "doc/scene_loading.h"
+#include "import/model_import.h"
 #include "prompt/prompt.h"
 #include "scene/prepare_geometry.h"
 #include "structure/structure_dialog.h"
@@ -14,7 +16,6 @@
 
 namespace {
 
-constexpr const char* kVrmlFilter = "VRML Files (*.wrl)|*.wrl|All Files (*.*)|*.*||";
 constexpr const char* kContinueChoosing = "ファイルの選択を続けますか？";
 
 // Shows the wait cursor for its lifetime (only when a GUI exists).
@@ -39,7 +40,14 @@ bool AskSavePathWithDialog(const QString& initialPath, QString& chosen) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("wrl"));
     dialog.setNameFilters({QStringLiteral("VRML Files (*.wrl)"), QStringLiteral("All Files (*)")});
-    if (initialPath != kNoDocumentPath) dialog.selectFile(initialPath);
+    if (initialPath != kNoDocumentPath) {
+        // A mesh file (STL, OBJ, ...) is offered a .wrl name beside it, not its own.
+        const QFileInfo initial(initialPath);
+        const bool vrml = initial.suffix().compare(QStringLiteral("wrl"), Qt::CaseInsensitive) == 0;
+        dialog.selectFile(
+            vrml ? initialPath
+                 : initial.dir().filePath(initial.completeBaseName() + QStringLiteral(".wrl")));
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     chosen = dialog.selectedFiles().first();
     return true;
@@ -88,7 +96,9 @@ bool CKorvaldeDoc::OnOpenDocument(const QString& path, vantor::Prompt& prompt) {
 
 void CKorvaldeDoc::OnAssembly(vantor::Prompt& prompt) {
     std::string chosen;
-    while (!prompt.AskOpenFile(kVrmlFilter, std::string(), chosen)) {
+    const std::string filter =
+        vantor::ModelOpenFilter(tr("対応ファイル").toStdString(), "VRML Files");
+    while (!prompt.AskOpenFile(filter, std::string(), chosen)) {
         if (prompt.ShowMessage(kContinueChoosing, "警告", vantor::PromptButtons::OkCancel,
                                vantor::PromptIcon::Exclamation) != vantor::PromptAnswer::Ok)
             return;

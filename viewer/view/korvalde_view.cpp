@@ -15,8 +15,6 @@
 #include "scene/scene_data.h"
 #include "select/view_selection.h"
 
-int CKorvaldeView::liveViews = 0;
-
 CKorvaldeView::CKorvaldeView(CKorvaldeDoc* doc, QWidget* parent)
     : QOpenGLWidget(parent), document_(doc), font_(vantor::DefaultOutlineFont()) {
     QSurfaceFormat format = QSurfaceFormat::defaultFormat();
@@ -25,7 +23,6 @@ CKorvaldeView::CKorvaldeView(CKorvaldeDoc* doc, QWidget* parent)
     format.setDepthBufferSize(32);
     setFormat(format);
     setFocusPolicy(Qt::StrongFocus);
-    ++liveViews;
     if (document_)
         connect(document_, &CKorvaldeDoc::SceneChanged, this, [this] { OnSceneChanged(); });
     vantor::ViewNavigationController::ViewHooks hooks;
@@ -44,7 +41,6 @@ CKorvaldeView::~CKorvaldeView() {
     // Before the widget goes: its last focus and hide events must not reach
     // a half-destroyed view.
     delete navigation_;
-    --liveViews;
     if (context()) ReleaseGl();
 }
 
@@ -64,8 +60,7 @@ void CKorvaldeView::initializeGL() {
 
 void CKorvaldeView::ReleaseGl() {
     makeCurrent();
-    // The font lists are shared by every view; the last one frees them.
-    renderer_.ReleaseGl(liveViews == 0);
+    renderer_.ReleaseGl();
     doneCurrent();
 }
 
@@ -98,14 +93,14 @@ void CKorvaldeView::OnSceneChanged() {
     vantor::SceneData* scene = Scene();
     // Files added to a fitted scene widen the view; edits keep the camera.
     if (scene && camera.fitPending == -1 && scene->nodeCount != fittedNodeCount_) {
-        FitCameraToScene(false);
+        FitCameraToScene();
         fittedNodeCount_ = scene->nodeCount;
     }
     ResizeViewport();
 }
 
-void CKorvaldeView::FitCameraToScene(bool resetZoomBase) {
-    if (vantor::SceneData* scene = Scene()) vantor::FitCameraToScene(camera, *scene, resetZoomBase);
+void CKorvaldeView::FitCameraToScene() {
+    if (vantor::SceneData* scene = Scene()) vantor::FitCameraToScene(camera, *scene);
 }
 
 void CKorvaldeView::SetOrthographic() {
@@ -135,15 +130,19 @@ void CKorvaldeView::RedrawView() {
 
 void CKorvaldeView::ChangeFont() {
     bool ok = false;
+    // The dialog starts from this view's font, which is the one it shows.
     const QFont chosen = QFontDialog::getFont(&ok, font_, this);
-    if (ok) {
-        font_ = chosen;
-        font_.setPixelSize(vantor::kFontPixelHeight);
-        makeCurrent();
-        BuildFont();
-        doneCurrent();
-    }
+    if (ok) SetOutlineFont(chosen);
     RedrawView();
+}
+
+void CKorvaldeView::SetOutlineFont(const QFont& font) {
+    font_ = font;
+    font_.setPixelSize(vantor::kFontPixelHeight);
+    if (!context()) return;  // built when the context is made
+    makeCurrent();
+    BuildFont();
+    doneCurrent();
 }
 
 void CKorvaldeView::ToggleBackgroundBitmap() {

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "import/model_import.h"
 #include "prompt/prompt.h"
 #include "render/camera.h"
 #include "render/headless_context.h"
@@ -92,7 +93,8 @@ int RunScreenshotCommand(int argc, char** argv) {
     vantor::StderrPrompt prompt;
     const QString logPath = QDir::temp().filePath(QStringLiteral("korvalde_screenshot.log"));
     vantor::VrmlReader scene;
-    if (scene.ReadVrmlFile(request.input.toStdString(), prompt, logPath.toStdString()) != 1) {
+    if (vantor::ReadModelFile(scene, request.input.toStdString(), prompt, logPath.toStdString()) !=
+        1) {
         std::fprintf(stderr, "korvalde: %s was not read\n", qPrintable(request.input));
         return 1;
     }
