@@ -22,10 +22,9 @@ constexpr float kTextDepth = 0.15f;
 // Width of the drawn text in em units. Core has no font, so advances are
 // estimated: an average sans advance for ASCII, a full em for wider
 // characters (one per UTF-8 lead byte), nothing for control bytes.
-float TextAdvance(const std::string& bytes, int32_t count) {
-    const size_t length = std::min(bytes.size(), size_t(std::max(0, count)));
+float TextAdvance(const std::string& bytes) {
     float width = 0;
-    for (size_t i = 0; i < length; ++i) {
+    for (size_t i = 0; i < bytes.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(bytes[i]);
         if (c == ' ')
             width += 0.28f;
@@ -157,11 +156,11 @@ class GeometryWalk {
                 for (float sz : {z, -z}) s_.AddBoundsPoint(sx, sy, sz);
     }
 
-    // The box of the glyphs as the viewer draws them: the first `size` bytes
-    // from the origin along +x, one em high, extruded towards -z.
+    // The box of the glyphs from the origin along +x, one em high, extruded
+    // towards -z. The whole string counts: the writer keeps the string but
+    // not the record's byte count, so a saved file bounds the same.
     void BoundsOfText(int32_t index) {
-        const TextRecord& text = s_.texts.items[size_t(index)];
-        const float width = TextAdvance(text.string, text.size);
+        const float width = TextAdvance(s_.texts.items[size_t(index)].string);
         for (float x : {0.0f, width})
             for (float y : {kTextDescent, kTextAscent})
                 for (float z : {0.0f, -kTextDepth}) s_.AddBoundsPoint(x, y, z);

@@ -145,14 +145,13 @@ TEST(Extrusions, AbsurdSizesAreRefused) {
 TEST(TextBounds, TheDrawnGlyphBoxWidensTheBounds) {
     ScratchFolder folder("text_bounds");
     Read read;
-    // Drawn left to right from the origin, one em high, 0.15 deep; only the
-    // first 18 bytes are drawn.
+    // Left to right from the origin, one em high, 0.15 deep.
     ReadFile(read, folder,
              kHeader1 +
                  "Separator { Translation { translation 0 5 0 } AsciiText { string "
                  "\"AB\" } }\n AsciiText { string \"abcdefghijklmnopqrstuvwxyz\" }\n");
     ASSERT_EQ(read.result, 1);
-    ExpectBounds(read.reader, {0, 18 * 0.56f, -0.21f, 5.9f, -0.15f, 0});
+    ExpectBounds(read.reader, {0, 26 * 0.56f, -0.21f, 5.9f, -0.15f, 0});
 }
 
 TEST(Structure, CorpusFilesWithPrototypesAndExtrusionsDraw) {
