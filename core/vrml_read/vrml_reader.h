@@ -7,6 +7,7 @@
 // Node readers are members so that both node loops (VRML 1.0 here, VRML
 // 2.0 in vrml2_*.cpp) share the reader state and the field readers.
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -18,6 +19,8 @@
 #include "vrml_read/vrml_text.h"
 
 namespace vantor {
+
+struct ProtoLibrary;
 
 constexpr int kVrmlVersion1 = 10;
 constexpr int kVrmlVersion2 = 20;
@@ -129,6 +132,9 @@ class VrmlReader : public SceneData {
     // `fileIndex`. Returns 1, or -1 when the file was empty or of an
     // unknown version.
     int ReadChildFile(VrmlText& text, int32_t fileIndex);
+
+    // PROTO declarations of the files read so far (vrml2_proto.cpp).
+    std::shared_ptr<ProtoLibrary> protoLibrary;
 
   private:
     // The last row of one kind in the current file, found by scanning only

@@ -193,9 +193,12 @@ bool SceneRenderer::EntersGroup(int32_t row) {
 void SceneRenderer::DrawIsolated(int32_t first, int32_t end, bool pushMatrix) {
     const int32_t savedMaterial = appliedMaterial;
     const bool savedMirrored = mirrored_;
-    if (pushMatrix) glPushMatrix();
+    // The matrix is kept here rather than on GL's stack, which holds only
+    // 32 levels: expanded prototypes nest deeper than that.
+    GLfloat saved[16];
+    if (pushMatrix) glGetFloatv(GL_MODELVIEW_MATRIX, saved);
     DrawNodeRange(first, end);
-    if (pushMatrix) glPopMatrix();
+    if (pushMatrix) glLoadMatrixf(saved);
     if (appliedMaterial != savedMaterial) ApplyMaterial(savedMaterial);
     if (pushMatrix && mirrored_ != savedMirrored) ToggleMirrored();
 }
