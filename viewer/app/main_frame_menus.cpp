@@ -167,6 +167,7 @@ void CMainFrame::BuildMenus() {
     AddToMenu(measure, kDimensionHeight, U("寸法高さ変更"), U("Dimension Height"));
     AddToMenu(measure, kChangeText, U("Change Text"), U("Change Text"));
     AddToMenu(measure, kMoveSelectedDimension, U("選択寸法移動"), U("Move Dimension"));
+    AddToMenu(measure, kDeleteDimension, U("寸法削除"), U("Delete Dimension"));
 
     QMenu* settings = bar->addMenu(U("設定"));
     AddToMenu(settings, kShowConfig, U("現在の設定"), U("現在の設定"));

@@ -76,9 +76,16 @@ class CKorvaldeDoc : public QObject {
     // Returns false when the writer refused or failed (a message was shown).
     bool WriteScene(const QString& target, int mode, vantor::Prompt& prompt);
 
+    // An edit of the scene named `text` (dimension commands), made by
+    // `edit`; false when it changed nothing. Views redraw keeping their camera.
+    bool EditScene(const QString& text, const std::function<bool(vantor::SceneData&)>& edit);
+
   signals:
     // After open, "Add File To Data" and edits: views refit and redraw.
     void SceneChanged();
+    // Before SceneChanged for an edit that may add or remove rows: views
+    // keep their camera.
+    void SceneEdited();
 
   private:
     void SaveWithMode(int mode, vantor::Prompt& prompt);

@@ -134,7 +134,17 @@ const float* SceneRenderer::BlockAt(int32_t offset, int count) const {
 }
 
 bool SceneRenderer::EntersGroup(int32_t row) {
-    return scene_->Row(row).tag == tag::Shown;
+    const NodeRow& r = scene_->Row(row);
+    return r.tag == tag::Shown && !(r.kind == kind::SeparatorDim && settings_->dimensions.hidden);
+}
+
+void SceneRenderer::MultiplyFacingText(const Camera& camera, float factor) {
+    float facing[16];
+    vmath::Transpose(facing, camera.viewRotation);
+    for (int i = 0; i < 3; ++i) facing[12 + i] = facing[3 + 4 * i] = 0;
+    glMultMatrixf(facing);
+    const float s = camera.zoomFactor * camera.orthoHalfHeight * 0.07f * factor;
+    glScalef(s, s, 0.2f * s);
 }
 
 void SceneRenderer::DrawIsolated(int32_t first, int32_t end, bool pushMatrix) {
@@ -162,9 +172,12 @@ void SceneRenderer::DrawNodeRange(int32_t first, int32_t end) {
             next = childEnd(BlockInt(row.dataBegin, 1));
             if (EntersGroup(i) && childFirst > i) {
                 active_[size_t(i)] = 1;
+                const int dimension = k == kind::SeparatorDim ? 1 : 0;
+                dimensionDepth_ += dimension;
                 OnEnterGroup(i);
                 DrawIsolated(childFirst, next, true);
                 OnLeaveGroup(i);
+                dimensionDepth_ -= dimension;
                 active_[size_t(i)] = 0;
             }
         } else if (k == kind::VrmlData) {

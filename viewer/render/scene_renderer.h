@@ -68,6 +68,10 @@ class SceneRenderer {
     // minute, second; all -1 means the current local time.
     int idleTime[6] = {-1, -1, -1, -1, -1, -1};
 
+    // Turns the current modelview so that a text at its origin faces the
+    // viewer and scales it with the zoom and `factor`.
+    static void MultiplyFacingText(const Camera& camera, float factor);
+
   protected:
     // Whether the walk enters the children of a grouping row (Separator-
     // like, TransformSeparator, Vrml_Data, inline). Drawing: tag 21 only.
@@ -99,6 +103,9 @@ class SceneRenderer {
     void DrawIsolated(int32_t first, int32_t end, bool pushMatrix);
     int32_t BlockInt(int32_t offset, int index) const;
     const float* BlockAt(int32_t offset, int count) const;
+    // Inside a dimension group texts turn to face the viewer, scaled with
+    // the zoom and the dimension text factor.
+    void FaceDimensionText();
     void DrawLabel(const char* text, const float at[3], const float orientation[16],
                    const float colour[3], float scale);
 
@@ -106,6 +113,7 @@ class SceneRenderer {
     OutlineFont font_;
     std::vector<uint8_t> active_;  // rows being walked, to cut USE cycles
     int depth_ = 0;
+    int dimensionDepth_ = 0;  // dimension groups being walked
     uint32_t backgroundTexture_ = 0;
 };
 
