@@ -174,9 +174,17 @@ void SceneRenderer::DrawNodeRange(int32_t first, int32_t end) {
                 active_[size_t(i)] = 1;
                 const int dimension = k == kind::SeparatorDim ? 1 : 0;
                 dimensionDepth_ += dimension;
+                // Dimensions are drawn over the model (their lines often lie
+                // in the faces they measure) and picked before it.
+                if (dimension) {
+                    glPushAttrib(GL_ENABLE_BIT | GL_VIEWPORT_BIT);
+                    glDisable(GL_DEPTH_TEST);
+                    glDepthRange(0, 0);
+                }
                 OnEnterGroup(i);
                 DrawIsolated(childFirst, next, true);
                 OnLeaveGroup(i);
+                if (dimension) glPopAttrib();
                 dimensionDepth_ -= dimension;
                 active_[size_t(i)] = 0;
             }
