@@ -8,7 +8,7 @@ PACKAGES=(
   libgl-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri
   libsqlite3-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
-  xvfb xauth fonts-ipafont-gothic
+  xvfb xauth fonts-ipafont-gothic fonts-liberation2
 )
 
 missing=()

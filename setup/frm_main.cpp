@@ -78,7 +78,7 @@ void frmMain::BuildWidgets() {
 
     keyboard_ = new KeyboardPanel(central);
     connect(keyboard_, &KeyboardPanel::KeyClicked, this, &frmMain::cmdKey_Click);
-    layout->addWidget(keyboard_, 0, Qt::AlignLeft);
+    layout->addWidget(keyboard_);
 
     auto* lower = new QHBoxLayout;
     SSTab1_ = new QTabWidget(central);
@@ -276,6 +276,7 @@ void frmMain::Unload() {
 }
 
 void frmMain::RestorePlacement() {
+    ResizeWithinScreen(sizeHint());
     QSettings settings(QString::fromLatin1(kSettingsOrganisation),
                        QString::fromLatin1(kSettingsApplication));
     settings.beginGroup(QStringLiteral("Settings"));
@@ -287,11 +288,20 @@ void frmMain::RestorePlacement() {
     // A place on a screen that is no longer there would hide the window.
     for (const QScreen* screen : QGuiApplication::screens()) {
         if (screen->availableGeometry().intersects(stored)) {
-            resize(stored.size());
+            ResizeWithinScreen(stored.size());
             move(stored.topLeft());
             return;
         }
     }
+}
+
+void frmMain::ResizeWithinScreen(QSize wanted) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // Leave room for the window frame, which the size does not count.
+        const QSize room = screen->availableGeometry().size() - QSize(16, 40);
+        wanted = wanted.boundedTo(room).expandedTo(minimumSizeHint());
+    }
+    resize(wanted);
 }
 
 }  // namespace vantor

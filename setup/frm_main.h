@@ -96,6 +96,8 @@ class frmMain : public QMainWindow {
     // Tab captions, mouse rows and detail rows as a fresh window has them.
     void ResetForm();
     void RestorePlacement();
+    // Resizes to `wanted`, at most the screen's work area.
+    void ResizeWithinScreen(QSize wanted);
     void ReportUnreadableFile(const QString& path);
 
     // After any click on a mouse row: enables the selected row, clears the

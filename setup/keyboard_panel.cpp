@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPushButton>
+#include <algorithm>
 #include <iterator>
 
 #include "bindings/key_command.h"
@@ -90,12 +91,22 @@ static_assert(std::size(kPlaces) == kKeyCount, "every key has one place");
 constexpr double kTotalWidth = kPad + 4;
 constexpr double kTotalRows = 6.3;
 
-QRect PlaceRect(const KeyPlace& place) {
-    const int left = kMargin + static_cast<int>(place.x * kKeyWidth);
-    const int top = kMargin + static_cast<int>(place.y * kRowPitch);
-    const int width = static_cast<int>(place.w * kKeyWidth) - 3;
-    const int height = static_cast<int>(place.h * kRowPitch) - (kRowPitch - kKeyHeight);
+// Smallest share of the full size the keyboard shrinks to on a narrow
+// window (1024 pixel screens need about 0.85).
+constexpr double kMinimumScale = 0.55;
+
+QRect PlaceRect(const KeyPlace& place, double scale) {
+    const double keyWidth = kKeyWidth * scale, rowPitch = kRowPitch * scale;
+    const int left = kMargin + static_cast<int>(place.x * keyWidth);
+    const int top = kMargin + static_cast<int>(place.y * rowPitch);
+    const int width = static_cast<int>(place.w * keyWidth) - 3;
+    const int height = static_cast<int>(place.h * rowPitch - (kRowPitch - kKeyHeight) * scale);
     return QRect(left, top, width, height);
+}
+
+QSize PanelSize(double scale) {
+    return QSize(2 * kMargin + static_cast<int>(kTotalWidth * kKeyWidth * scale),
+                 2 * kMargin + static_cast<int>(kTotalRows * kRowPitch * scale));
 }
 
 }  // namespace
@@ -130,7 +141,7 @@ KeyboardPanel::KeyboardPanel(QWidget* parent) : QWidget(parent) {
     for (const KeyPlace& place : kPlaces) {
         auto* button = new QPushButton(this);
         button->setObjectName(QStringLiteral("cmdKey_%1").arg(place.index));
-        button->setGeometry(PlaceRect(place));
+        button->setGeometry(PlaceRect(place, scale_));
         button->setFocusPolicy(Qt::NoFocus);
         const int index = place.index;
         connect(button, &QPushButton::clicked, this, [this, index] { emit KeyClicked(index); });
@@ -141,12 +152,33 @@ KeyboardPanel::KeyboardPanel(QWidget* parent) : QWidget(parent) {
         ShowKey(i, QString::fromUtf8(keys[i].caption.data(), keys[i].caption.size()),
                 key_owner::Free);
     }
-    setMinimumSize(sizeHint());
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+    setMinimumSize(PanelSize(kMinimumScale));
 }
 
 QSize KeyboardPanel::sizeHint() const {
-    return QSize(2 * kMargin + static_cast<int>(kTotalWidth * kKeyWidth),
-                 2 * kMargin + static_cast<int>(kTotalRows * kRowPitch));
+    return PanelSize(1.0);
+}
+
+int KeyboardPanel::heightForWidth(int width) const {
+    return PanelSize(ScaleForWidth(width)).height();
+}
+
+double KeyboardPanel::ScaleForWidth(int width) {
+    const double full = PanelSize(1.0).width();
+    return std::clamp(width / full, kMinimumScale, 1.0);
+}
+
+void KeyboardPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const double scale = ScaleForWidth(width());
+    if (scale == scale_) return;
+    scale_ = scale;
+    for (const KeyPlace& place : kPlaces)
+        cmdKey_[place.index]->setGeometry(PlaceRect(place, scale_));
+    for (int i = 0; i < kKeyCount; ++i) ApplyKeyLook(i);
 }
 
 void KeyboardPanel::ShowKey(int index, const QString& caption, int16_t owner) {
@@ -155,13 +187,18 @@ void KeyboardPanel::ShowKey(int index, const QString& caption, int16_t owner) {
     state.pointSize = owner == key_owner::Free || owner == key_owner::Mouse ? 12 : 9;
     state.colour = owner == key_owner::Free ? cmdDummy_->palette().color(QPalette::Button)
                                             : OwnerColour(owner);
+    ApplyKeyLook(index);
+}
 
+void KeyboardPanel::ApplyKeyLook(int index) {
+    const KeyState& state = state_.at(index);
     QPushButton* button = cmdKey_[index];
     QFont font = button->font();
-    font.setPointSize(state.pointSize);
+    // Captions shrink with the keys (not below a readable size).
+    font.setPointSizeF(std::max(6.0, state.pointSize * scale_));
     button->setFont(font);
-    button->setText(WrapCaption(caption, font, button->width() - 6));
-    button->setToolTip(caption);
+    button->setText(WrapCaption(state.caption, font, button->width() - 6));
+    button->setToolTip(state.caption);
     button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
                                          " border: 1px solid #7a7a7a; border-radius: 3px;"
                                          " padding: 0px; }"

@@ -32,7 +32,15 @@ class KeyboardPanel : public QWidget {
     QColor KeyColour(int index) const { return state_.at(index).colour; }
     int KeyPointSize(int index) const { return state_.at(index).pointSize; }
 
+    // Full size; on a narrower window the keys and captions scale down
+    // together, keeping the keyboard's proportions.
     QSize sizeHint() const override;
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+    double Scale() const { return scale_; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
 
   signals:
     void KeyClicked(int index);
@@ -44,9 +52,13 @@ class KeyboardPanel : public QWidget {
         int pointSize = 12;
     };
 
+    static double ScaleForWidth(int width);
+    void ApplyKeyLook(int index);
+
     std::array<QPushButton*, kKeyCount> cmdKey_{};
     std::array<KeyState, kKeyCount> state_{};
     QPushButton* cmdDummy_ = nullptr;
+    double scale_ = 1.0;  // share of the full size the keys are drawn at
 };
 
 // Breaks a caption into lines that fit `width` pixels in `font`: before a

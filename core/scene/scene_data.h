@@ -182,7 +182,7 @@ class SceneData {
     int32_t matrixDepth = -999988;  // index of the last matrixStack row
 
     float bounds[6] = {FLT_MAX, -FLT_MAX, FLT_MAX, -FLT_MAX, FLT_MAX, -FLT_MAX};
-    float sceneExtent = 0;  // largest absolute coordinate of `bounds`
+    float sceneExtent = 0;  // largest absolute coordinate of `bounds`; a camera fit stores its own
     // Box in the measuring system: max x, min x, max y, min y, max z, min z,
     // then a copy of sceneExtent.
     float csysBounds[7] = {FLT_MAX, -FLT_MAX, FLT_MAX, -FLT_MAX, FLT_MAX, -FLT_MAX, 0};

@@ -30,12 +30,18 @@ void EnsureGuiApplication() {
     new QGuiApplication(argc, argv);
 }
 
+QFont BaselineFont() {
+    QFont font = DefaultOutlineFont();
+    font.setFamily(QStringLiteral("IPAGothic"));
+    return font;
+}
+
 void RenderTest::SetUp() {
     EnsureGuiApplication();
     context = std::make_unique<HeadlessContext>();
     if (!context->Create(kWidth, kHeight)) GTEST_SKIP() << "no headless GL: " << context->error();
     renderer = std::make_unique<SceneRenderer>();
-    ASSERT_TRUE(renderer->InitFont(DefaultOutlineFont()));
+    ASSERT_TRUE(renderer->InitFont(BaselineFont()));
     camera.aspectRatio = float(kWidth) / kHeight;
 }
 

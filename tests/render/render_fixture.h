@@ -19,6 +19,11 @@ namespace vantor::testing {
 // Creates the QGuiApplication once (fonts need one).
 void EnsureGuiApplication();
 
+// The outline font of the baseline pictures: one the packages always
+// install, so the pictures do not change with whichever font stands in
+// for Arial.
+QFont BaselineFont();
+
 // A test with a current headless context of the given size and a renderer
 // whose font lists are built. Skips when EGL is not available.
 class RenderTest : public ::testing::Test {

@@ -155,6 +155,55 @@ TEST_F(SceneDrawingTest, MaterialsAndBackFaces) {
     EXPECT_GT(lit.red(), 150) << "highlight material";
 }
 
+// A square facing the eye, drawn as it is, in millimetres under a 1/1000
+// scale, and mirrored: lit alike. A display mode draws the same picture
+// whatever mode came before.
+TEST_F(SceneDrawingTest, LightingIgnoresScaleMirrorAndThePreviousMode) {
+    auto square = [](SceneData& scene, std::initializer_list<float> scale, float unit) {
+        SceneBuilder b(scene);
+        b.BeginFile("square.wrl");
+        b.Material(0.2f, 0.6f, 0.9f);
+        b.Values(kind::Scale, scale);
+        const float h = 4 * unit;
+        b.Coordinates({-h, -h, 0, h, -h, 0, h, h, 0, -h, h, 0});
+        b.FaceSet({0, 1, 2, 0, 2, 3});
+        b.EndFile();
+        PrepareGeometry(scene);
+    };
+    auto centreColour = [&](SceneData& scene) {
+        camera = Camera();
+        camera.aspectRatio = float(kWidth) / kHeight;
+        vmath::Identity(camera.viewRotation);
+        return QColor(Draw(scene).pixel(kWidth / 2, kHeight / 2));
+    };
+    SceneData plain, millimetres, mirrored;
+    square(plain, {1, 1, 1}, 1);
+    square(millimetres, {0.001f, 0.001f, 0.001f}, 1000);
+    square(mirrored, {-1, 1, 1}, 1);
+    const QColor expected = centreColour(plain);
+    EXPECT_GT(expected.blue(), 150);
+    for (SceneData* scene : {&millimetres, &mirrored}) {
+        const QColor actual = centreColour(*scene);
+        EXPECT_NEAR(actual.red(), expected.red(), 4)
+            << (scene == &mirrored ? "mirrored" : "scaled");
+        EXPECT_NEAR(actual.green(), expected.green(), 4);
+        EXPECT_NEAR(actual.blue(), expected.blue(), 4);
+    }
+
+    SceneData sample;
+    BuildSampleScene(sample);
+    for (int32_t mode = kDisplayShaded; mode <= kDisplayWireframe; ++mode) {
+        QImage pictures[2];
+        for (int32_t before : {kDisplayShaded, kDisplayHiddenLineRemoval}) {
+            settings.displayMode = before;
+            Draw(sample);
+            settings.displayMode = mode;
+            pictures[before] = Draw(sample);
+        }
+        EXPECT_EQ(pictures[0], pictures[1]) << "mode " << mode;
+    }
+}
+
 TEST_F(SceneDrawingTest, SwitchDrawsOnlyTheChosenChild) {
     SceneData scene;
     SceneBuilder c(scene);

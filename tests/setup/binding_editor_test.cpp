@@ -100,6 +100,29 @@ TEST_F(BindingEditor, SetUpShowsTitleTabsAndFreeKeys) {
     EXPECT_EQ(window.mouseRows()->lblMouseMoveTitle(5)->text(), QStringLiteral("Ｚ移動１"));
 }
 
+// A 1024 x 768 screen leaves about 1000 x 700 for the window: the keyboard
+// scales down and every key and button stays inside the window.
+TEST_F(BindingEditor, FitsASmallScreen) {
+    EXPECT_LE(window.minimumSizeHint().width(), 1000);
+    EXPECT_LE(window.minimumSizeHint().height(), 700);
+    window.resize(1000, 700);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_LT(window.keyboard()->Scale(), 1.0);
+    const QRect inside = window.rect();
+    auto within = [&](QWidget* widget) {
+        return inside.contains(QRect(widget->mapTo(&window, QPoint(0, 0)), widget->size()));
+    };
+    for (int key = 0; key < kKeyCount; ++key)
+        EXPECT_TRUE(within(window.keyboard()->cmdKey(key))) << "key " << key;
+    for (const char* name : {"cmdOK", "cmdCancel", "cmdMakeConfig"}) {
+        auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name));
+        ASSERT_NE(button, nullptr) << name;
+        EXPECT_TRUE(within(button)) << name;
+    }
+    EXPECT_EQ(window.keyboard()->KeyPointSize(kKeyN), 12) << "the captions' nominal size";
+}
+
 TEST_F(BindingEditor, KeyOfTheDataTabIsRefusedOnTheViewTabUntilFreed) {
     ASSERT_TRUE(ClickKey(2, kKeyN, QStringLiteral("次のデータ")));
     EXPECT_EQ(window.keyboard()->KeyCaption(kKeyN), QStringLiteral("次のデータ"));

@@ -4,6 +4,7 @@
 
 #include "math/vector_math.h"
 #include "navigate/camera_steps.h"
+#include "render/camera.h"
 #include "scene/scene_data.h"
 
 using namespace vantor;
@@ -50,49 +51,80 @@ TEST(NavigateCamera, ZoomStepsInBothProjections) {
     EXPECT_NEAR(persp.fieldOfView, 20.0, 1e-4);
 }
 
-TEST(NavigateCamera, DefaultAndReset) {
+TEST(NavigateCamera, DefaultAndResetFrameTheBox) {
+    SceneData scene;
+    scene.nodeCount = 1;
+    const float bounds[6] = {-1, 3, -3, 5, 4, 10};  // centre (1, 1, 7)
+    std::copy(bounds, bounds + 6, scene.bounds);
+    const float centre[3] = {1, 1, 7};
+
     Camera start;
     Camera persp;
-    persp.panX = 7;
-    persp.panY = -3;
+    persp.panX = 70;
+    persp.rotationCentre[0] = 4;
+    persp.viewDistance = 1;
     vmath::Identity(persp.viewRotation);
-    DefaultView(persp);
+    DefaultView(persp, &scene);
     for (int i = 0; i < 16; ++i) EXPECT_EQ(persp.viewRotation[i], start.viewRotation[i]) << i;
-    EXPECT_EQ(persp.panX, 0);
-    EXPECT_EQ(persp.panY, 0);
-    const double t1 = TanDeg(persp.fieldOfView);
-    EXPECT_NEAR(t1, TanDeg(20) * std::sqrt(2.0), 1e-5) << "first Default widens";
-    DefaultView(persp);
-    EXPECT_NEAR(TanDeg(persp.fieldOfView) / t1, std::sqrt(2.0), 1e-5) << "and again";
+    for (int a = 0; a < 3; ++a) EXPECT_EQ(persp.rotationCentre[a], centre[a]) << a;
+    EXPECT_EQ(persp.panX, 1);
+    EXPECT_EQ(persp.panY, 1);
+    EXPECT_NEAR(EyeDepthOf(persp, centre), 3 * scene.sceneExtent, 1e-4);
+    const float fov = persp.fieldOfView;
+    EXPECT_NEAR(TanDeg(fov), TanDeg(25) * std::sqrt(2.0), 1e-5) << "Default widens once";
+    DefaultView(persp, &scene);
+    EXPECT_FLOAT_EQ(persp.fieldOfView, fov) << "and gives the same view when pressed again";
     EXPECT_EQ(persp.zoomFactor, 1.0f);
 
     Camera ortho;
     ortho.projectionMode = kProjectionOrthographic;
     for (int i = 0; i < 3; ++i) {
-        DefaultView(ortho);
+        DefaultView(ortho, &scene);
         EXPECT_FLOAT_EQ(ortho.zoomFactor, float(std::sqrt(2.0))) << "press " << i;
     }
 
-    SceneData scene;
-    scene.nodeCount = 1;
-    const float bounds[6] = {-1, 2, -3, 4, 10, 5};
-    std::copy(bounds, bounds + 6, scene.bounds);
     Camera reset;
     reset.rotationCentre[0] = 4;
     reset.zoomFactor = 3;
     ResetView(reset, &scene);
     EXPECT_NEAR(reset.fieldOfView, 33.40, 0.01) << "atan(tan 25 x sqrt 2)";
     EXPECT_NEAR(reset.fieldOfView, std::atan(TanDeg(25) * std::sqrt(2.0)) * 180 / vmath::kPi, 1e-4);
-    EXPECT_EQ(reset.rotationCentre[0], 0);
+    for (int a = 0; a < 3; ++a) EXPECT_EQ(reset.rotationCentre[a], centre[a]) << a;
     EXPECT_EQ(reset.zoomFactor, 1.0f);
     EXPECT_EQ(reset.viewRotation[0], 1.0f);
     EXPECT_EQ(reset.viewRotation[6], 0.0f);
-    EXPECT_FLOAT_EQ(reset.viewDistance, 30) << "extent 10 from the origin";
-    EXPECT_FLOAT_EQ(reset.orthoHalfHeight, 8);
+    EXPECT_FLOAT_EQ(reset.viewDistance, 7 + 3 * scene.sceneExtent);
+    EXPECT_FLOAT_EQ(reset.orthoHalfHeight, 0.8f * scene.sceneExtent);
+    // Front, Side, Top and Turn 180 turn about the box centre: it stays put.
+    const float axes[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    SideView(reset, axes);
+    TurnHalf(reset);
+    EXPECT_NEAR(EyeDepthOf(reset, centre), 3 * scene.sceneExtent, 1e-4);
 
     Camera noScene;
     ResetView(noScene, nullptr);
     EXPECT_FLOAT_EQ(noScene.viewDistance, 3 * 19.99f) << "no document fits as empty";
+}
+
+TEST(NavigateCamera, WheelZoomsByAFixedRatioPerNotch) {
+    for (int32_t projection : {kProjectionPerspective, kProjectionOrthographic}) {
+        Camera camera;
+        camera.projectionMode = projection;
+        // Half the visible height at unit distance (perspective) or in
+        // scene units (orthographic).
+        auto visible = [&] {
+            return camera.IsOrthographic() ? camera.zoomFactor * camera.orthoHalfHeight
+                                           : TanDeg(camera.fieldOfView / 2);
+        };
+        const double before = visible();
+        ZoomByWheel(camera, 120);
+        EXPECT_NEAR(visible() / before, 1 / 1.25, 1e-5) << "one notch forward zooms in";
+        ZoomByWheel(camera, -240);
+        EXPECT_NEAR(visible() / before, 1.25, 1e-5) << "two notches back zoom out";
+        ZoomByWheel(camera, 60);
+        EXPECT_NEAR(visible() / before, std::sqrt(1.25), 1e-5) << "half notches";
+        EXPECT_EQ(camera.panX, 0) << "about the view centre";
+    }
 }
 
 TEST(NavigateCamera, StepMovesAndTurnsAboutScreenAxes) {

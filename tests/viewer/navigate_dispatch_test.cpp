@@ -231,7 +231,7 @@ TEST(NavigateDispatch, KeysFireOnReleaseOnce) {
     EXPECT_EQ(rig.navigator.Input().heldKey, kKeyZ);
     rig.navigator.KeyRelease(kKeyZ, true);
     rig.navigator.KeyPress(kKeyZ, true);
-    EXPECT_EQ(cam.zoomFactor, 1.0f) << "auto-repeat is ignored";
+    EXPECT_EQ(cam.zoomFactor, 1.0f) << "auto-repeat does not fire a view key";
     rig.navigator.KeyRelease(kKeyZ);
     EXPECT_FLOAT_EQ(cam.zoomFactor, float(1 / std::sqrt(2.0)));
     EXPECT_EQ(rig.navigator.Input().heldKey, -1);
@@ -244,11 +244,14 @@ TEST(NavigateDispatch, KeysFireOnReleaseOnce) {
     EXPECT_EQ(rig.navigator.Input().spinPoint.x, 33);
     EXPECT_EQ(cam.zoomFactor, 1.0f);
 
-    // Keys without a view command do nothing.
+    // Keys without a view command do nothing, and neither does a release
+    // whose press never reached the view (a menu shortcut took it).
     const int redraws = rig.host.redraws;
     rig.navigator.KeyRelease(kEscape);
     rig.navigator.KeyRelease(kShift);
+    rig.navigator.KeyRelease(kKeyZ);
     EXPECT_EQ(rig.host.redraws, redraws);
+    EXPECT_EQ(cam.zoomFactor, 1.0f);
 
     // A data key acts on press; with nothing selected the status bar says so.
     rig.navigator.KeyPress(kKeyN);
@@ -256,8 +259,12 @@ TEST(NavigateDispatch, KeysFireOnReleaseOnce) {
     EXPECT_EQ(rig.host.dataCommands[0], 1);
     EXPECT_EQ(rig.host.status,
               QStringLiteral(" ############ There is No Selected Data ########### "));
+    // Holding it walks on: auto-repeated presses count as key-downs.
+    rig.navigator.KeyPress(kKeyN, true);
+    rig.navigator.KeyPress(kKeyN, true);
+    EXPECT_EQ(rig.host.dataCommands.size(), 3u) << "auto-repeat";
     rig.navigator.KeyRelease(kKeyN);
-    EXPECT_EQ(rig.host.dataCommands.size(), 1u) << "nothing on release";
+    EXPECT_EQ(rig.host.dataCommands.size(), 3u) << "nothing on release";
 }
 
 TEST(NavigateDispatch, MenuCommandsAndCheckMarks) {
@@ -422,4 +429,9 @@ TEST(NavigateDispatch, RotationCentreFromTheSelection) {
     cam.viewDistance = 50;
     nav.ShowSection();
     EXPECT_EQ(cam.nearPlane, 40.0f);
+    // Turned half round about the rotation centre (7, 8, 9), the point
+    // lies at z 8.
+    TurnHalf(cam);
+    nav.ShowSection();
+    EXPECT_NEAR(cam.nearPlane, 42.0f, 1e-4);
 }

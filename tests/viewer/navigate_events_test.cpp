@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QRubberBand>
 #include <QTest>
@@ -142,13 +143,31 @@ TEST_F(NavigateEvents, ZoomBoxWithShift) {
     EXPECT_FLOAT_EQ(camera.zoomFactor, 100.0f / 400);
 }
 
-TEST_F(NavigateEvents, WheelOnlyWhileAButtonIsHeld) {
+TEST_F(NavigateEvents, WheelZoomsOrActsOnTheDrag) {
+    const float fov = camera.fieldOfView;
     SendWheel(120, Qt::NoButton);
+    EXPECT_LT(camera.fieldOfView, fov) << "without a button the wheel zooms in";
     EXPECT_EQ(camera.panX, 0.0f);
+    SendWheel(-120, Qt::NoButton);
+    EXPECT_NEAR(camera.fieldOfView, fov, 1e-4) << "and out";
     QTest::mousePress(widget.get(), Qt::MiddleButton, Qt::NoModifier, QPoint(50, 50));
     SendWheel(120, Qt::MiddleButton);
     EXPECT_NEAR(camera.panX, -120 * 0.3 * 40.0 / 300, 1e-5);
+    EXPECT_NEAR(camera.fieldOfView, fov, 1e-4) << "with a button held: the drag's action";
     QTest::mouseRelease(widget.get(), Qt::MiddleButton, Qt::NoModifier, QPoint(50, 50));
+}
+
+TEST_F(NavigateEvents, MenuShortcutsDoNotRunTheViewKeyOfTheirLetter) {
+    QAction action(widget.get());
+    action.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    int triggered = 0;
+    QObject::connect(&action, &QAction::triggered, [&] { ++triggered; });
+    widget->addAction(&action);
+    QTest::keyPress(widget.get(), Qt::Key_Control);
+    QTest::keyClick(widget.get(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyRelease(widget.get(), Qt::Key_Control);
+    EXPECT_EQ(triggered, 1) << "the shortcut ran";
+    EXPECT_EQ(camera.zoomFactor, 1.0f) << "Z's view command did not";
 }
 
 TEST_F(NavigateEvents, LosingFocusClearsTheInputState) {

@@ -281,6 +281,19 @@ TEST(ShellMainFrame, MenusToolBarAndCommandLine) {
     EXPECT_EQ(QFileInfo(frame->RecentFiles().front()).fileName(), QStringLiteral("d.wrl"));
     EXPECT_FALSE(frame->RecentFiles().contains(plate->PathName()));
 
+    // Windows open inside the work area: the first fills it, later ones
+    // cascade within it.
+    QCoreApplication::processEvents();
+    const QRect area = frame->MdiArea()->viewport()->rect();
+    EXPECT_GT(area.width(), 400) << "the main window is shown";
+    const QList<CChildFrame*> children = frame->Children();
+    EXPECT_EQ(children[0]->geometry(), area) << "the first fills it";
+    for (CChildFrame* child : children) {
+        EXPECT_TRUE(area.contains(child->geometry())) << child->windowTitle().toStdString();
+        EXPECT_GE(child->width(), area.width() / 2);
+    }
+    EXPECT_NE(children[1]->pos(), children[2]->pos()) << "cascaded";
+
     // Dropped paths: only .wrl files (any case) count.
     const QStringList dropped = CMainFrame::WrlPathsOf(
         {QUrl::fromLocalFile("/m/a.wrl"), QUrl::fromLocalFile("/m/b.WRL"),

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
 #include "app/command_ids.h"
 #include "doc/korvalde_doc.h"
@@ -116,7 +117,9 @@ TEST(ViewWindow, EditedSceneIsRedrawnWithoutRefitting) {
     EXPECT_FLOAT_EQ(view.camera.viewDistance, distance) << "an edit keeps the camera";
 }
 
-TEST(ViewWindow, ClosingOneViewKeepsTheOthersText) {
+// A font chosen in one view changes that view's text only, and stays when
+// other views open or close.
+TEST(ViewWindow, EachViewKeepsItsOwnFont) {
     if (!HaveWindowSystem()) GTEST_SKIP() << "needs an X display";
     CKorvaldeDoc doc;
     vantor::testing::SceneBuilder b(doc.Scene());
@@ -125,17 +128,32 @@ TEST(ViewWindow, ClosingOneViewKeepsTheOthersText) {
     b.EndFile();
     vantor::PrepareGeometry(doc.Scene());
     doc.Scene().sceneExtent = 1.5f;
-    auto* first = new CKorvaldeView(&doc);
-    CKorvaldeView second(&doc);
-    for (CKorvaldeView* view : {first, &second}) {
+    auto open = [&doc] {
+        auto* view = new CKorvaldeView(&doc);
         view->resize(200, 150);
         view->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
-    }
-    const int before = CountNotNavy(second.grabFramebuffer());
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(view));
+        return view;
+    };
+    auto* first = open();
+    std::unique_ptr<CKorvaldeView> second(open());
+    const int before = CountNotNavy(second->grabFramebuffer());
     EXPECT_GT(before, 200) << "text drawn";
+    EXPECT_EQ(CountNotNavy(first->grabFramebuffer()), before);
+
+    QFont heavy = first->OutlineFont();
+    heavy.setWeight(QFont::Black);
+    first->SetOutlineFont(heavy);
+    EXPECT_EQ(first->OutlineFont().weight(), QFont::Black) << "the dialog starts from it";
+    const int changed = CountNotNavy(first->grabFramebuffer());
+    EXPECT_GT(changed, before + 20) << "heavier text in the first view";
+    EXPECT_EQ(CountNotNavy(second->grabFramebuffer()), before) << "second view unchanged";
+
+    std::unique_ptr<CKorvaldeView> third(open());
+    EXPECT_EQ(CountNotNavy(first->grabFramebuffer()), changed) << "a new view keeps it";
+    EXPECT_EQ(CountNotNavy(third->grabFramebuffer()), before) << "new view, default font";
     delete first;
-    EXPECT_EQ(CountNotNavy(second.grabFramebuffer()), before) << "font lists still there";
+    EXPECT_EQ(CountNotNavy(second->grabFramebuffer()), before) << "closing one keeps the others";
 }
 
 TEST(ViewWindow, FontWithoutOutlinesIsReportedAndTheModelStillDrawn) {

@@ -13,8 +13,11 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+#include <algorithm>
 
 #include "app/child_frame.h"
 #include "app/command_ids.h"
@@ -102,9 +105,32 @@ QList<CChildFrame*> CMainFrame::Children() const {
 CChildFrame* CMainFrame::MakeChild(CKorvaldeDoc* doc) {
     auto* child = new CChildFrame(doc);
     mdiArea_->addSubWindow(child);
+    const int earlier = int(mdiArea_->subWindowList().size()) - 1;
+    if (mdiArea_->isVisible()) {
+        PlaceChild(child, earlier);
+    } else {
+        // The work area has its size once the main window is shown.
+        QTimer::singleShot(0, child, [this, child, earlier] { PlaceChild(child, earlier); });
+    }
     child->show();
     mdiArea_->setActiveSubWindow(child);
     return child;
+}
+
+void CMainFrame::PlaceChild(CChildFrame* child, int earlier) {
+    const QRect area = mdiArea_->viewport()->rect();
+    if (earlier == 0 || area.width() < 200 || area.height() < 150) {
+        child->setGeometry(area);
+        return;
+    }
+    // Later windows cascade inside the area, three quarters of its size.
+    const QSize size = area.size() * 3 / 4;
+    const int step = child->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, child) + 4;
+    const int steps = std::max(
+        1,
+        std::min((area.width() - size.width()) / step, (area.height() - size.height()) / step) + 1);
+    const int offset = (earlier - 1) % steps * step;
+    child->setGeometry(QRect(QPoint(offset, offset), size));
 }
 
 CKorvaldeDoc* CMainFrame::OnFileNew() {

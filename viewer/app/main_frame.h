@@ -75,6 +75,9 @@ class CMainFrame : public QMainWindow {
     void AddRecentFile(const QString& path);
     void UpdateRecentFileActions();
     CChildFrame* MakeChild(CKorvaldeDoc* doc);
+    // Puts a new child inside the work area: the first fills it, later
+    // ones (`earlier` windows already open) cascade within it.
+    void PlaceChild(CChildFrame* child, int earlier);
 
     CKorvaldeApp* app_;
     QMdiArea* mdiArea_;

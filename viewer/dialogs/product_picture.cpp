@@ -1,8 +1,25 @@
 #include "dialogs/product_picture.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
+
+namespace {
+
+// Draws `text` at `pixels` high, smaller when a wide fallback font would
+// not fit it into `box`.
+void DrawFittedText(QPainter& p, QFont font, double pixels, const QRectF& box,
+                    const QString& text) {
+    font.setPixelSize(std::max(1, int(pixels)));
+    const double width = QFontMetricsF(font).horizontalAdvance(text);
+    if (width > box.width()) font.setPixelSize(std::max(1, int(pixels * box.width() / width)));
+    p.setFont(font);
+    p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
+}
+
+}  // namespace
 
 QPixmap ProductPicture(QSize size) {
     QPixmap pixmap(size);
@@ -34,17 +51,12 @@ QPixmap ProductPicture(QSize size) {
 
     QFont title;
     title.setBold(true);
-    title.setPixelSize(int(h * 0.2));
-    p.setFont(title);
     p.setPen(Qt::white);
-    p.drawText(QRectF(w * 0.5, h * 0.22, w * 0.5, h * 0.3), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Vantor3D"));
-    QFont sub;
-    sub.setPixelSize(int(h * 0.09));
-    p.setFont(sub);
+    DrawFittedText(p, title, h * 0.2, QRectF(w * 0.5, h * 0.22, w * 0.47, h * 0.3),
+                   QStringLiteral("Vantor3D"));
     p.setPen(QColor(210, 225, 255));
-    p.drawText(QRectF(w * 0.5, h * 0.52, w * 0.5, h * 0.2), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Korvalde 2.10"));
+    DrawFittedText(p, QFont(), h * 0.09, QRectF(w * 0.5, h * 0.52, w * 0.47, h * 0.2),
+                   QStringLiteral("Korvalde 2.10"));
     p.end();
     return pixmap;
 }

@@ -11,6 +11,7 @@ namespace vantor {
 namespace {
 
 const double kSqrt2 = std::sqrt(2.0);
+constexpr double kWheelZoomPerNotch = 1.25;
 constexpr double kRadToDeg = 180.0 / vmath::kPi;
 
 double TanOfDegrees(float degrees) {
@@ -79,25 +80,30 @@ void ZoomOut(Camera& camera) {
     WidenProjectionOnce(camera);
 }
 
-void DefaultView(Camera& camera) {
-    StartOrientation(camera.viewRotation);
-    camera.panX = camera.panY = 0;
-    camera.zoomFactor = 1;
+namespace {
+
+// Frames the scene about the centre of its box, at zoom 1 and 25 degrees,
+// then widens once.
+void FrameAndWiden(Camera& camera, SceneData* scene) {
+    if (scene) {
+        FitCameraToScene(camera, *scene);
+    } else {
+        SceneData empty;
+        FitCameraToScene(camera, empty);
+    }
     WidenProjectionOnce(camera);
 }
 
+}  // namespace
+
+void DefaultView(Camera& camera, SceneData* scene) {
+    StartOrientation(camera.viewRotation);
+    FrameAndWiden(camera, scene);
+}
+
 void ResetView(Camera& camera, SceneData* scene) {
-    if (scene) {
-        FitCameraToScene(camera, *scene, true);
-    } else {
-        SceneData empty;
-        FitCameraToScene(camera, empty, true);
-    }
-    camera.zoomFactor = 1;
-    for (float& c : camera.rotationCentre) c = 0;
     vmath::Identity(camera.viewRotation);
-    camera.fieldOfView = 25;
-    WidenProjectionOnce(camera);
+    FrameAndWiden(camera, scene);
 }
 
 void MoveStep(Camera& camera, StepMove move) {
@@ -191,6 +197,17 @@ void ZoomByFraction(Camera& camera, double q) {
         camera.zoomFactor = static_cast<float>(camera.zoomFactor * factor);
     } else {
         camera.fieldOfView = DegreesOfAtan(TanOfDegrees(camera.fieldOfView) * factor);
+    }
+}
+
+void ZoomByWheel(Camera& camera, int delta) {
+    const double ratio = std::pow(kWheelZoomPerNotch, delta / 120.0);
+    if (camera.IsOrthographic()) {
+        camera.zoomFactor = static_cast<float>(camera.zoomFactor / ratio);
+    } else {
+        // The tangent of the half angle sizes what the view shows.
+        const double half = std::tan(camera.fieldOfView * vmath::kDegToRad / 2) / ratio;
+        camera.fieldOfView = 2 * DegreesOfAtan(half);
     }
 }
 

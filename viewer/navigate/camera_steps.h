@@ -16,14 +16,13 @@ class SceneData;
 void ZoomIn(Camera& camera);
 void ZoomOut(Camera& camera);
 
-// "デフォルト": the start orientation, no pan, then one Zoom Out step of the
-// projection (perspective widens the current angle; orthographic ends with
-// zoomFactor sqrt 2).
-void DefaultView(Camera& camera);
+// "デフォルト": frames the scene (a null scene as an empty one) in the start
+// orientation, then one Zoom Out step of the projection (perspective widens
+// 25 degrees by sqrt 2 in tangent; orthographic ends with zoomFactor sqrt 2).
+// Pressing it again gives the same view.
+void DefaultView(Camera& camera, SceneData* scene);
 
-// "リセット": fits the camera to the scene (a null scene fits as an empty
-// one), identity orientation about the origin, fieldOfView 25, then the same
-// projection step as DefaultView.
+// "リセット": the same with the identity orientation.
 void ResetView(Camera& camera, SceneData* scene);
 
 enum class StepMove { Right, Left, Up, Down, ZFar, ZNear };
@@ -52,6 +51,10 @@ void SpinTick(Camera& camera);
 // Continuous zoom by the fraction `q` of the viewport width (negative zooms
 // in): fieldOfView in perspective, zoomFactor in orthographic mode.
 void ZoomByFraction(Camera& camera, double q);
+
+// The wheel without a button: each notch (delta 120) zooms in (forward) or
+// out by a fixed ratio about the view centre, in either projection.
+void ZoomByWheel(Camera& camera, int delta);
 
 // A view rectangle in the coordinates of the mouse (y down).
 struct ViewportSize {

@@ -194,12 +194,15 @@ bool ViewNavigationController::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseMove:
             navigator_.Drag(PointOf(*static_cast<QMouseEvent*>(event)));
             break;
-        case QEvent::Wheel:
+        case QEvent::Wheel: {
+            const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
             if (navigator_.HasCapture()) {
-                navigator_.Wheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
-                return true;
+                navigator_.Wheel(delta);
+            } else if (delta != 0) {
+                navigator_.WheelZoom(delta);
             }
-            break;
+            return true;
+        }
         case QEvent::FocusOut:
             // Menus take the focus for a moment; that is not a deactivation.
             if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)

@@ -1,13 +1,9 @@
 #include "navigate/view_navigator.h"
 
 #include <algorithm>
-#include <cfloat>
-#include <cstdio>
 #include <cstdlib>
-#include <string>
 
 #include "bindings/binding_table.h"
-#include "dialogs/three_value_dialog.h"
 #include "math/vector_math.h"
 #include "navigate/view_commands.h"
 #include "prompt/prompt.h"
@@ -32,16 +28,8 @@ constexpr int32_t kLastDataCommand = 10;
 constexpr int kFirstKeyConsumingDimension = 5;
 
 const char* const kNoSelectedData = " ############ There is No Selected Data ########### ";
-const char* const kSetAsSpinCentre = "をスピン回転座標に設定しますか？";
 
 const float kIdentity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-
-std::string PointText(const char* prefix, const float p[3]) {
-    char buffer[160];
-    std::snprintf(buffer, sizeof buffer, "%s %3.3f ,%3.3f ,%3.3f", prefix, double(p[0]),
-                  double(p[1]), double(p[2]));
-    return buffer;
-}
 
 void Rotate(Camera& camera, double aboutX, double aboutY) {
     double rx[16], ry[16], both[16];
@@ -77,7 +65,7 @@ bool ViewNavigator::RunCommand(int id) {
             host_.ResizeViewport();
             return true;
         case vc::Default:
-            DefaultView(camera);
+            DefaultView(camera, scene);
             input_.spinPoint = input_.downPoint;
             break;
         case vc::Reset:
@@ -210,7 +198,8 @@ bool ViewNavigator::IsCommandChecked(int id, bool& checked) const {
 // --- Keys -------------------------------------------------------------------
 
 void ViewNavigator::KeyPress(int32_t key, bool autoRepeat) {
-    if (autoRepeat) return;
+    if (autoRepeat && !pressedKeys_.count(key)) return;
+    pressedKeys_.insert(key);
     input_.heldKey = key;
     RunDataKey(key);
 }
@@ -218,6 +207,9 @@ void ViewNavigator::KeyPress(int32_t key, bool autoRepeat) {
 void ViewNavigator::KeyRelease(int32_t key, bool autoRepeat) {
     if (autoRepeat) return;
     input_.heldKey = kNoHeldKey;
+    // A menu shortcut (Ctrl+S) takes the press away from the view: its
+    // release must not also run the view command of the letter.
+    if (pressedKeys_.erase(key) == 0) return;
     DispatchViewCommand(key);
 }
 
@@ -425,8 +417,14 @@ void ViewNavigator::Wheel(int delta) {
     }
 }
 
+void ViewNavigator::WheelZoom(int delta) {
+    ZoomByWheel(host_.NavCamera(), delta);
+    host_.RedrawView();
+}
+
 void ViewNavigator::Deactivate() {
     input_.ClearInputState();
+    pressedKeys_.clear();
     if (captured_) host_.ReleaseMouse();
     captured_ = false;
     host_.HideZoomBox();
@@ -499,129 +497,6 @@ void ViewNavigator::ApplyPlayEach() {
 void ViewNavigator::SpinTimerTick() {
     if (spin_.playAll == 1) SpinTick(host_.NavCamera());
     host_.RedrawView();
-}
-
-// --- Dialog commands --------------------------------------------------------
-
-void ViewNavigator::CentreOn(const float point[3]) {
-    Camera& camera = host_.NavCamera();
-    for (int i = 0; i < 3; ++i) camera.rotationCentre[i] = point[i];
-    camera.panX = point[0];
-    camera.panY = point[1];
-}
-
-void ViewNavigator::SetRotationCentre() {
-    host_.MakeDocumentActive();
-    SelectedItem item;
-    if (host_.SelectionEmpty() || !host_.CurrentSelectedItem(item)) {
-        ThreeValueRequest request;
-        request.titleLine = QStringLiteral("スピン回転座標の設定");
-        request.labels[0] = QStringLiteral("X座標");
-        request.labels[1] = QStringLiteral("Y座標");
-        request.labels[2] = QStringLiteral("Z座標");
-        for (int i = 0; i < 3; ++i) request.values[i] = host_.NavCamera().rotationCentre[i];
-        if (host_.AskThreeValues(request)) {
-            CentreOn(request.values);
-            host_.RedrawView();
-        }
-    } else {
-        SetRotationCentreFromSelection(item);
-    }
-    input_.ClearInputState();
-}
-
-void ViewNavigator::SetRotationCentreFromSelection(const SelectedItem& item) {
-    Prompt& prompt = host_.NavPrompt();
-    switch (item.subItem) {
-        case 0:
-        case 2:
-        case 4:
-            if (prompt.ShowMessage(PointText(" Point []", item.examinedPoint) + kSetAsSpinCentre,
-                                   "Strat Point", PromptButtons::OkCancel,
-                                   PromptIcon::Question) == PromptAnswer::Ok) {
-                CentreOn(item.examinedPoint);
-                host_.ClearSelection();
-                host_.RedrawView();
-            }
-            break;
-        case 1:
-        case 3:
-        case 5: {
-            SceneData* scene = host_.NavScene();
-            if (!scene || scene->examinedCentre[0] == FLT_MAX) {
-                prompt.ShowMessage("This line isS TRAIT !", "Caution", PromptButtons::Ok,
-                                   PromptIcon::Exclamation);
-                break;
-            }
-            if (prompt.ShowMessage(
-                    PointText("Center Point []", scene->examinedCentre) + kSetAsSpinCentre,
-                    "Strat Point", PromptButtons::OkCancel,
-                    PromptIcon::Question) == PromptAnswer::Ok) {
-                CentreOn(scene->examinedCentre);
-                host_.RedrawView();
-            }
-            break;
-        }
-        case 6:
-            prompt.ShowMessage("Please select Point or Line", "Caution", PromptButtons::Ok,
-                               PromptIcon::Exclamation);
-            break;
-        default:
-            prompt.ShowMessage("Error in ExamDrawTriangle 01 ", "Error", PromptButtons::Ok,
-                               PromptIcon::Exclamation);
-            break;
-    }
-}
-
-void ViewNavigator::EditClipDistances() {
-    Camera& camera = host_.NavCamera();
-    ThreeValueRequest request;
-    request.titleLine = QStringLiteral("視点位置とクリップ面の設定");
-    request.labels[0] = QStringLiteral("NearPlane");
-    request.labels[1] = QStringLiteral("視点位置");
-    request.labels[2] = QStringLiteral("FarPlane");
-    request.values[0] = camera.nearPlane;
-    request.values[1] = camera.viewDistance;
-    request.values[2] = camera.farPlane;
-    if (host_.AskThreeValues(request)) {
-        camera.nearPlane = request.values[0];
-        camera.viewDistance = request.values[1];
-        camera.farPlane = request.values[2];
-        host_.RedrawView();
-    }
-    input_.ClearInputState();
-}
-
-void ViewNavigator::ShowSection() {
-    SelectedItem item;
-    if (host_.SelectionEmpty() || !host_.CurrentSelectedItem(item)) {
-        EditClipDistances();
-        return;
-    }
-    // The near plane goes through the picked point's depth; pan and the
-    // rotation centre are left out, as the command always did.
-    Camera& camera = host_.NavCamera();
-    const float p[4] = {item.examinedPoint[0], item.examinedPoint[1], item.examinedPoint[2], 1};
-    float q[4];
-    vmath::TransformPoint(q, camera.viewRotation, p);
-    camera.nearPlane = camera.viewDistance - q[2];
-    host_.ResizeViewport();
-    input_.ClearInputState();
-}
-
-void ViewNavigator::EditStepAmounts() {
-    Camera& camera = host_.NavCamera();
-    ThreeValueRequest request;
-    request.titleLine = QStringLiteral("ステップ移動量の設定");
-    request.labels[0] = QStringLiteral("距離");
-    request.labels[1] = QStringLiteral("角度(Deg)");
-    request.values[0] = camera.stepDistance;
-    request.values[1] = camera.stepAngle;
-    request.values[2] = 0;
-    if (host_.AskThreeValues(request)) {
-        camera.stepDistance = request.values[0];
-        camera.stepAngle = request.values[1];
-    }
 }
 
 }  // namespace vantor

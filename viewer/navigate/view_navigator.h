@@ -5,6 +5,7 @@
 // drags run the action bound to the buttons and the key held.
 
 #include <cstdint>
+#include <set>
 
 #include "navigate/input_state.h"
 #include "navigate/navigation_host.h"
@@ -31,8 +32,10 @@ class ViewNavigator {
     // has none.
     bool IsCommandChecked(int id, bool& checked) const;
 
-    // Keys: virtual-key codes. Auto-repeat events are ignored, so a held key
-    // fires once.
+    // Keys: virtual-key codes. A release runs a view command only when the
+    // view saw the key's press; auto-repeated presses run data commands
+    // again, auto-repeated releases are ignored, so a held view key fires
+    // once.
     void KeyPress(int32_t key, bool autoRepeat = false);
     void KeyRelease(int32_t key, bool autoRepeat = false);
     // The view command bound to `key`, if any.
@@ -42,8 +45,10 @@ class ViewNavigator {
     void ButtonDown(Button button, MousePoint point);
     void ButtonUp(Button button, MousePoint point);
     void Drag(MousePoint point);
-    // `delta`: signed wheel amount, 120 per notch.
+    // `delta`: signed wheel amount, 120 per notch. Wheel acts on the drag
+    // while a button is held; WheelZoom is the wheel without a button.
     void Wheel(int delta);
+    void WheelZoom(int delta);
     void SpinTimerTick();
 
     // The view lost activation: forget buttons, keys and any drag.
@@ -82,6 +87,7 @@ class ViewNavigator {
     InputState input_;
     SpinState spin_;
     bool captured_ = false;
+    std::set<int32_t> pressedKeys_;  // keys whose press reached the view
 };
 
 }  // namespace vantor

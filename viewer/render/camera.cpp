@@ -1,5 +1,6 @@
 #include "render/camera.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -11,6 +12,20 @@ namespace vantor {
 namespace {
 constexpr float kEmptySceneExtent = 19.99f;
 constexpr float kFallbackFitExtent = 9.99f;
+
+constexpr float kFitMargin = 1.05f;  // share of room left around the sphere
+
+// Sine of the smaller half angle of the perspective view at fieldOfView 25:
+// the sphere around the box fits when radius / distance stays below it.
+double NarrowHalfAngleSine(float aspectRatio) {
+    const double tanHalf = std::tan(12.5 * vmath::kDegToRad) * std::min(1.0f, aspectRatio);
+    return tanHalf / std::sqrt(1 + tanHalf * tanHalf);
+}
+
+bool UsableExtent(float extent) {
+    return extent > 0 && std::isfinite(extent);
+}
+
 }  // namespace
 
 Camera::Camera() {
@@ -21,37 +36,57 @@ Camera::Camera() {
     for (int i = 0; i < 16; ++i) viewRotation[i] = static_cast<float>(product[i]);
 }
 
-float SceneExtentOf(const SceneData& scene) {
-    if (scene.nodeCount < 1 || scene.bounds[0] == FLT_MAX) return kEmptySceneExtent;
-    double largest = 0;
-    for (float b : scene.bounds) largest = std::max(largest, double(b) * double(b));
-    const float extent = static_cast<float>(std::sqrt(largest));
-    // A scene collapsed onto the origin would give zero clip planes and a
-    // singular projection.
-    if (!(extent > 0) || !std::isfinite(extent)) return kEmptySceneExtent;
-    return extent;
+SceneFrame FrameOf(const SceneData& scene, float aspectRatio, float fallbackExtent) {
+    SceneFrame frame;
+    frame.extent = fallbackExtent;
+    const float* b = scene.bounds;
+    if (scene.nodeCount < 1 || b[0] == FLT_MAX || b[0] > b[1] || b[2] > b[3] || b[4] > b[5])
+        return frame;
+    for (float v : scene.bounds)
+        if (!std::isfinite(v)) return frame;
+    double radius2 = 0;
+    for (int a = 0; a < 3; ++a) {
+        const double low = b[2 * a], high = b[2 * a + 1];
+        frame.centre[a] = static_cast<float>((low + high) / 2);
+        radius2 += (high - low) * (high - low) / 4;
+    }
+    if (!(aspectRatio > 0) || !std::isfinite(aspectRatio)) aspectRatio = 1;
+    // Perspective at 25 degrees is the tighter of the two projections: the
+    // eye stands 3 x extent from the centre, the orthographic view shows
+    // 0.8 x extent each side of it.
+    const double extent = kFitMargin * std::sqrt(radius2) / (3 * NarrowHalfAngleSine(aspectRatio));
+    // A point-sized box keeps the fallback size about its centre.
+    if (UsableExtent(static_cast<float>(extent))) frame.extent = static_cast<float>(extent);
+    return frame;
 }
 
-void FitCameraToScene(Camera& camera, SceneData& scene, bool resetZoomBase) {
-    const float extent = SceneExtentOf(scene);
-    scene.sceneExtent = extent;
-    camera.panX = camera.panY = 0;
+void FrameCamera(Camera& camera, const SceneFrame& frame) {
+    const float extent = frame.extent;
+    const float* c = frame.centre;
+    std::copy(c, c + 3, camera.rotationCentre);
+    // The draw maps the rotation centre to (c.x - panX, c.y - panY,
+    // c.z - viewDistance) whatever the orientation.
+    camera.panX = c[0];
+    camera.panY = c[1];
+    camera.viewDistance = c[2] + 3 * extent;
     camera.nearPlane = 0.5f * extent;
     camera.farPlane = 6 * extent;
-    camera.viewDistance = 3 * extent;
-    if (resetZoomBase) camera.orthoHalfHeight = 0.8f * extent;
+    camera.orthoHalfHeight = 0.8f * extent;
+    camera.fieldOfView = 25;
+    camera.zoomFactor = 1;
+}
+
+void FitCameraToScene(Camera& camera, SceneData& scene) {
+    const SceneFrame frame = FrameOf(scene, camera.aspectRatio, kEmptySceneExtent);
+    scene.sceneExtent = frame.extent;
+    FrameCamera(camera, frame);
 }
 
 bool ApplyFit(Camera& camera, const SceneData& scene) {
     if (scene.nodeCount < 1 || camera.fitPending != 1) return false;
-    float extent = scene.sceneExtent;
-    if (!(extent > 0) || !std::isfinite(extent)) extent = kFallbackFitExtent;
-    camera.panX = camera.panY = 0;
-    camera.fieldOfView = 25;
-    camera.nearPlane = 0.5f * extent;
-    camera.farPlane = 6 * extent;
-    camera.viewDistance = 3 * extent;
-    camera.orthoHalfHeight = 0.8f * extent;
+    const float stored = scene.sceneExtent;
+    FrameCamera(camera, FrameOf(scene, camera.aspectRatio,
+                                UsableExtent(stored) ? stored : kFallbackFitExtent));
     camera.fitPending = -1;
     return true;
 }
@@ -92,9 +127,18 @@ void ViewMatrix(const Camera& camera, double out[16]) {
     vmath::Multiply(out, out, fromCentre);
 }
 
+double EyeDepthOf(const Camera& camera, const float point[3]) {
+    double view[16];
+    ViewMatrix(camera, view);
+    return -(view[2] * point[0] + view[6] * point[1] + view[10] * point[2] + view[14]);
+}
+
 float MarkLength(const Camera& camera, float fraction) {
     if (camera.IsOrthographic()) return camera.zoomFactor * camera.orthoHalfHeight * fraction;
-    return camera.fieldOfView * fraction * camera.viewDistance / 112.5f;
+    // The depth of the rotation centre, which is viewDistance while the
+    // centre is the origin.
+    const float depth = camera.viewDistance - camera.rotationCentre[2];
+    return camera.fieldOfView * fraction * depth / 112.5f;
 }
 
 }  // namespace vantor

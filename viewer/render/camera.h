@@ -33,16 +33,35 @@ struct Camera {
     bool IsOrthographic() const { return projectionMode != kProjectionPerspective; }
 };
 
-// Largest absolute coordinate of the scene's bounds, measured from the
-// origin; 19.99 when the scene is empty or its bounds are not computed.
-float SceneExtentOf(const SceneData& scene);
+// Where the camera looks and how far it stands back: the centre of the
+// scene's box and the fit extent, of which the clip planes, the eye
+// distance and the orthographic half height are multiples. The extent is
+// sized so that the sphere around the box stays inside the view (with a
+// small margin) from every direction, in both projections and for any
+// aspect ratio.
+struct SceneFrame {
+    float centre[3] = {0, 0, 0};  // centre of the bounding box
+    float extent = 0;             // fit extent
+};
 
-// Stores the extent as sceneExtent and sets pan, clip planes and distance
-// from it; the orthographic half height only when resetZoomBase is set.
-void FitCameraToScene(Camera& camera, SceneData& scene, bool resetZoomBase);
+// The frame of the scene's box; the origin and `fallbackExtent` when the
+// scene is empty or its bounds are not computed, and a point-sized box
+// gets `fallbackExtent` about its centre.
+SceneFrame FrameOf(const SceneData& scene, float aspectRatio, float fallbackExtent);
+
+// Looks at the frame's centre and turns about it: rotationCentre = centre,
+// pan on the centre, viewDistance 3 x extent in front of it, clip planes
+// 0.5 and 6 x extent, orthoHalfHeight 0.8 x extent, fieldOfView 25, zoom 1.
+// The orientation is kept.
+void FrameCamera(Camera& camera, const SceneFrame& frame);
+
+// Frames the scene and stores the extent as sceneExtent (Reset, Default,
+// files added to the document).
+void FitCameraToScene(Camera& camera, SceneData& scene);
 
 // The fit of the first draw: returns true when it changed the camera (the
-// caller then loads the projection). Clears fitPending.
+// caller then loads the projection). Clears fitPending. Scenes without
+// computed bounds fall back to sceneExtent (9.99 when it is unusable).
 bool ApplyFit(Camera& camera, const SceneData& scene);
 
 // The projection matrix the camera loads (column-major, glOrtho or
@@ -53,8 +72,12 @@ void ProjectionMatrix(const Camera& camera, double out[16]);
 // rotation centre (column-major).
 void ViewMatrix(const Camera& camera, double out[16]);
 
+// Distance in front of the eye of a scene point under ViewMatrix.
+double EyeDepthOf(const Camera& camera, const float point[3]);
+
 // Length of the centre-mark axes: the given fraction of the visible half
-// height (orthographic) or of the distance-scaled field of view.
+// height (orthographic) or of the field of view scaled by the eye's depth
+// of the rotation centre.
 float MarkLength(const Camera& camera, float fraction);
 
 }  // namespace vantor

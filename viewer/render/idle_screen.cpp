@@ -16,6 +16,15 @@ std::u32string Codes(const QString& text) {
     return text.toStdU32String();
 }
 
+// Half the width the view shows at the depth of the origin.
+float VisibleHalfWidth(const Camera& camera) {
+    const float halfHeight =
+        camera.IsOrthographic()
+            ? camera.zoomFactor * camera.orthoHalfHeight
+            : float(std::tan(camera.fieldOfView * 3.14159265 / 360.0)) * camera.viewDistance;
+    return halfHeight * camera.aspectRatio;
+}
+
 }  // namespace
 
 void SceneRenderer::DrawIdleScreen() {
@@ -30,20 +39,29 @@ void SceneRenderer::DrawIdleScreen() {
         stamp = QString::asprintf("%d/%02d/%02d:%02d:%02d:%02d", idleTime[0], idleTime[1],
                                   idleTime[2], idleTime[3], idleTime[4], idleTime[5]);
     }
+    const std::u32string date = Codes(stamp);
+    const char* pieces[] = {"V", "a", "n", "t", "o", "r", "3D"};
+    const float dateWidth = 15 * font_.Advance(date);
+    const float titleWidth = 30 * font_.Advance(U"Vantor3D");
+    // Both lines are centred and shrink together when the view is too
+    // narrow for them (fonts differ in width; a narrow window is common).
+    const float fit = std::min(1.0f, 0.9f * VisibleHalfWidth(*camera_) /
+                                         (0.5f * std::max({dateWidth, titleWidth, 1e-3f})));
     glPushMatrix();
+    glScalef(fit, fit, fit);
+    glPushMatrix();
+    glTranslatef(-0.5f * dateWidth, -6, 1);
     glScalef(15, 15, 5);
-    glTranslatef(-3.5f, -0.4f, 0.2f);
-    font_.DrawCodePoints(Codes(stamp));
+    font_.DrawCodePoints(date);
     glPopMatrix();
 
     // Each piece of the title advances the colour phases; so does each
     // frame, which makes the colours cycle while the screen is redrawn.
-    const char* pieces[] = {"V", "a", "n", "t", "o", "r", "3D"};
     const float steps[3] = {10, 15, 20};
     float phase[3] = {titlePhase[0], titlePhase[1], titlePhase[2]};
     glPushMatrix();
+    glTranslatef(-0.5f * titleWidth, 6, 5);
     glScalef(30, 30, 25);
-    glTranslatef(-2.0f, 0.2f, 0.2f);
     for (const char* piece : pieces) {
         float colour[4] = {0, 0, 0, 1};
         for (int c = 0; c < 3; ++c) {
@@ -53,6 +71,7 @@ void SceneRenderer::DrawIdleScreen() {
         glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, colour);
         font_.DrawCodePoints(Codes(QString::fromLatin1(piece)));
     }
+    glPopMatrix();
     glPopMatrix();
     for (int c = 0; c < 3; ++c) titlePhase[c] = std::fmod(titlePhase[c] + steps[c], 360.0f);
     glDisable(GL_LIGHTING);

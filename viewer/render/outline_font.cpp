@@ -177,32 +177,32 @@ bool OutlineFont::Build(const QFont& font) {
     if (font_.pixelSize() <= 0) font_.setPixelSize(kFontPixelHeight);
     while (glGetError() != GL_NO_ERROR) {
     }
+    base_ = glGenLists(kFontListCount);
+    if (base_ == 0) return false;
     bool anyOutline = false;
     for (int c = 0; c < kFontListCount; ++c) {
         const GlyphGeometry glyph = glyphSource(font_, char32_t(c));
         anyOutline = anyOutline || !glyph.triangles.empty();
-        glNewList(kFontListBase + c, GL_COMPILE);
+        glNewList(base_ + c, GL_COMPILE);
         EmitGlyph(glyph);
         glEndList();
     }
-    built_ = glGetError() == GL_NO_ERROR && glIsList(kFontListBase + 'A');
+    built_ = glGetError() == GL_NO_ERROR && glIsList(base_ + 'A');
     // Without a single outline every text would silently vanish.
-    if (built_ && !anyOutline) {
-        glDeleteLists(kFontListBase, 256);
-        built_ = false;
-    }
+    if (!built_ || !anyOutline) Release();
     return built_;
 }
 
 void OutlineFont::Release() {
-    if (built_) glDeleteLists(kFontListBase, 256);
+    if (base_) glDeleteLists(base_, kFontListCount);
+    base_ = 0;
     for (const auto& [character, list] : extraLists_) glDeleteLists(list, 1);
     extraLists_.clear();
     built_ = false;
 }
 
 uint32_t OutlineFont::ListFor(char32_t character) {
-    if (character < char32_t(kFontListCount)) return kFontListBase + character;
+    if (character < char32_t(kFontListCount)) return base_ + character;
     const auto found = extraLists_.find(character);
     if (found != extraLists_.end()) return found->second;
     const uint32_t list = glGenLists(1);
@@ -212,6 +212,12 @@ uint32_t OutlineFont::ListFor(char32_t character) {
     glEndList();
     extraLists_.emplace(character, list);
     return list;
+}
+
+float OutlineFont::Advance(const std::u32string& text) const {
+    const double em = font_.pixelSize() > 0 ? font_.pixelSize() : QFontMetricsF(font_).height();
+    const QString string = QString::fromUcs4(text.data(), qsizetype(text.size()));
+    return float(QFontMetricsF(font_).horizontalAdvance(string) / em);
 }
 
 void OutlineFont::DrawCodePoints(const std::u32string& text) {

@@ -1,7 +1,8 @@
 #pragma once
-// Extruded outline glyphs as display lists: list 1000 + c draws character c
+// Extruded outline glyphs as display lists: list base + c draws character c
 // (0..254) one em about one unit high and then moves on by its advance.
-// Other characters get lists made on demand.
+// Other characters get lists made on demand. Each font has its own lists,
+// so views sharing one GL namespace can show different fonts.
 
 #include <QFont>
 #include <cstdint>
@@ -11,7 +12,6 @@
 
 namespace vantor {
 
-constexpr uint32_t kFontListBase = 1000;
 constexpr int kFontListCount = 255;
 constexpr float kFontExtrusion = 0.15f;
 constexpr int kFontPixelHeight = 28;
@@ -42,7 +42,7 @@ class OutlineFont {
     OutlineFont(const OutlineFont&) = delete;
     OutlineFont& operator=(const OutlineFont&) = delete;
 
-    // Builds lists 1000..1254 from `font` in the current context. Returns
+    // Builds 255 lists from `font` in the current context. Returns
     // false when the lists could not be made or the font gave no outline for
     // any of those characters (the caller reports it).
     bool Build(const QFont& font);
@@ -50,6 +50,8 @@ class OutlineFont {
     void Release();
     bool IsBuilt() const { return built_; }
 
+    // Width of `text` in ems, as drawing it would advance.
+    float Advance(const std::u32string& text) const;
     // Draws code points one after another from the current position.
     void DrawCodePoints(const std::u32string& text);
     // Draws a byte string from a file: UTF-8 when valid, else Shift-JIS.
@@ -60,6 +62,7 @@ class OutlineFont {
 
     QFont font_;
     bool built_ = false;
+    uint32_t base_ = 0;  // first of the 255 lists
     std::unordered_map<char32_t, uint32_t> extraLists_;
 };
 

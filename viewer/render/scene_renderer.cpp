@@ -13,6 +13,59 @@ namespace vantor {
 namespace {
 // Nesting deeper than this is taken as a broken file rather than recursed.
 constexpr int kMaxWalkDepth = 2000;
+
+double Determinant3(const float* m) {
+    return double(m[0]) * (double(m[5]) * m[10] - double(m[9]) * m[6]) -
+           double(m[4]) * (double(m[1]) * m[10] - double(m[9]) * m[2]) +
+           double(m[8]) * (double(m[1]) * m[6] - double(m[5]) * m[2]);
+}
+
+// Whether a transform row turns the part inside out (a mirror), given its
+// values; rotations and translations never do.
+bool Mirrors(int32_t kind, const float* v) {
+    switch (kind) {
+        case kind::Scale:
+            return double(v[0]) * v[1] * v[2] < 0;
+        case kind::Transform:
+            return double(v[7]) * v[8] * v[9] < 0;
+        case kind::MatrixTransform:
+        case kind::MatrixTransformKorvalde:
+            return Determinant3(v) < 0;
+        default:
+            return false;
+    }
+}
+
+// The light of each display mode, set every frame so that no mode inherits
+// another's. Hidden-line display lights the material's ambient (its diffuse
+// colour) with 0.8 on top of the model's 0.2, which draws the lines in
+// exactly that colour, as the wireframe does.
+void SetLightForMode(int32_t mode) {
+    const float grey = mode == kDisplayHiddenLineRemoval ? 1.0f
+                       : mode == kDisplayHiddenLine      ? 0.8f
+                                                         : 0.2f;
+    const float ambient[4] = {grey, grey, grey, 1};
+    const float diffuse[4] = {1, 1, 1, 1};
+    const float specular[4] = {0.1f, 0.1f, 0.1f, 1};
+    glLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, specular);
+}
+
+// OpenGL's initial material and colour: shapes before the first Material
+// of a frame look the same whatever the previous frame applied.
+void ResetMaterialState() {
+    const float ambient[4] = {0.2f, 0.2f, 0.2f, 1};
+    const float diffuse[4] = {0.8f, 0.8f, 0.8f, 1};
+    const float black[4] = {0, 0, 0, 1};
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, black);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, black);
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 0);
+    glColor4f(1, 1, 1, 1);
+}
+
 }  // namespace
 
 SceneRenderer::SceneRenderer() = default;
@@ -22,8 +75,8 @@ bool SceneRenderer::InitFont(const QFont& font) {
     return font_.Build(font);
 }
 
-void SceneRenderer::ReleaseGl(bool releaseFontLists) {
-    if (releaseFontLists) font_.Release();
+void SceneRenderer::ReleaseGl() {
+    font_.Release();
     buffers_.Release();
     if (backgroundTexture_) glDeleteTextures(1, &backgroundTexture_);
     backgroundTexture_ = 0;
@@ -43,15 +96,12 @@ void SceneRenderer::DrawScene(SceneData& scene, Camera& camera, RenderSettings& 
     settings_ = &settings;
     const int32_t mode = settings.displayMode;
 
-    if (mode == kDisplayShaded || mode == kDisplayHiddenLineRemoval) {
-        const float grey = mode == kDisplayShaded ? 0.2f : 1.0f;
-        const float ambient[4] = {grey, grey, grey, 1};
-        const float diffuse[4] = {1, 1, 1, 1};
-        const float specular[4] = {0.1f, 0.1f, 0.1f, 1};
-        glLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
-        glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
-        glLightfv(GL_LIGHT0, GL_SPECULAR, specular);
-    }
+    SetLightForMode(mode);
+    ResetMaterialState();
+    appliedMaterial = 0;
+    // Scaled parts (millimetre exports under a 0.001 scale) keep unit
+    // normals, so they are lit like the same part unscaled.
+    glEnable(GL_NORMALIZE);
     glFrontFace(GL_CCW);
     glLightModelf(GL_LIGHT_MODEL_TWO_SIDE, 1.0f);
     glShadeModel(GL_SMOOTH);
@@ -64,11 +114,9 @@ void SceneRenderer::DrawScene(SceneData& scene, Camera& camera, RenderSettings& 
 
     if (settings.useBackgroundBitmap == 1) DrawBackgroundBitmap();
 
-    const float* c = camera.rotationCentre;
-    glTranslatef(-camera.panX, -camera.panY, -camera.viewDistance);
-    glTranslatef(c[0], c[1], c[2]);
-    glMultMatrixf(camera.viewRotation);
-    glTranslatef(-c[0], -c[1], -c[2]);
+    double view[16];
+    ViewMatrix(camera, view);
+    glLoadMatrixd(view);
 
     if (scene.nodeCount > 0) {
         if (mode != kDisplayWireframe) {
@@ -113,6 +161,8 @@ void SceneRenderer::BeginWalk(SceneData& scene, Camera& camera, RenderSettings& 
     settings_ = &settings;
     active_.assign(size_t(std::max(0, scene.nodeCount)), 0);
     depth_ = 0;
+    mirrored_ = false;
+    glFrontFace(GL_CCW);
     if (!useBuffers_) return;
     buffers_.Update(scene);
     buffers_.Bind();
@@ -149,10 +199,18 @@ void SceneRenderer::MultiplyFacingText(const Camera& camera, float factor) {
 
 void SceneRenderer::DrawIsolated(int32_t first, int32_t end, bool pushMatrix) {
     const int32_t savedMaterial = appliedMaterial;
+    const bool savedMirrored = mirrored_;
     if (pushMatrix) glPushMatrix();
     DrawNodeRange(first, end);
     if (pushMatrix) glPopMatrix();
     if (appliedMaterial != savedMaterial) ApplyMaterial(savedMaterial);
+    if (pushMatrix && mirrored_ != savedMirrored) ToggleMirrored();
+}
+
+void SceneRenderer::ToggleMirrored() {
+    // A mirrored part's outside faces wind clockwise on screen.
+    mirrored_ = !mirrored_;
+    glFrontFace(mirrored_ ? GL_CW : GL_CCW);
 }
 
 void SceneRenderer::DrawNodeRange(int32_t first, int32_t end) {
@@ -245,7 +303,7 @@ void SceneRenderer::DrawNodeRange(int32_t first, int32_t end) {
                     if ((v = BlockAt(row.dataBegin, 16))) glMultMatrixf(v);
                     break;
                 case kind::MatrixTransformKorvalde:
-                    if (BlockAt(row.dataBegin, 16)) {
+                    if ((v = BlockAt(row.dataBegin, 16))) {
                         float* m = s.Block(row.dataBegin);
                         if (settings_->playEach == 1) {
                             double rz[16], ry[16], turn[16], spin[16];
@@ -274,6 +332,7 @@ void SceneRenderer::DrawNodeRange(int32_t first, int32_t end) {
                 default:
                     break;
             }
+            if (v && Mirrors(k, v)) ToggleMirrored();
             OnTransformApplied(i);
         } else if (k == kind::Material || k == kind::Material2) {
             ApplyMaterial(row.dataBegin);

@@ -29,10 +29,8 @@ class SceneRenderer {
     // (drawing goes on without text).
     bool InitFont(const QFont& font);
     OutlineFont& Font() { return font_; }
-    // Frees lists and buffers; the owning context must be current. Font
-    // lists live in a namespace shared by every view, so a view that closes
-    // while others still draw keeps them (releaseFontLists false).
-    void ReleaseGl(bool releaseFontLists = true);
+    // Frees lists and buffers; the owning context must be current.
+    void ReleaseGl();
     // Rebuild the vertex buffers before the next frame (after point or
     // normal edits, which do not change any count).
     void InvalidateGeometry() { buffers_.Invalidate(); }
@@ -101,11 +99,9 @@ class SceneRenderer {
   private:
     // Draws a child range under push/pop, restoring the material.
     void DrawIsolated(int32_t first, int32_t end, bool pushMatrix);
+    void ToggleMirrored();
     int32_t BlockInt(int32_t offset, int index) const;
     const float* BlockAt(int32_t offset, int count) const;
-    // Inside a dimension group texts turn to face the viewer, scaled with
-    // the zoom and the dimension text factor.
-    void FaceDimensionText();
     void DrawLabel(const char* text, const float at[3], const float orientation[16],
                    const float colour[3], float scale);
 
@@ -114,6 +110,7 @@ class SceneRenderer {
     std::vector<uint8_t> active_;  // rows being walked, to cut USE cycles
     int depth_ = 0;
     int dimensionDepth_ = 0;  // dimension groups being walked
+    bool mirrored_ = false;   // the transforms walked so far mirror the part
     uint32_t backgroundTexture_ = 0;
 };
 

@@ -16,8 +16,6 @@
 #include "scene/scene_data.h"
 #include "select/view_selection.h"
 
-int CKorvaldeView::liveViews = 0;
-
 CKorvaldeView::CKorvaldeView(CKorvaldeDoc* doc, QWidget* parent)
     : QOpenGLWidget(parent), document_(doc), font_(vantor::DefaultOutlineFont()) {
     QSurfaceFormat format = QSurfaceFormat::defaultFormat();
@@ -26,7 +24,6 @@ CKorvaldeView::CKorvaldeView(CKorvaldeDoc* doc, QWidget* parent)
     format.setDepthBufferSize(32);
     setFormat(format);
     setFocusPolicy(Qt::StrongFocus);
-    ++liveViews;
     if (document_) {
         connect(document_, &CKorvaldeDoc::SceneEdited, this, [this] {
             // Rows added by an edit do not refit the camera.
@@ -50,7 +47,6 @@ CKorvaldeView::~CKorvaldeView() {
     // Before the widget goes: its last focus and hide events must not reach
     // a half-destroyed view.
     delete navigation_;
-    --liveViews;
     if (context()) ReleaseGl();
 }
 
@@ -70,8 +66,7 @@ void CKorvaldeView::initializeGL() {
 
 void CKorvaldeView::ReleaseGl() {
     makeCurrent();
-    // The font lists are shared by every view; the last one frees them.
-    renderer_.ReleaseGl(liveViews == 0);
+    renderer_.ReleaseGl();
     doneCurrent();
 }
 
@@ -105,14 +100,14 @@ void CKorvaldeView::OnSceneChanged() {
     vantor::SceneData* scene = Scene();
     // Files added to a fitted scene widen the view; edits keep the camera.
     if (scene && camera.fitPending == -1 && scene->nodeCount != fittedNodeCount_) {
-        FitCameraToScene(false);
+        FitCameraToScene();
         fittedNodeCount_ = scene->nodeCount;
     }
     ResizeViewport();
 }
 
-void CKorvaldeView::FitCameraToScene(bool resetZoomBase) {
-    if (vantor::SceneData* scene = Scene()) vantor::FitCameraToScene(camera, *scene, resetZoomBase);
+void CKorvaldeView::FitCameraToScene() {
+    if (vantor::SceneData* scene = Scene()) vantor::FitCameraToScene(camera, *scene);
 }
 
 void CKorvaldeView::SetOrthographic() {
@@ -142,15 +137,19 @@ void CKorvaldeView::RedrawView() {
 
 void CKorvaldeView::ChangeFont() {
     bool ok = false;
+    // The dialog starts from this view's font, which is the one it shows.
     const QFont chosen = QFontDialog::getFont(&ok, font_, this);
-    if (ok) {
-        font_ = chosen;
-        font_.setPixelSize(vantor::kFontPixelHeight);
-        makeCurrent();
-        BuildFont();
-        doneCurrent();
-    }
+    if (ok) SetOutlineFont(chosen);
     RedrawView();
+}
+
+void CKorvaldeView::SetOutlineFont(const QFont& font) {
+    font_ = font;
+    font_.setPixelSize(vantor::kFontPixelHeight);
+    if (!context()) return;  // built when the context is made
+    makeCurrent();
+    BuildFont();
+    doneCurrent();
 }
 
 void CKorvaldeView::ToggleBackgroundBitmap() {

@@ -38,9 +38,9 @@ class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
     vantor::RenderSettings settings;
     QRect clientRect;  // client size when the context was made
 
-    // Sizes the camera from the scene (Reset: resetZoomBase true; after
-    // "Add File To Data": false).
-    void FitCameraToScene(bool resetZoomBase);
+    // Frames the scene's box (after "Add File To Data"); keeps the
+    // orientation.
+    void FitCameraToScene();
     void SetOrthographic();
     void SetPerspective();
     void SetDisplayMode(int32_t mode);
@@ -49,6 +49,9 @@ class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
     // Draws the view again now.
     void RedrawView();
     void ChangeFont();
+    // The outline font of this view's texts (other views keep theirs).
+    void SetOutlineFont(const QFont& font);
+    const QFont& OutlineFont() const { return font_; }
     void ToggleBackgroundBitmap();
     void ChooseBackgroundColour();
     void ToggleCoordinateCentre();
@@ -74,10 +77,9 @@ class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
     void ReleaseGl();
     void BuildFont();
 
-    static int liveViews;  // views alive, for the shared font lists
     CKorvaldeDoc* document_;
     vantor::SceneRenderer renderer_;
-    QFont font_;
+    QFont font_;  // the outline font of this view's texts
     int32_t fittedNodeCount_ = 0;
     vantor::ViewNavigationController* navigation_;  // child object
     vantor::ViewSelection* selection_;              // child object
