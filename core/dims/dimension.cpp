@@ -165,7 +165,8 @@ bool MoveDimension(SceneData& scene, int32_t groupRow, const double delta[3]) {
     if (parts->knownKind && parts->coordinates >= 0) {
         const NodeRow& c = scene.Row(parts->coordinates);
         const int32_t begin = c.dataBegin + 3 * FixedPointCount(parts->kind);
-        for (int32_t i = begin; i + 2 < c.dataEnd + 1 && i + 2 < scene.pointCount; i += 3)
+        const int32_t end = std::min(c.dataEnd, scene.pointCount);  // floats, end exclusive
+        for (int32_t i = begin; i + 3 <= end; i += 3)
             for (int axis = 0; axis < 3; ++axis) scene.pointPool[i + axis] += float(delta[axis]);
     }
     if (parts->transform >= 0) {

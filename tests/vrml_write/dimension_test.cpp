@@ -102,8 +102,7 @@ TEST_F(DimensionTest, MoveKeepsMeasuredPointsAndNoteKeepsValue) {
     const int32_t group = AddDimension(scene_, Linear({0, 0, 0}, {10, 0, 0}));
     const auto parts = FindDimensionParts(scene_, group);
     const NodeRow c = scene_.Row(parts->coordinates);
-    const std::vector<float> before(&scene_.pointPool[c.dataBegin],
-                                    &scene_.pointPool[c.dataEnd + 1]);
+    const std::vector<float> before(&scene_.pointPool[c.dataBegin], &scene_.pointPool[c.dataEnd]);
     const float* matrix = scene_.Block(scene_.Row(parts->transform).dataBegin);
     const float textX = matrix[12], textY = matrix[13];
     const double delta[3] = {0, 3, 0};

@@ -40,6 +40,8 @@ int32_t DimensionCommands::SelectedDimension() const {
 bool DimensionCommands::Edit(const QString& text, const std::function<bool(SceneData&)>& edit) {
     if (!host_.SelEditScene(text, edit)) return false;
     host_.SelGeometryEdited();
+    // Matrices were prepared again: the highlight follows before the redraw.
+    if (!selection_.SelectionEmpty()) selection_.ExamineCurrent(false);
     host_.SelRedraw();
     return true;
 }
@@ -265,7 +267,6 @@ void DimensionCommands::MoveSelectedByDialog() {
         for (int i = 0; i < 3; ++i)
             world[i] += scene.csysRotation[4 * axis + i] * request.values[axis];
     MoveSelected(world);
-    selection_.ExamineCurrent(false);
 }
 
 void DimensionCommands::DeleteSelected() {

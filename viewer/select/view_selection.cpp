@@ -36,9 +36,7 @@ void ViewSelection::FillHooks(ViewNavigationController::ViewHooks& hooks) {
         if (index >= 0 && index <= int(DimensionCommand::Comment))
             dimensions_.Make(DimensionCommand(index));
     };
-    hooks.moveSelectedDimension = [this](const double* delta) {
-        if (dimensions_.MoveSelected(delta)) controller_.ExamineCurrent(false);
-    };
+    hooks.moveSelectedDimension = [this](const double* delta) { dimensions_.MoveSelected(delta); };
 }
 
 bool ViewSelection::RunCommand(int id) {
