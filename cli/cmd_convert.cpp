@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "import/model_import.h"
 #include "prompt/prompt.h"
 #include "vrml_read/vrml_reader.h"
 #include "vrml_write/save_scene.h"
@@ -67,7 +68,7 @@ int RunConvert(const Args& args) {
     // then refuses like the viewer does.
     VrmlReader reader;
     StderrPrompt prompt;
-    reader.ReadVrmlFile(in, prompt, options.logPath);
+    ReadModelFile(reader, in, prompt, options.logPath);
 
     SaveOptions saveOptions;
     saveOptions.userName = options.userGiven ? options.user : CurrentUserName();

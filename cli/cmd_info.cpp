@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "import/model_import.h"
 #include "prompt/prompt.h"
 #include "scene/node_kind.h"
 #include "vrml_read/vrml_reader.h"
@@ -127,7 +128,7 @@ int RunInfo(const Args& args) {
     for (const std::string& file : options.files) {
         VrmlReader reader;
         const auto start = std::chrono::steady_clock::now();
-        const int result = reader.ReadVrmlFile(file, prompt, options.logPath);
+        const int result = ReadModelFile(reader, file, prompt, options.logPath);
         const double readMs =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count();
@@ -147,7 +148,7 @@ int RunDump(const Args& args) {
     }
     StderrPrompt prompt;
     VrmlReader reader;
-    const int result = reader.ReadVrmlFile(options.files[0], prompt, options.logPath);
+    const int result = ReadModelFile(reader, options.files[0], prompt, options.logPath);
     for (int32_t i = 0; i < reader.nodeCount; ++i) {
         const NodeRow& row = reader.Row(i);
         std::printf("%d\t%d\t%d\t%d\t%d\t%d\t%s\t%s\n", i, row.kind, row.fileIndex, row.tag,

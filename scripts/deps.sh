@@ -6,9 +6,10 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev libqt6opengl6-dev
   libgl-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri
-  libsqlite3-dev zlib1g-dev
+  libsqlite3-dev zlib1g-dev libassimp-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth fonts-ipafont-gothic fonts-liberation2
+  qt6-tools-dev qt6-l10n-tools
 )
 
 missing=()

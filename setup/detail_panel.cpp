@@ -16,11 +16,11 @@ struct DetailRow {
 };
 
 const DetailRow kRows[DetailPanel::kRowCount] = {
-    {"これ以上接近していたら同一点とみなす距離", "0.001"},
-    {"これ以下の傾きであれば平行とみなす角度", "0.5"},
-    {"寸法用のフォントサイズ", "8"},
-    {"ステップ移動の距離", "10"},
-    {"ステップ移動の角度", "45"},
+    {QT_TRANSLATE_NOOP("vantor::DetailPanel", "これ以上接近していたら同一点とみなす距離"), "0.001"},
+    {QT_TRANSLATE_NOOP("vantor::DetailPanel", "これ以下の傾きであれば平行とみなす角度"), "0.5"},
+    {QT_TRANSLATE_NOOP("vantor::DetailPanel", "寸法用のフォントサイズ"), "8"},
+    {QT_TRANSLATE_NOOP("vantor::DetailPanel", "ステップ移動の距離"), "10"},
+    {QT_TRANSLATE_NOOP("vantor::DetailPanel", "ステップ移動の角度"), "45"},
 };
 
 }  // namespace
@@ -28,7 +28,7 @@ const DetailRow kRows[DetailPanel::kRowCount] = {
 DetailPanel::DetailPanel(QWidget* parent) : QWidget(parent) {
     auto* grid = new QGridLayout(this);
     for (int row = 0; row < kRowCount; ++row) {
-        cmdDetail_[row] = new QPushButton(QString::fromUtf8(kRows[row].caption), this);
+        cmdDetail_[row] = new QPushButton(tr(kRows[row].caption), this);
         cmdDetail_[row]->setObjectName(QStringLiteral("cmdDetail_%1").arg(row));
         lblDetail_[row] = new QLabel(this);
         lblDetail_[row]->setObjectName(QStringLiteral("lblDetail_%1").arg(row));

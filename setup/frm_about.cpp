@@ -16,7 +16,7 @@ namespace vantor {
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     const QString title = QString::fromUtf8(kProgramTitle);
-    setWindowTitle(title + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
+    setWindowTitle(tr("%1のﾊﾞｰｼﾞｮﾝ情報").arg(title));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48));
@@ -26,7 +26,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     titleFont.setPointSize(titleFont.pointSize() + 6);
     titleFont.setBold(true);
     lblTitle_->setFont(titleFont);
-    lblVersion_ = new QLabel(QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + Shared().versionText, this);
+    lblVersion_ = new QLabel(tr("ﾊﾞｰｼﾞｮﾝ ") + Shared().versionText, this);
     lblVersion_->setObjectName(QStringLiteral("lblVersion"));
 
     auto* text = new QVBoxLayout;
@@ -41,8 +41,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    cmdSysInfo_ =
-        buttons->addButton(QStringLiteral("ｼｽﾃﾑ情報(&S)..."), QDialogButtonBox::ActionRole);
+    cmdSysInfo_ = buttons->addButton(tr("ｼｽﾃﾑ情報(&S)..."), QDialogButtonBox::ActionRole);
     cmdSysInfo_->setObjectName(QStringLiteral("cmdSysInfo"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdSysInfo_, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
@@ -56,7 +55,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 void frmAbout::cmdSysInfo_Click() {
     QDialog dialog(this);
     dialog.setObjectName(QStringLiteral("dlgSystemInfo"));
-    dialog.setWindowTitle(QStringLiteral("システム情報"));
+    dialog.setWindowTitle(tr("システム情報"));
     auto* details = new QPlainTextEdit(GatherSystemInfo(), &dialog);
     details->setReadOnly(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);

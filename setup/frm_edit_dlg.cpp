@@ -15,20 +15,20 @@ namespace vantor {
 
 frmEditDlg::frmEditDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmEditDlg"));
-    setWindowTitle(QStringLiteral("変更ダイアログ"));
+    setWindowTitle(tr("変更ダイアログ"));
     for (int i = 0; i < kFieldCount; ++i) {
         lblFields_[i] = new QLabel(this);
         lblFields_[i]->setObjectName(QStringLiteral("lblFields_%1").arg(i));
     }
-    lblFields_[0]->setText(QStringLiteral("情報"));
+    lblFields_[0]->setText(tr("情報"));
     lblFields_[4]->setText(QStringLiteral("col"));
     lblFields_[5]->setText(QStringLiteral("row"));
     // Labels 4-6 carry the caller's bookkeeping (a leading "X" in 5 locks
     // the value) rather than anything the user reads.
     for (int i = 4; i < kFieldCount; ++i) lblFields_[i]->setVisible(false);
 
-    Label1_ = new QLabel(QStringLiteral("変更前"), this);
-    Label2_ = new QLabel(QStringLiteral("変更後"), this);
+    Label1_ = new QLabel(tr("変更前"), this);
+    Label2_ = new QLabel(tr("変更後"), this);
     NewTextBox_ = new QLineEdit(this);
     NewTextBox_->setObjectName(QStringLiteral("NewTextBox"));
     NewTextBox_->setMinimumWidth(200);
@@ -46,8 +46,7 @@ frmEditDlg::frmEditDlg(QWidget* parent) : QDialog(parent) {
     cmdOK_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("キャンセル"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     // The default button also takes Enter in the text box.
     connect(cmdOK_, &QPushButton::clicked, this, &frmEditDlg::cmdOK_Click);
@@ -73,7 +72,7 @@ void frmEditDlg::SetText(const QString& text, int target) {
 }
 
 QString frmEditDlg::NoDataText() {
-    return QStringLiteral("データはOKボタン押さないとGETできないよー");
+    return tr("データはOKボタン押さないとGETできないよー");
 }
 
 QString frmEditDlg::GetNewData() const {
@@ -82,9 +81,8 @@ QString frmEditDlg::GetNewData() const {
 
 void frmEditDlg::cmdOK_Click() {
     if (lblFields_[5]->text().startsWith(u'X')) {
-        CurrentPrompt().Message(this, QStringLiteral("この値を修正することは出来ません"),
-                                QStringLiteral("選択エラ－"), QMessageBox::Warning,
-                                QMessageBox::Ok);
+        CurrentPrompt().Message(this, tr("この値を修正することは出来ません"), tr("選択エラ－"),
+                                QMessageBox::Warning, QMessageBox::Ok);
         QDialog::reject();
         return;
     }
@@ -96,9 +94,8 @@ void frmEditDlg::cmdOK_Click() {
     } else if (m_sIntegerOrLongOrDouble == QStringLiteral("Double")) {
         check = ModuleString::CheckNumber(NewTextBox_->text(), ModuleString::NumberKind::Double);
     } else {
-        CurrentPrompt().Message(this, QStringLiteral("EditDlgのmsIntegerOrLongOrDouble設定注意"),
-                                QStringLiteral("コーディングエラ－"), QMessageBox::Warning,
-                                QMessageBox::Ok);
+        CurrentPrompt().Message(this, tr("EditDlgのmsIntegerOrLongOrDouble設定注意"),
+                                tr("コーディングエラ－"), QMessageBox::Warning, QMessageBox::Ok);
         m_iHideState = hide_state::Cancel;
         return;
     }

@@ -19,9 +19,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <QCoreApplication>
 #include "detail_panel.h"
 #include "frm_about.h"
 #include "keyboard_panel.h"
+#include "language.h"
 #include "mouse_rows_panel.h"
 #include "setup_prompt.h"
 #include "setup_shared.h"
@@ -29,25 +31,27 @@
 namespace vantor {
 namespace {
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), text.size());
-}
-
-const QString kTabCaptions[] = {
-    QStringLiteral("ビュー操作"),   QStringLiteral("キーコマンド"), QStringLiteral("データ操作"),
-    QStringLiteral("寸法測定作成"), QStringLiteral("部品の操作"),   QStringLiteral("その他の操作"),
-    QStringLiteral("詳細設定"),
+const char* const kTabCaptions[] = {
+    QT_TRANSLATE_NOOP("vantor::frmMain", "ビュー操作"),
+    QT_TRANSLATE_NOOP("vantor::frmMain", "キーコマンド"),
+    QT_TRANSLATE_NOOP("vantor::frmMain", "データ操作"),
+    QT_TRANSLATE_NOOP("vantor::frmMain", "寸法測定作成"),
+    QT_TRANSLATE_NOOP("vantor::frmMain", "部品の操作"),
+    QT_TRANSLATE_NOOP("vantor::frmMain", "その他の操作"),
+    QT_TRANSLATE_NOOP("vantor::frmMain", "詳細設定"),
 };
 
 const char* const kLegendNames[] = {"lblKey1", "lblData0", "lblDim0", "lblParts0"};
 
 QString PleaseSelectKeyText() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "vantor::frmMain",
         "キーボタンを押すとウィンドウが現れます。コンボボックスからコマンドを選択して下さい");
 }
 
 QString ViewTabHelpText() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "vantor::frmMain",
         "　画面を一定の割合で移動、回転するキーを設定します。また回転中心の設定、"
         "測定座標系の設定を行います。");
 }
@@ -62,7 +66,7 @@ QLabel* WrappedLabel(const QString& text, QWidget* parent) {
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent), dateSource_(Today) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Vantor3D 設定"));
+    setWindowTitle(tr("Vantor3D 設定"));
     BuildWidgets();
     BuildMenus();
     ResetForm();
@@ -109,13 +113,13 @@ void frmMain::BuildWidgets() {
     RichTextBox1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     right->addWidget(RichTextBox1_, 1);
     auto* buttons = new QHBoxLayout;
-    cmdMakeConfig_ = new QPushButton(QStringLiteral("設定ファイル作成"), central);
+    cmdMakeConfig_ = new QPushButton(tr("設定ファイル作成"), central);
     cmdMakeConfig_->setObjectName(QStringLiteral("cmdMakeConfig"));
-    cmdPrintForm_ = new QPushButton(QStringLiteral("ﾌｫｰﾑ印刷"), central);
+    cmdPrintForm_ = new QPushButton(tr("ﾌｫｰﾑ印刷"), central);
     cmdPrintForm_->setObjectName(QStringLiteral("cmdPrintForm"));
     cmdOK_ = new QPushButton(QStringLiteral("OK"), central);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdCancel_ = new QPushButton(QStringLiteral("キャンセル"), central);
+    cmdCancel_ = new QPushButton(tr("キャンセル"), central);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
     buttons->addWidget(cmdMakeConfig_);
     buttons->addWidget(cmdPrintForm_);
@@ -153,7 +157,7 @@ QWidget* frmMain::BuildGroupTab(CommandGroup group) {
     legend->setPalette(palette);
     legends_[g - 1] = legend;
     const QString help =
-        group == CommandGroup::View ? ViewTabHelpText() : FromView(GroupExplanation(group));
+        group == CommandGroup::View ? ViewTabHelpText() : ShownCaption(GroupExplanation(group));
     top->addWidget(legend, 0, Qt::AlignTop);
     top->addWidget(WrappedLabel(help, tab), 1);
     layout->addLayout(top);
@@ -164,21 +168,26 @@ QWidget* frmMain::BuildGroupTab(CommandGroup group) {
 }
 
 void frmMain::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    QAction* open = file->addAction(QStringLiteral("Open"));
+    QMenu* file = menuBar()->addMenu(tr("ファイル(&F)"));
+    QAction* open = file->addAction(tr("Open"));
     open->setObjectName(QStringLiteral("mnuFileOpen"));
     connect(open, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
-    QAction* save = file->addAction(QStringLiteral("Save"));
+    QAction* save = file->addAction(tr("Save"));
     save->setObjectName(QStringLiteral("mnuFileSave"));
     connect(save, &QAction::triggered, this, &frmMain::mnuFileSave_Click);
-    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    QAction* about = help->addAction(QStringLiteral("About"));
+    QMenu* help = menuBar()->addMenu(tr("ヘルプ(&H)"));
+    QAction* about = help->addAction(tr("About"));
     about->setObjectName(QStringLiteral("mnuHelpAbout"));
     connect(about, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
+    help->addSeparator();
+    AddLanguageMenu(help, ChosenLanguage(QSettings()), [](const QString& language) {
+        QSettings store;
+        SaveLanguage(store, language);
+    });
 }
 
 void frmMain::ResetForm() {
-    for (int i = 0; i < SSTab1_->count(); ++i) SSTab1_->setTabText(i, kTabCaptions[i]);
+    for (int i = 0; i < SSTab1_->count(); ++i) SSTab1_->setTabText(i, tr(kTabCaptions[i]));
     for (QLabel* hint : lblPleaseSelectKey_) hint->setText(PleaseSelectKeyText());
     statusPanel1_->setText(m_sDataName.isEmpty() ? QStringLiteral(" Vantor3D") : m_sDataName);
     mouseRows_->ResetRows();
@@ -200,7 +209,7 @@ QString frmMain::GetMouseTitle(const QString& name) const {
 
 void frmMain::mnuFileOpen_Click() {
     const QString path = CurrentPrompt().AskOpenFile(
-        this, QStringLiteral("データの選択"), Shared().programFolder,
+        this, tr("データの選択"), Shared().programFolder,
         QStringLiteral("Vantor3D (*.cfg)|*.cfg|Text(*.txt)|*.txt|All(*.*)|*.*"));
     if (path.isEmpty()) return;
     SetDataName(path);
@@ -208,15 +217,14 @@ void frmMain::mnuFileOpen_Click() {
 }
 
 void frmMain::mnuFileSave_Click() {
-    const QString path = CurrentPrompt().AskSaveFile(
-        this, QStringLiteral("データを保存"), Shared().programFolder,
-        QStringLiteral("設定 (*.cfg)|*.cfg|Text(*.txt)|*.txt|All(*.*)|*.*"));
+    const QString path =
+        CurrentPrompt().AskSaveFile(this, tr("データを保存"), Shared().programFolder,
+                                    tr("設定 (*.cfg)|*.cfg|Text(*.txt)|*.txt|All(*.*)|*.*"));
     if (path.isEmpty()) return;
     cmdMakeConfig_Click();
     if (!WriteConfigFile(path, configText_)) {
-        CurrentPrompt().Message(this,
-                                QStringLiteral("他のアプリケーションがファイルを使用しています。"),
-                                QStringLiteral("コピー不可"), QMessageBox::Warning,
+        CurrentPrompt().Message(this, tr("他のアプリケーションがファイルを使用しています。"),
+                                tr("コピー不可"), QMessageBox::Warning,
                                 QMessageBox::Ok | QMessageBox::Cancel);
     }
 }

@@ -56,18 +56,17 @@ bool frmMain::OpenData() {
     ShowMouseRowsFromModel();
     RefreshMouseRows();
     if (dropped > 0) {
-        CurrentPrompt().Message(
-            this,
-            QStringLiteral("Info ノードが多すぎます。最初の %1 個だけを読み込みました。")
-                .arg(CReadConfig::kEntryCount),
-            QStringLiteral("注意"), QMessageBox::Warning, QMessageBox::Ok);
+        CurrentPrompt().Message(this,
+                                tr("Info ノードが多すぎます。最初の %1 個だけを読み込みました。")
+                                    .arg(CReadConfig::kEntryCount),
+                                tr("注意"), QMessageBox::Warning, QMessageBox::Ok);
     }
     return true;
 }
 
 void frmMain::ReportUnreadableFile(const QString& path) {
-    CurrentPrompt().Message(this, QStringLiteral("設定ファイルを読み込めません。\n%1").arg(path),
-                            QStringLiteral("注意"), QMessageBox::Warning, QMessageBox::Ok);
+    CurrentPrompt().Message(this, tr("設定ファイルを読み込めません。\n%1").arg(path), tr("注意"),
+                            QMessageBox::Warning, QMessageBox::Ok);
 }
 
 void frmMain::ShowMouseRowsFromModel() {
@@ -76,7 +75,7 @@ void frmMain::ShowMouseRowsFromModel() {
             row, GetMouseTitle(FromStd(bindings_.mouse.m_mmaMouse[row].m_sCommand)));
         const CCommand& key = bindings_.mouse.m_mmaKey[row];
         mouseRows_->chkMouseMove(row)->setChecked(HasKey(key));
-        mouseRows_->lblMouseMoveKey(row)->setText(HasKey(key) ? FromStd(key.m_sTitleNow)
+        mouseRows_->lblMouseMoveKey(row)->setText(HasKey(key) ? ShownCaption(key.m_sTitleNow)
                                                               : QString());
     }
 }
@@ -102,7 +101,7 @@ void frmMain::RefreshMouseRows() {
         }
         const CCommand& key = bindings_.mouse.m_mmaKey[row];
         QLabel* keyLabel = mouseRows_->lblMouseMoveKey(row);
-        keyLabel->setText(HasKey(key) ? FromStd(key.m_sTitleNow) : QString());
+        keyLabel->setText(HasKey(key) ? ShownCaption(key.m_sTitleNow) : QString());
         SetBackground(keyLabel, mayHoldKey ? comboColour : titleColour);
         SetBackground(mouseRows_->lblMouseMoveTitle(row),
                       keyLabel->text().isEmpty() ? titleColour : MouseColour());
@@ -116,7 +115,7 @@ void frmMain::RefreshKeyboard() {
         const CCommand& slot = bindings_.view.m_mmaKeyCommand[i];
         const std::string& caption =
             slot.m_iStatus == key_owner::Free ? slot.m_sTitleDefault : slot.m_sTitleNow;
-        keyboard_->ShowKey(i, FromStd(caption), slot.m_iStatus);
+        keyboard_->ShowKey(i, ShownCaption(caption), slot.m_iStatus);
     }
 }
 
@@ -147,7 +146,7 @@ void frmMain::ClickKeyOnGroupTab(CommandGroup group, int index) {
     if (owner != key_owner::Free && owner != OwnerOfGroup(group)) return;
     frmSelectKeyCommand dialog(this);
     const std::string_view caption = GroupCaption(group);
-    dialog.setWindowTitle(QString::fromUtf8(caption.data(), caption.size()));
+    dialog.setWindowTitle(ShownCaption(caption));
     dialog.SetTypeState(group);
     dialog.SetHideState(hide_state::Shown);
     dialog.exec();

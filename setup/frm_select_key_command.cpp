@@ -22,7 +22,7 @@ frmSelectKeyCommand::frmSelectKeyCommand(QWidget* parent) : QDialog(parent) {
     cmdOK_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
-    cmdCancel_ = buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+    cmdCancel_ = buttons->addButton(tr("キャンセル"), QDialogButtonBox::RejectRole);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
     connect(cmdOK_, &QPushButton::clicked, this, [this] {
         m_iHideState = hide_state::Ok;
@@ -43,15 +43,17 @@ void frmSelectKeyCommand::SetTypeState(CommandGroup group) {
     const QSignalBlocker blocker(cmbCommand_);
     cmbCommand_->clear();
     for (const CommandInfo& command : CommandsOfGroup(group)) {
-        cmbCommand_->addItem(QString::fromUtf8(command.caption.data(), command.caption.size()));
+        const QString caption = QString::fromUtf8(command.caption.data(), command.caption.size());
+        cmbCommand_->addItem(ShownCaption(command.caption), caption);
     }
-    cmbCommand_->addItem(QString::fromUtf8(kKeyNotUseCaption.data(), kKeyNotUseCaption.size()));
+    cmbCommand_->addItem(ShownCaption(kKeyNotUseCaption),
+                         QString::fromUtf8(kKeyNotUseCaption.data(), kKeyNotUseCaption.size()));
     cmbCommand_->setCurrentIndex(0);
     cmbCommand_Click();
 }
 
 QString frmSelectKeyCommand::GetKeyTitle() const {
-    return cmbCommand_->currentText().trimmed();
+    return cmbCommand_->currentData().toString().trimmed();
 }
 
 QString frmSelectKeyCommand::GetCommand(const QString& caption) const {
@@ -59,7 +61,7 @@ QString frmSelectKeyCommand::GetCommand(const QString& caption) const {
 }
 
 void frmSelectKeyCommand::cmbCommand_Click() {
-    m_sKeyCommand = GetCommand(cmbCommand_->currentText().trimmed());
+    m_sKeyCommand = GetCommand(GetKeyTitle());
 }
 
 void frmSelectKeyCommand::reject() {

@@ -114,6 +114,11 @@ QSize PanelSize(double scale) {
 QString WrapCaption(const QString& caption, const QFont& font, int width) {
     const QFontMetrics metrics(font);
     if (metrics.horizontalAdvance(caption) <= width) return caption;
+    // English captions break between words where a word fits.
+    for (qsizetype i = caption.size() - 1; i > 0; --i) {
+        if (caption[i] == u' ' && metrics.horizontalAdvance(caption.left(i)) <= width)
+            return caption.left(i) + u'\n' + WrapCaption(caption.mid(i + 1), font, width);
+    }
     for (qsizetype i = 1; i < caption.size(); ++i) {
         if (caption[i].isUpper() && caption[i - 1].isLower() &&
             metrics.horizontalAdvance(caption.left(i)) <= width) {

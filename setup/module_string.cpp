@@ -1,5 +1,6 @@
 #include "module_string.h"
 
+#include <QCoreApplication>
 #include "setup_prompt.h"
 
 namespace vantor::ModuleString {
@@ -31,17 +32,21 @@ QString ToNarrow(const QString& text) {
 
 NumberCheck CheckNumber(const QString& input, NumberKind kind) {
     QString text = ToNarrow(input);
-    if (text.isEmpty()) return Failed(QStringLiteral("データがありません"));
+    if (text.isEmpty())
+        return Failed(QCoreApplication::translate("vantor::ModuleString", "データがありません"));
     const bool allowPoint = kind == NumberKind::Double;
     int points = 0;
     for (QChar c : text) {
         if (c == u'.' && allowPoint) {
             ++points;
         } else if (c < u'0' || c > u'9') {
-            return Failed(QStringLiteral("データに数字以外の文字があります"));
+            return Failed(QCoreApplication::translate("vantor::ModuleString",
+                                                      "データに数字以外の文字があります"));
         }
     }
-    if (points > 1) return Failed(QStringLiteral("データに小数点が複数あります"));
+    if (points > 1)
+        return Failed(
+            QCoreApplication::translate("vantor::ModuleString", "データに小数点が複数あります"));
     if (text.startsWith(u'.')) text.prepend(u'0');
     if (text.endsWith(u'.')) text.append(u'0');
 
@@ -52,7 +57,8 @@ NumberCheck CheckNumber(const QString& input, NumberKind kind) {
                                                      : -1;
     // A digit string too long for a double is out of range for every kind.
     if (!converted || (limit >= 0 && value > limit)) {
-        return Failed(QStringLiteral("データの範囲が不正です"));
+        return Failed(
+            QCoreApplication::translate("vantor::ModuleString", "データの範囲が不正です"));
     }
     NumberCheck check;
     check.ok = true;
@@ -62,7 +68,8 @@ NumberCheck CheckNumber(const QString& input, NumberKind kind) {
 }
 
 void ShowCheckMessage(const NumberCheck& check, QWidget* parent) {
-    CurrentPrompt().Message(parent, check.message, QStringLiteral("入力エラー"),
+    CurrentPrompt().Message(parent, check.message,
+                            QCoreApplication::translate("vantor::ModuleString", "入力エラー"),
                             QMessageBox::Warning, QMessageBox::Ok);
 }
 

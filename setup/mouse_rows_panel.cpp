@@ -6,34 +6,28 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include "setup_shared.h"
 
 namespace vantor {
 namespace {
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), text.size());
-}
-
-const QString kButtonCaptions[] = {
-    QStringLiteral("マウス左ボタン"),         QStringLiteral("マウス右ボタン"),
-    QStringLiteral("マウス中ボタン(ホイル)"), QStringLiteral("マウス左右ボタン両方"),
-    QStringLiteral("コマンド不使用"),
-};
+const char* const kButtonCaptions[] = {"マウス左ボタン", "マウス右ボタン", "マウス中ボタン(ホイル)",
+                                       "マウス左右ボタン両方", "コマンド不使用"};
 
 }  // namespace
 
 MouseRowsPanel::MouseRowsPanel(QWidget* parent) : QGroupBox(parent) {
-    setTitle(QStringLiteral("マウスによるビュー操作"));
+    setTitle(tr("マウスによるビュー操作"));
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("マウスボタン"), this), 0, 2);
-    grid->addWidget(new QLabel(QStringLiteral("同時押しのキー"), this), 0, 3, 1, 2);
+    grid->addWidget(new QLabel(tr("マウスボタン"), this), 0, 2);
+    grid->addWidget(new QLabel(tr("同時押しのキー"), this), 0, 3, 1, 2);
     auto* options = new QButtonGroup(this);
     for (int row = 0; row < kMouseRowCount; ++row) {
         Row& r = rows_[row];
         r.option = new QRadioButton(this);
         r.option->setObjectName(QStringLiteral("optnMouseMove_%1").arg(row));
         options->addButton(r.option, row);
-        r.title = new QLabel(FromView(MouseActionForRow(row).caption), this);
+        r.title = new QLabel(ShownCaption(MouseActionForRow(row).caption), this);
         r.title->setObjectName(QStringLiteral("lblMouseMoveTitle_%1").arg(row));
         r.title->setAutoFillBackground(true);
         r.title->setMinimumWidth(110);
@@ -75,7 +69,9 @@ void MouseRowsPanel::ResetRows() {
     for (Row& r : rows_) {
         const QSignalBlocker blocker(r.combo);
         r.combo->clear();
-        for (const QString& caption : kButtonCaptions) r.combo->addItem(caption);
+        // Shown translated, known by the caption itself.
+        for (const char* caption : kButtonCaptions)
+            r.combo->addItem(ShownCaption(caption), QString::fromUtf8(caption));
         r.combo->setCurrentIndex(r.combo->count() - 1);
         r.key->clear();
         r.check->setChecked(false);
@@ -86,9 +82,9 @@ void MouseRowsPanel::ResetRows() {
 void MouseRowsPanel::ShowButtonCaption(int row, const QString& caption) {
     QComboBox* combo = rows_.at(row).combo;
     const QSignalBlocker blocker(combo);
-    int index = combo->findText(caption);
+    int index = combo->findData(caption);
     if (index < 0) {
-        combo->addItem(caption);
+        combo->addItem(ShownCaption(caption.toStdString()), caption);
         index = combo->count() - 1;
     }
     combo->setCurrentIndex(index);
@@ -106,7 +102,7 @@ void MouseRowsPanel::SelectRow(int row) {
 }
 
 QString MouseRowsPanel::ButtonCaption(int row) const {
-    return rows_.at(row).combo->currentText().trimmed();
+    return rows_.at(row).combo->currentData().toString().trimmed();
 }
 
 }  // namespace vantor

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include <string>
 #include "bindings/key_command.h"
 
 namespace vantor {
@@ -14,6 +15,10 @@ SetupShared& Shared() {
         return values;
     }();
     return shared;
+}
+
+QString ShownCaption(std::string_view caption) {
+    return QCoreApplication::translate("Vocabulary", std::string(caption).c_str());
 }
 
 QString VersionText() {

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QString>
 #include <cstdint>
+#include <string_view>
 
 namespace vantor {
 
@@ -35,6 +36,10 @@ struct SetupShared {
 SetupShared& Shared();
 
 QString VersionText();
+
+// A caption of the binding vocabulary as shown: translated, while the
+// model and the binding file keep the caption itself.
+QString ShownCaption(std::string_view caption);
 
 // Colours of the key owners on the keyboard and the tab legends.
 QColor ViewColour();

@@ -1,5 +1,6 @@
 #include "system_info.h"
 
+#include <QCoreApplication>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
@@ -20,7 +21,7 @@ QStringList OpenGlLines() {
     surface.create();
     QOpenGLContext context;
     if (!surface.isValid() || !context.create() || !context.makeCurrent(&surface)) {
-        return {QStringLiteral("OpenGL: 利用できません")};
+        return {QCoreApplication::translate("vantor::SystemInfo", "OpenGL: 利用できません")};
     }
     QOpenGLFunctions* gl = context.functions();
     QStringList lines{

@@ -4,6 +4,7 @@
 
 #include "bindings/read_config.h"
 #include "prompt/prompt.h"
+#include "prompt/translate.h"
 #include "vrml_read/vrml_text.h"
 
 namespace vantor {
@@ -54,9 +55,9 @@ int ConfigReader::ReadConfigFile(const std::string& path) {
             Parse(prepared);
             return 0;
         }
-        const PromptAnswer again =
-            prompt_.ShowMessage("ファイルの選択を続けますか？", "警告", PromptButtons::OkCancel,
-                                PromptIcon::Exclamation);
+        const PromptAnswer again = prompt_.ShowMessage(
+            Translate("Core", "ファイルの選択を続けますか？"), Translate("Core", "警告"),
+            PromptButtons::OkCancel, PromptIcon::Exclamation);
         if (again == PromptAnswer::Cancel) return 1;
     }
 }

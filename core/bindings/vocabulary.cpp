@@ -8,45 +8,60 @@ namespace {
 // The captions of the KEY_VIEW_R_ ids say "move" and those of the KEY_VIEW_M_
 // ids say "turn", because that is what the viewer runs for them.
 constexpr CommandInfo kViewCommands[] = {
-    {"KEY_VIEW_ZOOM_IN", "ズームイン"},   {"KEY_VIEW_ZOOM_OUT", "ズームアウト"},
-    {"KEY_VIEW_REPAINT", "再ペイント"},   {"KEY_VIEW_DEFAULT", "デフォルト位置"},
-    {"KEY_VIEW_RESET", "表示リセット"},   {"KEY_VIEW_R_X_P", "Ｘ軸＋移動"},
-    {"KEY_VIEW_R_X_M", "Ｘ軸－移動"},     {"KEY_VIEW_R_Y_P", "Ｙ軸＋移動"},
-    {"KEY_VIEW_R_Y_M", "Ｙ軸－移動"},     {"KEY_VIEW_R_Z_P", "Ｚ軸＋移動"},
-    {"KEY_VIEW_R_Z_M", "Ｚ軸－移動"},     {"KEY_VIEW_M_X_P", "Ｘ軸＋回転"},
-    {"KEY_VIEW_M_X_M", "Ｘ軸－回転"},     {"KEY_VIEW_M_Y_P", "Ｙ軸＋回転"},
-    {"KEY_VIEW_M_Y_M", "Ｙ軸－回転"},     {"KEY_VIEW_M_Z_P", "Ｚ軸＋回転"},
-    {"KEY_VIEW_M_Z_M", "Ｚ軸－回転"},     {"KEY_VIEW_FRONT", "フロント"},
-    {"KEY_VIEW_SIDE", "サイド"},          {"KEY_VIEW_TOP", "トップ"},
-    {"KEY_VIEW_180", "前後反転"},         {"KEY_SET_CSYS_SPIN", "回転中心変更"},
-    {"KEY_SET_CSYS_DIM", "測定中心変更"}, {"KEY_SET_MEASURE_ROTATION", "測定座表系変更"},
+    {"KEY_VIEW_ZOOM_IN", VANTOR_TRANSLATE_NOOP("Vocabulary", "ズームイン")},
+    {"KEY_VIEW_ZOOM_OUT", VANTOR_TRANSLATE_NOOP("Vocabulary", "ズームアウト")},
+    {"KEY_VIEW_REPAINT", VANTOR_TRANSLATE_NOOP("Vocabulary", "再ペイント")},
+    {"KEY_VIEW_DEFAULT", VANTOR_TRANSLATE_NOOP("Vocabulary", "デフォルト位置")},
+    {"KEY_VIEW_RESET", VANTOR_TRANSLATE_NOOP("Vocabulary", "表示リセット")},
+    {"KEY_VIEW_R_X_P", VANTOR_TRANSLATE_NOOP("Vocabulary", "Ｘ軸＋移動")},
+    {"KEY_VIEW_R_X_M", VANTOR_TRANSLATE_NOOP("Vocabulary", "Ｘ軸－移動")},
+    {"KEY_VIEW_R_Y_P", VANTOR_TRANSLATE_NOOP("Vocabulary", "Ｙ軸＋移動")},
+    {"KEY_VIEW_R_Y_M", VANTOR_TRANSLATE_NOOP("Vocabulary", "Ｙ軸－移動")},
+    {"KEY_VIEW_R_Z_P", VANTOR_TRANSLATE_NOOP("Vocabulary", "Ｚ軸＋移動")},
+    {"KEY_VIEW_R_Z_M", VANTOR_TRANSLATE_NOOP("Vocabulary", "Ｚ軸－移動")},
+    {"KEY_VIEW_M_X_P", VANTOR_TRANSLATE_NOOP("Vocabulary", "Ｘ軸＋回転")},
+    {"KEY_VIEW_M_X_M", VANTOR_TRANSLATE_NOOP("Vocabulary", "Ｘ軸－回転")},
+    {"KEY_VIEW_M_Y_P", VANTOR_TRANSLATE_NOOP("Vocabulary", "Ｙ軸＋回転")},
+    {"KEY_VIEW_M_Y_M", VANTOR_TRANSLATE_NOOP("Vocabulary", "Ｙ軸－回転")},
+    {"KEY_VIEW_M_Z_P", VANTOR_TRANSLATE_NOOP("Vocabulary", "Ｚ軸＋回転")},
+    {"KEY_VIEW_M_Z_M", VANTOR_TRANSLATE_NOOP("Vocabulary", "Ｚ軸－回転")},
+    {"KEY_VIEW_FRONT", VANTOR_TRANSLATE_NOOP("Vocabulary", "フロント")},
+    {"KEY_VIEW_SIDE", VANTOR_TRANSLATE_NOOP("Vocabulary", "サイド")},
+    {"KEY_VIEW_TOP", VANTOR_TRANSLATE_NOOP("Vocabulary", "トップ")},
+    {"KEY_VIEW_180", VANTOR_TRANSLATE_NOOP("Vocabulary", "前後反転")},
+    {"KEY_SET_CSYS_SPIN", VANTOR_TRANSLATE_NOOP("Vocabulary", "回転中心変更")},
+    {"KEY_SET_CSYS_DIM", VANTOR_TRANSLATE_NOOP("Vocabulary", "測定中心変更")},
+    {"KEY_SET_MEASURE_ROTATION", VANTOR_TRANSLATE_NOOP("Vocabulary", "測定座表系変更")},
 };
 
 constexpr CommandInfo kDataCommands[] = {
-    {"KEY_DATA_NEXT", "次のデータ"},           {"KEY_DATA_PREVIOUS", "前のデータ"},
-    {"KEY_DATA_LAST", "最後のデータ"},         {"KEY_DATA_FIRST", "最初のデータ"},
-    {"KEY_DATA_REQUERY", "データの更新"},      {"KEY_DATA_DELETEALL", "データ削除"},
-    {"KEY_DATA_SWITCH", "次のデータアイテム"},
+    {"KEY_DATA_NEXT", VANTOR_TRANSLATE_NOOP("Vocabulary", "次のデータ")},
+    {"KEY_DATA_PREVIOUS", VANTOR_TRANSLATE_NOOP("Vocabulary", "前のデータ")},
+    {"KEY_DATA_LAST", VANTOR_TRANSLATE_NOOP("Vocabulary", "最後のデータ")},
+    {"KEY_DATA_FIRST", VANTOR_TRANSLATE_NOOP("Vocabulary", "最初のデータ")},
+    {"KEY_DATA_REQUERY", VANTOR_TRANSLATE_NOOP("Vocabulary", "データの更新")},
+    {"KEY_DATA_DELETEALL", VANTOR_TRANSLATE_NOOP("Vocabulary", "データ削除")},
+    {"KEY_DATA_SWITCH", VANTOR_TRANSLATE_NOOP("Vocabulary", "次のデータアイテム")},
 };
 
 // Also the order of the viewer's dimension-key part.
 constexpr CommandInfo kDimensionCommands[] = {
-    {"KEY_MAKE_DIM_POINT_TO_POINT", "点から点"},
-    {"KEY_MAKE_DIM_CSYS_TO_POINT", "測定原点から点"},
-    {"KEY_MAKE_DIM_FRONT_TO_POINT", "フロント面から点"},
-    {"KEY_MAKE_DIM_SIDE_TO_POINT", "サイド面から点"},
-    {"KEY_MAKE_DIM_TOP_TO_POINT", "トップ面から点"},
-    {"KEY_MAKE_DIM_PLANE_TO_POINT", "設定面から点"},
-    {"KEY_MAKE_DIM_RADIUS0", "半径"},
-    {"KEY_MAKE_DIM_DIAMETER0", "直径"},
-    {"KEY_MAKE_COMMENT0", "コメント"},
+    {"KEY_MAKE_DIM_POINT_TO_POINT", VANTOR_TRANSLATE_NOOP("Vocabulary", "点から点")},
+    {"KEY_MAKE_DIM_CSYS_TO_POINT", VANTOR_TRANSLATE_NOOP("Vocabulary", "測定原点から点")},
+    {"KEY_MAKE_DIM_FRONT_TO_POINT", VANTOR_TRANSLATE_NOOP("Vocabulary", "フロント面から点")},
+    {"KEY_MAKE_DIM_SIDE_TO_POINT", VANTOR_TRANSLATE_NOOP("Vocabulary", "サイド面から点")},
+    {"KEY_MAKE_DIM_TOP_TO_POINT", VANTOR_TRANSLATE_NOOP("Vocabulary", "トップ面から点")},
+    {"KEY_MAKE_DIM_PLANE_TO_POINT", VANTOR_TRANSLATE_NOOP("Vocabulary", "設定面から点")},
+    {"KEY_MAKE_DIM_RADIUS0", VANTOR_TRANSLATE_NOOP("Vocabulary", "半径")},
+    {"KEY_MAKE_DIM_DIAMETER0", VANTOR_TRANSLATE_NOOP("Vocabulary", "直径")},
+    {"KEY_MAKE_COMMENT0", VANTOR_TRANSLATE_NOOP("Vocabulary", "コメント")},
 };
 static_assert(std::size(kDimensionCommands) == kDimensionCommandCount);
 
 constexpr CommandInfo kPartsCommands[] = {
-    {"MOUSE_KEY_SHOW_PARTS", "部品非表示解除"},
-    {"MOUSE_KEY_NOSHOW_PARTS", "部品非表示"},
-    {"MOUSE_KEY_HILIGHT_ITEM", "アイテムハイライト"},
+    {"MOUSE_KEY_SHOW_PARTS", VANTOR_TRANSLATE_NOOP("Vocabulary", "部品非表示解除")},
+    {"MOUSE_KEY_NOSHOW_PARTS", VANTOR_TRANSLATE_NOOP("Vocabulary", "部品非表示")},
+    {"MOUSE_KEY_HILIGHT_ITEM", VANTOR_TRANSLATE_NOOP("Vocabulary", "アイテムハイライト")},
 };
 
 struct CommandId {
@@ -167,10 +182,10 @@ constexpr std::array<KeyInfo, kKeyCount> kKeys = {{
     {"VK_CONTROL", 17, "Ctrl"},
     {"VK_SPACE", 32, "S P A C E"},
     {"VK_SHIFT", 16, "Shift"},
-    {"VK_DOWN", 40, "↓"},
-    {"VK_UP", 38, "↑"},
-    {"VK_RIGHT", 39, "→"},
-    {"VK_LEFT", 37, "←"},
+    {"VK_DOWN", 40, VANTOR_TRANSLATE_NOOP("Vocabulary", "↓")},
+    {"VK_UP", 38, VANTOR_TRANSLATE_NOOP("Vocabulary", "↑")},
+    {"VK_RIGHT", 39, VANTOR_TRANSLATE_NOOP("Vocabulary", "→")},
+    {"VK_LEFT", 37, VANTOR_TRANSLATE_NOOP("Vocabulary", "←")},
     {"VK_EQUALS", 189, "-"},
     {"VK_BACK_SLASH", 220, "^"},
     {"VK_BACK_SPACE", 8, "\\"},
@@ -182,18 +197,18 @@ constexpr std::array<KeyInfo, kKeyCount> kKeys = {{
     {"VK_COMMA", 188, ","},
     {"VK_PERIOD", 190, "."},
     {"VK_SLASH", 191, "/"},
-    {"VK_226", 226, "＼"},
+    {"VK_226", 226, VANTOR_TRANSLATE_NOOP("Vocabulary", "＼")},
     {"VK_PAGE_DOWN", 34, "PageDown"},
     {"VK_PAGE_UP", 33, "PageUp"},
 }};
 
 constexpr std::array<MouseActionInfo, kMouseActionCount> kMouseActions = {{
-    {MouseAction::Spin, "SPIN", 0, "スピン"},
-    {MouseAction::MoveXY, "MOVE_XY", 1, "ＸＹ移動"},
-    {MouseAction::MoveZ0, "MOVE_Z0", 4, "Ｚ移動０"},
-    {MouseAction::MoveZ1, "MOVE_Z1", 5, "Ｚ移動１"},
-    {MouseAction::Zoom0, "ZOOM0", 2, "全体ズーム"},
-    {MouseAction::Zoom1, "ZOOM1", 3, "部分ズームイン"},
+    {MouseAction::Spin, "SPIN", 0, VANTOR_TRANSLATE_NOOP("Vocabulary", "スピン")},
+    {MouseAction::MoveXY, "MOVE_XY", 1, VANTOR_TRANSLATE_NOOP("Vocabulary", "ＸＹ移動")},
+    {MouseAction::MoveZ0, "MOVE_Z0", 4, VANTOR_TRANSLATE_NOOP("Vocabulary", "Ｚ移動０")},
+    {MouseAction::MoveZ1, "MOVE_Z1", 5, VANTOR_TRANSLATE_NOOP("Vocabulary", "Ｚ移動１")},
+    {MouseAction::Zoom0, "ZOOM0", 2, VANTOR_TRANSLATE_NOOP("Vocabulary", "全体ズーム")},
+    {MouseAction::Zoom1, "ZOOM1", 3, VANTOR_TRANSLATE_NOOP("Vocabulary", "部分ズームイン")},
     {MouseAction::DimMoveXY, "DIM_MOVE_XY", -1, ""},
     {MouseAction::DimMoveZ, "DIM_MOVE_Z", -1, ""},
 }};
@@ -206,10 +221,10 @@ constexpr std::array<std::string_view, kPartsModifierCount> kPartsModifierNames 
     "MOUSE_KEY_MEASURE"};
 
 constexpr std::array<MouseButtonInfo, kMouseButtonCount> kMouseButtons = {{
-    {"MOUSE_RIGHT", 100001, "マウス右ボタン"},
-    {"MOUSE_LEFT", 100002, "マウス左ボタン"},
-    {"MOUSE_MIDDLE", 100003, "マウス中ボタン(ホイル)"},
-    {"MOUSE_BOTH", 100004, "マウス左右ボタン両方"},
+    {"MOUSE_RIGHT", 100001, VANTOR_TRANSLATE_NOOP("Vocabulary", "マウス右ボタン")},
+    {"MOUSE_LEFT", 100002, VANTOR_TRANSLATE_NOOP("Vocabulary", "マウス左ボタン")},
+    {"MOUSE_MIDDLE", 100003, VANTOR_TRANSLATE_NOOP("Vocabulary", "マウス中ボタン(ホイル)")},
+    {"MOUSE_BOTH", 100004, VANTOR_TRANSLATE_NOOP("Vocabulary", "マウス左右ボタン両方")},
 }};
 
 }  // namespace
@@ -231,13 +246,13 @@ std::span<const CommandInfo> CommandsOfGroup(CommandGroup group) {
 std::string_view GroupCaption(CommandGroup group) {
     switch (group) {
         case CommandGroup::View:
-            return "キーコマンド";
+            return VANTOR_TRANSLATE_NOOP("Vocabulary", "キーコマンド");
         case CommandGroup::Data:
-            return "データ操作";
+            return VANTOR_TRANSLATE_NOOP("Vocabulary", "データ操作");
         case CommandGroup::Dimension:
-            return "寸法測定作成";
+            return VANTOR_TRANSLATE_NOOP("Vocabulary", "寸法測定作成");
         case CommandGroup::Parts:
-            return "部品の操作";
+            return VANTOR_TRANSLATE_NOOP("Vocabulary", "部品の操作");
     }
     return {};
 }
@@ -247,17 +262,23 @@ std::string_view GroupExplanation(CommandGroup group) {
         case CommandGroup::View:
             return {};
         case CommandGroup::Data:
-            return "　画面をマウスのＬボタンでダブルクリックしてオブジェクト（面、線など）を選択し"
-                   "た"
-                   "場合、奥行き方向に別のオブジェクトを探す場合、また、同一オブジェクトにて他のア"
-                   "イテムを探す（その面のエッジを選択など）場合に使用します。";
+            return VANTOR_TRANSLATE_NOOP(
+                "Vocabulary",
+                "　画面をマウスのＬボタンでダブルクリックしてオブジェクト（面、線など）を選択し"
+                "た"
+                "場合、奥行き方向に別のオブジェクトを探す場合、また、同一オブジェクトにて他のア"
+                "イテムを探す（その面のエッジを選択など）場合に使用します。");
         case CommandGroup::Dimension:
-            return "　寸法を作成する時、マウスのＬボタンクリックと同時に押されているべきキーを設定"
-                   "します。　このキーを設定していないと、このコマンドは使用できません。";
+            return VANTOR_TRANSLATE_NOOP(
+                "Vocabulary",
+                "　寸法を作成する時、マウスのＬボタンクリックと同時に押されているべきキーを設定"
+                "します。　このキーを設定していないと、このコマンドは使用できません。");
         case CommandGroup::Parts:
-            return "　画面をマウスのＲボタンでダブルクリックして部品、またオブジェクト（面、線など"
-                   "）を選択し、部品のの表示、消去、キルトのハイライトなどを設定する場合に使用しま"
-                   "す。";
+            return VANTOR_TRANSLATE_NOOP(
+                "Vocabulary",
+                "　画面をマウスのＲボタンでダブルクリックして部品、またオブジェクト（面、線など"
+                "）を選択し、部品のの表示、消去、キルトのハイライトなどを設定する場合に使用しま"
+                "す。");
     }
     return {};
 }

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include "prompt/translate.h"
 
 namespace vantor {
 
@@ -19,8 +20,9 @@ constexpr std::string_view kLookupError = "Error";
 // The setup tool's values for "nothing bound"; never written to a file.
 constexpr std::string_view kKeyNotUse = "KEY_NOT_USE";
 constexpr std::string_view kMouseNotUse = "MOUSE_NOT_USE";
-constexpr std::string_view kKeyNotUseCaption = "キー不使用";
-constexpr std::string_view kMouseNotUseCaption = "コマンド不使用";
+constexpr std::string_view kKeyNotUseCaption = VANTOR_TRANSLATE_NOOP("Vocabulary", "キー不使用");
+constexpr std::string_view kMouseNotUseCaption =
+    VANTOR_TRANSLATE_NOOP("Vocabulary", "コマンド不使用");
 
 // Setup groups of key commands; the numbers are the setup tool's group ids.
 enum class CommandGroup { View = 1, Data = 2, Dimension = 3, Parts = 4 };

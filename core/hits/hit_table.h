@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include "prompt/translate.h"
 
 struct sqlite3;
 
@@ -113,7 +114,7 @@ class HitTableTransaction {
 };
 
 // The status texts of the ends of the walk.
-inline constexpr const char* kLastDataText = "最後のデータです。";
-inline constexpr const char* kFirstDataText = "最初のデータです。";
+inline constexpr const char* kLastDataText = VANTOR_TRANSLATE_NOOP("Core", "最後のデータです。");
+inline constexpr const char* kFirstDataText = VANTOR_TRANSLATE_NOOP("Core", "最初のデータです。");
 
 }  // namespace vantor

@@ -35,6 +35,11 @@ bool IsInline(int32_t code) {
     return code == WWWInline || code == Inline;
 }
 
+bool IsPlainGroup(int32_t code) {
+    return code == Group || code == Appearance || code == WWWAnchor || code == Anchor ||
+           code == Lod || code == Lod2;
+}
+
 }  // namespace kind
 
 std::string KindName(int32_t code) {

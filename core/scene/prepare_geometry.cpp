@@ -1,5 +1,6 @@
 #include "scene/prepare_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -135,13 +136,21 @@ class GeometryWalk {
     int32_t SubtreeEnd(int32_t r) const {
         const NodeRow& row = s_.Row(r);
         const bool group = kind::IsSeparatorLike(row.kind) || row.kind == kind::VrmlData ||
-                           row.kind == kind::TransformSeparator || row.kind == kind::Group ||
-                           row.kind == kind::Appearance;
+                           row.kind == kind::TransformSeparator || kind::IsPlainGroup(row.kind);
         if (group && ValidBlock(row.dataBegin, 2)) return int32_t(s_.Block(row.dataBegin)[1]);
         if ((row.kind == kind::Switch || row.kind == kind::Switch2) && ValidBlock(row.dataBegin, 3))
             return int32_t(s_.Block(row.dataBegin)[2]);
         if (kind::IsInline(row.kind)) return row.dataEnd;
         return r + 1;
+    }
+
+    // End of the rows of a group that are drawn: a LOD's levels draw only
+    // the first.
+    int32_t DrawnEnd(const NodeRow& row) const {
+        const float* b = s_.Block(row.dataBegin);
+        if (row.kind == kind::Level && ValidBlock(row.dataBegin, kind::kLevelFirstEnd + 1))
+            return std::min(int32_t(b[kind::kLevelFirstEnd]), int32_t(b[1]));
+        return int32_t(b[1]);
     }
 
     bool ValidBlock(int32_t offset, int width) const {
@@ -166,10 +175,10 @@ int32_t GeometryWalk::WalkRows(int32_t first, int32_t end) {
             if (ValidBlock(row.dataBegin, 2)) {
                 const float* b = s_.Block(row.dataBegin);
                 if (row.tag == tag::Shown || row.tag == tag::Highlighted)
-                    GroupWithRestore(int32_t(b[0]), int32_t(b[1]));
+                    GroupWithRestore(int32_t(b[0]), DrawnEnd(row));
                 next = int32_t(b[1]);
             }
-        } else if (k == kind::Group || k == kind::Appearance) {
+        } else if (kind::IsPlainGroup(k)) {
             if (ValidBlock(row.dataBegin, 2)) {
                 const float* b = s_.Block(row.dataBegin);
                 WalkRows(int32_t(b[0]), int32_t(b[1]));
@@ -189,14 +198,11 @@ int32_t GeometryWalk::WalkRows(int32_t first, int32_t end) {
             }
         } else if (kind::IsInline(k)) {
             const SavedMatrix saved = Save();
-            const int32_t savedOrder = s_.vertexOrder;
-            s_.vertexOrder = -1;
             if (row.dataBegin > 0 && row.dataBegin < s_.fileCount) {
                 const FileRecord& file = s_.files.items[size_t(row.dataBegin)];
                 WalkRows(file.firstRow, file.endRow);
                 Restore(saved);
             }
-            s_.vertexOrder = savedOrder;
             next = row.dataEnd;
         } else if (k == kind::Use) {
             // A USE inside the group it names would recurse forever.
@@ -212,8 +218,6 @@ int32_t GeometryWalk::WalkRows(int32_t first, int32_t end) {
             if (ValidBlock(row.dataBegin, 3)) ApplyScale(s_.Block(row.dataBegin));
         } else if (k == kind::Transform) {
             if (ValidBlock(row.dataBegin, 17)) ApplyTransform(s_.Block(row.dataBegin));
-        } else if (k == kind::ShapeHints) {
-            s_.vertexOrder = row.dataBegin;
         } else if (k == kind::IndexedFaceSet) {
             if (ValidBlock(row.dataBegin, 5)) BoundsOfFaceSet(s_.Block(row.dataBegin));
         } else if (k == kind::IndexedLineSet) {
@@ -240,13 +244,17 @@ void GeometryWalk::ApplyTransform(const float* b) {
     float m[16], step[16];
     vmath::Copy16(m, s_.currentMatrix);
     auto compose = [&m, &step] { vmath::Multiply(m, m, step); };
+    // Most exported Transforms only translate: steps that are the identity
+    // (no centre, no turn, unit scale) are left out, which changes nothing.
+    const bool centred = b[14] != 0 || b[15] != 0 || b[16] != 0;
+    const bool oriented = b[13] != 0;
     vmath::TranslationMatrix(step, b[0], b[1], b[2]), compose();
-    vmath::TranslationMatrix(step, b[14], b[15], b[16]), compose();
-    vmath::AxisAngleMatrix(step, b[3], b[4], b[5], b[6]), compose();
-    vmath::AxisAngleMatrix(step, b[10], b[11], b[12], b[13]), compose();
-    vmath::ScaleMatrix(step, b[7], b[8], b[9]), compose();
-    vmath::AxisAngleMatrix(step, b[10], b[11], b[12], -b[13]), compose();
-    vmath::TranslationMatrix(step, -b[14], -b[15], -b[16]), compose();
+    if (centred) vmath::TranslationMatrix(step, b[14], b[15], b[16]), compose();
+    if (b[6] != 0) vmath::AxisAngleMatrix(step, b[3], b[4], b[5], b[6]), compose();
+    if (oriented) vmath::AxisAngleMatrix(step, b[10], b[11], b[12], b[13]), compose();
+    if (b[7] != 1 || b[8] != 1 || b[9] != 1) vmath::ScaleMatrix(step, b[7], b[8], b[9]), compose();
+    if (oriented) vmath::AxisAngleMatrix(step, b[10], b[11], b[12], -b[13]), compose();
+    if (centred) vmath::TranslationMatrix(step, -b[14], -b[15], -b[16]), compose();
     vmath::Copy16(s_.currentMatrix, m);
     PushMatrix();
 }
@@ -254,16 +262,9 @@ void GeometryWalk::ApplyTransform(const float* b) {
 void GeometryWalk::BoundsOfFaceSet(float* block) {
     const int32_t state = int32_t(block[0]);
     const int32_t c0 = int32_t(block[1]), c1 = int32_t(block[2]);
-    const int32_t k0 = int32_t(block[3]), k1 = int32_t(block[4]);
     if (c0 < 0 || c1 > s_.coordIndexCount || c0 > c1) return;
-    int32_t* ci = s_.coordIndexPool.data();
-    if (s_.vertexOrder != -1) {
-        for (int32_t t = c0; t + 2 < c1; t += 3) std::swap(ci[t], ci[t + 2]);
-        if (state != -1 && k0 >= 0 && k1 <= s_.normalIndexCount) {
-            int32_t* ni = s_.normalIndexPool.data();
-            for (int32_t t = k0; t + 2 < k1; t += 3) std::swap(ni[t], ni[t + 2]);
-        }
-    }
+    // The readers stored the triangles counter-clockwise already.
+    const int32_t* ci = s_.coordIndexPool.data();
     const int32_t points = s_.pointCount / 3;
     BeginPointBatch();
     if (state != -1) {

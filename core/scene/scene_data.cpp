@@ -145,9 +145,7 @@ void SceneData::AppendRows(const SceneData& other, int32_t firstRow, bool withRe
         row.fileIndex = withRecords ? row.fileIndex + F : 0;
         const int32_t k = row.kind;
         float* block = valuePool.data() + int64_t(row.dataBegin) + V;
-        if (k == kind::VrmlData || k == kind::Group || k == kind::Appearance ||
-            k == kind::WWWAnchor || k == kind::Anchor || k == kind::Lod || k == kind::Lod2 ||
-            k == kind::TransformSeparator) {
+        if (k == kind::VrmlData || kind::IsPlainGroup(k) || k == kind::TransformSeparator) {
             row.dataBegin += V;
             ShiftBlock(block, 0, 1, R);
         } else if (kind::IsSeparatorLike(k)) {
@@ -155,6 +153,7 @@ void SceneData::AppendRows(const SceneData& other, int32_t firstRow, bool withRe
             row.dataBegin += V;
             ShiftBlock(block, 0, 1, R);
             ShiftBlock(block, 2, 2, M);
+            if (k == kind::Level) ShiftBlock(block, kind::kLevelFirstEnd, kind::kLevelFirstEnd, R);
         } else if (k == kind::Switch || k == kind::Switch2) {
             row.dataBegin += V;
             ShiftBlock(block, 0, 2, R);

@@ -29,8 +29,12 @@ struct FileRecord {
     int32_t firstRow = -9999;          // rows of the file's content; 0 and 0 = not read
     int32_t endRow = -9999;
     float bounds[6] = {FLT_MAX, -FLT_MAX, FLT_MAX, -FLT_MAX, FLT_MAX, -FLT_MAX};
-    int32_t version = -9999;  // 10 or 20
+    int32_t version = -9999;  // 10 or 20, kImportedFileVersion for a mesh file
 };
+
+// FileRecord version of a file read through the mesh importer (STL, OBJ,
+// ...): it has rows but no VRML text to refer to.
+constexpr int32_t kImportedFileVersion = 0;
 
 struct DefUseRecord {
     std::string name = "DefaultUSE";
@@ -205,7 +209,8 @@ class SceneData {
     int32_t lineNormalIndexCount = 0;
 
     int32_t playEachFlag = 0;  // set by the view while "Play Each" spins
-    int32_t vertexOrder = -1;  // -1 counter-clockwise; else triangles are reversed
+    // Kept for the record; the readers store every face set counter-clockwise.
+    int32_t vertexOrder = -1;
 };
 
 }  // namespace vantor

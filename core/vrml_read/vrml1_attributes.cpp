@@ -45,6 +45,19 @@ int ReadValue(VrmlReader& reader, std::string_view text, int& position, float* v
     return result;
 }
 
+// The parts named in one word of a parts value: "SIDES", "(SIDES|TOP)",
+// "|BOTTOM)" and the like.
+int32_t PartsOfWord(std::string_view word) {
+    int32_t parts = 0;
+    while (!word.empty()) {
+        const size_t end = word.find_first_of("(|)");
+        parts |= ValueCodeForWord(word.substr(0, end));
+        if (end == std::string_view::npos) break;
+        word.remove_prefix(end + 1);
+    }
+    return parts;
+}
+
 void ToDegrees(float* angle) {
     *angle = float(double(*angle) * kDegreesPerRadian);
 }
@@ -106,6 +119,7 @@ int VrmlReader::ReadShapeHints(std::string_view text, int& position, const std::
             LogLine("We do not support Field " + std::to_string(FieldCodeForName(field)));
         }
     }
+    vertexOrdering = ordering;
     AddRow(kind::ShapeHints, currentFileIndex, tag::Value, ordering, -9999, defName);
     return 1;
 }
@@ -271,16 +285,14 @@ int VrmlReader::ReadPrimitive(std::string_view text, int& position, int32_t node
         }
         std::string_view value = NextWord(text, position);
         if (std::string_view(known->word) == "parts") {
-            // "(SIDES | TOP)" arrives as several words; combine them.
-            int32_t parts = 0;
-            bool more = !value.empty() && value.front() == '(';
-            for (;;) {
-                std::string_view bare = value;
-                while (!bare.empty() && bare.front() == '(') bare.remove_prefix(1);
-                while (!bare.empty() && bare.back() == ')') bare.remove_suffix(1);
-                parts |= ValueCodeForWord(bare);
-                if (!more || (!value.empty() && value.back() == ')') || position >= length) break;
+            // "(SIDES | TOP)" may arrive as one word or several, with or
+            // without blanks around the brackets and bars.
+            int32_t parts = PartsOfWord(value);
+            bool more = !value.empty() && value.front() == '(' && value.back() != ')';
+            while (more && position < length) {
                 value = NextWord(text, position);
+                parts |= PartsOfWord(value);
+                more = value.empty() || value.back() != ')';
             }
             values[0] = float(parts);
             continue;

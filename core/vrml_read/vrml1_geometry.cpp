@@ -3,6 +3,7 @@
 // here, so later drawing and writing never index outside the pools.
 
 #include <string>
+#include <utility>
 
 #include "scene/node_kind.h"
 #include "vrml_read/vrml_reader.h"
@@ -84,6 +85,16 @@ std::string FaceText(const char* before, int32_t index, const char* after) {
 }
 
 }  // namespace
+
+void VrmlReader::ReverseTriangles(Pool<int32_t>& pool, int32_t first, int32_t end) {
+    for (int32_t t = first; t + 2 < end; t += 3) std::swap(pool[t], pool[t + 2]);
+}
+
+int32_t FirstIndexOutside(const std::vector<int32_t>& list, int32_t limit) {
+    for (int32_t index : list)
+        if (index != -1 && (index < 0 || index >= limit)) return index;
+    return -1;
+}
 
 int VrmlReader::ReadPointList(std::string_view text, int& position, int32_t nodeKind,
                               const std::string& defName) {
@@ -250,6 +261,15 @@ int VrmlReader::ReadIndexedFaceSet(std::string_view text, int& position,
         LogLine("Caution in IndexedFaceSet normalIndex does not match coordIndex; normals ignored");
         haveNormals = false;
     }
+    if (haveNormals) {
+        const int32_t bad = FirstIndexOutside(normalList, normalLimit);
+        if (bad != -1) {
+            // The faces stay; they get normals made from their corners.
+            LogLine(FaceText("Caution in IndexedFaceSet normal index ##", bad,
+                             "## is outside the normal list; normals generated"));
+            haveNormals = false;
+        }
+    }
 
     const int32_t c0 = coordIndexCount;
     const int32_t k0 = normalIndexCount;
@@ -265,10 +285,6 @@ int VrmlReader::ReadIndexedFaceSet(std::string_view text, int& position,
             if (coordList[i] < 0 || coordList[i] >= pointLimit) {
                 LogLine(FaceText("Caution in IndexedFaceSet index ##", coordList[i],
                                  "## is outside the point list; face dropped"));
-                usable = false;
-            } else if (haveNormals && (normalList[i] < 0 || normalList[i] >= normalLimit)) {
-                LogLine(FaceText("Caution in IndexedFaceSet normal index ##", normalList[i],
-                                 "## is outside the normal list; face dropped"));
                 usable = false;
             }
         }
@@ -297,6 +313,10 @@ int VrmlReader::ReadIndexedFaceSet(std::string_view text, int& position,
     }
     coordList.swap(rawCoordIndices_);
     normalList.swap(rawNormalIndices_);
+    if (vertexOrdering != -1) {
+        ReverseTriangles(coordIndexPool, c0, coordIndexCount);
+        ReverseTriangles(normalIndexPool, k0, normalIndexCount);
+    }
 
     const float block[5] = {haveNormals ? 1.0f : -1.0f, float(c0), float(coordIndexCount),
                             float(k0), float(normalIndexCount)};

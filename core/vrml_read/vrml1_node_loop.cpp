@@ -168,6 +168,7 @@ int VrmlReader::ReadSeparator(std::string_view text, int& position, const std::s
     const int32_t row =
         AddRow(nodeKind, currentFileIndex, tag::Shown, ReserveBlock(3), -998, defName);
     const int32_t savedMaterial = currentMaterial;
+    const int32_t savedOrdering = vertexOrdering;
 
     const int before = position;
     if (NextWord(text, position) != "{") {
@@ -185,8 +186,9 @@ int VrmlReader::ReadSeparator(std::string_view text, int& position, const std::s
     }
     MakeVrmlList01(text, position, depth - 1);
     CloseGroupBlock(row, float(savedMaterial), true);
-    // Material changes inside a Separator stay inside it.
+    // Material and shape hints set inside a Separator stay inside it.
     currentMaterial = savedMaterial;
+    vertexOrdering = savedOrdering;
     return 1;
 }
 

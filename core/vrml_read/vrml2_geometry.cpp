@@ -175,7 +175,7 @@ bool Vrml2NodeReader::ReadVectorField(int& position, int32_t row, bool normals) 
         }
         reader_.Row(row).dataBegin = reader_.Row(target).dataBegin;
         reader_.Row(row).dataEnd = reader_.Row(target).dataEnd;
-        reader_.nodeDefNames[size_t(row)] = kUsePrefix + name;
+        reader_.SetDefName(row, kUsePrefix + name);
         return true;
     }
     if (word != (normals ? "Normal" : "Coordinate")) {
@@ -218,7 +218,7 @@ bool Vrml2NodeReader::ReadVectorField(int& position, int32_t row, bool normals) 
     }
     reader_.Row(row).dataBegin = start;
     reader_.Row(row).dataEnd = count;
-    reader_.nodeDefNames[size_t(row)] = defName;
+    reader_.SetDefName(row, defName);
     return true;
 }
 
@@ -238,16 +238,18 @@ void Vrml2NodeReader::ReadIndexList(int& position, std::vector<int32_t>& out) {
     const char* const end = data + text_.size();
     // Prepared text ends with a blank, which stops every number scan.
     const bool blankAtEnd = end > data && end[-1] == ' ';
-    // Written through a plain pointer: push_back would store the vector's
-    // end on every index.
+    // Written through a plain pointer into a buffer that keeps its size
+    // between lists: push_back would store the vector's end on every index,
+    // and sizing `out` afresh would clear it for every small face set.
+    std::vector<int32_t>& buffer = indexBuffer_;
+    if (buffer.size() < 1024) buffer.resize(1024);
     size_t used = 0;
-    out.resize(std::max<size_t>(out.capacity(), 1024));
     while (!AtEnd(position)) {
         // Fast path for the common words: plain decimal indices, each
         // followed by its blank and usually by a "," word.
         const char* p = data + position;
-        int32_t* slot = out.data() + used;
-        int32_t* const slotEnd = out.data() + out.size();
+        int32_t* slot = buffer.data() + used;
+        int32_t* const slotEnd = buffer.data() + buffer.size();
         for (int value; p < end;) {
             const char* next = blankAtEnd ? detail::ScanInt<true>(p, end, value)
                                           : detail::ScanInt<false>(p, end, value);
@@ -256,8 +258,8 @@ void Vrml2NodeReader::ReadIndexList(int& position, std::vector<int32_t>& out) {
             p = detail::SkipCommaAt(next, end);
             if (slot == slotEnd) break;
         }
-        used = size_t(slot - out.data());
-        if (used == out.size()) out.resize(2 * used);
+        used = size_t(slot - buffer.data());
+        if (used == buffer.size()) buffer.resize(2 * used);
         if (p != data + position) {
             position = int(p - data);
             continue;
@@ -267,8 +269,8 @@ void Vrml2NodeReader::ReadIndexList(int& position, std::vector<int32_t>& out) {
         std::string_view word = ListWord(text_, position);
         int value;
         if (ListInt(word, value)) {
-            out[used++] = value;
-            if (used == out.size()) out.resize(2 * used);
+            buffer[used++] = value;
+            if (used == buffer.size()) buffer.resize(2 * used);
         } else if (word == "]") {
             break;
         } else if (word == "}") {  // the list was never closed
@@ -278,12 +280,11 @@ void Vrml2NodeReader::ReadIndexList(int& position, std::vector<int32_t>& out) {
             LogWord("There must be some mistake in Data about IndexedFaceSet 01 ##", word, "##");
         }
     }
-    out.resize(used);
+    out.assign(buffer.begin(), buffer.begin() + ptrdiff_t(used));
 }
 
 void Vrml2NodeReader::AppendTriangles(int32_t pointBase, int32_t pointLimit, bool useNormals,
-                                      int32_t normalBase, int32_t normalLimit,
-                                      const char* nodeName) {
+                                      int32_t normalBase, const char* nodeName) {
     const std::vector<int32_t>& coords = rawCoord_;
     const std::vector<int32_t>& normals = rawNormal_;
     int shortFaces = 0;
@@ -299,8 +300,6 @@ void Vrml2NodeReader::AppendTriangles(int32_t pointBase, int32_t pointLimit, boo
         const size_t size = end - first;
         bool drawable = size >= 3;
         if (size > 0 && size < 3) ++shortFaces;
-        for (size_t k = first; drawable && useNormals && inside && k < end; ++k)
-            inside = normals[k] >= 0 && normals[k] < normalLimit;
         if (drawable && !inside) {
             drawable = false;
             ++outsideFaces;
@@ -387,11 +386,25 @@ int Vrml2NodeReader::SetNodeIndexedFaceSetToVrml20Array(int& position, const std
                      int(FannedCount(rawCoord_)), int(FannedCount(rawNormal_))));
         useNormals = false;
     }
+    const int32_t normalLimit = (normal.dataEnd - normal.dataBegin) / 3;
+    const int32_t bad = useNormals ? FirstIndexOutside(rawNormal_, normalLimit) : -1;
+    if (bad != -1) {
+        // The faces stay; they get normals made from their corners.
+        Log(
+            Format20("Caution in IndexedFaceSet ! normal index %d is outside the normals, normals "
+                     "generated",
+                     bad));
+        useNormals = false;
+    }
     const int32_t firstIndex = reader_.coordIndexCount;
     const int32_t firstNormalIndex = reader_.normalIndexCount;
     AppendTriangles(coord.dataBegin / 3, (coord.dataEnd - coord.dataBegin) / 3, useNormals,
-                    normal.dataBegin / 3, (normal.dataEnd - normal.dataBegin) / 3,
-                    "IndexedFaceSet");
+                    normal.dataBegin / 3, "IndexedFaceSet");
+    if (reader_.Row(rows.hints).dataBegin == 1) {  // ccw FALSE
+        VrmlReader::ReverseTriangles(reader_.coordIndexPool, firstIndex, reader_.coordIndexCount);
+        VrmlReader::ReverseTriangles(reader_.normalIndexPool, firstNormalIndex,
+                                     reader_.normalIndexCount);
+    }
     float* block = reader_.Block(rows.faceBlock);
     block[0] = useNormals ? 1.0f : -1.0f;
     block[1] = float(firstIndex);

@@ -124,6 +124,8 @@ int Vrml2NodeReader::SetNodeElevationGridToVrml20Array(int& position, const std:
                 reader_.coordIndexPool[reader_.coordIndexCount++] = index;
         }
     }
+    if (reader_.Row(rows.hints).dataBegin == 1)  // ccw FALSE
+        VrmlReader::ReverseTriangles(reader_.coordIndexPool, firstIndex, reader_.coordIndexCount);
     float* block = reader_.Block(rows.faceBlock);
     block[0] = -1;
     block[1] = float(firstIndex);

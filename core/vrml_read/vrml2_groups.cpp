@@ -45,6 +45,7 @@ void Vrml2NodeReader::ReadGroupingFields(int& position, const OpenGroup& childre
     while (!AtEnd(position)) {
         std::string_view word = Next(position);
         if (word == "}") break;
+        if (SkipRoute(word, position)) continue;
         if (word == "{") {
             Log("Caution in " + handler + " 0");
         } else if (word == "children") {
@@ -61,7 +62,8 @@ void Vrml2NodeReader::ReadGroupingFields(int& position, const OpenGroup& childre
 }
 
 std::vector<int32_t> Vrml2NodeReader::ReadChoiceList(int& position, int32_t groupKind) {
-    const OpenGroup group = AddGroupRow(groupKind, 3, std::string());
+    const bool levels = groupKind == kind::Level;
+    const OpenGroup group = AddGroupRow(groupKind, levels ? 4 : 3, std::string());
     std::vector<int32_t> boundaries{reader_.nodeCount};
     const int start = position;
     if (Next(position) == "[") {
@@ -93,6 +95,11 @@ std::vector<int32_t> Vrml2NodeReader::ReadChoiceList(int& position, int32_t grou
         Log(Format20("Caution in Switch choice number = %d over %d", int(boundaries.size()) - 1,
                      kLegacyChoiceLimit));
     CloseGroup(group);
+    if (levels) {
+        // Only the first, most detailed level is drawn.
+        reader_.Block(group.block)[kind::kLevelFirstEnd] =
+            float(boundaries.size() > 1 ? boundaries[1] : reader_.nodeCount);
+    }
     return boundaries;
 }
 
@@ -125,6 +132,7 @@ int Vrml2NodeReader::SetNodeTrabsformToVrml20Array(int& position, const std::str
     while (!AtEnd(position)) {
         std::string_view word = Next(position);
         if (word == "}") break;
+        if (SkipRoute(word, position)) continue;
         if (word == "{") {
             Log("Caution in SetNodePTransformToVrml20Array 0");
             continue;
@@ -232,6 +240,7 @@ int Vrml2NodeReader::SetNodeSwitchToVrml20Array(int& position, const std::string
     while (!AtEnd(position)) {
         std::string_view word = Next(position);
         if (word == "}") break;
+        if (SkipRoute(word, position)) continue;
         if (word == "{") {
             Log("Caution in SetNodeIndexedFaceSetToVrml20Array 0");
         } else if (word == "whichChoice") {
@@ -282,6 +291,7 @@ int Vrml2NodeReader::SetNodeLodToVrml20Array(int& position, const std::string& d
     while (!AtEnd(position)) {
         std::string_view word = Next(position);
         if (word == "}") break;
+        if (SkipRoute(word, position)) continue;
         if (word == "{") {
             Log("Caution in SetNodeIndexedFaceSetToVrml20Array 0");
         } else if (word == "level") {

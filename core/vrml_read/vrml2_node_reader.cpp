@@ -80,7 +80,7 @@ Vrml2NodeReader::OpenGroup Vrml2NodeReader::AddGroupRow(int32_t kind, int width,
     OpenGroup group{};
     group.width = width;
     group.savedMaterial = reader_.currentMaterial;
-    const float initial[3] = {0, 0, float(reader_.currentMaterial)};
+    const float initial[4] = {0, 0, float(reader_.currentMaterial), 0};
     group.block = reader_.AddValues(initial, width);
     group.row =
         reader_.AddRow(kind, reader_.currentFileIndex, tagValue, group.block, kGroupEnd, defName);
@@ -103,6 +103,7 @@ Vrml2NodeReader::Checkpoint Vrml2NodeReader::Save() const {
 }
 
 void Vrml2NodeReader::RollBack(const Checkpoint& checkpoint) {
+    reader_.ForgetRowsFrom(checkpoint.nodeCount);
     reader_.nodeCount = checkpoint.nodeCount;
     reader_.valueCount = checkpoint.valueCount;
     reader_.materialCount = checkpoint.materialCount;
@@ -151,6 +152,12 @@ void Vrml2NodeReader::SkipList(int& position) {
         else if (word == "]" || word == "}")
             --level;
     }
+}
+
+bool Vrml2NodeReader::SkipRoute(std::string_view word, int& position) {
+    if (word != "ROUTE") return false;
+    for (int i = 0; i < 3 && !AtEnd(position); ++i) Next(position);  // from, TO, to
+    return true;
 }
 
 void Vrml2NodeReader::SkipNodeBody(int& position) {
@@ -357,9 +364,7 @@ void Vrml2NodeReader::DispatchNode(std::string_view word, const std::string& def
             }
             break;
         case kind::Route:
-            Next(position);
-            Next(position);
-            Next(position);
+            SkipRoute(word, position);
             break;
         case kind::Inline:
             reader_.ReadWWWInline(text_, position, defName, kind::Inline);

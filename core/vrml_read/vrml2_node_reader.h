@@ -34,7 +34,7 @@ class Vrml2NodeReader {
     struct OpenGroup {
         int32_t row;
         int32_t block;
-        int width;  // 2 or 3 floats
+        int width;  // 2, 3 or (a Level row) 4 floats
         int32_t savedMaterial;
     };
     // What a handler must take back when it drops the node it is reading.
@@ -105,9 +105,10 @@ class Vrml2NodeReader {
     // Reads an index list value (bracketed or one index) into `out`.
     void ReadIndexList(int& position, std::vector<int32_t>& out);
     // Makes the fanned, absolute triangles of the faces in rawCoord_ (and
-    // rawNormal_ when `useNormals`), dropping faces that cannot be drawn.
+    // rawNormal_, checked already, when `useNormals`), dropping faces that
+    // cannot be drawn.
     void AppendTriangles(int32_t pointBase, int32_t pointLimit, bool useNormals, int32_t normalBase,
-                         int32_t normalLimit, const char* nodeName);
+                         const char* nodeName);
 
     // --- Shared helpers (vrml2_node_reader.cpp) ----------------------------
     OpenGroup AddGroupRow(int32_t kind, int width, const std::string& defName,
@@ -133,6 +134,9 @@ class Vrml2NodeReader {
     // Skips the value of a field this reader does not keep: a bracketed
     // list, a node (with DEF/USE), a run of numbers or one word.
     void SkipFieldValue(int& position);
+    // A ROUTE met among a node's fields (animation exporters write them
+    // there): its three words are skipped. False for any other word.
+    bool SkipRoute(std::string_view word, int& position);
     // Skips "{ ... }" when the next word opens a block.
     void SkipNodeBody(int& position);
     // Skips to the "}" closing a block whose "{" was just read.
@@ -149,6 +153,7 @@ class Vrml2NodeReader {
     std::string_view text_;
     std::vector<int32_t> rawCoord_;  // index lists kept relative until "}"
     std::vector<int32_t> rawNormal_;
+    std::vector<int32_t> indexBuffer_;  // ReadIndexList's scratch, never shrunk
     std::vector<float> heights_;
 };
 

@@ -42,6 +42,7 @@ int Vrml2NodeReader::SetNodeShapeToVrml20Array(int& position, const std::string&
     while (!AtEnd(position)) {
         std::string_view word = Next(position);
         if (word == "}") break;
+        if (SkipRoute(word, position)) continue;
         if (word == "{") {
             Log("Caution in SetNodeShapeToVrml20Array 0");
         } else if (word == "appearance") {
@@ -79,7 +80,7 @@ void Vrml2NodeReader::ReadAppearanceField(int& position, int32_t appearanceRow, 
             (reader_.Row(target + 1).kind == kind::Material2 ||
              reader_.Row(target + 1).kind == kind::Material)) {
             reader_.Row(materialRow).dataBegin = reader_.Row(target + 1).dataBegin;
-            reader_.nodeDefNames[size_t(materialRow)] = kUsePrefix + name;
+            reader_.SetDefName(materialRow, kUsePrefix + name);
         }
     } else if (word != "NULL") {
         LogWord("Caution in switch SetNodeShapeToVrml20Array ! cNode = ##", word, "##");
@@ -91,7 +92,7 @@ int Vrml2NodeReader::SetNodeAppearanceToVrml20Array(int& position, const std::st
                                                     int32_t appearanceRow, int32_t materialRow,
                                                     int32_t ownMaterial) {
     ++reader_.depth;
-    reader_.nodeDefNames[size_t(appearanceRow)] = defName;
+    reader_.SetDefName(appearanceRow, defName);
     if (!ExpectBrace(position,
                      "There must be some Mistake in this data about { after Appearance")) {
         --reader_.depth;
@@ -125,7 +126,7 @@ void Vrml2NodeReader::ReadMaterialField(int& position, int32_t materialRow, int3
     if (word == "Material") {
         // Never written into a row shared through an earlier USE.
         reader_.Row(materialRow).dataBegin = ownMaterial;
-        reader_.nodeDefNames[size_t(materialRow)] = defName;
+        reader_.SetDefName(materialRow, defName);
         std::memcpy(reader_.MaterialRow(ownMaterial), kDefaultMaterial,
                     sizeof(float) * kMaterialWidth);
         ReadMaterial20(position, ownMaterial);
@@ -135,7 +136,7 @@ void Vrml2NodeReader::ReadMaterialField(int& position, int32_t materialRow, int3
             ReadUseOf(position, defName, {kind::Material2, kind::Material}, name);
         if (target >= 0) {
             reader_.Row(materialRow).dataBegin = reader_.Row(target).dataBegin;
-            reader_.nodeDefNames[size_t(materialRow)] = kUsePrefix + name;
+            reader_.SetDefName(materialRow, kUsePrefix + name);
         }
     } else if (word != "NULL") {
         LogWord("Caution in switch SetNodeAppearanceToVrml20Array ! cNode = ##", word, "##");

@@ -1,7 +1,9 @@
 // USE references and WWWInline files.
 
+#include <algorithm>
 #include <string>
 
+#include "prompt/translate.h"
 #include "scene/node_kind.h"
 #include "vrml_read/vrml_paths.h"
 #include "vrml_read/vrml_reader.h"
@@ -26,16 +28,18 @@ int VrmlReader::ReadUse(std::string_view text, int& position, const std::string&
     const int32_t row = AddRow(kind::Use, currentFileIndex, tag::Value, -9999, -9999, defName);
     char name[kWordBufferSize];
     GetWord(text, position, name);
-    for (int32_t i = row - 1; i >= 1; --i) {
-        if (Row(i).fileIndex == currentFileIndex && nodeDefNames[size_t(i)] == name) {
-            DefUseRecord record;
-            record.name = name;
-            record.row = i;
-            const int32_t index = AddDefUseRecord(record);
-            Row(row).dataBegin = i;
-            Row(row).dataEnd = index;
-            return 1;
-        }
+    const int32_t target = FindDefRow(name, row);
+    if (target >= 1) {
+        DefUseRecord record;
+        record.name = name;
+        record.row = target;
+        const int32_t index = AddDefUseRecord(record);
+        Row(row).dataBegin = target;
+        Row(row).dataEnd = index;
+        // Shape hints used again set the ordering as the node itself did.
+        if (Row(target).kind == kind::ShapeHints && version == kVrmlVersion1)
+            vertexOrdering = Row(target).dataBegin;
+        return 1;
     }
     LogLine(std::string(" Caution ! We cannot find  the DEF Name ##") + name +
             "## for USE in File " + CurrentFileName());
@@ -44,12 +48,53 @@ int VrmlReader::ReadUse(std::string_view text, int& position, const std::string&
     return -1;
 }
 
+void VrmlReader::RegisterDefName(int32_t row, const std::string& name) {
+    const int32_t file = Row(row).fileIndex;
+    if (name.empty() || file < 0) return;
+    if (defRows_.size() <= size_t(file)) defRows_.resize(size_t(file) + 1);
+    auto [entry, added] = defRows_[size_t(file)].try_emplace(name, row);
+    if (!added && entry->second < row) entry->second = row;
+}
+
+int32_t VrmlReader::FindDefRow(const std::string& name, int32_t before) {
+    // Rows added since the last lookup join the index first.
+    for (; defScannedTo_ < before; ++defScannedTo_)
+        RegisterDefName(defScannedTo_, nodeDefNames[size_t(defScannedTo_)]);
+    auto names = [&](int32_t i) {
+        return Row(i).fileIndex == currentFileIndex && nodeDefNames[size_t(i)] == name;
+    };
+    if (size_t(currentFileIndex) >= defRows_.size()) return -1;
+    auto& rows = defRows_[size_t(currentFileIndex)];
+    const auto found = rows.find(name);
+    if (found == rows.end()) return -1;
+    if (found->second < before && names(found->second)) return found->second;
+    // A stale entry (rows taken back or renamed): search as the index would.
+    for (int32_t i = before - 1; i >= 1; --i) {
+        if (names(i)) {
+            found->second = i;
+            return i;
+        }
+    }
+    rows.erase(found);
+    return -1;
+}
+
+void VrmlReader::SetDefName(int32_t row, const std::string& name) {
+    nodeDefNames[size_t(row)] = name;
+    if (row < defScannedTo_) RegisterDefName(row, name);
+}
+
+void VrmlReader::ForgetRowsFrom(int32_t row) {
+    defScannedTo_ = std::max(1, std::min(defScannedTo_, row));
+}
+
 int VrmlReader::ReadWWWInline(std::string_view text, int& position, const std::string& defName,
                               int32_t nodeKind) {
     const int32_t savedDepth = depth;
     ++depth;
     const int32_t row = AddRow(nodeKind, currentFileIndex, tag::Shown, 0, 0, defName);
     auto removeRow = [&] {
+        ForgetRowsFrom(row);
         nodeDefNames[size_t(row)].clear();
         nodeCount = row;
         depth = savedDepth;
@@ -103,15 +148,23 @@ int VrmlReader::ReadWWWInline(std::string_view text, int& position, const std::s
     std::string path = ResolveInlineName(name, currentFolder);
     bool refused = !EndsWithWrl(name);
     bool gaveUp = false;
+    bool damaged = false;
     VrmlText childText;
     if (!refused) {
         path = MatchPathCase(path);
-        if (childText.LoadFile(path) != TextLoadResult::Ok) {
+        const TextLoadResult loaded = childText.LoadFile(path);
+        if (loaded == TextLoadResult::Damaged) {
+            ReportDamagedFile(path, childText.damage());
+            gaveUp = damaged = true;
+        } else if (loaded != TextLoadResult::Ok) {
             gaveUp = true;
             if (prompt &&
-                prompt->ShowMessage(path + "は存在しません。ファイルを探す場合はＯＫを押して下さい",
-                                    "Error", PromptButtons::OkCancel,
-                                    PromptIcon::Exclamation) == PromptAnswer::Ok) {
+                prompt->ShowMessage(
+                    FillIn(Translate("Core",
+                                     "%1は存在しません。ファイルを探す場合はＯＫを押して下さい"),
+                           path),
+                    "Error", PromptButtons::OkCancel,
+                    PromptIcon::Exclamation) == PromptAnswer::Ok) {
                 for (int round = 0; round < kMaxSearchRounds; ++round) {
                     std::string chosen;
                     if (prompt->AskOpenFile(kVrmlFilter, currentFolder, chosen)) {
@@ -119,9 +172,10 @@ int VrmlReader::ReadWWWInline(std::string_view text, int& position, const std::s
                         gaveUp = childText.LoadFile(path) != TextLoadResult::Ok;
                         break;
                     }
-                    if (prompt->ShowMessage(name + "の選択を続けますか？", "警告",
-                                            PromptButtons::OkCancel,
-                                            PromptIcon::Exclamation) == PromptAnswer::Cancel)
+                    if (prompt->ShowMessage(
+                            FillIn(Translate("Core", "%1の選択を続けますか？"), name),
+                            Translate("Core", "警告"), PromptButtons::OkCancel,
+                            PromptIcon::Exclamation) == PromptAnswer::Cancel)
                         break;
                 }
             }
@@ -174,7 +228,7 @@ int VrmlReader::ReadWWWInline(std::string_view text, int& position, const std::s
             prompt->ShowMessage("So We only support .wrl file :" + name, "Error", PromptButtons::Ok,
                                 PromptIcon::Exclamation);
     } else if (gaveUp) {
-        if (prompt)
+        if (prompt && !damaged)
             prompt->ShowMessage("File Open is canceled :" + name, "Error", PromptButtons::Ok,
                                 PromptIcon::Exclamation);
     } else {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "prompt/translate.h"
 #include "scene/node_kind.h"
 #include "scene/prepare_geometry.h"
 #include "vrml_read/vrml_paths.h"
@@ -52,17 +53,23 @@ int VrmlReader::ReadVrmlFile(const std::string& path, Prompt& userPrompt,
     log.SetPath(logPath);
     log.ResetLineCount();
     errorLogName = logPath;
-    if (!log.Create()) Warn(prompt, "ログファイルが作成できません", "Caution");
+    if (!log.Create()) Warn(prompt, Translate("Core", "ログファイルが作成できません"), "Caution");
 
     const std::string fullPath = NormalizedPath(path);
     baseFolder = FolderOf(fullPath);
     currentFolder = baseFolder;
 
     VrmlText text;
-    if (text.LoadFile(fullPath) != TextLoadResult::Ok) {
+    const TextLoadResult loaded = text.LoadFile(fullPath);
+    if (loaded == TextLoadResult::Damaged) {
+        ReportDamagedFile(fullPath, text.damage());
+        prompt = nullptr;
+        return -1;
+    }
+    if (loaded != TextLoadResult::Ok) {
         // Unreadable (missing, a folder, no permission): the same as a
         // missing inline file, minus the search.
-        Warn(prompt, fullPath + "は存在しません。", "Caution");
+        Warn(prompt, FillIn(Translate("Core", "%1は存在しません。"), fullPath), "Caution");
         prompt = nullptr;
         return -1;
     }
@@ -111,6 +118,9 @@ int VrmlReader::ReadTopText(VrmlText& text, const std::string& fullPath) {
     AddDefaultNodes();
 
     depth = 0;
+    vertexOrdering = -1;
+    defRows_.clear();
+    defScannedTo_ = 1;
     coordinates_ = GoverningRow{-1, rootRow};
     normals_ = coordinates_;
     int position = 0;
@@ -122,6 +132,11 @@ int VrmlReader::ReadTopText(VrmlText& text, const std::string& fullPath) {
     PrepareGeometry(*this);
     prompt = nullptr;
     return 1;
+}
+
+void VrmlReader::ReportDamagedFile(const std::string& path, const std::string& reason) {
+    Warn(prompt, path + "は壊れています。", "Caution");
+    LogLine("The compressed file ##" + path + "## is damaged: " + reason);
 }
 
 void VrmlReader::FinishRoot(int32_t rootRow) {
@@ -175,7 +190,9 @@ int VrmlReader::ReadChildFile(VrmlText& text, int32_t fileIndex) {
     const int32_t savedDepth = depth;
     const GoverningRow savedCoordinates = coordinates_;
     const GoverningRow savedNormals = normals_;
+    const int32_t savedOrdering = vertexOrdering;
     version = childVersion;
+    vertexOrdering = -1;
     currentFileIndex = fileIndex;
     depth = 0;
     coordinates_ = GoverningRow{-1, nodeCount};
@@ -195,6 +212,7 @@ int VrmlReader::ReadChildFile(VrmlText& text, int32_t fileIndex) {
     depth = savedDepth;
     coordinates_ = savedCoordinates;
     normals_ = savedNormals;
+    vertexOrdering = savedOrdering;
     return 1;
 }
 

@@ -9,6 +9,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "prompt/prompt.h"
@@ -53,7 +54,10 @@ class VrmlReader : public SceneData {
     std::string currentFolder = "Initial";
     int32_t depth = 0;                     // grouping depth of the node loop
     std::string lastInfoText = "DEFAULT";  // string of the last Info node
-    Prompt* prompt = nullptr;              // set while ReadVrmlFile runs
+    // Vertex ordering of the VRML 1.0 traversal (1 clockwise, else -1);
+    // Separators and files keep theirs to themselves.
+    int32_t vertexOrdering = -1;
+    Prompt* prompt = nullptr;  // set while ReadVrmlFile runs
 
     // --- Node loops ---------------------------------------------------------
     // Reads nodes of the current file's version until `depth` reaches
@@ -83,9 +87,19 @@ class VrmlReader : public SceneData {
     // governing list) drop their face. Appends to `count`.
     void ReadFaceIndexList(std::string_view text, int& position, Pool<int32_t>& pool,
                            int32_t& count, int32_t base, int32_t limit);
+    // Face sets are stored counter-clockwise: clockwise triangles in
+    // [first, end) of `pool` are turned round once, as they are read.
+    static void ReverseTriangles(Pool<int32_t>& pool, int32_t first, int32_t end);
     // USE: a reference row to the last row of the current file with that DEF
     // name. 1, or -1 (logged, no row) when the name is unknown.
     int ReadUse(std::string_view text, int& position, const std::string& defName);
+    // The last row below `before` of the current file named `name` (row 0
+    // excluded), or -1.
+    int32_t FindDefRow(const std::string& name, int32_t before);
+    // Names a row after it was added; USE lookups see the new name.
+    void SetDefName(int32_t row, const std::string& name);
+    // Rows from `row` on were taken back and may be added again.
+    void ForgetRowsFrom(int32_t row);
     // WWWInline (kind::WWWInline) or Inline (kind::Inline): reads the named
     // file into this scene once. 1, or negative after an error.
     int ReadWWWInline(std::string_view text, int& position, const std::string& defName,
@@ -99,6 +113,9 @@ class VrmlReader : public SceneData {
     void SkipBlock(std::string_view text, int& position);
     // Skips words up to the next "]" (a list that is not kept).
     void SkipList(std::string_view text, int& position);
+    // A compressed file that is cut short or fails its check: told to the
+    // user, with zlib's reason in the reading log.
+    void ReportDamagedFile(const std::string& path, const std::string& reason);
     // Name of the file being read (for messages).
     std::string CurrentFileName() const;
 
@@ -118,6 +135,13 @@ class VrmlReader : public SceneData {
     int32_t UpdateGoverningRow(GoverningRow& cache, int32_t nodeKind) const;
     mutable GoverningRow coordinates_;
     mutable GoverningRow normals_;
+
+    // DEF names per file: name -> the last row carrying it, for the rows
+    // below defScannedTo_ and those renamed through SetDefName. An entry
+    // can be stale after rows were taken back; lookups check it.
+    std::vector<std::unordered_map<std::string, int32_t>> defRows_;
+    int32_t defScannedTo_ = 1;
+    void RegisterDefName(int32_t row, const std::string& name);
 
     void AddDefaultNodes();
     int ReadTopText(VrmlText& text, const std::string& fullPath);
@@ -162,5 +186,9 @@ int32_t NodeKindForName(std::string_view word);
 int32_t FieldCodeForName(std::string_view word);
 // Enumerated values ("LEFT", "SIDES", "TRUE", ...); unknown words give 0.
 int32_t ValueCodeForWord(std::string_view word);
+
+// The first index of a face list outside [0, limit), face ends (-1) aside;
+// -1 when there is none.
+int32_t FirstIndexOutside(const std::vector<int32_t>& list, int32_t limit);
 
 }  // namespace vantor

@@ -23,8 +23,9 @@ namespace {
 
 constexpr size_t kMaxTextLength = size_t(INT_MAX) / 2;
 
-// Reads a gzip file completely; false on a broken stream.
-bool InflateFile(const std::string& path, std::string& out) {
+// Reads a gzip file completely. A stream that is cut short or fails its
+// check sum gives false with zlib's reason in `damage`.
+bool InflateFile(const std::string& path, std::string& out, std::string& damage) {
     gzFile file = gzopen(path.c_str(), "rb");
     if (!file) return false;
     char chunk[1 << 16];
@@ -32,6 +33,8 @@ bool InflateFile(const std::string& path, std::string& out) {
     for (;;) {
         int got = gzread(file, chunk, sizeof chunk);
         if (got < 0) {
+            int code = Z_OK;
+            damage = gzerror(file, &code);
             ok = false;
             break;
         }
@@ -42,7 +45,12 @@ bool InflateFile(const std::string& path, std::string& out) {
             break;
         }
     }
-    gzclose(file);
+    // zlib hands over what it had when the input ends early; only the close
+    // tells that the stream stopped in its middle.
+    if (gzclose(file) == Z_BUF_ERROR && ok) {
+        damage = "unexpected end of file";
+        ok = false;
+    }
     return ok;
 }
 
@@ -161,6 +169,7 @@ void VrmlText::Release() {
 
 TextLoadResult VrmlText::LoadFile(const std::string& path) {
     Release();
+    damage_.clear();
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return TextLoadResult::CannotOpen;
@@ -171,9 +180,11 @@ TextLoadResult VrmlText::LoadFile(const std::string& path) {
     if (magicRead == 2 && magic[0] == 0x1f && magic[1] == 0x8b) {
         std::fclose(file);
         std::string inflated;
-        if (!InflateFile(path, inflated))
+        if (!InflateFile(path, inflated, damage_)) {
+            if (!damage_.empty()) return TextLoadResult::Damaged;
             return inflated.size() > kMaxTextLength ? TextLoadResult::TooLarge
                                                     : TextLoadResult::CannotOpen;
+        }
         Assign(inflated);
         return TextLoadResult::Ok;
     }

@@ -27,8 +27,9 @@ constexpr int kMaxWordLength = kWordBufferSize - 1;
 
 enum class TextLoadResult {
     Ok,
-    CannotOpen,  // missing, unreadable, a directory, or a broken gzip stream
+    CannotOpen,  // missing, unreadable or a directory
     TooLarge,    // does not fit 32-bit positions
+    Damaged,     // a gzip stream that is cut short or fails its check
 };
 
 // Large texts get their own mapping, on huge pages where the system allows
@@ -55,6 +56,8 @@ class VrmlText {
     // Reads the whole file; a file starting with the gzip magic bytes is
     // decompressed.
     TextLoadResult LoadFile(const std::string& path);
+    // Why the last LoadFile gave Damaged (zlib's words), else empty.
+    const std::string& damage() const { return damage_; }
     // Takes raw bytes from memory (tests, generated text).
     void Assign(std::string_view raw);
     void Release();
@@ -73,6 +76,7 @@ class VrmlText {
     char* data_ = nullptr;  // start of the current text inside buffer_
     int length_ = 0;
     bool prepared_ = false;
+    std::string damage_;
 };
 
 // Turns the raw text into the word stream (see the file comment). Returns

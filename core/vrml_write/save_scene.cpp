@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "prompt/translate.h"
 #include "vrml_write/vrml_writer.h"
 
 namespace vantor {
@@ -18,23 +19,25 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kEmptyDataMessage = "データは空です。";
-const char* const kAssemblyMessage =
-    "このアセンブリデータの保存には「新データとして保存」を使用ください。";
-const char* const kNoticeCaption = "注意";
 const char* const kErrorCaption = "Error";
 
-SaveResult Refusal(SaveStatus status, std::string message, const char* caption) {
+std::string NoticeCaption() {
+    return Translate("Core", "注意");
+}
+
+SaveResult Refusal(SaveStatus status, std::string message, std::string caption) {
     SaveResult result;
     result.status = status;
     result.message = std::move(message);
-    result.caption = caption;
+    result.caption = std::move(caption);
     return result;
 }
 
 SaveResult WriteFailure(const std::string& path, int error) {
-    return Refusal(SaveStatus::WriteFailed,
-                   path + " を保存できませんでした。(" + std::strerror(error) + ")", kErrorCaption);
+    return Refusal(
+        SaveStatus::WriteFailed,
+        FillIn(Translate("Core", "%1 を保存できませんでした。(%2)"), path, std::strerror(error)),
+        kErrorCaption);
 }
 
 bool SameFile(const fs::path& a, const fs::path& b) {
@@ -87,9 +90,14 @@ bool WriteAll(int fd, const std::string& text) {
 
 SaveResult CheckSaveAllowed(const SceneData& scene, int mode) {
     if (scene.fileCount == 0)
-        return Refusal(SaveStatus::EmptyData, kEmptyDataMessage, kNoticeCaption);
+        return Refusal(SaveStatus::EmptyData, Translate("Core", "データは空です。"),
+                       NoticeCaption());
     if (mode != kSaveNewData && scene.assemblyFlag == 1)
-        return Refusal(SaveStatus::AssemblyRefused, kAssemblyMessage, kNoticeCaption);
+        return Refusal(
+            SaveStatus::AssemblyRefused,
+            Translate("Core",
+                      "このアセンブリデータの保存には「新データとして保存」を使用ください。"),
+            NoticeCaption());
     return SaveResult{};
 }
 
@@ -104,8 +112,11 @@ SaveResult SaveScene(const SceneData& scene, const std::string& path, int mode,
     if (TargetIsReferenced(scene, target, mode)) {
         return Refusal(
             SaveStatus::SourceOverwrite,
-            path + " はこのデータが参照しているファイルです。別の名前で保存してください。",
-            kNoticeCaption);
+            FillIn(Translate(
+                       "Core",
+                       "%1 はこのデータが参照しているファイルです。別の名前で保存してください。"),
+                   path),
+            NoticeCaption());
     }
 
     // The save replaces the target by a rename, which would go straight

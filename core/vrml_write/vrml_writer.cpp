@@ -180,8 +180,12 @@ int VrmlWriter::WriteRange(int32_t firstRow, int32_t endRow, std::string& out) {
                 next = Int(s.Block(row.dataBegin)[1]);
                 break;
             case kind::Group:
-                // A named Group keeps its node so that USEs of it still refer
-                // to it; other groups leave their children in their place.
+            case kind::Anchor:
+            case kind::WWWAnchor:
+            case kind::Lod:
+            case kind::Lod2:
+                // A named group keeps a Group node so that USEs of it still
+                // refer to it; other groups leave their children in their place.
                 if (d.empty()) break;
                 WriteGroup(i, "Group {", d);
                 next = Int(s.Block(row.dataBegin)[1]);
@@ -190,6 +194,10 @@ int VrmlWriter::WriteRange(int32_t firstRow, int32_t endRow, std::string& out) {
             case kind::Inline:
                 WriteInline(i, d);
                 next = row.dataEnd;
+                break;
+            case kind::Level:
+                WriteLevels(i);
+                next = Int(s.Block(row.dataBegin)[1]);
                 break;
             case kind::Switch:
             case kind::Switch2:
@@ -276,6 +284,29 @@ void VrmlWriter::WriteGroup(int32_t row, const char* name, const std::string& de
     NodeLine("}");
 }
 
+void VrmlWriter::WriteLevels(int32_t row) {
+    // A VRML 1.0 LOD whose first child is the first level, so that reading
+    // the file back draws that level only; the other levels follow as one
+    // more child.
+    const SceneData& s = *scene_;
+    const float* block = s.Block(s.Row(row).dataBegin);
+    const int32_t first = std::max(Int(block[0]), row + 1);
+    const int32_t end = Int(block[1]);
+    const int32_t firstEnd = std::clamp(Int(block[kind::kLevelFirstEnd]), first, end);
+    NodeLine("LOD {");
+    ++level_;
+    for (auto [from, to] : {std::pair{first, firstEnd}, std::pair{firstEnd, end}}) {
+        if (from >= to) continue;
+        NodeLine("Separator {");
+        ++level_;
+        WriteRange(from, to, *out_);
+        --level_;
+        NodeLine("}");
+    }
+    --level_;
+    NodeLine("}");
+}
+
 void VrmlWriter::WriteSwitch(int32_t row, const std::string& def) {
     const SceneData& s = *scene_;
     const float* block = s.Block(s.Row(row).dataBegin);
@@ -339,8 +370,13 @@ void VrmlWriter::WriteFileAsInline(int32_t row) {
     NodeLine("DEF \"KORVALDE_VRML_" + name + "\" Separator {");
     ++level_;
     WriteRange(first, std::min(first + 2, end), *out_);
-    NodeLine("DEF \"KORVALDE_VRML\" WWWInline { name \"" +
-             (known ? InlineReference(root.fileIndex) : name) + "\" }");
+    if (known && s.files.items[size_t(root.fileIndex)].version == kImportedFileVersion) {
+        // A mesh file (STL, OBJ, ...) cannot be inlined: its rows go in whole.
+        WriteRange(first + 2, end, *out_);
+    } else {
+        NodeLine("DEF \"KORVALDE_VRML\" WWWInline { name \"" +
+                 (known ? InlineReference(root.fileIndex) : name) + "\" }");
+    }
     --level_;
     NodeLine("}");
 }
@@ -374,7 +410,7 @@ void VrmlWriter::WriteUse(int32_t row, const std::string& def) {
     if (written_[size_t(row)] == 2) return;  // a node that refers to itself
     written_[size_t(row)] = 2;
     const NodeRow& referenced = s.Row(target);
-    if (referenced.kind == kind::Group || referenced.kind == kind::Appearance) {
+    if (kind::IsPlainGroup(referenced.kind)) {
         const float* block = s.Block(referenced.dataBegin);
         WriteRange(std::max(Int(block[0]), target + 1), Int(block[1]), *out_);
     } else {

@@ -68,6 +68,7 @@ class VrmlWriter {
 
     void WriteParts(float parts);  // Cone and Cylinder parts other than ALL
     void WriteGroup(int32_t row, const char* name, const std::string& def);
+    void WriteLevels(int32_t row);
     void WriteSwitch(int32_t row, const std::string& def);
     void WriteFileAsInline(int32_t row);
     void WriteInline(int32_t row, const std::string& def);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -56,6 +57,31 @@ TEST_F(CliInfo, JsonLinePerFileAndStatusOfRejectedFiles) {
     EXPECT_NE(text.out.find("\nbounds: -1 6 -1 6 -1 5\n"), std::string::npos) << text.out;
 
     EXPECT_EQ(RunCli("info --bogus x.wrl").status, 2);
+}
+
+TEST_F(CliInfo, HelpVersionAndMessageLanguage) {
+    const CliRun help = RunCli("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage: korvalde-cli", 0), 0u) << help.out;
+    const CliRun version = RunCli("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("korvalde-cli ", 0), 0u) << version.out;
+    EXPECT_EQ(RunCli("").status, 2);
+
+    // Messages follow the locale (Japanese only under a Japanese one); the
+    // printed counts do not.
+    const struct {
+        const char* locale;
+        const char* message;
+    } cases[] = {{"ja_JP.UTF-8", "Caution: /no/such.wrlは存在しません。\n"},
+                 {"en_US.UTF-8", "Caution: /no/such.wrl does not exist.\n"},
+                 {"C", "Caution: /no/such.wrl does not exist.\n"}};
+    for (const auto& c : cases) {
+        setenv("LC_ALL", c.locale, 1);
+        const CliRun run = RunCli("info --log " + log_ + " /no/such.wrl");
+        EXPECT_EQ(run.status, 1) << c.locale;
+        EXPECT_EQ(run.err.rfind(c.message, 0), 0u) << c.locale << ": " << run.err;
+    }
 }
 
 TEST_F(CliInfo, DumpPrintsTheNodeTable) {

@@ -107,7 +107,9 @@ TEST(InputFaults, FileRewrittenWhileBeingRead) {
         VrmlReader reader;
         ScriptedPrompt prompt;
         const int result = reader.ReadVrmlFile(path, prompt, log);
-        if (quiet.owns_lock()) EXPECT_EQ(result, 1) << "a file at rest reads";
+        if (quiet.owns_lock()) {
+            EXPECT_EQ(result, 1) << "a file at rest reads";
+        }
         ASSERT_TRUE(result == 1 || result == -1) << result;
         if (result == 1) ++read;
     }

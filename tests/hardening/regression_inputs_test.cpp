@@ -1,7 +1,7 @@
 // Every file in tests/inputs/hardening/ once crashed, hung or upset a
 // sanitizer (its name says how). Each goes through what the fuzz targets
-// do: the VRML reader, a save in both modes with a re-read, and both
-// binding-file readers.
+// do: the model reader (VRML, or a mesh format by its extension), a save
+// in both modes with a re-read, and both binding-file readers.
 
 #include <algorithm>
 #include <filesystem>
@@ -14,6 +14,7 @@
 #include "bindings/config_reader.h"
 #include "bindings/read_config.h"
 #include "hardening_files.h"
+#include "import/model_import.h"
 #include "prompt/prompt.h"
 #include "vrml_read/vrml_reader.h"
 #include "vrml_write/save_scene.h"
@@ -42,7 +43,7 @@ TEST(RegressionInputs, ReadSaveAndRereadEveryVrmlInput) {
         ScratchFolder folder;
         // The reader works on a copy, beside the inline children some
         // inputs name.
-        const std::string path = folder / "input.wrl";
+        const std::string path = folder / ("input" + input.extension().string());
         std::filesystem::copy_file(input, path);
         for (const auto& child : {"child1.wrl", "child2.wrl"}) {
             const auto source = input.parent_path() / "children" / child;
@@ -50,7 +51,7 @@ TEST(RegressionInputs, ReadSaveAndRereadEveryVrmlInput) {
         }
         VrmlReader reader;
         ScriptedPrompt prompt;
-        if (reader.ReadVrmlFile(path, prompt, folder / "log.txt") < 0) continue;
+        if (ReadModelFile(reader, path, prompt, folder / "log.txt") < 0) continue;
         for (int mode : {kSaveTopData, kSaveNewData}) {
             const std::string out = folder / "written.wrl";
             if (!SaveScene(reader, out, mode).saved()) continue;

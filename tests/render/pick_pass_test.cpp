@@ -175,6 +175,17 @@ TEST_F(PickPassTest, MatrixIndexMatchesPreparedMatrixRows) {
     b.Values(kind::Translation, {0, 0, 9});
     b.Close();
     const int32_t d = b.FaceSet({0, 1, 2});
+    // A named VRML 2.0 Group (an Anchor row) placed again with USE.
+    const int32_t group = b.OpenGroup(kind::Anchor, 2, "G");
+    b.OpenGroup(kind::Separator);
+    b.Values(kind::Translation, {20, 0, 0});
+    const int32_t e = b.FaceSet({0, 1, 2});
+    b.Close();
+    b.Close();
+    b.OpenGroup(kind::Separator);
+    b.Values(kind::Translation, {0, 30, 0});
+    b.Use(group, "G");
+    b.Close();
     b.EndFile();
     PrepareGeometry(scene);
 
@@ -185,10 +196,10 @@ TEST_F(PickPassTest, MatrixIndexMatchesPreparedMatrixRows) {
         float translation[3];
         float scale;
     };
-    const Case cases[] = {{a, {-7, 5 - 1.0f / 3, 0}, {-7, 5, 0}, 2},
-                          {bRow, {1, 5 - 1.0f / 6, 0}, {1, 5, 0}, 1},
-                          {c, {1, -6 - 1.0f / 6, 0}, {1, -6, 0}, 1},
-                          {d, {1, -1.0f / 6, 0}, {1, 0, 0}, 1}};
+    const Case cases[] = {
+        {a, {-7, 5 - 1.0f / 3, 0}, {-7, 5, 0}, 2}, {bRow, {1, 5 - 1.0f / 6, 0}, {1, 5, 0}, 1},
+        {c, {1, -6 - 1.0f / 6, 0}, {1, -6, 0}, 1}, {d, {1, -1.0f / 6, 0}, {1, 0, 0}, 1},
+        {e, {21, -1.0f / 6, 0}, {21, 0, 0}, 1},    {e, {21, 30 - 1.0f / 6, 0}, {21, 30, 0}, 1}};
     for (const Case& test : cases) {
         SCOPED_TRACE("row " + std::to_string(test.row));
         PickAt(scene, test.at, PickKeyRole::Measure);

@@ -161,33 +161,6 @@ TEST(Normals, GeneratedOncePerFaceSetAndIndexedPerTriangle) {
     EXPECT_EQ(s.normalCount, 9);
 }
 
-TEST(Normals, ClockwiseFaceSetsAreReversedAndInlinesStartCounterClockwise) {
-    SceneData s;
-    SceneBuilder b(s);
-    b.BeginFile("top.wrl");
-    s.AddRow(kind::ShapeHints, 0, tag::ShapeHints, 1, 0);  // CLOCKWISE
-    b.Coordinates({0, 0, 0, 1, 0, 0, 1, 1, 0});
-    const int32_t before = b.FaceSet({0, 1, 2});
-    b.BeginInline("child.wrl");
-    b.Coordinates({0, 0, 0, 1, 0, 0, 1, 1, 0});
-    const int32_t inlined = b.FaceSet({0, 1, 2});
-    b.EndInline();
-    const int32_t after = b.FaceSet({0, 1, 2});
-    b.EndFile();
-
-    auto firstTriangle = [&s](int32_t row) {
-        const int32_t* t = &s.coordIndexPool[int32_t(s.Block(s.Row(row).dataBegin)[1])];
-        return std::vector<int32_t>(t, t + 3);
-    };
-    PrepareGeometry(s);
-    EXPECT_EQ(firstTriangle(before), (std::vector<int32_t>{2, 1, 0}));
-    EXPECT_EQ(firstTriangle(inlined), (std::vector<int32_t>{3, 4, 5}));
-    // The inlined file's points govern the later face set too.
-    EXPECT_EQ(firstTriangle(after), (std::vector<int32_t>{5, 4, 3}));
-    // Reversed faces face the other way: the generated normal points to -z.
-    EXPECT_FLOAT_EQ(s.normalPool[2], -1);
-}
-
 TEST(Walk, UseRevisitsItsTargetInTheCurrentTransformAndNeverLoops) {
     SceneData s;
     SceneBuilder b(s);

@@ -7,6 +7,7 @@
 
 #include "detail_panel.h"
 #include "frm_edit_dlg.h"
+#include "language.h"
 #include "module_string.h"
 #include "setup_shared.h"
 #include "setup_test_support.h"
@@ -77,6 +78,18 @@ TEST(ModuleString, FailedCheckShowsItsMessageAndKeepsTheFailureValue) {
     EXPECT_TRUE(ModuleString::CheckLong(QStringLiteral("４００００"), longValue));
     EXPECT_EQ(longValue, 40000);
     EXPECT_EQ(prompt.shown.size(), 1u);
+}
+
+TEST(ModuleString, MessagesInEnglishOnceTranslated) {
+    ASSERT_TRUE(InstallTranslations(QStringLiteral("tessmaran"), QStringLiteral("en")));
+    test::ScriptedSetupPrompt prompt;
+    int16_t integer = 0;
+    EXPECT_FALSE(ModuleString::CheckInteger(QStringLiteral("40000"), integer));
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].text, QStringLiteral("The value is out of range."));
+    EXPECT_EQ(prompt.shown[0].title, QStringLiteral("Input Error"));
+    frmEditDlg dialog;
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Change Value"));
 }
 
 TEST(FrmEditDlg, OkChecksByModeAndReportsThroughTheHideState) {

@@ -97,7 +97,13 @@ TEST(ShellDocument, AssemblyRefusesTopDataSaveButSavesAsNewData) {
     EXPECT_EQ(s.prompt.shown[0].text, "ファイルの選択を続けますか？");
     EXPECT_EQ(s.prompt.shown[0].caption, "警告");
     EXPECT_EQ(s.prompt.shown[0].buttons, vantor::PromptButtons::OkCancel);
-    EXPECT_EQ(s.prompt.fileFilters[0], "VRML Files (*.wrl)|*.wrl|All Files (*.*)|*.*||");
+    // Every supported file first, then VRML as before, each mesh format, all files.
+    const std::string& filter = s.prompt.fileFilters[0];
+    EXPECT_EQ(filter.rfind("対応ファイル (*.wrl;*.WRL;*.stl;*.STL;", 0), 0u) << filter;
+    EXPECT_NE(filter.find("|VRML Files (*.wrl)|*.wrl|STL (*.stl;*.STL)|*.stl;*.STL|"),
+              std::string::npos);
+    EXPECT_NE(filter.find("|glTF 2.0 (*.gltf;*.GLTF;*.glb;*.GLB)|"), std::string::npos);
+    EXPECT_EQ(filter.substr(filter.size() - 22), "|All Files (*.*)|*.*||");
     EXPECT_EQ(doc.Scene().assemblyFlag, 1);
     EXPECT_EQ(doc.Scene().fileCount, 2);
     EXPECT_EQ(doc.Scene().coordIndexCount, trianglesBefore + 3);
@@ -294,11 +300,12 @@ TEST(ShellMainFrame, MenusToolBarAndCommandLine) {
     }
     EXPECT_NE(children[1]->pos(), children[2]->pos()) << "cascaded";
 
-    // Dropped paths: only .wrl files (any case) count.
-    const QStringList dropped = CMainFrame::WrlPathsOf(
-        {QUrl::fromLocalFile("/m/a.wrl"), QUrl::fromLocalFile("/m/b.WRL"),
-         QUrl::fromLocalFile("/m/c.txt"), QUrl(QStringLiteral("http://x/y.wrl"))});
-    EXPECT_EQ(dropped, (QStringList{"/m/a.wrl", "/m/b.WRL"}));
+    // Dropped paths: only model files (any case) count.
+    const QStringList dropped =
+        CMainFrame::ModelPathsOf({QUrl::fromLocalFile("/m/a.wrl"), QUrl::fromLocalFile("/m/b.WRL"),
+                                  QUrl::fromLocalFile("/m/c.txt"), QUrl::fromLocalFile("/m/d.STL"),
+                                  QUrl(QStringLiteral("http://x/y.wrl"))});
+    EXPECT_EQ(dropped, (QStringList{"/m/a.wrl", "/m/b.WRL", "/m/d.STL"}));
 
     // A dropped .wrl file opens; other files are ignored.
     const QString droppedFile = s.folder.Temp("dropped.wrl");

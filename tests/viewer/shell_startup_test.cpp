@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
+#include <QMenuBar>
 
 #include "app/korvalde_app.h"
+#include "app/main_frame.h"
+#include "language.h"
+#include "prompt/translate.h"
 #include "shell_fixture.h"
 
 using vantor::ScriptedPrompt;
@@ -31,6 +35,48 @@ TEST(ShellStartup, FirstStartWritesDefaultsAndMakesTheWorkingDatabase) {
     EXPECT_EQ(app.selectionCursors[5], -9976);
     EXPECT_FLOAT_EQ(app.lengthTolerance, 2.5e-7f);
     EXPECT_NEAR(app.angleTolerance, 0.00349065, 1e-7);
+}
+
+TEST(ShellStartup, LanguageFromTheSettingElseTheLocaleAndEnglishTexts) {
+    ShellFolder folder;
+    const struct {
+        const char* locale;
+        const char* saved;  // nullptr: no choice saved
+        const char* expected;
+    } cases[] = {{"ja_JP.UTF-8", nullptr, "ja"}, {"en_US.UTF-8", nullptr, "en"},
+                 {"C", nullptr, "en"},           {"en_US.UTF-8", "ja", "ja"},
+                 {"ja_JP.UTF-8", "en", "en"},    {"ja_JP.UTF-8", "xx", "ja"}};
+    for (const auto& c : cases) {
+        qputenv("LC_ALL", c.locale);
+        KorvaldeSettings settings;
+        if (c.saved)
+            vantor::SaveLanguage(settings, QString::fromLatin1(c.saved));
+        else
+            settings.remove(QLatin1String(vantor::kLanguageKey));
+        EXPECT_EQ(vantor::ChosenLanguage(settings), QLatin1String(c.expected)) << c.locale;
+    }
+
+    ASSERT_TRUE(vantor::InstallTranslations(QStringLiteral("korvalde"), QStringLiteral("en")));
+    ScriptedPrompt prompt;
+    {
+        CKorvaldeApp app;
+        ASSERT_TRUE(app.InitInstance(folder.Options(true), prompt));
+        const QList<QAction*> menus = app.MainFrame()->menuBar()->actions();
+        ASSERT_FALSE(menus.isEmpty());
+        EXPECT_EQ(menus.first()->text(), QStringLiteral("&File"));
+        EXPECT_EQ(menus.last()->text(), QStringLiteral("&Help"));
+        app.MainFrame()->close();
+    }
+    CKorvaldeApp first;
+    ASSERT_TRUE(first.InitInstance(folder.Options(), prompt));
+    {
+        CKorvaldeApp second;
+        EXPECT_FALSE(second.InitInstance(folder.Options(), prompt));
+    }
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].text, "Vantor3 is already running.");
+    EXPECT_EQ(vantor::Translate("Core", "データは空です。"), "There is no data.");
+    vantor::SetTextLookup({});
 }
 
 TEST(ShellStartup, WorkingDatabaseStartsEmptyEveryRun) {

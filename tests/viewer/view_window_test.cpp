@@ -190,23 +190,47 @@ QString Korvalde() {
     return QStringLiteral(VANTOR_BIN_DIR "/korvalde");
 }
 
-TEST(ScreenshotCommand, StatusAndPicture) {
+struct ProgramRun {
+    int status = -1;  // -1: did not finish or crashed
+    QString out;
+    QString err;
+};
+
+// Runs a program without any X display, under the given locale.
+ProgramRun RunHeadless(const QString& program, const QStringList& args,
+                       const QString& locale = QStringLiteral("ja_JP.UTF-8")) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    // No saved language choice may override the locale.
+    static QTemporaryDir settings;
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), settings.path());
+    process.setProcessEnvironment(environment);
+    process.start(program, args);
+    ProgramRun run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) return run;
+    run.status = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+TEST(ScreenshotCommand, StatusAndPictureWithoutDisplay) {
     if (!QFile::exists(Korvalde())) GTEST_SKIP() << "korvalde not built";
     QTemporaryDir folder;
     const QString out = folder.filePath(QStringLiteral("shot.png"));
-    auto run = [&](const QStringList& args) {
-        QProcess process;
-        process.start(Korvalde(), args);
-        if (!process.waitForFinished(60000)) return -1;
-        return process.exitCode();
-    };
+    auto run = [&](const QStringList& args) { return RunHeadless(Korvalde(), args).status; };
     EXPECT_EQ(run({QStringLiteral("--screenshot")}), 2) << "no output or file";
     EXPECT_EQ(run({QStringLiteral("--screenshot"), out, QStringLiteral("--size"),
                    QStringLiteral("0x5"), QStringLiteral("x.wrl")}),
               2)
         << "bad size";
-    EXPECT_EQ(run({QStringLiteral("--screenshot"), out, folder.filePath("missing.wrl")}), 1)
-        << "file rejected";
+    EXPECT_EQ(run({QStringLiteral("--screenshot"), out, QStringLiteral("a.wrl"),
+                   QStringLiteral("b.wrl")}),
+              2)
+        << "several files need an output folder";
 
     const QString input = QStringLiteral(VANTOR_TEST_INPUTS "/render/cube_and_cone.wrl");
     for (const char* mode : {"shaded", "hlr", "hidden", "wire"}) {
@@ -220,6 +244,59 @@ TEST(ScreenshotCommand, StatusAndPicture) {
         EXPECT_EQ(image.size(), QSize(160, 120)) << mode;
         EXPECT_GT(CountNotNavy(image), 100) << mode;
     }
+}
+
+TEST(ScreenshotCommand, BatchThumbnailAndTimeout) {
+    if (!QFile::exists(Korvalde())) GTEST_SKIP() << "korvalde not built";
+    QTemporaryDir folder;
+    const QString input = QStringLiteral(VANTOR_TEST_INPUTS "/render/cube_and_cone.wrl");
+    const QString pictures = folder.filePath(QStringLiteral("pictures/"));
+    // One picture per file, named after it; a rejected file makes the status 1.
+    EXPECT_EQ(RunHeadless(Korvalde(), {QStringLiteral("--screenshot"), pictures,
+                                       QStringLiteral("--size"), QStringLiteral("64x48"), input,
+                                       folder.filePath(QStringLiteral("missing.wrl"))})
+                  .status,
+              1);
+    EXPECT_EQ(QImage(pictures + QStringLiteral("cube_and_cone.png")).size(), QSize(64, 48));
+    EXPECT_FALSE(QFile::exists(pictures + QStringLiteral("missing.png")));
+
+    const QString thumbnail = folder.filePath(QStringLiteral("thumb.png"));
+    const QStringList thumbnailArgs = {QStringLiteral("--thumbnail"), QStringLiteral("96"), input,
+                                       thumbnail};
+    ASSERT_EQ(RunHeadless(Korvalde(), thumbnailArgs).status, 0);
+    const QImage image(thumbnail);
+    EXPECT_EQ(image.size(), QSize(96, 96));
+    EXPECT_GT(CountNotNavy(image), 100);
+
+    // The time cap ends the run however far it got, without a picture.
+    QFile::remove(thumbnail);
+    const ProgramRun late = RunHeadless(
+        Korvalde(),
+        thumbnailArgs + QStringList{QStringLiteral("--timeout"), QStringLiteral("0.001")});
+    EXPECT_EQ(late.status, 3) << qPrintable(late.err);
+    EXPECT_FALSE(QFile::exists(thumbnail));
+}
+
+TEST(ProgramOptions, HelpVersionAndLanguageWithoutDisplay) {
+    for (const char* name : {"korvalde", "tessmaran"}) {
+        const QString program = QStringLiteral(VANTOR_BIN_DIR "/") + QString::fromLatin1(name);
+        if (!QFile::exists(program)) GTEST_SKIP() << name << " not built";
+        const ProgramRun help = RunHeadless(program, {QStringLiteral("--help")});
+        EXPECT_EQ(help.status, 0) << name;
+        EXPECT_TRUE(help.out.startsWith(QStringLiteral("usage: ") + QString::fromLatin1(name)))
+            << qPrintable(help.out);
+        const ProgramRun version = RunHeadless(program, {QStringLiteral("--version")});
+        EXPECT_EQ(version.status, 0) << name;
+        EXPECT_TRUE(version.out.startsWith(QString::fromLatin1(name) + u' ')) << name;
+    }
+    // The core's messages follow the locale.
+    const QString missing = QStringLiteral("/no/such.wrl");
+    const QStringList args = {QStringLiteral("--screenshot"), QStringLiteral("/tmp/x.png"),
+                              missing};
+    EXPECT_TRUE(RunHeadless(Korvalde(), args, QStringLiteral("ja_JP.UTF-8"))
+                    .err.contains(QStringLiteral("Caution: /no/such.wrlは存在しません。\n")));
+    EXPECT_TRUE(RunHeadless(Korvalde(), args, QStringLiteral("en_GB.UTF-8"))
+                    .err.contains(QStringLiteral("Caution: /no/such.wrl does not exist.\n")));
 }
 
 }  // namespace

@@ -56,10 +56,12 @@ class ShapeCollector {
             const int32_t k = row.kind;
             if (k == kind::VrmlData || kind::IsSeparatorLike(k)) {
                 const float* saved = material_;
-                if (row.tag != tag::Hidden) Walk(Int(Block(i)[0]), Int(Block(i)[1]), depth + 1);
+                // A LOD's levels show the first level only.
+                const int32_t drawnEnd = Int(Block(i)[k == kind::Level ? kind::kLevelFirstEnd : 1]);
+                if (row.tag != tag::Hidden) Walk(Int(Block(i)[0]), drawnEnd, depth + 1);
                 material_ = saved;
                 next = Int(Block(i)[1]);
-            } else if (k == kind::TransformSeparator || k == kind::Group || k == kind::Appearance) {
+            } else if (k == kind::TransformSeparator || kind::IsPlainGroup(k)) {
                 Walk(Int(Block(i)[0]), Int(Block(i)[1]), depth + 1);
                 next = Int(Block(i)[1]);
             } else if (k == kind::Switch || k == kind::Switch2) {

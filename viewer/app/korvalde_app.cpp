@@ -24,8 +24,9 @@ CKorvaldeApp* theApp = nullptr;
 
 constexpr const char* kDefault = "Default";
 
-void Warn(vantor::Prompt& prompt, const char* text, const char* caption) {
-    prompt.ShowMessage(text, caption, vantor::PromptButtons::Ok, vantor::PromptIcon::Exclamation);
+void Warn(vantor::Prompt& prompt, const QString& text, const char* caption) {
+    prompt.ShowMessage(text.toStdString(), caption, vantor::PromptButtons::Ok,
+                       vantor::PromptIcon::Exclamation);
 }
 
 QString WithSlash(QString folder) {
@@ -119,7 +120,7 @@ bool CKorvaldeApp::InitInstance(const Options& options, vantor::Prompt& prompt) 
                                 vantor::PromptIcon::Exclamation);
     };
     hitTable_.onEndReached = [this](const std::string& text) {
-        const QString shown = QString::fromStdString(text);
+        const QString shown = QCoreApplication::translate("Core", text.c_str());
         emit StatusText(shown);
         if (CMainFrame* frame = MainFrame()) frame->update();
         PlayEndBeep();
@@ -169,11 +170,11 @@ bool CKorvaldeApp::MakeWorkingDatabase(vantor::Prompt& prompt) {
     instanceLock_ = std::make_unique<SingleInstanceLock>();
     switch (instanceLock_->Acquire(databasePath)) {
         case SingleInstanceLock::Result::HeldByOther:
-            Warn(prompt, "Vantor3は既に起動しています。", "Caution");
+            Warn(prompt, tr("Vantor3は既に起動しています。"), "Caution");
             instanceLock_.reset();
             return false;
         case SingleInstanceLock::Result::CannotOpen:
-            Warn(prompt, "Vantor3は既に起動している可能性があります。", "Caution");
+            Warn(prompt, tr("Vantor3は既に起動している可能性があります。"), "Caution");
             instanceLock_.reset();
             return false;
         case SingleInstanceLock::Result::Locked:
@@ -181,7 +182,7 @@ bool CKorvaldeApp::MakeWorkingDatabase(vantor::Prompt& prompt) {
     }
     // Every run starts with an empty copy of the template.
     if (!instanceLock_->CopyFrom(templatePath)) {
-        Warn(prompt, "tessmaran.db がありません。インストールに問題があります。", "Caution");
+        Warn(prompt, tr("tessmaran.db がありません。インストールに問題があります。"), "Caution");
         instanceLock_.reset();
         return false;
     }
@@ -194,7 +195,7 @@ void CKorvaldeApp::LoadBindings(vantor::Prompt& prompt) {
     // 0: the remembered file could not be read and the user chose another.
     if (reader.ReadConfigFile(configPath.toStdString()) == 0) {
         StoreConfigPath(QString::fromStdString(reader.path()));
-        Warn(prompt, "最後に使用したConfigを開けません。", "Caution");
+        Warn(prompt, tr("最後に使用したConfigを開けません。"), "Caution");
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
@@ -26,6 +27,7 @@
 #include "app/settings_store.h"
 #include "dialogs/about_dialog.h"
 #include "doc/korvalde_doc.h"
+#include "import/model_import.h"
 #include "measure/measure_panel.h"
 #include "prompt/prompt.h"
 #include "view/korvalde_view.h"
@@ -149,9 +151,8 @@ CKorvaldeDoc* CMainFrame::OpenDocumentFile(const QString& path) {
         }
     }
     if (!QFileInfo(full).isFile()) {
-        app_->GetPrompt().ShowMessage((full + QStringLiteral(" が開けません。")).toStdString(),
-                                      "Caution", vantor::PromptButtons::Ok,
-                                      vantor::PromptIcon::Exclamation);
+        app_->GetPrompt().ShowMessage(tr("%1 が開けません。").arg(full).toStdString(), "Caution",
+                                      vantor::PromptButtons::Ok, vantor::PromptIcon::Exclamation);
         // A vanished file leaves the recently-used list.
         if (recentFiles_.removeAll(full) > 0) {
             KorvaldeSettings settings;
@@ -169,9 +170,9 @@ CKorvaldeDoc* CMainFrame::OpenDocumentFile(const QString& path) {
 
 void CMainFrame::OnFileOpen() {
     std::string chosen;
-    if (!app_->GetPrompt().AskOpenFile("VRML ﾌｧｲﾙ (*.wrl)|*.wrl|All Files (*.*)|*.*||",
-                                       std::string(), chosen))
-        return;
+    const std::string filter =
+        vantor::ModelOpenFilter(tr("対応ファイル").toStdString(), tr("VRML ﾌｧｲﾙ").toStdString());
+    if (!app_->GetPrompt().AskOpenFile(filter, std::string(), chosen)) return;
     OpenDocumentFile(QString::fromStdString(chosen));
 }
 
@@ -343,18 +344,18 @@ void CMainFrame::UpdateRecentFileActions() {
     }
 }
 
-QStringList CMainFrame::WrlPathsOf(const QList<QUrl>& urls) {
+QStringList CMainFrame::ModelPathsOf(const QList<QUrl>& urls) {
     QStringList paths;
     for (const QUrl& url : urls) {
         if (!url.isLocalFile()) continue;
         const QString path = url.toLocalFile();
-        if (path.endsWith(QStringLiteral(".wrl"), Qt::CaseInsensitive)) paths << path;
+        if (vantor::HasModelExtension(QFile::encodeName(path).toStdString())) paths << path;
     }
     return paths;
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls() && !WrlPathsOf(event->mimeData()->urls()).isEmpty())
+    if (event->mimeData()->hasUrls() && !ModelPathsOf(event->mimeData()->urls()).isEmpty())
         event->acceptProposedAction();
 }
 
@@ -363,7 +364,7 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 }
 
 int CMainFrame::OpenDroppedFiles(const QList<QUrl>& urls) {
-    const QStringList paths = WrlPathsOf(urls);
+    const QStringList paths = ModelPathsOf(urls);
     if (paths.isEmpty()) return 0;
     activateWindow();
     for (const QString& path : paths) OpenDocumentFile(path);

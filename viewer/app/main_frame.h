@@ -51,9 +51,9 @@ class CMainFrame : public QMainWindow {
     // Re-evaluates the enabled and checked state of every command.
     void UpdateCommandStates();
 
-    // The dropped paths that end in .wrl.
-    static QStringList WrlPathsOf(const QList<QUrl>& urls);
-    // Opens the .wrl files among dropped urls; returns how many.
+    // The dropped paths named like a supported model file.
+    static QStringList ModelPathsOf(const QList<QUrl>& urls);
+    // Opens the model files among dropped urls; returns how many.
     int OpenDroppedFiles(const QList<QUrl>& urls);
 
   protected:

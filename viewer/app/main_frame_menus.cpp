@@ -8,15 +8,9 @@
 
 #include "app/command_ids.h"
 #include "app/main_frame.h"
+#include "app/settings_store.h"
 #include "app/tool_icons.h"
-
-namespace {
-
-QString U(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-}  // namespace
+#include "language.h"
 
 QAction* CMainFrame::MakeAction(int id, const QString& text, const QString& statusText,
                                 bool checkable) {
@@ -24,7 +18,9 @@ QAction* CMainFrame::MakeAction(int id, const QString& text, const QString& stat
     if (action) return action;
     action = new QAction(text, this);
     action->setData(id);
-    action->setStatusTip(statusText);
+    // Some texts serve as menu text and status text at once; a status text
+    // shows no mnemonic.
+    action->setStatusTip(QString(statusText).remove(u'&'));
     action->setCheckable(checkable);
     connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
     actions_.insert(id, action);
@@ -45,142 +41,148 @@ void CMainFrame::BuildMenus() {
     using namespace cmd;
     QMenuBar* bar = menuBar();
 
-    QMenu* file = bar->addMenu(U("ﾌｧｲﾙ(&F)"));
-    AddToMenu(file, kFileNew, U("新規作成(&N)\tCtrl+N"), U("新規にファイルを作成"));
-    AddToMenu(file, kFileOpen, U("開く(&O)...\tCtrl+O"), U("既存のファイルを開く"));
-    AddToMenu(file, kFileClose, U("閉じる(&C)"), U("作業中のファイルを閉じる"));
-    AddToMenu(file, kAssembly, U("アセンブリ"), U("Add File To Data"));
-    QMenu* save = file->addMenu(U("データ保存"));
-    AddToMenu(save, kSaveTopData, U("トップデータのみ、名前を付けて保存"));
-    AddToMenu(save, kSaveNewData, U("新データとして保存"), U("New Data"));
-    AddToMenu(save, kSaveAllData, U("全てのデータを名前を付けて保存"));
-    AddToMenu(save, kSaveHiddenToo, U("非表示データも保存する"));
-    AddToMenu(file, kSaveImage, U("画像として保存..."), U("Save the view as a picture"));
+    QMenu* file = bar->addMenu(tr("ﾌｧｲﾙ(&F)"));
+    AddToMenu(file, kFileNew, tr("新規作成(&N)\tCtrl+N"), tr("新規にファイルを作成"));
+    AddToMenu(file, kFileOpen, tr("開く(&O)...\tCtrl+O"), tr("既存のファイルを開く"));
+    AddToMenu(file, kFileClose, tr("閉じる(&C)"), tr("作業中のファイルを閉じる"));
+    AddToMenu(file, kAssembly, tr("アセンブリ"), tr("Add File To Data"));
+    QMenu* save = file->addMenu(tr("データ保存"));
+    AddToMenu(save, kSaveTopData, tr("トップデータのみ、名前を付けて保存"));
+    AddToMenu(save, kSaveNewData, tr("新データとして保存"), tr("New Data"));
+    AddToMenu(save, kSaveAllData, tr("全てのデータを名前を付けて保存"));
+    AddToMenu(save, kSaveHiddenToo, tr("非表示データも保存する"));
+    AddToMenu(file, kSaveImage, tr("画像として保存..."), tr("Save the view as a picture"));
     file->addSeparator();
-    AddToMenu(file, kPrintSetup, U("ﾌﾟﾘﾝﾀの設定(&R)..."), U("プリンタの設定"));
+    AddToMenu(file, kPrintSetup, tr("ﾌﾟﾘﾝﾀの設定(&R)..."), tr("プリンタの設定"));
     file->addSeparator();
     for (int i = 0; i < kRecentFileCount; ++i) {
-        AddToMenu(file, kRecentFile1 + i, QString(), U("指定のファイルを開く"));
+        AddToMenu(file, kRecentFile1 + i, QString(), tr("指定のファイルを開く"));
     }
     file->addSeparator();
-    AddToMenu(file, kExit, U("ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"), U("アプリケーションを終了"));
+    AddToMenu(file, kExit, tr("ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"), tr("アプリケーションを終了"));
     // Ctrl+S is bound but in no menu; it must never overwrite the open file.
-    QAction* frameworkSave = MakeAction(kFileSave, U("上書き保存"), QString());
+    QAction* frameworkSave = MakeAction(kFileSave, tr("上書き保存"), QString());
     frameworkSave->setShortcut(QKeySequence::Save);
     addAction(frameworkSave);
 
-    QMenu* view = bar->addMenu(U("表示(&V)"));
-    AddToMenu(view, kViewToolBar, U("ﾂｰﾙ ﾊﾞｰ(&T)"), U("ツール バーの表示/非表示"), true);
-    AddToMenu(view, kViewStatusBar, U("ｽﾃｰﾀｽ ﾊﾞｰ(&S)"), U("ステータス バーの表示/非表示"), true);
+    QMenu* view = bar->addMenu(tr("表示(&V)"));
+    AddToMenu(view, kViewToolBar, tr("ﾂｰﾙ ﾊﾞｰ(&T)"), tr("ツール バーの表示/非表示"), true);
+    AddToMenu(view, kViewStatusBar, tr("ｽﾃｰﾀｽ ﾊﾞｰ(&S)"), tr("ステータス バーの表示/非表示"), true);
     AddToMenu(view, kMeasurePanel, tr("測定パネル"), tr("測定パネルの表示/非表示"), true);
     view->addSeparator();
-    AddToMenu(view, kShaded, U("シェード表示"), U("Shaded"), true);
-    AddToMenu(view, kHiddenLineRemoved, U("陰線消去"), U("Hidden Line Removed"), true);
-    AddToMenu(view, kHiddenLine, U("陰線表示"), U("Hidden Line"), true);
-    AddToMenu(view, kWireframe, U("ワイヤーフレーム"), U("Wire Frame"), true);
+    AddToMenu(view, kShaded, tr("シェード表示"), tr("Shaded"), true);
+    AddToMenu(view, kHiddenLineRemoved, tr("陰線消去"), tr("Hidden Line Removed"), true);
+    AddToMenu(view, kHiddenLine, tr("陰線表示"), tr("Hidden Line"), true);
+    AddToMenu(view, kWireframe, tr("ワイヤーフレーム"), tr("Wire Frame"), true);
     view->addSeparator();
-    AddToMenu(view, kPerspective, U("パースペクティブ"), U("Perspective"), true);
-    AddToMenu(view, kOrthographic, U("正射影"), U("Orthographic"), true);
+    AddToMenu(view, kPerspective, tr("パースペクティブ"), tr("Perspective"), true);
+    AddToMenu(view, kOrthographic, tr("正射影"), tr("Orthographic"), true);
     view->addSeparator();
-    AddToMenu(view, kShowCoordinateCentre, U("座標中心　表示"), U("Coordinate Centre"), true);
-    AddToMenu(view, kShowRotationCentre, U("回転中心　表示"), U("Rotation Centre"), true);
-    AddToMenu(view, kShowDatums, U("データム表示"), U("Datum"), true);
+    AddToMenu(view, kShowCoordinateCentre, tr("座標中心　表示"), tr("Coordinate Centre"), true);
+    AddToMenu(view, kShowRotationCentre, tr("回転中心　表示"), tr("Rotation Centre"), true);
+    AddToMenu(view, kShowDatums, tr("データム表示"), tr("Datum"), true);
     view->addSeparator();
-    AddToMenu(view, kBackgroundColour, U("背景色"), U("Background Colour"));
-    AddToMenu(view, kBackgroundBitmap, U("背景ビットマップ"), U("Background Bitmap"), true);
-    AddToMenu(view, kChangeFont, U("Changing Font Style"), U("Changing Font Style"));
-    QMenu* lights = view->addMenu(U("ライト"));
-    AddToMenu(lights, kLight0, U("ライト　No.0"));
-    AddToMenu(lights, kLight1, U("ライト　No.1"));
-    AddToMenu(lights, kLight2, U("ライト　No.2"));
-    lights->addAction(U("詳細設定"))->setEnabled(false);
+    AddToMenu(view, kBackgroundColour, tr("背景色"), tr("Background Colour"));
+    AddToMenu(view, kBackgroundBitmap, tr("背景ビットマップ"), tr("Background Bitmap"), true);
+    AddToMenu(view, kChangeFont, tr("Changing Font Style"), tr("Changing Font Style"));
+    QMenu* lights = view->addMenu(tr("ライト"));
+    AddToMenu(lights, kLight0, tr("ライト　No.0"));
+    AddToMenu(lights, kLight1, tr("ライト　No.1"));
+    AddToMenu(lights, kLight2, tr("ライト　No.2"));
+    lights->addAction(tr("詳細設定"))->setEnabled(false);
     view->addSeparator();
-    AddToMenu(view, kDataStructure, U("Data Structure"), U("DataStructure"), true);
+    AddToMenu(view, kDataStructure, tr("Data Structure"), tr("DataStructure"), true);
 
-    QMenu* camera = bar->addMenu(U("視点(&C)"));
-    AddToMenu(camera, kZoomIn, U("Zoom In"), U("Zoom In"));
-    AddToMenu(camera, kZoomOut, U("Zoom Out"), U("Zoom Out"));
-    AddToMenu(camera, kRepaint, U("再ペイント"), U("RePaint"));
-    AddToMenu(camera, kDefault, U("デフォルト"), U("Default"));
-    AddToMenu(camera, kReset, U("リセット"), U("Reset"));
+    QMenu* camera = bar->addMenu(tr("視点(&C)"));
+    AddToMenu(camera, kZoomIn, tr("Zoom In"), tr("Zoom In"));
+    AddToMenu(camera, kZoomOut, tr("Zoom Out"), tr("Zoom Out"));
+    AddToMenu(camera, kRepaint, tr("再ペイント"), tr("RePaint"));
+    AddToMenu(camera, kDefault, tr("デフォルト"), tr("Default"));
+    AddToMenu(camera, kReset, tr("リセット"), tr("Reset"));
     camera->addSeparator();
-    AddToMenu(camera, kMoveRight, U("Move　->"), U("Move Right"));
-    AddToMenu(camera, kMoveLeft, U("<-　Move"), U("Move Left"));
-    AddToMenu(camera, kMoveUp, U("Move　Up"), U("Move Up"));
-    AddToMenu(camera, kMoveDown, U("Move　Down"), U("Move Down"));
-    AddToMenu(camera, kMoveZFar, U("Move Z far"), U("Move Z Far"));
-    AddToMenu(camera, kMoveZNear, U("Move Z Near"), U("Move Z Near"));
+    AddToMenu(camera, kMoveRight, tr("Move　->"), tr("Move Right"));
+    AddToMenu(camera, kMoveLeft, tr("<-　Move"), tr("Move Left"));
+    AddToMenu(camera, kMoveUp, tr("Move　Up"), tr("Move Up"));
+    AddToMenu(camera, kMoveDown, tr("Move　Down"), tr("Move Down"));
+    AddToMenu(camera, kMoveZFar, tr("Move Z far"), tr("Move Z Far"));
+    AddToMenu(camera, kMoveZNear, tr("Move Z Near"), tr("Move Z Near"));
     camera->addSeparator();
-    AddToMenu(camera, kTurnXPlus, U("Turn　Down X Plus"), U("Turn Down X Plus"));
-    AddToMenu(camera, kTurnXMinus, U("TurnUp X Minus"), U("Turn Up X Minus"));
-    AddToMenu(camera, kTurnYPlus, U("Turn-> Y Plus"), U("Turn Y Plus"));
-    AddToMenu(camera, kTurnYMinus, U("<-Turn y Minus"), U("Turn Y Minus"));
-    AddToMenu(camera, kRollZPlus, U("Roal Z Plus"), U("Roll Z Plus"));
-    AddToMenu(camera, kRollZMinus, U("Roal Z Minus"), U("Roll Z Minus"));
+    AddToMenu(camera, kTurnXPlus, tr("Turn　Down X Plus"), tr("Turn Down X Plus"));
+    AddToMenu(camera, kTurnXMinus, tr("TurnUp X Minus"), tr("Turn Up X Minus"));
+    AddToMenu(camera, kTurnYPlus, tr("Turn-> Y Plus"), tr("Turn Y Plus"));
+    AddToMenu(camera, kTurnYMinus, tr("<-Turn y Minus"), tr("Turn Y Minus"));
+    AddToMenu(camera, kRollZPlus, tr("Roal Z Plus"), tr("Roll Z Plus"));
+    AddToMenu(camera, kRollZMinus, tr("Roal Z Minus"), tr("Roll Z Minus"));
     camera->addSeparator();
-    AddToMenu(camera, kFront, U("Front"), U("Front"));
-    AddToMenu(camera, kTop, U("Top"), U("Top"));
-    AddToMenu(camera, kSide, U("Side"), U("Side"));
-    AddToMenu(camera, kTurn180, U("前後反転"), U("Turn 180"));
+    AddToMenu(camera, kFront, tr("Front"), tr("Front"));
+    AddToMenu(camera, kTop, tr("Top"), tr("Top"));
+    AddToMenu(camera, kSide, tr("Side"), tr("Side"));
+    AddToMenu(camera, kTurn180, tr("前後反転"), tr("Turn 180"));
     camera->addSeparator();
-    AddToMenu(camera, kSetRotationCentre, U("回転中心設定"), U("Set Rotation Centre"));
-    AddToMenu(camera, kClipDistances, U("視点距離クリップ"), U("Clip Distances"));
-    AddToMenu(camera, kSection, U("断面表示"), U("Section"));
-    AddToMenu(camera, kStepAmounts, U("ステップ移動量設定"), U("Step Amounts"));
+    AddToMenu(camera, kSetRotationCentre, tr("回転中心設定"), tr("Set Rotation Centre"));
+    AddToMenu(camera, kClipDistances, tr("視点距離クリップ"), tr("Clip Distances"));
+    AddToMenu(camera, kSection, tr("断面表示"), tr("Section"));
+    AddToMenu(camera, kStepAmounts, tr("ステップ移動量設定"), tr("Step Amounts"));
     camera->addSeparator();
-    AddToMenu(camera, kPlayAll, U("Play All"), U("Play All"), true);
-    AddToMenu(camera, kPlayEach, U("Play Each"), U("Play Each"), true);
+    AddToMenu(camera, kPlayAll, tr("Play All"), tr("Play All"), true);
+    AddToMenu(camera, kPlayEach, tr("Play Each"), tr("Play Each"), true);
 
-    QMenu* select = bar->addMenu(U("選択(&S)"));
-    AddToMenu(select, kDataFirst, U("Data First"), U("Data First"));
-    AddToMenu(select, kDataPrevious, U("Data Previous"), U("Data Previous"));
-    AddToMenu(select, kDataToggle, U("Data Toggle"), U("Data Toggle"));
-    AddToMenu(select, kDataNext, U("Data Next"), U("Data Next"));
-    AddToMenu(select, kDataLast, U("Data Last"), U("Data Last"));
-    AddToMenu(select, kDataDelete, U("Data Delete"), U("Data Delete"));
+    QMenu* select = bar->addMenu(tr("選択(&S)"));
+    AddToMenu(select, kDataFirst, tr("Data First"), tr("Data First"));
+    AddToMenu(select, kDataPrevious, tr("Data Previous"), tr("Data Previous"));
+    AddToMenu(select, kDataToggle, tr("Data Toggle"), tr("Data Toggle"));
+    AddToMenu(select, kDataNext, tr("Data Next"), tr("Data Next"));
+    AddToMenu(select, kDataLast, tr("Data Last"), tr("Data Last"));
+    AddToMenu(select, kDataDelete, tr("Data Delete"), tr("Data Delete"));
     select->addSeparator();
-    AddToMenu(select, kNodeNumber, U("ノード番号指定"), U("Node Number"));
-    AddToMenu(select, kChangePointValue, U("Change Point Value"), U("Change Point Value"));
-    AddToMenu(select, kChangeNormalValue, U("Change Normal Value"), U("Change Normal Value"));
+    AddToMenu(select, kNodeNumber, tr("ノード番号指定"), tr("Node Number"));
+    AddToMenu(select, kChangePointValue, tr("Change Point Value"), tr("Change Point Value"));
+    AddToMenu(select, kChangeNormalValue, tr("Change Normal Value"), tr("Change Normal Value"));
 
-    QMenu* measure = bar->addMenu(U("測定(&M)"));
-    AddToMenu(measure, kCsysCentre, U("測定座標系中心設定"), U("Measuring System Centre"));
-    AddToMenu(measure, kCsysRotation, U("測定座標系回転設定"), U("Measuring System Rotation"));
-    AddToMenu(measure, kMeasureStartPoint, U("測定開始点設定"), U("Measure Start Point"));
-    AddToMenu(measure, kMeasurePlane, U("測定基準平面設定"), U("Measure Base Plane"));
+    QMenu* measure = bar->addMenu(tr("測定(&M)"));
+    AddToMenu(measure, kCsysCentre, tr("測定座標系中心設定"), tr("Measuring System Centre"));
+    AddToMenu(measure, kCsysRotation, tr("測定座標系回転設定"), tr("Measuring System Rotation"));
+    AddToMenu(measure, kMeasureStartPoint, tr("測定開始点設定"), tr("Measure Start Point"));
+    AddToMenu(measure, kMeasurePlane, tr("測定基準平面設定"), tr("Measure Base Plane"));
     AddToMenu(measure, kCsysReset, tr("測定座標系リセット"),
               tr("測定座標系をワールド座標系に戻す"));
     measure->addSeparator();
-    AddToMenu(measure, kFromFront, U("from Front"), U("from Front"));
-    AddToMenu(measure, kFromSide, U("from SIDE"), U("from SIDE"));
-    AddToMenu(measure, kFromTop, U("from TOP"), U("from TOP"));
-    AddToMenu(measure, kFromPoint, U("from Point"), U("from Point"));
-    AddToMenu(measure, kFromCsys, U("from Csys"), U("from Csys"));
-    AddToMenu(measure, kFromPlane, U("from Plane"), U("from Plane"));
-    AddToMenu(measure, kRadius, U("Radius"), U("Radius"));
-    AddToMenu(measure, kDiameter, U("Diameter"), U("Diameter"));
-    AddToMenu(measure, kMakeComment, U("Make Comment"), U("Make Comment"));
+    AddToMenu(measure, kFromFront, tr("from Front"), tr("from Front"));
+    AddToMenu(measure, kFromSide, tr("from SIDE"), tr("from SIDE"));
+    AddToMenu(measure, kFromTop, tr("from TOP"), tr("from TOP"));
+    AddToMenu(measure, kFromPoint, tr("from Point"), tr("from Point"));
+    AddToMenu(measure, kFromCsys, tr("from Csys"), tr("from Csys"));
+    AddToMenu(measure, kFromPlane, tr("from Plane"), tr("from Plane"));
+    AddToMenu(measure, kRadius, tr("Radius"), tr("Radius"));
+    AddToMenu(measure, kDiameter, tr("Diameter"), tr("Diameter"));
+    AddToMenu(measure, kMakeComment, tr("Make Comment"), tr("Make Comment"));
     measure->addSeparator();
-    AddToMenu(measure, kHideSelectedDimension, U("選択寸法非表示"), U("Hide Dimension"));
-    AddToMenu(measure, kHideAllDimensions, U("全寸法一時非表示"), U("Hide All Dimensions"));
-    AddToMenu(measure, kShowAllDimensions, U("全寸法一時非表示解除"), U("Show All Dimensions"));
-    AddToMenu(measure, kDimensionHeight, U("寸法高さ変更"), U("Dimension Height"));
-    AddToMenu(measure, kChangeText, U("Change Text"), U("Change Text"));
-    AddToMenu(measure, kMoveSelectedDimension, U("選択寸法移動"), U("Move Dimension"));
-    AddToMenu(measure, kDeleteDimension, U("寸法削除"), U("Delete Dimension"));
+    AddToMenu(measure, kHideSelectedDimension, tr("選択寸法非表示"), tr("Hide Dimension"));
+    AddToMenu(measure, kHideAllDimensions, tr("全寸法一時非表示"), tr("Hide All Dimensions"));
+    AddToMenu(measure, kShowAllDimensions, tr("全寸法一時非表示解除"), tr("Show All Dimensions"));
+    AddToMenu(measure, kDimensionHeight, tr("寸法高さ変更"), tr("Dimension Height"));
+    AddToMenu(measure, kChangeText, tr("Change Text"), tr("Change Text"));
+    AddToMenu(measure, kMoveSelectedDimension, tr("選択寸法移動"), tr("Move Dimension"));
+    AddToMenu(measure, kDeleteDimension, tr("寸法削除"), tr("Delete Dimension"));
 
-    QMenu* settings = bar->addMenu(U("設定"));
-    AddToMenu(settings, kShowConfig, U("現在の設定"), U("現在の設定"));
-    AddToMenu(settings, kLoadConfig, U("設定読み込み"), U("Load config"));
-    AddToMenu(settings, kEditConfig, U("設定編集"), U("Edit Config"));
+    QMenu* settings = bar->addMenu(tr("設定"));
+    AddToMenu(settings, kShowConfig, tr("現在の設定"), tr("現在の設定"));
+    AddToMenu(settings, kLoadConfig, tr("設定読み込み"), tr("Load config"));
+    AddToMenu(settings, kEditConfig, tr("設定編集"), tr("Edit Config"));
+    settings->addSeparator();
+    vantor::AddLanguageMenu(settings, vantor::ChosenLanguage(KorvaldeSettings()),
+                            [](const QString& language) {
+                                KorvaldeSettings store;
+                                vantor::SaveLanguage(store, language);
+                            });
 
-    QMenu* window = bar->addMenu(U("ｳｨﾝﾄﾞｳ(&W)"));
-    AddToMenu(window, kWindowCascade, U("重ねて表示(&C)"), U("ウィンドウを重ねて表示"));
-    AddToMenu(window, kWindowTile, U("並べて表示(&T)"), U("ウィンドウを並べて表示"));
+    QMenu* window = bar->addMenu(tr("ｳｨﾝﾄﾞｳ(&W)"));
+    AddToMenu(window, kWindowCascade, tr("重ねて表示(&C)"), tr("ウィンドウを重ねて表示"));
+    AddToMenu(window, kWindowTile, tr("並べて表示(&T)"), tr("ウィンドウを並べて表示"));
 
-    QMenu* help = bar->addMenu(U("ﾍﾙﾌﾟ(&H)"));
-    AddToMenu(help, kHelp, U("ヘルプ"), U("Help"));
-    AddToMenu(help, kAbout, U("ﾊﾞｰｼﾞｮﾝ情報(HelpApp)(&A)..."), U("バージョン情報"));
+    QMenu* help = bar->addMenu(tr("ﾍﾙﾌﾟ(&H)"));
+    AddToMenu(help, kHelp, tr("ヘルプ"), tr("Help"));
+    AddToMenu(help, kAbout, tr("ﾊﾞｰｼﾞｮﾝ情報(HelpApp)(&A)..."), tr("バージョン情報"));
 
     for (QMenu* menu : bar->findChildren<QMenu*>())
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
@@ -188,7 +190,7 @@ void CMainFrame::BuildMenus() {
 
 void CMainFrame::BuildToolBar() {
     using namespace cmd;
-    toolBar_ = addToolBar(U("Standard"));
+    toolBar_ = addToolBar(tr("Standard"));
     toolBar_->setObjectName(QStringLiteral("StandardToolBar"));
     toolBar_->setIconSize(QSize(16, 15));
     toolBar_->setAllowedAreas(Qt::AllToolBarAreas);

@@ -9,7 +9,7 @@
 #include "dialogs/product_picture.h"
 
 CAboutDlg::CAboutDlg(const CKorvaldeApp* app, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Korvalde のバージョン情報"));
+    setWindowTitle(tr("Korvalde のバージョン情報"));
     auto* picture = new QLabel(this);
     picture->setPixmap(ProductPicture(QSize(160, 100)));
     auto* text = new QLabel(InfoText(app), this);

@@ -1,21 +1,20 @@
 #include "doc/korvalde_doc.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 
 #include "app/korvalde_app.h"
 #include "doc/scene_loading.h"
+#include "import/model_import.h"
 #include "prompt/prompt.h"
 #include "scene/prepare_geometry.h"
 #include "structure/structure_dialog.h"
 #include "vrml_write/save_scene.h"
 
 namespace {
-
-constexpr const char* kVrmlFilter = "VRML Files (*.wrl)|*.wrl|All Files (*.*)|*.*||";
-constexpr const char* kContinueChoosing = "ファイルの選択を続けますか？";
 
 // Shows the wait cursor for its lifetime (only when a GUI exists).
 class WaitCursor {
@@ -39,14 +38,22 @@ bool AskSavePathWithDialog(const QString& initialPath, QString& chosen) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("wrl"));
     dialog.setNameFilters({QStringLiteral("VRML Files (*.wrl)"), QStringLiteral("All Files (*)")});
-    if (initialPath != kNoDocumentPath) dialog.selectFile(initialPath);
+    if (initialPath != kNoDocumentPath) {
+        // A mesh file (STL, OBJ, ...) is offered a .wrl name beside it, not its own.
+        const QFileInfo initial(initialPath);
+        const bool vrml = initial.suffix().compare(QStringLiteral("wrl"), Qt::CaseInsensitive) == 0;
+        dialog.selectFile(
+            vrml ? initialPath
+                 : initial.dir().filePath(initial.completeBaseName() + QStringLiteral(".wrl")));
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     chosen = dialog.selectedFiles().first();
     return true;
 }
 
-void Caution(vantor::Prompt& prompt, const char* text) {
-    prompt.ShowMessage(text, "注意", vantor::PromptButtons::Ok, vantor::PromptIcon::Exclamation);
+void Caution(vantor::Prompt& prompt, const QString& text) {
+    prompt.ShowMessage(text.toStdString(), CKorvaldeDoc::tr("注意").toStdString(),
+                       vantor::PromptButtons::Ok, vantor::PromptIcon::Exclamation);
 }
 
 }  // namespace
@@ -88,8 +95,11 @@ bool CKorvaldeDoc::OnOpenDocument(const QString& path, vantor::Prompt& prompt) {
 
 void CKorvaldeDoc::OnAssembly(vantor::Prompt& prompt) {
     std::string chosen;
-    while (!prompt.AskOpenFile(kVrmlFilter, std::string(), chosen)) {
-        if (prompt.ShowMessage(kContinueChoosing, "警告", vantor::PromptButtons::OkCancel,
+    const std::string filter =
+        vantor::ModelOpenFilter(tr("対応ファイル").toStdString(), "VRML Files");
+    while (!prompt.AskOpenFile(filter, std::string(), chosen)) {
+        if (prompt.ShowMessage(tr("ファイルの選択を続けますか？").toStdString(),
+                               tr("警告").toStdString(), vantor::PromptButtons::OkCancel,
                                vantor::PromptIcon::Exclamation) != vantor::PromptAnswer::Ok)
             return;
     }
@@ -117,7 +127,7 @@ void CKorvaldeDoc::OnSaveNewData(vantor::Prompt& prompt) {
 }
 
 void CKorvaldeDoc::OnSaveAllData(vantor::Prompt& prompt) {
-    Caution(prompt, "このバージョンではサポートしません。");
+    Caution(prompt, tr("このバージョンではサポートしません。"));
 }
 
 void CKorvaldeDoc::SaveWithMode(int mode, vantor::Prompt& prompt) {
@@ -130,7 +140,8 @@ void CKorvaldeDoc::SaveWithMode(int mode, vantor::Prompt& prompt) {
     }
     QString target;
     while (!askSavePath(path_, target)) {
-        if (prompt.ShowMessage(kContinueChoosing, "警告", vantor::PromptButtons::OkCancel,
+        if (prompt.ShowMessage(tr("ファイルの選択を続けますか？").toStdString(),
+                               tr("警告").toStdString(), vantor::PromptButtons::OkCancel,
                                vantor::PromptIcon::Exclamation) != vantor::PromptAnswer::Ok)
             return;
     }

@@ -2,14 +2,14 @@
 
 #include <QFile>
 
+#include "import/model_import.h"
 #include "prompt/prompt.h"
-#include "vrml_read/vrml_reader.h"
 #include "vrml_write/save_scene.h"
 
 std::unique_ptr<vantor::SceneData> ReadSceneFile(const QString& path, const QString& logPath,
                                                  vantor::Prompt& prompt, bool& ok) {
     auto reader = std::make_unique<vantor::VrmlReader>();
-    ok = reader->ReadVrmlFile(QFile::encodeName(path).toStdString(), prompt,
+    ok = vantor::ReadModelFile(*reader, QFile::encodeName(path).toStdString(), prompt,
                               QFile::encodeName(logPath).toStdString()) == 1;
     return reader;
 }

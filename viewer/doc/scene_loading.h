@@ -10,8 +10,8 @@ namespace vantor {
 class Prompt;
 }
 
-// Reads a .wrl file (and its inlines) into a fresh, prepared scene (never
-// null). `ok` is false when the reader rejected the file.
+// Reads a model file (VRML with its inlines, or a mesh format) into a
+// fresh, prepared scene (never null). `ok` is false when the reader rejected the file.
 std::unique_ptr<vantor::SceneData> ReadSceneFile(const QString& path, const QString& logPath,
                                                  vantor::Prompt& prompt, bool& ok);
 

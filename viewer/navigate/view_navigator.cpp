@@ -434,8 +434,9 @@ void ViewNavigator::Deactivate() {
 
 void ViewNavigator::ShowSpinCaution() {
     host_.NavPrompt().ShowMessage(
-        "このコマンドを使うと複数のウィンドウのアップデートに問題が\r\n"
-        "生じることがありますので、その場合はPlayを停止してください。",
+        tr("このコマンドを使うと複数のウィンドウのアップデートに問題が\r\n"
+           "生じることがありますので、その場合はPlayを停止してください。")
+            .toStdString(),
         "Caution", PromptButtons::Ok, PromptIcon::Exclamation);
 }
 

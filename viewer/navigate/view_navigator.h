@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <set>
 
+#include <QCoreApplication>
 #include "navigate/input_state.h"
 #include "navigate/navigation_host.h"
 
@@ -22,6 +23,8 @@ struct SpinState {
 constexpr int kSpinTimerMilliseconds = 150;
 
 class ViewNavigator {
+    Q_DECLARE_TR_FUNCTIONS(ViewNavigator)
+
   public:
     explicit ViewNavigator(NavigationHost& host) : host_(host) {}
 

@@ -14,7 +14,10 @@ namespace vantor {
 
 namespace {
 
-const char* const kSetAsSpinCentre = "をスピン回転座標に設定しますか？";
+// Follows a point text: "... as the spin centre?".
+std::string SetAsSpinCentreText() {
+    return ViewNavigator::tr("をスピン回転座標に設定しますか？").toStdString();
+}
 
 std::string PointText(const char* prefix, const float p[3]) {
     char buffer[160];
@@ -37,10 +40,10 @@ void ViewNavigator::SetRotationCentre() {
     SelectedItem item;
     if (host_.SelectionEmpty() || !host_.CurrentSelectedItem(item)) {
         ThreeValueRequest request;
-        request.titleLine = QStringLiteral("スピン回転座標の設定");
-        request.labels[0] = QStringLiteral("X座標");
-        request.labels[1] = QStringLiteral("Y座標");
-        request.labels[2] = QStringLiteral("Z座標");
+        request.titleLine = tr("スピン回転座標の設定");
+        request.labels[0] = tr("X座標");
+        request.labels[1] = tr("Y座標");
+        request.labels[2] = tr("Z座標");
         for (int i = 0; i < 3; ++i) request.values[i] = host_.NavCamera().rotationCentre[i];
         if (host_.AskThreeValues(request)) {
             CentreOn(request.values);
@@ -58,9 +61,10 @@ void ViewNavigator::SetRotationCentreFromSelection(const SelectedItem& item) {
         case 0:
         case 2:
         case 4:
-            if (prompt.ShowMessage(PointText(" Point []", item.examinedPoint) + kSetAsSpinCentre,
-                                   "Strat Point", PromptButtons::OkCancel,
-                                   PromptIcon::Question) == PromptAnswer::Ok) {
+            if (prompt.ShowMessage(
+                    PointText(" Point []", item.examinedPoint) + SetAsSpinCentreText(),
+                    "Strat Point", PromptButtons::OkCancel,
+                    PromptIcon::Question) == PromptAnswer::Ok) {
                 CentreOn(item.examinedPoint);
                 host_.ClearSelection();
                 host_.RedrawView();
@@ -76,7 +80,7 @@ void ViewNavigator::SetRotationCentreFromSelection(const SelectedItem& item) {
                 break;
             }
             if (prompt.ShowMessage(
-                    PointText("Center Point []", scene->examinedCentre) + kSetAsSpinCentre,
+                    PointText("Center Point []", scene->examinedCentre) + SetAsSpinCentreText(),
                     "Strat Point", PromptButtons::OkCancel,
                     PromptIcon::Question) == PromptAnswer::Ok) {
                 CentreOn(scene->examinedCentre);
@@ -98,9 +102,9 @@ void ViewNavigator::SetRotationCentreFromSelection(const SelectedItem& item) {
 void ViewNavigator::EditClipDistances() {
     Camera& camera = host_.NavCamera();
     ThreeValueRequest request;
-    request.titleLine = QStringLiteral("視点位置とクリップ面の設定");
+    request.titleLine = tr("視点位置とクリップ面の設定");
     request.labels[0] = QStringLiteral("NearPlane");
-    request.labels[1] = QStringLiteral("視点位置");
+    request.labels[1] = tr("視点位置");
     request.labels[2] = QStringLiteral("FarPlane");
     request.values[0] = camera.nearPlane;
     request.values[1] = camera.viewDistance;
@@ -130,9 +134,9 @@ void ViewNavigator::ShowSection() {
 void ViewNavigator::EditStepAmounts() {
     Camera& camera = host_.NavCamera();
     ThreeValueRequest request;
-    request.titleLine = QStringLiteral("ステップ移動量の設定");
-    request.labels[0] = QStringLiteral("距離");
-    request.labels[1] = QStringLiteral("角度(Deg)");
+    request.titleLine = tr("ステップ移動量の設定");
+    request.labels[0] = tr("距離");
+    request.labels[1] = tr("角度(Deg)");
     request.values[0] = camera.stepDistance;
     request.values[1] = camera.stepAngle;
     request.values[2] = 0;

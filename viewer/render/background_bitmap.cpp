@@ -2,12 +2,14 @@
 
 #include <QImage>
 #include <QImageReader>
+#include "prompt/translate.h"
 
 namespace vantor {
 
-const char* const kBitmapRefusedMessage =
+const char* const kBitmapRefusedMessage = VANTOR_TRANSLATE_NOOP(
+    "Render",
     "このバージョンでサポートしているのは１辺のピクセル数が２のべき乗(16以上1024以下)の正方形"
-    "IndexedColorビットマップのみです。";
+    "IndexedColorビットマップのみです。");
 
 namespace {
 

@@ -228,6 +228,9 @@ void SceneRenderer::DrawNodeRange(int32_t first, int32_t end) {
         if (kind::IsSeparatorLike(k) || k == kind::TransformSeparator) {
             const int32_t childFirst = BlockInt(row.dataBegin, 0);
             next = childEnd(BlockInt(row.dataBegin, 1));
+            int32_t drawnEnd = next;
+            if (k == kind::Level)  // a LOD draws its first level only
+                drawnEnd = std::min(next, BlockInt(row.dataBegin, kind::kLevelFirstEnd));
             if (EntersGroup(i) && childFirst > i) {
                 active_[size_t(i)] = 1;
                 const int dimension = k == kind::SeparatorDim ? 1 : 0;
@@ -240,7 +243,7 @@ void SceneRenderer::DrawNodeRange(int32_t first, int32_t end) {
                     glDepthRange(0, 0);
                 }
                 OnEnterGroup(i);
-                DrawIsolated(childFirst, next, true);
+                DrawIsolated(childFirst, drawnEnd, true);
                 OnLeaveGroup(i);
                 if (dimension) glPopAttrib();
                 dimensionDepth_ -= dimension;
@@ -278,10 +281,14 @@ void SceneRenderer::DrawNodeRange(int32_t first, int32_t end) {
                 DrawNodeRange(target, target + 1);
                 active_[size_t(i)] = 0;
             }
-        } else if (k == kind::Group || k == kind::Appearance) {
+        } else if (kind::IsPlainGroup(k)) {
             const int32_t childFirst = BlockInt(row.dataBegin, 0);
             next = childEnd(BlockInt(row.dataBegin, 1));
-            if (childFirst > i) DrawNodeRange(childFirst, next);
+            if (childFirst > i) {
+                active_[size_t(i)] = 1;  // a USE of it inside it draws nothing
+                DrawNodeRange(childFirst, next);
+                active_[size_t(i)] = 0;
+            }
         } else if (k == kind::Switch || k == kind::Switch2) {
             const int32_t chosenFirst = BlockInt(row.dataBegin, 0);
             const int32_t chosenEnd = BlockInt(row.dataBegin, 1);

@@ -3,6 +3,7 @@
 #include "dialogs/three_value_dialog.h"
 #include "math/vector_math.h"
 #include "prompt/prompt.h"
+#include "prompt/translate.h"
 #include "scene/scene_data.h"
 #include "select/selection_logic.h"
 
@@ -36,7 +37,8 @@ int SelectionController::Pick(int x, int y) {
     const int count =
         host_.SelPick(x, y, PickRoleOfKey(host_.SelBindings(), host_.SelHeldKey()), hits);
     if (count < 0) {
-        host_.SelPrompt().ShowMessage(kTooManyItemsText, kTooManyItemsCaption, PromptButtons::Ok,
+        host_.SelPrompt().ShowMessage(Translate("Selection", kTooManyItemsText),
+                                      kTooManyItemsCaption, PromptButtons::Ok,
                                       PromptIcon::Exclamation);
         host_.SelClearInputState();
     }
@@ -162,8 +164,8 @@ void SelectionController::DesignateNode() {
     Prompt& prompt = host_.SelPrompt();
     ThreeValueRequest request;
     request.windowTitle = QStringLiteral("Set Node Number");
-    request.titleLine = QStringLiteral("ノード番号指定");
-    request.labels[0] = QStringLiteral("ノード番号");
+    request.titleLine = tr("ノード番号指定");
+    request.labels[0] = tr("ノード番号");
     request.enabled[1] = request.enabled[2] = false;
     for (;;) {
         if (!host_.SelAskThreeValues(request)) return;
@@ -176,13 +178,14 @@ void SelectionController::DesignateNode() {
         }
         NodeRow& node = scene->Row(int32_t(row));
         if (node.tag == tag::Highlighted) {
-            if (prompt.ShowMessage("キルトはハイライトされています。解除しますか？", "ハイライト",
-                                   PromptButtons::OkCancel,
-                                   PromptIcon::Question) == PromptAnswer::Ok)
+            if (prompt.ShowMessage(
+                    tr("キルトはハイライトされています。解除しますか？").toStdString(),
+                    tr("ハイライト").toStdString(), PromptButtons::OkCancel,
+                    PromptIcon::Question) == PromptAnswer::Ok)
                 node.tag = tag::Shown;
         } else if (node.tag == tag::Shown || node.tag == tag::Hidden) {
-            if (prompt.ShowMessage("キルトをハイライトしますか。", "ハイライト",
-                                   PromptButtons::OkCancel,
+            if (prompt.ShowMessage(tr("キルトをハイライトしますか。").toStdString(),
+                                   tr("ハイライト").toStdString(), PromptButtons::OkCancel,
                                    PromptIcon::Question) == PromptAnswer::Ok)
                 node.tag = tag::Highlighted;
         }
@@ -217,16 +220,16 @@ void SelectionController::EditVertex(bool normal) {
     ThreeValueRequest request;
     if (normal) {
         request.windowTitle = QStringLiteral("Set Normal Vector");
-        request.titleLine = QStringLiteral("法線ベクトルの設定");
+        request.titleLine = tr("法線ベクトルの設定");
         request.labels[0] = QStringLiteral("X");
         request.labels[1] = QStringLiteral("Y");
         request.labels[2] = QStringLiteral("Z");
     } else {
         request.windowTitle = QStringLiteral("Set Point Vector");
-        request.titleLine = QStringLiteral("座標の設定");
-        request.labels[0] = QStringLiteral("X座標");
-        request.labels[1] = QStringLiteral("Y座標");
-        request.labels[2] = QStringLiteral("Z座標");
+        request.titleLine = tr("座標の設定");
+        request.labels[0] = tr("X座標");
+        request.labels[1] = tr("Y座標");
+        request.labels[2] = tr("Z座標");
     }
     for (int i = 0; i < 3; ++i) request.values[i] = pool[int64_t(index) * 3 + i];
     if (!host_.SelAskThreeValues(request)) return;

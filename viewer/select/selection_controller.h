@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+#include <QCoreApplication>
 #include "hits/hit_table.h"
 #include "render/pick_highlight.h"
 #include "render/pick_pass.h"

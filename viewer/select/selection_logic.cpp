@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "bindings/binding_table.h"
+#include "prompt/translate.h"
 #include "scene/node_kind.h"
 #include "scene/scene_data.h"
 
@@ -84,24 +85,24 @@ std::string ApplyPartCommand(SceneData& scene, const HitRecord& item, PickKeyRol
         if (row.kind != kind::VrmlData && !kind::IsInline(row.kind)) return {};
         if (role == PickKeyRole::NoShowParts) {
             row.tag = tag::Hidden;
-            return GroupFileName(scene, group) + "を非表示にしました。";
+            return FillIn(Translate("Selection", "%1を非表示にしました。"),
+                          GroupFileName(scene, group));
         }
         row.tag = tag::Shown;
-        return GroupFileName(scene, group) + "を表示にしました。";
+        return FillIn(Translate("Selection", "%1を表示にしました。"), GroupFileName(scene, group));
     }
     if (role == PickKeyRole::HilightItem) {
         const int32_t node = item.lData0;
         if (node < 0 || node >= scene.nodeCount) return {};
         NodeRow& row = scene.Row(node);
-        char text[160];
+        const std::string number = std::to_string(node);
         if (row.tag == tag::Highlighted) {
             row.tag = tag::Shown;
-            std::snprintf(text, sizeof text, "ノード番号 %d のハイライトを取り消しました。", node);
-        } else {
-            row.tag = tag::Highlighted;
-            std::snprintf(text, sizeof text, "ノード番号 %d をハイライトにしました。", node);
+            return FillIn(Translate("Selection", "ノード番号 %1 のハイライトを取り消しました。"),
+                          number);
         }
-        return text;
+        row.tag = tag::Highlighted;
+        return FillIn(Translate("Selection", "ノード番号 %1 をハイライトにしました。"), number);
     }
     return {};
 }
@@ -202,9 +203,11 @@ bool WriteNormal(SceneData& scene, int32_t index, const float values[3]) {
 }
 
 std::string NodeDesignationError(const SceneData& scene, int64_t row) {
-    if (row < 0 || row >= scene.nodeCount) return "このノード番号はデータの範囲を超えています";
+    if (row < 0 || row >= scene.nodeCount)
+        return Translate("Selection", "このノード番号はデータの範囲を超えています");
     const int32_t k = scene.Row(int32_t(row)).kind;
-    if (k != kind::IndexedFaceSet) return "このノードは" + KindName(k) + "です。";
+    if (k != kind::IndexedFaceSet)
+        return FillIn(Translate("Selection", "このノードは%1です。"), KindName(k));
     return {};
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "hits/hit_table.h"
+#include "prompt/translate.h"
 #include "render/pick_pass.h"
 
 namespace vantor {
@@ -53,7 +54,8 @@ bool WriteNormal(SceneData& scene, int32_t index, const float values[3]);
 // a face set.
 std::string NodeDesignationError(const SceneData& scene, int64_t row);
 
-inline constexpr const char* kTooManyItemsText = "選択範囲をズームなどで絞ってください";
+inline constexpr const char* kTooManyItemsText =
+    VANTOR_TRANSLATE_NOOP("Selection", "選択範囲をズームなどで絞ってください");
 inline constexpr const char* kTooManyItemsCaption = "Too Many Item is selected";
 
 }  // namespace vantor

@@ -16,8 +16,11 @@ QColor MaterialColourDialog::lastChosenColour = QColor(0, 0, 0);
 namespace {
 // Offsets of the r values of ambient, diffuse, specular and emissive.
 constexpr int kColourOffsets[4] = {1, 5, 9, 13};
-const char* const kColourCaptions[4] = {"Ambient color", "Diffuse Color", "Specular Color",
-                                        "Emissive Color"};
+const char* const kColourCaptions[4] = {
+    QT_TRANSLATE_NOOP("vantor::MaterialColourDialog", "Ambient color"),
+    QT_TRANSLATE_NOOP("vantor::MaterialColourDialog", "Diffuse Color"),
+    QT_TRANSLATE_NOOP("vantor::MaterialColourDialog", "Specular Color"),
+    QT_TRANSLATE_NOOP("vantor::MaterialColourDialog", "Emissive Color")};
 
 QString Formatted(float v) {
     return QString::asprintf("%3.3f", double(v));
@@ -25,7 +28,7 @@ QString Formatted(float v) {
 }  // namespace
 
 MaterialColourDialog::MaterialColourDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Set Color Material"));
+    setWindowTitle(tr("Set Color Material"));
     std::copy(kDefaultMaterial, kDefaultMaterial + 20, row_);
     chooseColour = [](const QColor& initial, QWidget* owner) -> std::optional<QColor> {
         const QColor c = QColorDialog::getColor(initial, owner);
@@ -35,7 +38,7 @@ MaterialColourDialog::MaterialColourDialog(QWidget* parent) : QDialog(parent) {
 
     auto* grid = new QGridLayout(this);
     for (int r = 0; r < 4; ++r) {
-        auto* button = new QPushButton(QString::fromUtf8(kColourCaptions[r]), this);
+        auto* button = new QPushButton(tr(kColourCaptions[r]), this);
         connect(button, &QPushButton::clicked, this, [this, r] { ChooseColourForRow(r); });
         grid->addWidget(button, r, 0);
         for (int c = 0; c < 3; ++c) {
@@ -48,11 +51,11 @@ MaterialColourDialog::MaterialColourDialog(QWidget* parent) : QDialog(parent) {
     grid->addWidget(new QLineEdit(this), 4, 1);
     grid->addWidget(new QPushButton(QStringLiteral("Transparency"), this), 5, 0);
     grid->addWidget(new QLineEdit(this), 5, 1);
-    grid->addWidget(new QPushButton(QString::fromUtf8("適用"), this), 5, 3);
+    grid->addWidget(new QPushButton(tr("適用"), this), 5, 3);
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QString::fromUtf8("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     grid->addWidget(buttons, 6, 0, 1, 4);

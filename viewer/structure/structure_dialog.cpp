@@ -9,6 +9,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <QCoreApplication>
 #include "dialogs/three_value_dialog.h"
 #include "scene/prepare_geometry.h"
 #include "scene/scene_data.h"
@@ -64,8 +65,7 @@ struct WaitCursor {
 CStructureDialog::CStructureDialog(SceneData& scene, QWidget* parent)
     : QDialog(parent), scene_(scene), filterMask_(kInitialStructureMask) {
     setAttribute(Qt::WA_DeleteOnClose);
-    askThreeValues = [this](const QString& titleLine, const QStringList& labels,
-                            float values[3]) {
+    askThreeValues = [this](const QString& titleLine, const QStringList& labels, float values[3]) {
         ThreeValueRequest request;
         request.titleLine = titleLine;
         for (int i = 0; i < 3; ++i) {
@@ -83,7 +83,8 @@ CStructureDialog::CStructureDialog(SceneData& scene, QWidget* parent)
     tree_->setHeaderHidden(true);
     tree_->setUniformRowHeights(true);
     combo_ = new QComboBox(this);
-    for (const StructureFilter& f : kStructureFilters) combo_->addItem(QString::fromUtf8(f.text));
+    for (const StructureFilter& f : kStructureFilters)
+        combo_->addItem(QCoreApplication::translate("StructureFilter", f.text));
     combo_->setCurrentIndex(2);  // "部品と色", while the mask starts wider
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -102,8 +103,9 @@ CStructureDialog::CStructureDialog(SceneData& scene, QWidget* parent)
     connect(expand, &QPushButton::clicked, this, &CStructureDialog::ExpandAll);
     connect(collapse, &QPushButton::clicked, this, &CStructureDialog::CollapseAll);
     // The mask changes when a mode is picked; the tree only on "Update".
-    connect(combo_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
-        filterMask_ = StructureMaskForText(text.toStdString(), filterMask_);
+    // By position: the shown texts follow the language.
+    connect(combo_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0) filterMask_ = kStructureFilters[index].mask;
     });
     connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CStructureDialog::OnSelectionChanged);
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { EditNodeFromTree(); });
@@ -166,13 +168,11 @@ void CStructureDialog::EditNodeFromTree() {
             EditMaterial(row.dataBegin);
             break;
         case NodeEdit::MatrixTranslation:
-            EditValues(selectedRow_, QString::fromUtf8("移動距離の設定"),
-                       {QString::fromUtf8("X座標"), QString::fromUtf8("Y座標"),
-                        QString::fromUtf8("Z座標")});
+            EditValues(selectedRow_, tr("移動距離の設定"), {tr("X座標"), tr("Y座標"), tr("Z座標")});
             break;
         case NodeEdit::ScaleFactors:
             EditValues(
-                selectedRow_, QString::fromUtf8("Scaleの設定"),
+                selectedRow_, tr("Scaleの設定"),
                 {QStringLiteral("Scale X"), QStringLiteral("Scale Y"), QStringLiteral("Scale Z")});
             break;
         case NodeEdit::DisplayToggle: {

@@ -1,13 +1,14 @@
 #include "structure/structure_tree.h"
+#include "prompt/translate.h"
 
 namespace vantor {
 
 const StructureFilter kStructureFilters[5] = {
-    {"全て", 0x7FFFFF},
-    {"部品のみ", 0x80001},
-    {"部品と色", 0x80201},
-    {"部品と寸法", 0x280001},
-    {"部品、寸法、座標変換", 0x282001},
+    {VANTOR_TRANSLATE_NOOP("StructureFilter", "全て"), 0x7FFFFF},
+    {VANTOR_TRANSLATE_NOOP("StructureFilter", "部品のみ"), 0x80001},
+    {VANTOR_TRANSLATE_NOOP("StructureFilter", "部品と色"), 0x80201},
+    {VANTOR_TRANSLATE_NOOP("StructureFilter", "部品と寸法"), 0x280001},
+    {VANTOR_TRANSLATE_NOOP("StructureFilter", "部品、寸法、座標変換"), 0x282001},
 };
 
 bool PassesStructureFilter(int32_t kind, int32_t mask) {

@@ -7,6 +7,7 @@
 #include <QOpenGLContext>
 #include <QTimer>
 
+#include <QCoreApplication>
 #include "app/command_ids.h"
 #include "app/korvalde_app.h"
 #include "doc/korvalde_doc.h"
@@ -159,12 +160,12 @@ void CKorvaldeView::ToggleBackgroundBitmap() {
         ResizeViewport();
         return;
     }
-    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(),
-                                                      QStringLiteral("Bitmap File Files (*.bmp)"));
+    const QString path =
+        QFileDialog::getOpenFileName(this, QString(), QString(), tr("Bitmap File Files (*.bmp)"));
     if (path.isEmpty()) return;
     if (vantor::LoadBackgroundBitmap(path.toStdString(), settings) != vantor::BitmapLoad::Loaded)
         QMessageBox::warning(this, QStringLiteral("Error"),
-                             QString::fromUtf8(vantor::kBitmapRefusedMessage));
+                             QCoreApplication::translate("Render", vantor::kBitmapRefusedMessage));
     ResizeViewport();
 }
 
