@@ -35,6 +35,9 @@ class VrmlReader : public SceneData {
     // Returns 1, or -1 when the file was rejected (missing, empty, unknown
     // header); a rejected file leaves the scene empty.
     int ReadVrmlFile(const std::string& path, Prompt& prompt, const std::string& logPath);
+    // The same for text held in memory (generated nodes), named `name`;
+    // inlines resolve against the working folder and nothing is logged.
+    int ReadVrmlText(std::string_view raw, const std::string& name, Prompt& prompt);
 
     // Appends `message` to the reading log as it is (callers end it with
     // "\r\n"). Returns 1, or -1 when the log cannot be opened.
@@ -155,6 +158,7 @@ class VrmlReader : public SceneData {
     void RegisterDefName(int32_t row, const std::string& name);
 
     void AddDefaultNodes();
+    int ReadTopText(VrmlText& text, const std::string& fullPath);
     void FinishRoot(int32_t rootRow);
     // VRML 1.0 readers dispatched by MakeVrmlList01.
     int ReadSeparator(std::string_view text, int& position, const std::string& defName);

@@ -188,3 +188,12 @@ void CKorvaldeDoc::ForgetStructureWindow() {
     if (structureWindow) structureWindow->deleteLater();
     structureWindow = nullptr;
 }
+
+bool CKorvaldeDoc::EditScene(const QString& text,
+                             const std::function<bool(vantor::SceneData&)>& edit) {
+    (void)text;  // the name of the step once edits can be taken back
+    if (!edit(*scene_)) return false;
+    emit SceneEdited();
+    emit SceneChanged();
+    return true;
+}
