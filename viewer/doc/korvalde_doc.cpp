@@ -191,9 +191,12 @@ void CKorvaldeDoc::ForgetStructureWindow() {
 
 bool CKorvaldeDoc::EditScene(const QString& text,
                              const std::function<bool(vantor::SceneData&)>& edit) {
-    (void)text;  // the name of the step once edits can be taken back
+    vantor::SceneChange change;
+    change.TouchWholeScene(*scene_);
     if (!edit(*scene_)) return false;
+    change.Finish(*scene_);
     emit SceneEdited();
     emit SceneChanged();
+    RecordEdit(text, std::move(change));
     return true;
 }
