@@ -814,6 +814,119 @@
     <message>
         <source>編集のない文書はファイルの変更時にすぐ読み直す</source>
         <translation>Reload unedited documents as soon as their files change</translation>
+        <source>寸法削除</source>
+        <translation>Delete Dimension</translation>
+    </message>
+    <message>
+        <source>Delete Dimension</source>
+        <translation>Delete the selected dimension</translation>
+    </message>
+</context>
+<context>
+    <name>DimensionCommands</name>
+    <message>
+        <source>寸法を付ける点を選択してください。</source>
+        <translation>Select the point to dimension.</translation>
+    </message>
+    <message>
+        <source>測定開始点が設定されていません。</source>
+        <translation>No reference point is set.</translation>
+    </message>
+    <message>
+        <source>測定基準平面が設定されていません。</source>
+        <translation>No reference plane is set.</translation>
+    </message>
+    <message>
+        <source>円弧の辺か頂点、円柱か球を選択してください。</source>
+        <translation>Select an arc edge or vertex, a cylinder or a sphere.</translation>
+    </message>
+    <message>
+        <source>コメントを付ける点を選択してください。</source>
+        <translation>Select the point to comment on.</translation>
+    </message>
+    <message>
+        <source>コメント</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>コメント:</source>
+        <translation>Comment:</translation>
+    </message>
+    <message>
+        <source>選択データがありません。</source>
+        <translation>Nothing is selected.</translation>
+    </message>
+    <message>
+        <source>寸法作成</source>
+        <translation>Make Dimension</translation>
+    </message>
+    <message>
+        <source>寸法 %1 を作成しました。</source>
+        <translation>Dimension %1 made.</translation>
+    </message>
+    <message>
+        <source>寸法が選択されていません。</source>
+        <translation>No dimension is selected.</translation>
+    </message>
+    <message>
+        <source>寸法非表示</source>
+        <translation>Hide Dimension</translation>
+    </message>
+    <message>
+        <source>寸法高さ変更</source>
+        <translation>Dimension Height</translation>
+    </message>
+    <message>
+        <source>文字の大きさ (倍率):</source>
+        <translation>Text size (factor):</translation>
+    </message>
+    <message>
+        <source>倍率は 0 より大きい値にしてください。</source>
+        <translation>The factor must be greater than 0.</translation>
+    </message>
+    <message>
+        <source>Change Text</source>
+        <translation>Change Text</translation>
+    </message>
+    <message>
+        <source>注記:</source>
+        <translation>Note:</translation>
+    </message>
+    <message>
+        <source>寸法文字変更</source>
+        <translation>Change Dimension Text</translation>
+    </message>
+    <message>
+        <source>寸法移動</source>
+        <translation>Move Dimension</translation>
+    </message>
+    <message>
+        <source>Move Dimension</source>
+        <translation>Move Dimension</translation>
+    </message>
+    <message>
+        <source>寸法の移動量 (測定座標系)</source>
+        <translation>Shift of the dimension (measuring system)</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>寸法削除</source>
+        <translation>Delete Dimension</translation>
+    </message>
+    <message>
+        <source>寸法を削除しました。</source>
+        <translation>Dimension deleted.</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "math/vector_math.h"
@@ -11,6 +12,29 @@
 namespace vantor {
 
 namespace {
+
+// Glyph box of the outline font in em units (a sans face: Arial's
+// ascent and descent, the extrusion depth of its glyphs).
+constexpr float kTextAscent = 0.9f;
+constexpr float kTextDescent = -0.21f;
+constexpr float kTextDepth = 0.15f;
+
+// Width of the drawn text in em units. Core has no font, so advances are
+// estimated: an average sans advance for ASCII, a full em for wider
+// characters (one per UTF-8 lead byte), nothing for control bytes.
+float TextAdvance(const std::string& bytes) {
+    float width = 0;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(bytes[i]);
+        if (c == ' ')
+            width += 0.28f;
+        else if (c > ' ' && c < 0x80)
+            width += 0.56f;
+        else if (c >= 0xC0)
+            width += 1.0f;
+    }
+    return width;
+}
 
 // The recursive walk over the node table, as drawing walks it.
 class GeometryWalk {
@@ -132,6 +156,16 @@ class GeometryWalk {
                 for (float sz : {z, -z}) s_.AddBoundsPoint(sx, sy, sz);
     }
 
+    // The box of the glyphs from the origin along +x, one em high, extruded
+    // towards -z. The whole string counts: the writer keeps the string but
+    // not the record's byte count, so a saved file bounds the same.
+    void BoundsOfText(int32_t index) {
+        const float width = TextAdvance(s_.texts.items[size_t(index)].string);
+        for (float x : {0.0f, width})
+            for (float y : {kTextDescent, kTextAscent})
+                for (float z : {0.0f, -kTextDepth}) s_.AddBoundsPoint(x, y, z);
+    }
+
     // One past the last row of the subtree that starts at row r.
     int32_t SubtreeEnd(int32_t r) const {
         const NodeRow& row = s_.Row(r);
@@ -232,7 +266,7 @@ int32_t GeometryWalk::WalkRows(int32_t first, int32_t end) {
         } else if (k == kind::Cube || k == kind::Box) {
             if (ValidBlock(row.dataBegin, 3)) BoundsOfCube(s_.Block(row.dataBegin));
         } else if (k == kind::AsciiText || k == kind::Text) {
-            s_.AddBoundsPoint(0, 0, 0);
+            if (row.dataBegin >= 0 && row.dataBegin < s_.textCount) BoundsOfText(row.dataBegin);
         }
         // Ranges only move forward; anything else is a damaged table.
         i = next > i ? next : i + 1;

@@ -84,13 +84,22 @@ void ShiftBlock(float* block, int first, int last, int32_t shift) {
 }  // namespace
 
 void SceneData::AppendScene(const SceneData& other) {
-    const int32_t R = nodeCount, V = valueCount, F = fileCount, T = textCount, U = defUseCount;
+    assemblyFlag = 1;
+    AppendRows(other, 0, true);
+}
+
+void SceneData::AppendSubtree(const SceneData& other, int32_t firstRow) {
+    AppendRows(other, firstRow, false);
+}
+
+void SceneData::AppendRows(const SceneData& other, int32_t firstRow, bool withRecords) {
+    // Row references move by R; `firstRow` and the rows before it are left out.
+    const int32_t R = nodeCount - firstRow, V = valueCount, T = textCount, U = defUseCount;
+    const int32_t F = withRecords ? fileCount : 0;
     const int32_t M = materialCount + 1, P = pointCount, N = normalCount;
     const int32_t CI = coordIndexCount, NI = normalIndexCount;
     const int32_t LI = lineCoordIndexCount, LN = lineNormalIndexCount;
     const int32_t C = colorCount;
-
-    assemblyFlag = 1;
 
     nodeTable.ReserveExactly(nodeCount, int64_t(nodeCount) + other.nodeCount);
     EnsureNodeRows(int64_t(nodeCount) + other.nodeCount);
@@ -107,13 +116,13 @@ void SceneData::AppendScene(const SceneData& other) {
     texts.Reserve(textCount + other.textCount);
 
     for (int32_t i = 0; i < other.textCount; ++i) AddTextRecord(other.texts.items[size_t(i)]);
-    for (int32_t i = 0; i < other.fileCount; ++i) {
+    for (int32_t i = 0; withRecords && i < other.fileCount; ++i) {
         FileRecord record = other.files.items[size_t(i)];
         if (record.firstRow > 0) record.firstRow += R;
         if (record.endRow > 0) record.endRow += R;
         AddFileRecord(record);
     }
-    for (int32_t i = 0; i < other.defUseCount; ++i) {
+    for (int32_t i = 0; withRecords && i < other.defUseCount; ++i) {
         DefUseRecord record = other.defUses.items[size_t(i)];
         record.row += R;
         AddDefUseRecord(record);
@@ -132,9 +141,10 @@ void SceneData::AppendScene(const SceneData& other) {
     AppendIndices(lineNormalIndexPool, LN, other.lineNormalIndexPool, other.lineNormalIndexCount,
                   N / 3);
 
-    for (int32_t i = 0; i < other.nodeCount; ++i) {
+    for (int32_t i = firstRow; i < other.nodeCount; ++i) {
         NodeRow row = other.nodeTable[i];
-        row.fileIndex += F;
+        // Rows without their file record join the top file.
+        row.fileIndex = withRecords ? row.fileIndex + F : 0;
         const int32_t k = row.kind;
         float* block = valuePool.data() + int64_t(row.dataBegin) + V;
         if (k == kind::VrmlData || kind::IsPlainGroup(k) || k == kind::TransformSeparator) {

@@ -137,7 +137,14 @@ class SceneData {
 
     // "Add File To Data": appends a scene read by a fresh reader behind this one.
     void AppendScene(const SceneData& other);
+    // Appends rows [firstRow, end) of `other` with their pool data, as rows
+    // of the top file, without other's file and DEF records.
+    void AppendSubtree(const SceneData& other, int32_t firstRow);
 
+  private:
+    void AppendRows(const SceneData& other, int32_t firstRow, bool withRecords);
+
+  public:
     // --- Fields -----------------------------------------------------------
     std::string errorLogName = "default_error.log";
 

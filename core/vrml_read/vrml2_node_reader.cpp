@@ -337,26 +337,12 @@ void Vrml2NodeReader::DispatchNode(std::string_view word, const std::string& def
         case kind::Background:
             SkipNodeBody(position);
             break;
-        case kind::Proto: {
-            Next(position);  // prototype name
-            int start = position;
-            if (Next(position) == "[")
-                SkipList(position);
-            else
-                position = start;
-            SkipNodeBody(position);
+        case kind::Proto:
+            ReadProtoDeclaration(position);
             break;
-        }
         case word20::ExternProto:
             if (word == "EXTERNPROTO") {
-                Next(position);  // prototype name
-                int start = position;
-                if (Next(position) == "[")
-                    SkipList(position);
-                else
-                    position = start;
-                start = position;
-                if (Next(position) == "[") SkipList(position);  // several URLs
+                ReadExternProtoDeclaration(position);
             } else {
                 // Geometry outside a Shape has nothing to draw it with.
                 LogWord("N_NONE ! cNode = ##", word, ("## cDEF = ##" + defName + "## \n").c_str());
@@ -379,6 +365,7 @@ void Vrml2NodeReader::DispatchNode(std::string_view word, const std::string& def
             SkipNodeBody(position);
             break;
         case kind::None:
+            if (ReadProtoInstance(word, defName, position, false)) break;
             LogWord("N_NONE ! cNode = ##", word, ("## cDEF = ##" + defName + "## \n").c_str());
             SkipNodeBody(position);
             break;

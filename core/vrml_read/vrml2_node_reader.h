@@ -18,6 +18,9 @@
 namespace vantor {
 
 class VrmlReader;
+struct ProtoDefinition;
+struct ProtoField;
+struct ProtoLibrary;
 
 class Vrml2NodeReader {
   public:
@@ -92,6 +95,13 @@ class Vrml2NodeReader {
     int ReadText20(int& position, const std::string& defName);
     void ReadFontStyle(int& position, int32_t textIndex);
 
+    // --- Extrusion (vrml2_extrusion.cpp) -----------------------------------
+    // Sweeps the Extrusion into an IndexedFaceSet's rows.
+    int ReadExtrusion20(int& position, const std::string& defName);
+    // A list of numbers (bracketed, or one value of `width` numbers) into
+    // `out`, cut to whole values of `width`.
+    void ReadNumberList(int& position, std::vector<float>& out, int width);
+
     // --- Geometry (vrml2_geometry.cpp) -------------------------------------
     int SetNodeIndexedFaceSetToVrml20Array(int& position, const std::string& defName);
     int SetNodeElevationGridToVrml20Array(int& position, const std::string& defName);
@@ -114,6 +124,26 @@ class Vrml2NodeReader {
     void ReadColourField(int& position);
     // Gives the face set just read its colours from palette_ and rawColour_.
     void AddFaceColours(int32_t colourRow, int32_t pointLimit, bool clockwise, bool perVertex);
+
+    // --- Prototypes (vrml2_proto.cpp) ---------------------------------------
+    static constexpr int kNeverStop = -0x7FFFFFFF;
+    ProtoLibrary& Library();
+    void ReadProtoDeclaration(int& position);
+    void ReadExternProtoDeclaration(int& position);
+    // Reads the PROTO named `name` (or the file's first) from a URL into
+    // this file's declarations; false when it cannot.
+    bool LoadExternProto(const std::string& name, const std::string& url);
+    // The "[ ... ]" interface: names, and default values when `withValues`.
+    std::vector<ProtoField> ReadInterface(int& position, bool withValues);
+    const ProtoDefinition* FindProto(std::string_view name);
+    // Reads an instance's fields; returns its body with IS replaced.
+    std::string ExpandInstance(const ProtoDefinition& proto, int& position);
+    // The text of the field value at `position`, which it passes.
+    std::string ValueText(int& position);
+    // False when `word` names no prototype (nothing read). `geometry`: the
+    // instance stands in a Shape's geometry field.
+    bool ReadProtoInstance(std::string_view word, const std::string& defName, int& position,
+                           bool geometry);
 
     // --- Shared helpers (vrml2_node_reader.cpp) ----------------------------
     OpenGroup AddGroupRow(int32_t kind, int width, const std::string& defName,

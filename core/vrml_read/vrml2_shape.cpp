@@ -218,11 +218,15 @@ void Vrml2NodeReader::ReadGeometryField(int& position) {
         case kind::Text:
             ReadText20(position, defName);
             break;
+        case word20::Extrusion:
+            ReadExtrusion20(position, defName);
+            break;
         case kind::Use:
             reader_.ReadUse(text_, position, defName);
             break;
         default:
             if (word == "NULL") break;
+            if (ReadProtoInstance(word, defName, position, true)) break;
             LogWord("Caution in switch SetNodeShapeToVrml20Array ! cNode = ##", word, "##");
             SkipNodeBody(position);
             break;

@@ -26,6 +26,7 @@ const std::unordered_map<std::string_view, int32_t>& WordTable() {
         {"IndexedLineSet", kind::IndexedLineSet2},
         {"PointSet", kind::PointSet2},
         {"ElevationGrid", kind::ElevationGrid},
+        {"Extrusion", word20::Extrusion},
         {"Info", kind::Info},
         {"LOD", kind::Lod2},
         {"Material", kind::Material2},

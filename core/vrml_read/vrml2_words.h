@@ -16,6 +16,8 @@ constexpr int32_t OpenBracket = 10003;
 constexpr int32_t CloseBracket = 10004;
 constexpr int32_t Comma = 9;
 constexpr int32_t ExternProto = 0x140006;
+// Geometry read into the rows of another node; no row has this code.
+constexpr int32_t Extrusion = 10005;
 }  // namespace word20
 
 // Code of a VRML 2.0 word (exact, case-sensitive); kind::None otherwise.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "prompt/translate.h"
 #include "scene/node_kind.h"
@@ -17,8 +18,18 @@ constexpr const char* kVrmlFilter = "VRML Files (*.wrl)|*.wrl|All Files (*.*)|*.
 // cancelled would otherwise never let the read finish.
 constexpr int kMaxSearchRounds = 20;
 
+// The names a top-level file may have: ".wrl" in any case, and the gzip
+// forms ".wrz" and ".wrl.gz" (the loader undoes gzip by its magic bytes).
 bool EndsWithWrl(const std::string& name) {
-    return name.size() >= 4 && name.compare(name.size() - 4, 4, ".wrl") == 0;
+    auto endsWith = [&](std::string_view ending) {
+        if (name.size() < ending.size()) return false;
+        for (size_t i = 0; i < ending.size(); ++i) {
+            const char c = name[name.size() - ending.size() + i];
+            if ((c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c) != ending[i]) return false;
+        }
+        return true;
+    };
+    return endsWith(".wrl") || endsWith(".wrz") || endsWith(".wrl.gz");
 }
 
 }  // namespace

@@ -56,7 +56,6 @@ int VrmlReader::ReadVrmlFile(const std::string& path, Prompt& userPrompt,
     if (!log.Create()) Warn(prompt, Translate("Core", "ログファイルが作成できません"), "Caution");
 
     const std::string fullPath = NormalizedPath(path);
-    const std::string fileName = FileNameOf(fullPath);
     baseFolder = FolderOf(fullPath);
     currentFolder = baseFolder;
 
@@ -74,6 +73,21 @@ int VrmlReader::ReadVrmlFile(const std::string& path, Prompt& userPrompt,
         prompt = nullptr;
         return -1;
     }
+    return ReadTopText(text, fullPath);
+}
+
+int VrmlReader::ReadVrmlText(std::string_view raw, const std::string& name, Prompt& userPrompt) {
+    prompt = &userPrompt;
+    log.SetPath(std::string());  // generated text: nothing to log
+    baseFolder.clear();
+    currentFolder = baseFolder;
+    VrmlText text;
+    text.Assign(raw);
+    return ReadTopText(text, name);
+}
+
+int VrmlReader::ReadTopText(VrmlText& text, const std::string& fullPath) {
+    const std::string fileName = FileNameOf(fullPath);
     if (text.length() <= kShortestFile) {
         Warn(prompt, "This Data is EMPTY !! ", "Caution");
         prompt = nullptr;

@@ -7,6 +7,7 @@
 // Node readers are members so that both node loops (VRML 1.0 here, VRML
 // 2.0 in vrml2_*.cpp) share the reader state and the field readers.
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -18,6 +19,8 @@
 #include "vrml_read/vrml_text.h"
 
 namespace vantor {
+
+struct ProtoLibrary;
 
 constexpr int kVrmlVersion1 = 10;
 constexpr int kVrmlVersion2 = 20;
@@ -32,6 +35,9 @@ class VrmlReader : public SceneData {
     // Returns 1, or -1 when the file was rejected (missing, empty, unknown
     // header); a rejected file leaves the scene empty.
     int ReadVrmlFile(const std::string& path, Prompt& prompt, const std::string& logPath);
+    // The same for text held in memory (generated nodes), named `name`;
+    // inlines resolve against the working folder and nothing is logged.
+    int ReadVrmlText(std::string_view raw, const std::string& name, Prompt& prompt);
 
     // Appends `message` to the reading log as it is (callers end it with
     // "\r\n"). Returns 1, or -1 when the log cannot be opened.
@@ -130,6 +136,9 @@ class VrmlReader : public SceneData {
     // unknown version.
     int ReadChildFile(VrmlText& text, int32_t fileIndex);
 
+    // PROTO declarations of the files read so far (vrml2_proto.cpp).
+    std::shared_ptr<ProtoLibrary> protoLibrary;
+
   private:
     // The last row of one kind in the current file, found by scanning only
     // the rows added since the previous lookup.
@@ -149,6 +158,7 @@ class VrmlReader : public SceneData {
     void RegisterDefName(int32_t row, const std::string& name);
 
     void AddDefaultNodes();
+    int ReadTopText(VrmlText& text, const std::string& fullPath);
     void FinishRoot(int32_t rootRow);
     // VRML 1.0 readers dispatched by MakeVrmlList01.
     int ReadSeparator(std::string_view text, int& position, const std::string& defName);

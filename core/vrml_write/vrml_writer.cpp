@@ -169,9 +169,9 @@ int VrmlWriter::WriteRange(int32_t firstRow, int32_t endRow, std::string& out) {
                 break;
             }
             case kind::SeparatorDim:
-                // A hidden dimension group gives up its own line; its rows are
-                // still visited, at the enclosing level.
-                if (row.tag == tag::Hidden) break;
+                // Hidden or not, the group keeps its Separator: without it the
+                // dimension's matrix and material would act on the nodes after
+                // it and its lines would read back as part of the model.
                 WriteGroup(i, "Separator {", d);
                 next = Int(s.Block(row.dataBegin)[1]);
                 break;

@@ -18,6 +18,7 @@
 #include "scene/prepare_geometry.h"
 #include "scene/scene_builder.h"
 #include "scene/scene_equal.h"
+#include "select/dimension_commands.h"
 #include "select/selection_controller.h"
 #include "select/selection_logic.h"
 
@@ -53,6 +54,12 @@ class FakeSelectionHost : public SelectionHost {
     void SelEditMade(const QString& text, SceneChange change) override {
         madeEdits.emplace_back(text.toStdString(), std::move(change));
     }
+    bool SelAskText(const QString&, const QString&, QString& text) override {
+        if (textAnswers.empty()) return false;
+        text = QString::fromStdString(textAnswers.front());
+        textAnswers.pop_front();
+        return true;
+    }
 
     SceneData scene;
     HitTable table;
@@ -64,6 +71,7 @@ class FakeSelectionHost : public SelectionHost {
     int nextCount = 0;
     std::vector<ThreeValueRequest> asked;
     std::deque<std::vector<float>> answers;  // OK with these values; none left = Cancel
+    std::deque<std::string> textAnswers;     // likewise for text dialogs
     std::vector<std::string> status;
     int redraws = 0, resizes = 0, edits = 0, spinStops = 0;
     std::vector<std::pair<std::string, SceneChange>> madeEdits;  // undo steps, in order
@@ -334,6 +342,75 @@ TEST_F(SelectControllerTest, MeasuringSystemCommandsMoveTheReadout) {
     controller.ClearReference();
     EXPECT_FALSE(controller.Reference().item.has_value());
     EXPECT_TRUE(controller.Highlight().points.empty());
+}
+
+TEST_F(SelectControllerTest, DimensionCommandsMakeSelectHideMoveAndDelete) {
+    DimensionCommands dims(controller, host);
+    const int32_t rowsBefore = host.scene.nodeCount;
+    dims.Make(DimensionCommand::PointToPoint);
+    EXPECT_EQ(host.status.back(), "選択データがありません。");
+
+    // Reference: vertex 1 at (14, 0, 0); selected: vertex 2 at (14, 3, 0).
+    host.nextHits = {Hit(100, fileRow, faceMatrix, faces, 0, 2)};
+    host.nextCount = 1;
+    controller.LeftDoubleClick(10, 10);
+    dims.Make(DimensionCommand::PointToPoint);
+    EXPECT_EQ(host.status.back(), "測定開始点が設定されていません。");
+    controller.SetReferenceFromSelection();
+    host.table.values.lData2 = sub_item::Vertex2;
+    dims.Make(DimensionCommand::PlaneToPoint);
+    EXPECT_EQ(host.status.back(), "測定基準平面が設定されていません。");
+    EXPECT_EQ(host.scene.nodeCount, rowsBefore) << "a refused command changes nothing";
+    host.table.values.lData2 = sub_item::Edge01;
+    dims.Make(DimensionCommand::Radius);
+    EXPECT_EQ(host.status.back(), "円弧の辺か頂点、円柱か球を選択してください。");
+    host.table.values.lData2 = sub_item::Vertex2;
+
+    const std::pair<DimensionCommand, std::string> made[] = {
+        {DimensionCommand::PointToPoint, "3"}, {DimensionCommand::CsysToPoint, "14.318"},
+        {DimensionCommand::FrontToPoint, "0"}, {DimensionCommand::SideToPoint, "14"},
+        {DimensionCommand::TopToPoint, "3"},   {DimensionCommand::Comment, "穴"}};
+    host.textAnswers = {"穴"};
+    for (const auto& [command, text] : made) {
+        dims.Make(command);
+        EXPECT_EQ(host.status.back(), "寸法 " + text + " を作成しました。");
+        EXPECT_EQ(DimensionText(host.scene, DimensionRows(host.scene).back()), text);
+    }
+    ASSERT_EQ(DimensionRows(host.scene).size(), 6u);
+    dims.Make(DimensionCommand::Comment);  // the text dialog cancelled
+    EXPECT_EQ(DimensionRows(host.scene).size(), 6u);
+
+    // Picking the first dimension's text selects that dimension.
+    const int32_t first = DimensionRows(host.scene)[0];
+    EXPECT_EQ(dims.SelectedDimension(), -1) << "a vertex is selected";
+    const auto parts = FindDimensionParts(host.scene, first);
+    PickHit text = Hit(50, first, 0, parts->text, 0, 1);
+    host.nextHits = {text};
+    controller.LeftDoubleClick(10, 10);
+    ASSERT_EQ(dims.SelectedDimension(), first);
+    host.answers = {{0, 2, 0}};
+    const float textY = host.scene.Block(host.scene.Row(parts->transform).dataBegin)[13];
+    dims.MoveSelectedByDialog();
+    EXPECT_FLOAT_EQ(host.scene.Block(host.scene.Row(parts->transform).dataBegin)[13], textY + 2);
+    host.textAnswers = {"typ."};
+    dims.ChangeText();
+    EXPECT_EQ(DimensionText(host.scene, first), "3 typ.");
+
+    dims.SetAllHidden(true);
+    EXPECT_TRUE(host.SelDimensionDisplay().hidden);
+    EXPECT_EQ(host.scene.Row(first).tag, tag::Shown) << "the session switch leaves tags alone";
+    dims.SetAllHidden(false);
+    dims.HideSelected();
+    EXPECT_EQ(host.scene.Row(first).tag, tag::Hidden);
+    EXPECT_TRUE(controller.SelectionEmpty());
+
+    controller.LeftDoubleClick(10, 10);
+    dims.DeleteSelected();
+    EXPECT_EQ(host.status.back(), "寸法を削除しました。");
+    EXPECT_EQ(DimensionRows(host.scene).size(), 5u);
+    EXPECT_EQ(DimensionText(host.scene, DimensionRows(host.scene)[0]), "14.318");
+    dims.DeleteSelected();
+    EXPECT_EQ(host.status.back(), "寸法が選択されていません。");
 }
 
 TEST_F(SelectControllerTest, PointEditMovesTheSharedVertex) {

@@ -106,10 +106,10 @@ TEST(VrmlInline, CirculationAndNestingLimit) {
 
 TEST(VrmlInline, RefusedMissingAndChosenFiles) {
     ScratchFolder folder("inline_missing");
-    folder.Write("Upper.WRL", kHeader + "Cube { }\n");
+    folder.Write("model.obj", kHeader + "Cube { }\n");
     folder.Write("elsewhere/found.wrl", kHeader + "Sphere { }\n");
     const std::string top =
-        folder.Write("top.wrl", kHeader + Inline("Upper.WRL") + Inline("missing.wrl"));
+        folder.Write("top.wrl", kHeader + Inline("model.obj") + Inline("missing.wrl"));
     {
         VrmlReader reader;
         ScriptedPrompt prompt;
@@ -117,10 +117,10 @@ TEST(VrmlInline, RefusedMissingAndChosenFiles) {
         ASSERT_EQ(reader.ReadVrmlFile(top, prompt, folder.LogPath()), 1);
         const std::string log = ReadText(folder.LogPath());
         EXPECT_TRUE(Contains(
-            log, " Caution in WWWInline Filename = ##Upper.WRL## We support only .wrl\r\n"));
+            log, " Caution in WWWInline Filename = ##model.obj## We support only .wrl\r\n"));
         EXPECT_TRUE(Contains(log, "このファイルの読み出しはキャンセルされました\r\n"));
         ASSERT_EQ(prompt.shown.size(), 4u);
-        EXPECT_EQ(prompt.shown[0].text, "So We only support .wrl file :Upper.WRL");
+        EXPECT_EQ(prompt.shown[0].text, "So We only support .wrl file :model.obj");
         EXPECT_EQ(
             prompt.shown[1].text,
             folder.Path("missing.wrl") + "は存在しません。ファイルを探す場合はＯＫを押して下さい");
@@ -150,25 +150,30 @@ TEST(VrmlInline, WindowsNamesCaseAndGzip) {
     ScratchFolder folder("inline_paths");
     folder.Write("a/x.wrl", kHeader + "Cube { }\n");
     folder.Write("a/b/Parts/Child.wrl", kHeader + "Sphere { }\n");
-    const std::string packed = folder.Path("a/b/c/packed.wrl");
-    const std::string top =
-        folder.Write("a/b/c/top.wrl", kHeader + Inline("..\\..\\x.wrl") +
-                                          Inline("../parts/child.wrl") + Inline("packed.wrl"));
-    gzFile gz = gzopen(packed.c_str(), "wb");
-    const std::string content = kHeader + "Cone { }\n";
-    gzwrite(gz, content.data(), unsigned(content.size()));
-    gzclose(gz);
+    folder.Write("a/b/c/Upper.WRL", kHeader + "Cylinder { }\n");
+    const std::string top = folder.Write(
+        "a/b/c/top.wrl", kHeader + Inline("..\\..\\x.wrl") + Inline("../parts/child.wrl") +
+                             Inline("packed.wrl") + Inline("Upper.WRL") + Inline("packed.wrz") +
+                             Inline("packed.wrl.gz"));
+    // The gzip forms of an inline name, as of a top file.
+    for (const char* name : {"packed.wrl", "packed.wrz", "packed.wrl.gz"}) {
+        gzFile gz = gzopen(folder.Path(std::string("a/b/c/") + name).c_str(), "wb");
+        const std::string content = kHeader + "Cone { }\n";
+        gzwrite(gz, content.data(), unsigned(content.size()));
+        gzclose(gz);
+    }
 
     VrmlReader reader;
     ScriptedPrompt prompt;
     ASSERT_EQ(reader.ReadVrmlFile(top, prompt, folder.LogPath()), 1);
     EXPECT_TRUE(prompt.shown.empty());
-    ASSERT_EQ(reader.fileCount, 4);
+    ASSERT_EQ(reader.fileCount, 7);
     EXPECT_EQ(reader.FileRecordAt(1).path, folder.Path("a/x.wrl"));
     EXPECT_EQ(reader.FileRecordAt(2).path, folder.Path("a/b/Parts/Child.wrl"));
     EXPECT_EQ(RowsOfKind(reader, kind::Cube).size(), 1u);
     EXPECT_EQ(RowsOfKind(reader, kind::Sphere).size(), 1u);
-    EXPECT_EQ(RowsOfKind(reader, kind::Cone).size(), 1u);
+    EXPECT_EQ(RowsOfKind(reader, kind::Cylinder).size(), 1u);
+    EXPECT_EQ(RowsOfKind(reader, kind::Cone).size(), 3u);
 }
 
 TEST(VrmlInline, AddFileToDataAppendsAFreshRead) {

@@ -144,10 +144,12 @@ TEST(WriterOutput, EmptyListsAndHiddenDimensionGroups) {
     b.Close();
     b.FaceSet({});
     b.EndFile();
-    const std::string expected =
-        L("Coordinate3   {  point [") + L("] }") + L("DEF \"KORVALDE_DIM_shown\" Separator {") +
-        L("AsciiText {", 1) + L("  string \"10.5\" }", 1) + L("}") + L("AsciiText {") +
-        L("  string \"20\" }") + L("IndexedFaceSet {") + L("  coordIndex [") + L("  ]") + L("}");
+    const std::string expected = L("Coordinate3   {  point [") + L("] }") +
+                                 L("DEF \"KORVALDE_DIM_shown\" Separator {") + L("AsciiText {", 1) +
+                                 L("  string \"10.5\" }", 1) + L("}") +
+                                 L("DEF \"KORVALDE_DIM_hidden\" Separator {") +
+                                 L("AsciiText {", 1) + L("  string \"20\" }", 1) + L("}") +
+                                 L("IndexedFaceSet {") + L("  coordIndex [") + L("  ]") + L("}");
     EXPECT_EQ(Body(WriteScene(scene, 0)), expected);
 }
 

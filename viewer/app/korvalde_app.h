@@ -12,6 +12,7 @@
 
 #include "bindings/binding_table.h"
 #include "hits/hit_table.h"
+#include "render/render_settings.h"
 
 namespace vantor {
 class Prompt;
@@ -58,6 +59,8 @@ class CKorvaldeApp : public QObject {
     CMainFrame* MainFrame() const;
     vantor::HitTable& Hits() { return hitTable_; }
     vantor::BindingTable& Bindings() { return bindings_; }
+    // How dimensions are shown in every view.
+    vantor::DimensionDisplay dimensionDisplay;
 
     // "現在の設定", "設定読み込み", "設定編集", "ヘルプ".
     void OnShowConfig();

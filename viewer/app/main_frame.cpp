@@ -313,7 +313,6 @@ void CMainFrame::UpdateCommandStates() {
                 checked = !measurePanel_->isHidden();
                 break;
             case kSaveHiddenToo:
-            case kMoveSelectedDimension:
                 enabled = false;
                 break;
             case kDataStructure:

@@ -170,6 +170,7 @@ void CMainFrame::BuildMenus() {
     AddToMenu(measure, kDimensionHeight, tr("寸法高さ変更"), tr("Dimension Height"));
     AddToMenu(measure, kChangeText, tr("Change Text"), tr("Change Text"));
     AddToMenu(measure, kMoveSelectedDimension, tr("選択寸法移動"), tr("Move Dimension"));
+    AddToMenu(measure, kDeleteDimension, tr("寸法削除"), tr("Delete Dimension"));
 
     QMenu* settings = bar->addMenu(tr("設定"));
     AddToMenu(settings, kShowConfig, tr("現在の設定"), tr("現在の設定"));

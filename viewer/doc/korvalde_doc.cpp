@@ -188,3 +188,15 @@ void CKorvaldeDoc::ForgetStructureWindow() {
     if (structureWindow) structureWindow->deleteLater();
     structureWindow = nullptr;
 }
+
+bool CKorvaldeDoc::EditScene(const QString& text,
+                             const std::function<bool(vantor::SceneData&)>& edit) {
+    vantor::SceneChange change;
+    change.TouchWholeScene(*scene_);
+    if (!edit(*scene_)) return false;
+    change.Finish(*scene_);
+    emit SceneEdited();
+    emit SceneChanged();
+    RecordEdit(text, std::move(change));
+    return true;
+}

@@ -106,6 +106,9 @@ class CKorvaldeDoc : public QObject {
     // files change on disk.
     static bool AutoReload();
     static void SetAutoReload(bool on);
+    // An edit of the scene named `text` (dimension commands), made by
+    // `edit`; false when it changed nothing. Views redraw keeping their camera.
+    bool EditScene(const QString& text, const std::function<bool(vantor::SceneData&)>& edit);
 
   signals:
     // After open, "Add File To Data", edits, undo and redo: views redraw
@@ -115,6 +118,9 @@ class CKorvaldeDoc : public QObject {
     void SceneReloaded();
     // A file of the document changed on disk (after the offer was handled).
     void FilesChangedOnDisk();
+    // Before SceneChanged for an edit that may add or remove rows: views
+    // keep their camera.
+    void SceneEdited();
 
   private:
     bool SaveWithMode(int mode, vantor::Prompt& prompt);

@@ -8,6 +8,7 @@ SceneEditCommand::SceneEditCommand(CKorvaldeDoc& doc, const QString& text,
 
 void SceneEditCommand::undo() {
     change_.Restore(doc_.Scene(), false);
+    emit doc_.SceneEdited();  // rows come and go without refitting the camera
     emit doc_.SceneChanged();
 }
 
@@ -17,5 +18,6 @@ void SceneEditCommand::redo() {
         return;
     }
     change_.Restore(doc_.Scene(), true);
+    emit doc_.SceneEdited();
     emit doc_.SceneChanged();
 }

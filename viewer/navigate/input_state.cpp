@@ -27,9 +27,15 @@ int32_t ClassifyAction(const BindingTable& bindings, int32_t mouseButtons, int32
         int32_t action;
     };
     static constexpr Candidate kOrder[] = {
-        {MouseAction::Spin, mouse_action::Spin},     {MouseAction::MoveXY, mouse_action::MoveXY},
-        {MouseAction::MoveZ0, mouse_action::MoveZ0}, {MouseAction::MoveZ1, mouse_action::MoveZ1},
-        {MouseAction::Zoom0, mouse_action::Zoom0},   {MouseAction::Zoom1, mouse_action::ZoomBox},
+        {MouseAction::Spin, mouse_action::Spin},
+        {MouseAction::MoveXY, mouse_action::MoveXY},
+        {MouseAction::MoveZ0, mouse_action::MoveZ0},
+        {MouseAction::MoveZ1, mouse_action::MoveZ1},
+        {MouseAction::Zoom0, mouse_action::Zoom0},
+        {MouseAction::Zoom1, mouse_action::ZoomBox},
+        // Only when no view action claims the same button and key.
+        {MouseAction::DimMoveXY, mouse_action::DimMoveXY},
+        {MouseAction::DimMoveZ, mouse_action::DimMoveZ},
     };
     for (const Candidate& c : kOrder) {
         if (bindings.MouseButton(c.slot) == mouseButtons &&

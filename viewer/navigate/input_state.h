@@ -27,6 +27,8 @@ constexpr int32_t MoveZ0 = 30;
 constexpr int32_t MoveZ1 = 40;
 constexpr int32_t Zoom0 = 50;
 constexpr int32_t ZoomBox = 60;
+constexpr int32_t DimMoveXY = 70;  // the selected dimension in the screen plane
+constexpr int32_t DimMoveZ = 80;   // the selected dimension along the view's Z
 }  // namespace mouse_action
 
 constexpr int32_t kNoHeldKey = -1;

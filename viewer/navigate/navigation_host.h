@@ -70,6 +70,10 @@ class NavigationHost {
     virtual void ClearSelection() {}
     virtual void RedrawSelectionHighlight() {}
     virtual void MakeDocumentActive() {}
+    // Dimension key `index` (in the binding table's order) held with a left
+    // click; a world shift of the selected dimension (mouse actions).
+    virtual void DimensionKeyClicked(int index) { (void)index; }
+    virtual void MoveSelectedDimension(const double delta[3]) { (void)delta; }
 
     // Main frame status text, and a full redraw of the main window.
     virtual void ShowStatusText(const QString& text) { (void)text; }

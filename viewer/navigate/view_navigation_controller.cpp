@@ -140,6 +140,14 @@ void ViewNavigationController::ClearSelection() {
     if (hooks_.clearSelection) hooks_.clearSelection();
 }
 
+void ViewNavigationController::DimensionKeyClicked(int index) {
+    if (hooks_.dimensionKeyClicked) hooks_.dimensionKeyClicked(index);
+}
+
+void ViewNavigationController::MoveSelectedDimension(const double delta[3]) {
+    if (hooks_.moveSelectedDimension) hooks_.moveSelectedDimension(delta);
+}
+
 void ViewNavigationController::RedrawSelectionHighlight() {
     if (hooks_.redrawSelectionHighlight) {
         hooks_.redrawSelectionHighlight();

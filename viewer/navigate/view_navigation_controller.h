@@ -32,6 +32,8 @@ class ViewNavigationController : public QObject, public NavigationHost {
         std::function<bool(SelectedItem&)> currentSelectedItem;
         std::function<void()> clearSelection;  // "Data Delete"
         std::function<void()> redrawSelectionHighlight;
+        std::function<void(int)> dimensionKeyClicked;
+        std::function<void(const double*)> moveSelectedDimension;
     };
 
     ViewNavigationController(QWidget* view, Camera& camera, RenderSettings& settings,
@@ -67,6 +69,8 @@ class ViewNavigationController : public QObject, public NavigationHost {
     void RunDataCommand(int32_t code) override;
     bool CurrentSelectedItem(SelectedItem& item) override;
     void ClearSelection() override;
+    void DimensionKeyClicked(int index) override;
+    void MoveSelectedDimension(const double delta[3]) override;
     void RedrawSelectionHighlight() override;
     void ShowStatusText(const QString& text) override;
     void RedrawMainWindow() override;

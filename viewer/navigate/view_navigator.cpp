@@ -312,9 +312,27 @@ void ViewNavigator::Drag(MousePoint point) {
             DrawZoomBox(point);
             input_.spinPoint = point;
             break;
+        case mouse_action::DimMoveXY:
+        case mouse_action::DimMoveZ:
+            MoveDimension(dx, dy, k);
+            input_.dragPoint = point;
+            break;
         default:
             break;
     }
+}
+
+void ViewNavigator::MoveDimension(int dx, int dy, double k) {
+    // The shift in eye coordinates, at the pan's scale, turned into world
+    // coordinates by the transposed view rotation.
+    const bool alongZ = input_.mouseAction == mouse_action::DimMoveZ;
+    const double eye[3] = {alongZ ? 0 : dx * kPanFactor * k, alongZ ? 0 : -dy * kPanFactor * k,
+                           alongZ ? dx * kPanFactor * k : 0};
+    const float* r = host_.NavCamera().viewRotation;
+    double world[3];
+    for (int i = 0; i < 3; ++i)
+        world[i] = r[4 * i] * eye[0] + r[4 * i + 1] * eye[1] + r[4 * i + 2] * eye[2];
+    host_.MoveSelectedDimension(world);
 }
 
 void ViewNavigator::ButtonUp(Button button, MousePoint point) {
@@ -345,12 +363,14 @@ void ViewNavigator::ButtonUp(Button button, MousePoint point) {
     }
 
     if (button == Button::Left && input_.heldKey != kNoHeldKey) {
-        // Dimension commands are inert; the last four still end the held key.
+        // Each matching dimension command runs on the selection; the last
+        // four end the held key.
         const BindingTable& bindings = host_.NavBindings();
         int32_t key = input_.heldKey;
         for (int i = 0; i < kDimensionCommandCount; ++i) {
-            if (bindings.DimensionKey(i) == key && i >= kFirstKeyConsumingDimension)
-                input_.heldKey = kNoHeldKey;
+            if (bindings.DimensionKey(i) != key) continue;
+            host_.DimensionKeyClicked(i);
+            if (i >= kFirstKeyConsumingDimension) input_.heldKey = kNoHeldKey;
         }
     }
 

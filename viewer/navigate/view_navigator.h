@@ -75,6 +75,8 @@ class ViewNavigator {
   private:
     void Classify();
     void DrawZoomBox(MousePoint point);
+    // Drag of a dimension-move action: the selected dimension follows.
+    void MoveDimension(int dx, int dy, double k);
     void RunDataKey(int32_t key);
     void SetRotationCentreFromSelection(const SelectedItem& item);
     void CentreOn(const float point[3]);

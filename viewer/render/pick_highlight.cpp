@@ -54,6 +54,8 @@ void DrawPickHighlight(SceneRenderer& renderer, SceneData& scene, Camera& camera
             const TextRecord& text = scene.texts.items[size_t(row.dataBegin)];
             glPushMatrix();
             glMultMatrixf(highlight.textMatrix);
+            if (highlight.textFacesViewer)
+                SceneRenderer::MultiplyFacingText(camera, settings.dimensions.textFactor);
             glColor3fv(kSelectedColour);
             glPushAttrib(GL_LIST_BIT);
             renderer.Font().DrawFileText(text.string, text.size);

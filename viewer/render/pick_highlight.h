@@ -39,7 +39,8 @@ struct PickHighlight {
     float face[9] = {};    // three world corners of the filled face
     int32_t textRow = -1;  // node row of a picked text, or -1
     float textMatrix[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-    int datumPlane = -1;  // 0 Front, 1 Side, 2 Top, or -1
+    bool textFacesViewer = false;  // a dimension's text, turned as drawn
+    int datumPlane = -1;           // 0 Front, 1 Side, 2 Top, or -1
 
     bool IsEmpty() const {
         return points.empty() && lines.empty() && !hasFace && textRow < 0 && datumPlane < 0;

@@ -138,6 +138,7 @@ bool PickPass::EntersGroup(int32_t row) {
         // The geometry preparation walks inlines whatever their tag.
         lastEntersCounted_ = kind::IsInline(r.kind) || shown;
         lastEntersPick_ = (keyed && shown) || showParts;
+        if (r.kind == kind::SeparatorDim && settings_->dimensions.hidden) lastEntersPick_ = false;
     }
     return lastEntersCounted_ || lastEntersPick_;
 }
@@ -408,14 +409,7 @@ void PickPass::PickText(int32_t row) {
     glPushName(0);
     glPushName(Name(dimensionRow_ >= 0 ? 1 : 0));
     glPushMatrix();
-    if (faceDimensionTexts && dimensionRow_ >= 0) {
-        float facing[16];
-        vmath::Transpose(facing, camera_->viewRotation);
-        for (int i = 0; i < 3; ++i) facing[12 + i] = facing[3 + 4 * i] = 0;
-        glMultMatrixf(facing);
-        const float s = camera_->zoomFactor * camera_->orthoHalfHeight * 0.07f * textFactor;
-        glScalef(s, s, 0.2f * s);
-    }
+    if (dimensionRow_ >= 0) MultiplyFacingText(*camera_, settings_->dimensions.textFactor);
     glPushAttrib(GL_CURRENT_BIT | GL_LIST_BIT);
     font_->DrawFileText(text.string, text.size);
     glPopAttrib();

@@ -57,12 +57,6 @@ class PickPass : public SceneRenderer {
     int Pick(SceneData& scene, const Camera& camera, const RenderSettings& settings,
              OutlineFont* font, double x, double y, PickKeyRole role, std::vector<PickHit>& hits);
 
-    // Texts inside a dimension group turned to face the viewer and scaled
-    // with the zoom. Off while the scene drawing leaves them unturned, so
-    // texts are picked where they are seen.
-    bool faceDimensionTexts = false;
-    float textFactor = 1.0f;
-
     // Off: every triangle, segment and point goes through selection mode
     // (tests compare both ways).
     bool cullCandidates = true;

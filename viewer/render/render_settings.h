@@ -19,6 +19,14 @@ struct BackgroundBitmap {
     std::vector<uint8_t> indices;  // side x side colour indices, bottom row first
 };
 
+// How dimension groups are shown, held by the application for all views:
+// their texts' size factor ("寸法高さ変更"), and all of them left out for
+// the session without touching their tags.
+struct DimensionDisplay {
+    float textFactor = 1.0f;
+    bool hidden = false;
+};
+
 struct RenderSettings {
     RenderSettings();
 
@@ -38,6 +46,8 @@ struct RenderSettings {
     float frontLabelOrientation[16];
     float sideLabelOrientation[16];
     float topLabelOrientation[16];
+
+    DimensionDisplay dimensions;
 
     int32_t useBackgroundBitmap = 0;
     BackgroundBitmap backgroundBitmap;

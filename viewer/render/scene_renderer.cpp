@@ -187,15 +187,28 @@ const float* SceneRenderer::BlockAt(int32_t offset, int count) const {
 }
 
 bool SceneRenderer::EntersGroup(int32_t row) {
-    return scene_->Row(row).tag == tag::Shown;
+    const NodeRow& r = scene_->Row(row);
+    return r.tag == tag::Shown && !(r.kind == kind::SeparatorDim && settings_->dimensions.hidden);
+}
+
+void SceneRenderer::MultiplyFacingText(const Camera& camera, float factor) {
+    float facing[16];
+    vmath::Transpose(facing, camera.viewRotation);
+    for (int i = 0; i < 3; ++i) facing[12 + i] = facing[3 + 4 * i] = 0;
+    glMultMatrixf(facing);
+    const float s = camera.zoomFactor * camera.orthoHalfHeight * 0.07f * factor;
+    glScalef(s, s, 0.2f * s);
 }
 
 void SceneRenderer::DrawIsolated(int32_t first, int32_t end, bool pushMatrix) {
     const int32_t savedMaterial = appliedMaterial;
     const bool savedMirrored = mirrored_;
-    if (pushMatrix) glPushMatrix();
+    // The matrix is kept here rather than on GL's stack, which holds only
+    // 32 levels: expanded prototypes nest deeper than that.
+    GLfloat saved[16];
+    if (pushMatrix) glGetFloatv(GL_MODELVIEW_MATRIX, saved);
     DrawNodeRange(first, end);
-    if (pushMatrix) glPopMatrix();
+    if (pushMatrix) glLoadMatrixf(saved);
     if (appliedMaterial != savedMaterial) ApplyMaterial(savedMaterial);
     if (pushMatrix && mirrored_ != savedMirrored) ToggleMirrored();
 }
@@ -226,9 +239,20 @@ void SceneRenderer::DrawNodeRange(int32_t first, int32_t end) {
                 drawnEnd = std::min(next, BlockInt(row.dataBegin, kind::kLevelFirstEnd));
             if (EntersGroup(i) && childFirst > i) {
                 active_[size_t(i)] = 1;
+                const int dimension = k == kind::SeparatorDim ? 1 : 0;
+                dimensionDepth_ += dimension;
+                // Dimensions are drawn over the model (their lines often lie
+                // in the faces they measure) and picked before it.
+                if (dimension) {
+                    glPushAttrib(GL_ENABLE_BIT | GL_VIEWPORT_BIT);
+                    glDisable(GL_DEPTH_TEST);
+                    glDepthRange(0, 0);
+                }
                 OnEnterGroup(i);
                 DrawIsolated(childFirst, drawnEnd, true);
                 OnLeaveGroup(i);
+                if (dimension) glPopAttrib();
+                dimensionDepth_ -= dimension;
                 active_[size_t(i)] = 0;
             }
         } else if (k == kind::VrmlData) {

@@ -66,6 +66,10 @@ class SceneRenderer {
     // minute, second; all -1 means the current local time.
     int idleTime[6] = {-1, -1, -1, -1, -1, -1};
 
+    // Turns the current modelview so that a text at its origin faces the
+    // viewer and scales it with the zoom and `factor`.
+    static void MultiplyFacingText(const Camera& camera, float factor);
+
   protected:
     // Whether the walk enters the children of a grouping row (Separator-
     // like, TransformSeparator, Vrml_Data, inline). Drawing: tag 21 only.
@@ -110,7 +114,8 @@ class SceneRenderer {
     OutlineFont font_;
     std::vector<uint8_t> active_;  // rows being walked, to cut USE cycles
     int depth_ = 0;
-    bool mirrored_ = false;  // the transforms walked so far mirror the part
+    int dimensionDepth_ = 0;  // dimension groups being walked
+    bool mirrored_ = false;   // the transforms walked so far mirror the part
     struct DeferredShape {
         int32_t row;
         int32_t material;

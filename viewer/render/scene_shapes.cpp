@@ -43,6 +43,8 @@ void SceneRenderer::DrawShape(int32_t i) {
             if (row.dataBegin >= 0 && row.dataBegin < scene_->textCount) {
                 const TextRecord& text = scene_->texts.items[size_t(row.dataBegin)];
                 glPushMatrix();
+                if (dimensionDepth_ > 0)
+                    MultiplyFacingText(*camera_, settings_->dimensions.textFactor);
                 glPushAttrib(GL_CURRENT_BIT | GL_LIST_BIT);
                 font_.DrawFileText(text.string, text.size);
                 glPopAttrib();

@@ -165,6 +165,7 @@ void ExamineText(SceneData& scene, const HitRecord& item, const double m[16],
                  ExamineResult& result) {
     scene.selectedDimension = item.lData2 == 0 ? -9998 : EnclosingDimension(scene, item.lData0);
     result.highlight.textRow = item.lData0;
+    result.highlight.textFacesViewer = scene.selectedDimension >= 0;
     for (int i = 0; i < 16; ++i) result.highlight.textMatrix[i] = float(m[i]);
 }
 

@@ -174,14 +174,9 @@ void MeasureTriangle(const SceneData& scene, const HitRecord& item, const double
 }
 
 void MeasureDatum(const SceneData& scene, const HitRecord& item, MeasuredItem& out) {
-    // The plane's normal axis: Front W, Side U, Top V (columns of the rotation).
-    const int axisColumn[3] = {2, 0, 1};
-    const float* axis = scene.csysRotation + 4 * axisColumn[DatumPlaneOf(item)];
     out.kind = ItemKind::Datum;
-    const double origin[3] = {scene.csysOrigin[0], scene.csysOrigin[1], scene.csysOrigin[2]};
-    SetPoint(out, origin);
-    std::copy(origin, origin + 3, out.plane.point);
-    vmath::ToDouble3(out.plane.normal, axis);
+    out.plane = DatumPlane(scene, DatumPlaneOf(item));
+    SetPoint(out, out.plane.point);
     out.hasPlane = true;
 }
 
@@ -191,6 +186,16 @@ double AngleBetween(const double a[3], const double b[3]) {
 }
 
 }  // namespace
+
+Plane DatumPlane(const SceneData& scene, int plane) {
+    // The plane's normal axis: Front W, Side U, Top V (columns of the rotation).
+    const int axisColumn[3] = {2, 0, 1};
+    Plane out;
+    const float* axis = scene.csysRotation + 4 * axisColumn[std::clamp(plane, 0, 2)];
+    for (int i = 0; i < 3; ++i) out.point[i] = scene.csysOrigin[i];
+    vmath::ToDouble3(out.normal, axis);
+    return out;
+}
 
 int DatumPlaneOf(const HitRecord& item) {
     const int plane = item.lNode - kFirstDatumName;

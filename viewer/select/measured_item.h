@@ -49,6 +49,10 @@ struct MeasuredItem {
 // The datum plane a hit names: 0 Front, 1 Side, 2 Top, or -1.
 int DatumPlaneOf(const HitRecord& item);
 
+// Datum plane 0 Front, 1 Side, 2 Top of the measuring system, in world
+// coordinates.
+Plane DatumPlane(const SceneData& scene, int plane);
+
 // The measured geometry of hit-table row `item`; kind None for rows that
 // name nothing measurable (damaged rows, unknown kinds, bad sub-items).
 MeasuredItem MeasureItem(const SceneData& scene, const HitRecord& item,

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include <QCoreApplication>
@@ -14,6 +15,7 @@
 #include "render/pick_highlight.h"
 #include "render/pick_pass.h"
 #include "scene/scene_change.h"
+#include "render/render_settings.h"
 #include "select/examine.h"
 #include "select/measured_item.h"
 
@@ -56,6 +58,34 @@ class SelectionHost {
     }
     // The selection, the reference or the measuring system changed.
     virtual void SelMeasureChanged() {}
+
+    // Dimensions. Small dialogs; false on Cancel (and in tests without a script).
+    virtual bool SelAskText(const QString& title, const QString& label, QString& text) {
+        (void)title, (void)label, (void)text;
+        return false;
+    }
+    virtual bool SelAskNumber(const QString& title, const QString& label, double& value) {
+        (void)title, (void)label, (void)value;
+        return false;
+    }
+    // The world direction of the screen's up and a length a tenth of the
+    // view's height, for laying out a new dimension.
+    virtual void SelDimensionFrame(double up[3], double& size) {
+        up[0] = 0, up[1] = 1, up[2] = 0;
+        size = 1;
+    }
+    // How dimensions are shown, held for all views.
+    virtual DimensionDisplay& SelDimensionDisplay() {
+        static DimensionDisplay display;
+        return display;
+    }
+    // An edit of the scene named `text`, made by `edit` (false: nothing
+    // changed): the document records it and every view follows.
+    virtual bool SelEditScene(const QString& text, const std::function<bool(SceneData&)>& edit) {
+        (void)text;
+        SceneData* scene = SelScene();
+        return scene && edit(*scene);
+    }
 };
 
 // Data command codes of the binding table.

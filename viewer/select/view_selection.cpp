@@ -1,5 +1,6 @@
 #include "select/view_selection.h"
 
+#include <QInputDialog>
 #include <QMouseEvent>
 
 #include "app/command_ids.h"
@@ -13,7 +14,8 @@
 
 namespace vantor {
 
-ViewSelection::ViewSelection(CKorvaldeView* view) : QObject(view), view_(view), controller_(*this) {
+ViewSelection::ViewSelection(CKorvaldeView* view)
+    : QObject(view), view_(view), controller_(*this), dimensions_(controller_, *this) {
     if (CKorvaldeApp* app = CKorvaldeApp::Instance()) {
         controller_.tolerances.length = app->lengthTolerance;
         if (app->angleTolerance > 0) controller_.tolerances.angle = app->angleTolerance;
@@ -42,6 +44,11 @@ void ViewSelection::FillHooks(ViewNavigationController::ViewHooks& hooks) {
     };
     hooks.clearSelection = [this] { controller_.DeleteData(); };
     hooks.redrawSelectionHighlight = [this] { SelRedraw(); };
+    hooks.dimensionKeyClicked = [this](int index) {
+        if (index >= 0 && index <= int(DimensionCommand::Comment))
+            dimensions_.Make(DimensionCommand(index));
+    };
+    hooks.moveSelectedDimension = [this](const double* delta) { dimensions_.MoveSelected(delta); };
 }
 
 bool ViewSelection::RunCommand(int id) {
@@ -62,40 +69,50 @@ bool ViewSelection::RunCommand(int id) {
         (controller_.*action)();
         return true;
     }
+    static constexpr std::pair<int, DimensionCommand> kMakers[] = {
+        {kFromPoint, DimensionCommand::PointToPoint}, {kFromCsys, DimensionCommand::CsysToPoint},
+        {kFromFront, DimensionCommand::FrontToPoint}, {kFromSide, DimensionCommand::SideToPoint},
+        {kFromTop, DimensionCommand::TopToPoint},     {kFromPlane, DimensionCommand::PlaneToPoint},
+        {kRadius, DimensionCommand::Radius},          {kDiameter, DimensionCommand::Diameter},
+        {kMakeComment, DimensionCommand::Comment}};
+    for (const auto& [command, kind] : kMakers) {
+        if (command != id) continue;
+        dimensions_.Make(kind);
+        return true;
+    }
     switch (id) {
-        // The walk is reached through the data keys; these items stay inert,
-        // like the dimension commands below.
+        // The walk is reached through the data keys; these items stay inert.
         case kDataFirst:
         case kDataPrevious:
         case kDataToggle:
         case kDataNext:
         case kDataLast:
-        case kFromFront:
-        case kFromSide:
-        case kFromTop:
-        case kFromPoint:
-        case kFromCsys:
-        case kFromPlane:
-        case kRadius:
-        case kDiameter:
-        case kMakeComment:
+            return true;
         case kHideSelectedDimension:
+            dimensions_.HideSelected();
+            return true;
         case kHideAllDimensions:
         case kShowAllDimensions:
+            dimensions_.SetAllHidden(id == kHideAllDimensions);
+            return true;
         case kDimensionHeight:
+            dimensions_.ChangeTextFactor();
+            return true;
         case kChangeText:
+            dimensions_.ChangeText();
+            return true;
         case kMoveSelectedDimension:
+            dimensions_.MoveSelectedByDialog();
+            return true;
+        case kDeleteDimension:
+            dimensions_.DeleteSelected();
             return true;
         default:
             return false;
     }
 }
 
-bool ViewSelection::CommandState(int id, bool& enabled) const {
-    if (id == cmd::kMoveSelectedDimension) {
-        enabled = false;  // no command behind it
-        return true;
-    }
+bool ViewSelection::CommandState(int, bool&) const {
     return false;
 }
 
@@ -142,6 +159,40 @@ const BindingTable& ViewSelection::SelBindings() {
 
 bool ViewSelection::SelAskThreeValues(ThreeValueRequest& request) {
     return ThreeValueDialog::Ask(view_, request);
+}
+
+bool ViewSelection::SelAskText(const QString& title, const QString& label, QString& text) {
+    bool ok = false;
+    const QString answer = QInputDialog::getText(view_, title, label, QLineEdit::Normal, text, &ok);
+    if (ok) text = answer;
+    return ok;
+}
+
+bool ViewSelection::SelAskNumber(const QString& title, const QString& label, double& value) {
+    bool ok = false;
+    const double answer = QInputDialog::getDouble(view_, title, label, value, 0.01, 1000, 3, &ok);
+    if (ok) value = answer;
+    return ok;
+}
+
+void ViewSelection::SelDimensionFrame(double up[3], double& size) {
+    up[0] = 0, up[1] = 1, up[2] = 0;
+    size = 1;
+    if (!view_) return;
+    const Camera& camera = view_->camera;
+    // Row 1 of the view rotation: the screen's up in world coordinates.
+    for (int i = 0; i < 3; ++i) up[i] = camera.viewRotation[4 * i + 1];
+    size = 0.2 * camera.zoomFactor * camera.orthoHalfHeight;
+}
+
+DimensionDisplay& ViewSelection::SelDimensionDisplay() {
+    if (CKorvaldeApp* app = CKorvaldeApp::Instance()) return app->dimensionDisplay;
+    return SelectionHost::SelDimensionDisplay();
+}
+
+bool ViewSelection::SelEditScene(const QString& text, const std::function<bool(SceneData&)>& edit) {
+    if (!view_ || !view_->Document()) return SelectionHost::SelEditScene(text, edit);
+    return view_->Document()->EditScene(text, edit);
 }
 
 void ViewSelection::SelShowStatus(const QString& text) {

@@ -8,6 +8,7 @@
 
 #include "navigate/view_navigation_controller.h"
 #include "render/pick_pass.h"
+#include "select/dimension_commands.h"
 #include "select/selection_controller.h"
 
 class CKorvaldeView;
@@ -50,6 +51,13 @@ class ViewSelection : public QObject, public SelectionHost {
     void SelMakeDocumentActive() override;
     void SelEditMade(const QString& text, SceneChange change) override;
     void SelMeasureChanged() override;
+    bool SelAskText(const QString& title, const QString& label, QString& text) override;
+    bool SelAskNumber(const QString& title, const QString& label, double& value) override;
+    void SelDimensionFrame(double up[3], double& size) override;
+    DimensionDisplay& SelDimensionDisplay() override;
+    bool SelEditScene(const QString& text, const std::function<bool(SceneData&)>& edit) override;
+
+    DimensionCommands& Dimensions() { return dimensions_; }
 
   signals:
     // The selection, the reference or the measuring system changed.
@@ -63,6 +71,7 @@ class ViewSelection : public QObject, public SelectionHost {
 
     QPointer<CKorvaldeView> view_;
     SelectionController controller_;
+    DimensionCommands dimensions_;
     PickPass pickPass_;
     Prompt* prompt_ = nullptr;
     HitTable* hits_ = nullptr;

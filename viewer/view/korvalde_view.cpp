@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include "app/command_ids.h"
+#include "app/korvalde_app.h"
 #include "doc/korvalde_doc.h"
 #include "navigate/view_navigation_controller.h"
 #include "render/background_bitmap.h"
@@ -25,6 +26,10 @@ CKorvaldeView::CKorvaldeView(CKorvaldeDoc* doc, QWidget* parent)
     setFormat(format);
     setFocusPolicy(Qt::StrongFocus);
     if (document_) {
+        connect(document_, &CKorvaldeDoc::SceneEdited, this, [this] {
+            // Rows added by an edit do not refit the camera.
+            if (vantor::SceneData* scene = Scene()) fittedNodeCount_ = scene->nodeCount;
+        });
         connect(document_, &CKorvaldeDoc::SceneChanged, this, [this] { OnSceneChanged(); });
         connect(document_, &CKorvaldeDoc::SceneReloaded, this, [this] { OnSceneReloaded(); });
     }
@@ -86,6 +91,7 @@ void CKorvaldeView::paintGL() {
     vantor::SceneData empty;
     if (!scene) scene = &empty;
     if (vantor::ApplyFit(camera, *scene)) fittedNodeCount_ = scene->nodeCount;
+    if (CKorvaldeApp* app = CKorvaldeApp::Instance()) settings.dimensions = app->dimensionDisplay;
     renderer_.DrawScene(*scene, camera, settings);
     if (document_) document_->MakeActive();
     emit FrameDrawn();
