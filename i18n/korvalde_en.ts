@@ -812,14 +812,16 @@
         <translation>Reload Changed Files Automatically</translation>
     </message>
     <message>
-        <source>編集のない文書はファイルの変更時にすぐ読み直す</source>
-        <translation>Reload unedited documents as soon as their files change</translation>
         <source>寸法削除</source>
         <translation>Delete Dimension</translation>
     </message>
     <message>
         <source>Delete Dimension</source>
         <translation>Delete the selected dimension</translation>
+    </message>
+    <message>
+        <source>編集のない文書はファイルの変更時にすぐ読み直す</source>
+        <translation>Reload unedited documents as soon as their files change</translation>
     </message>
 </context>
 <context>
