@@ -19,6 +19,7 @@
 #include "app/child_frame.h"
 #include "app/command_ids.h"
 #include "app/main_frame.h"
+#include "dims/dimension.h"
 #include "doc/korvalde_doc.h"
 #include "scene/scene_equal.h"
 #include "shell_fixture.h"
@@ -121,6 +122,23 @@ TEST(DocumentEdits, TreeEditsAreStepsTheTitleMarksAndClosingAsks) {
         EXPECT_TRUE(ScenesEqual(before, scene));
         frame->RunCommand(cmd::kEditRedo);
         EXPECT_TRUE(ScenesEqual(after, scene));
+    }
+    {
+        SCOPED_TRACE("a dimension adds rows in one step");
+        const vantor::SceneData before = scene;
+        vantor::DimensionRequest request;
+        request.to[0] = 10;
+        request.value = 10;
+        ASSERT_TRUE(doc->EditScene(QStringLiteral("寸法作成"), [&](vantor::SceneData& s) {
+            return vantor::AddDimension(s, request) >= 0;
+        }));
+        const vantor::SceneData after = scene;
+        EXPECT_GT(after.nodeCount, before.nodeCount);
+        frame->RunCommand(cmd::kEditUndo);
+        EXPECT_TRUE(ScenesEqual(before, scene));
+        frame->RunCommand(cmd::kEditRedo);
+        EXPECT_TRUE(ScenesEqual(after, scene));
+        frame->RunCommand(cmd::kEditUndo);
     }
     // The tree follows: the hidden separator shows as hidden until undone.
     frame->RunCommand(cmd::kEditUndo);
