@@ -2,6 +2,7 @@
 // Helpers of the reader tests: a scratch folder per test, reading with a
 // scripted prompt, and access to rows, blocks and the reading log.
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -39,6 +40,28 @@ class ScratchFolder {
 inline std::string ReadText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+const std::string kHeader1 = "#VRML V1.0 ascii\n";
+const std::string kHeader2 = "#VRML V2.0 utf8\n";
+
+// One read of a file written into a scratch folder, with its log.
+struct Read {
+    VrmlReader reader;
+    ScriptedPrompt prompt;
+    std::string log;
+    int result = 0;
+};
+
+inline void ReadFile(Read& read, const ScratchFolder& folder, const std::string& text,
+                     const std::string& name = "top.wrl") {
+    const std::string path = folder.Write(name, text);
+    read.result = read.reader.ReadVrmlFile(path, read.prompt, folder.LogPath());
+    read.log = ReadText(folder.LogPath());
+}
+
+inline std::array<float, 6> Bounds(const SceneData& s) {
+    return {s.bounds[0], s.bounds[1], s.bounds[2], s.bounds[3], s.bounds[4], s.bounds[5]};
 }
 
 inline bool Contains(const std::string& haystack, const std::string& needle) {

@@ -14,30 +14,15 @@
 namespace vantor {
 namespace {
 
+using testing::Bounds;
 using testing::Contains;
+using testing::kHeader1;
+using testing::kHeader2;
+using testing::Read;
+using testing::ReadFile;
 using testing::ReadText;
 using testing::RowsOfKind;
 using testing::ScratchFolder;
-
-const std::string kHeader1 = "#VRML V1.0 ascii\n";
-const std::string kHeader2 = "#VRML V2.0 utf8\n";
-
-struct Read {
-    VrmlReader reader;
-    ScriptedPrompt prompt;
-    std::string log;
-    int result = 0;
-};
-
-void ReadFile(Read& read, const ScratchFolder& folder, const std::string& text) {
-    const std::string path = folder.Write("top.wrl", text);
-    read.result = read.reader.ReadVrmlFile(path, read.prompt, folder.LogPath());
-    read.log = ReadText(folder.LogPath());
-}
-
-std::array<float, 6> Bounds(const SceneData& s) {
-    return {s.bounds[0], s.bounds[1], s.bounds[2], s.bounds[3], s.bounds[4], s.bounds[5]};
-}
 
 void ExpectBounds(const SceneData& s, const std::array<float, 6>& expected) {
     const auto got = Bounds(s);
