@@ -41,16 +41,6 @@ TEST(Records, GrowWithMarginOfFive) {
     EXPECT_EQ(scene.FileRecordAt(40).firstRow, -9999);
 }
 
-TEST(KindNames, KnownAndUnknownCodes) {
-    EXPECT_EQ(KindName(kind::VrmlData), "Vrml_Data");
-    EXPECT_EQ(KindName(kind::Cone2), "Cone");
-    EXPECT_EQ(KindName(kind::FontStyle), "FonyStyle");
-    EXPECT_EQ(KindName(kind::Proto), "PROTO");
-    EXPECT_EQ(KindName(kind::SeparatorDim), "SeparatorDim");
-    EXPECT_EQ(KindName(kind::Choice), "DEFAULT");
-    EXPECT_EQ(KindName(12345), "DEFAULT");
-}
-
 TEST(Bounds, PointsGoThroughTheCurrentMatrix) {
     SceneData scene;
     scene.currentMatrix[12] = 10;  // translate x by 10
