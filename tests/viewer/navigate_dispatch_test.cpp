@@ -216,26 +216,13 @@ TEST(NavigateDispatch, WheelOnlyWhileAButtonIsHeld) {
     vmath::Multiply(expected, ry, start.viewRotation);
     for (int i = 0; i < 16; ++i) EXPECT_NEAR(cam.viewRotation[i], expected[i], 1e-6) << i;
     rig.navigator.ButtonUp(Button::Left, {0, 0});
-
-    rig.navigator.ButtonDown(Button::Middle, {0, 0});
-    rig.navigator.Wheel(-240);
-    EXPECT_NEAR(cam.panX, 240 * 0.3 * 40.0 / 300, 1e-4) << "pan: delta x 0.3 x k";
-    rig.navigator.ButtonUp(Button::Middle, {0, 0});
 }
 
+// Firing on release is covered with real events; these are the rules
+// around it that events cannot isolate.
 TEST(NavigateDispatch, KeysFireOnReleaseOnce) {
     Rig rig;
     Camera& cam = rig.host.camera;
-    rig.navigator.KeyPress(kKeyZ);
-    EXPECT_EQ(cam.zoomFactor, 1.0f) << "a view command does not fire on press";
-    EXPECT_EQ(rig.navigator.Input().heldKey, kKeyZ);
-    rig.navigator.KeyRelease(kKeyZ, true);
-    rig.navigator.KeyPress(kKeyZ, true);
-    EXPECT_EQ(cam.zoomFactor, 1.0f) << "auto-repeat does not fire a view key";
-    rig.navigator.KeyRelease(kKeyZ);
-    EXPECT_FLOAT_EQ(cam.zoomFactor, float(1 / std::sqrt(2.0)));
-    EXPECT_EQ(rig.navigator.Input().heldKey, -1);
-
     // Default from a key copies the press point into the spin point.
     rig.navigator.ButtonDown(Button::Right, {33, 44});
     rig.navigator.ButtonUp(Button::Right, {33, 44});
