@@ -260,46 +260,6 @@ TEST(ConfigFile, ViewerReadsWhatTheToolSaved) {
     EXPECT_EQ(table.ModifierKey(MouseAction::Zoom0), 17);
 }
 
-// Every entry of the viewer's table, for comparing two reads.
-std::vector<int32_t> TableEntries(const BindingTable& table) {
-    std::vector<int32_t> entries;
-    for (int slot = 0; slot < BindingTable::kKeySlotCount; ++slot) {
-        entries.push_back(table.KeySlot(slot));
-    }
-    for (const MouseActionInfo& action : MouseActionTable()) {
-        entries.push_back(table.MouseButton(action.action));
-        entries.push_back(table.ModifierKey(action.action));
-    }
-    for (int i = 0; i < kPartsModifierCount; ++i) {
-        entries.push_back(table.PartsKey(static_cast<PartsModifier>(i)));
-    }
-    for (int i = 0; i < kDimensionCommandCount; ++i) entries.push_back(table.DimensionKey(i));
-    return entries;
-}
-
-std::vector<int32_t> ViewerEntries(const QString& path) {
-    BindingTable table;
-    ScriptedPrompt prompt;
-    ConfigReader reader(table, prompt);
-    reader.ReadConfigFile(path.toStdString());
-    return TableEntries(table);
-}
-
-TEST(ConfigFile, ShippedBindingsSurviveARoundTripThroughTheTool) {
-    const QString shipped = QStringLiteral(VANTOR_SOURCE_DIR "/data/Config.cfg");
-    if (!QFileInfo::exists(shipped)) GTEST_SKIP() << "no shipped Config.cfg";
-    test::ScriptedSetupPrompt prompt;
-    test::ScratchFolder folder;
-    frmMain window;
-    window.SetDataName(shipped);
-    ASSERT_TRUE(window.OpenData());
-    prompt.fileAnswers = {folder.Path("Config.cfg")};
-    window.mnuFileSave_Click();
-    const std::vector<int32_t> before = ViewerEntries(shipped);
-    EXPECT_NE(before, TableEntries(BindingTable())) << "the shipped file binds something";
-    EXPECT_EQ(ViewerEntries(folder.Path("Config.cfg")), before);
-}
-
 TEST(AboutBox, ShowsTitleVersionAndTheSystemsDetails) {
     frmAbout about;
     EXPECT_EQ(about.windowTitle(), QStringLiteral("Vantor3D Setupのﾊﾞｰｼﾞｮﾝ情報"));
