@@ -17,7 +17,7 @@
 #include <QTreeWidgetItemIterator>
 
 #include "app/child_frame.h"
-#include "app/command_ids.h"
+#include "commands/command_ids.h"
 #include "app/main_frame.h"
 #include "dims/dimension.h"
 #include "doc/korvalde_doc.h"
@@ -26,6 +26,8 @@
 #include "structure/material_colour_dialog.h"
 #include "structure/structure_dialog.h"
 #include "view/korvalde_view.h"
+
+namespace cmd = vantor::cmd;
 
 using vantor::PromptAnswer;
 using vantor::testing::ScenesEqual;

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/command_ids.h"
+#include "commands/command_ids.h"
 #include "bindings/config_reader.h"
 #include "doc/korvalde_doc.h"
 #include "prompt/prompt.h"
@@ -20,6 +20,8 @@
 #include "scene/scene_builder.h"
 #include "select/view_selection.h"
 #include "view/korvalde_view.h"
+
+namespace cmd = vantor::cmd;
 
 namespace vantor {
 namespace {

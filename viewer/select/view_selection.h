@@ -6,7 +6,7 @@
 #include <QObject>
 #include <QPointer>
 
-#include "navigate/view_navigation_controller.h"
+#include "navigate/view_navigation.h"
 #include "render/pick_pass.h"
 #include "select/dimension_commands.h"
 #include "select/selection_controller.h"
@@ -14,6 +14,8 @@
 class CKorvaldeView;
 
 namespace vantor {
+
+class AppContext;
 
 class ViewSelection : public QObject, public SelectionHost {
     Q_OBJECT
@@ -23,13 +25,11 @@ class ViewSelection : public QObject, public SelectionHost {
     SelectionController& Controller() { return controller_; }
 
     // Fills the selection hooks of the view's navigation.
-    void FillHooks(ViewNavigationController::ViewHooks& hooks);
+    void FillHooks(ViewNavigation::ViewHooks& hooks);
     // Selection and measurement menu commands; false for other ids.
     bool RunCommand(int id);
-    // Enabled state of those commands; false for other ids.
-    bool CommandState(int id, bool& enabled) const;
 
-    // Tests: the prompt and hit table to use instead of the application's.
+    // Tests: the prompt, hit table and bindings to use instead of the context's.
     void SetPrompt(Prompt* prompt) { prompt_ = prompt; }
     void SetHitTable(HitTable* table) { hits_ = table; }
     void SetBindings(const BindingTable* bindings) { bindings_ = bindings; }
@@ -70,6 +70,7 @@ class ViewSelection : public QObject, public SelectionHost {
     void DrawHighlight();
 
     QPointer<CKorvaldeView> view_;
+    AppContext& context_;
     SelectionController controller_;
     DimensionCommands dimensions_;
     PickPass pickPass_;

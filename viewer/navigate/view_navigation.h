@@ -9,7 +9,6 @@
 #include <QRubberBand>
 #include <QTimer>
 #include <functional>
-#include <memory>
 
 #include "navigate/navigation_host.h"
 #include "navigate/view_navigator.h"
@@ -18,7 +17,9 @@ class QWidget;
 
 namespace vantor {
 
-class ViewNavigationController : public QObject, public NavigationHost {
+class AppContext;
+
+class ViewNavigation : public QObject, public NavigationHost {
     Q_OBJECT
   public:
     struct ViewHooks {
@@ -36,15 +37,16 @@ class ViewNavigationController : public QObject, public NavigationHost {
         std::function<void(const double*)> moveSelectedDimension;
     };
 
-    ViewNavigationController(QWidget* view, Camera& camera, RenderSettings& settings,
-                             ViewHooks hooks);
-    ~ViewNavigationController() override;
+    // Without `context` nothing is bound and messages go to stderr.
+    ViewNavigation(QWidget* view, Camera& camera, RenderSettings& settings, ViewHooks hooks,
+                   AppContext* context = nullptr);
+    ~ViewNavigation() override;
 
     ViewNavigator& Navigator() { return navigator_; }
     // The view's hooks; the selection fills its own after construction.
     ViewHooks& Hooks() { return hooks_; }
 
-    // Bindings and prompt to use instead of the application's (tests).
+    // Bindings and prompt to use instead of the context's (tests).
     void SetBindings(const BindingTable* bindings) { bindings_ = bindings; }
     void SetPrompt(Prompt* prompt) { prompt_ = prompt; }
 
@@ -86,9 +88,9 @@ class ViewNavigationController : public QObject, public NavigationHost {
     ViewNavigator navigator_;
     QTimer spinTimer_;
     QPointer<QRubberBand> band_;  // made on the first zoom box
+    AppContext& context_;
     const BindingTable* bindings_ = nullptr;
     Prompt* prompt_ = nullptr;
-    std::unique_ptr<Prompt> ownPrompt_;
 };
 
 }  // namespace vantor
