@@ -37,12 +37,17 @@ int32_t DimensionCommands::SelectedDimension() const {
     return parts->group;
 }
 
-bool DimensionCommands::Edit(const QString& text, const std::function<bool(SceneData&)>& edit) {
-    if (!host_.SelEditScene(text, edit)) return false;
+void DimensionCommands::GeometryMoved() {
     host_.SelGeometryEdited();
     // Matrices were prepared again: the highlight follows before the redraw.
     if (!selection_.SelectionEmpty()) selection_.ExamineCurrent(false);
     host_.SelRedraw();
+}
+
+bool DimensionCommands::Edit(const QString& text, const std::function<bool(SceneData&)>& edit) {
+    EndDrag();
+    if (!host_.SelEditScene(text, edit)) return false;
+    GeometryMoved();
     return true;
 }
 
@@ -241,11 +246,44 @@ void DimensionCommands::ChangeText() {
 }
 
 bool DimensionCommands::MoveSelected(const double delta[3]) {
+    EndDrag();
+    const bool moved = DragSelected(delta);
+    EndDrag();
+    return moved;
+}
+
+bool DimensionCommands::DragSelected(const double delta[3]) {
     const int32_t row = SelectedDimension();
     if (row < 0) return false;
-    const double d[3] = {delta[0], delta[1], delta[2]};
-    return Edit(tr("寸法移動"),
-                [row, d](SceneData& scene) { return MoveDimension(scene, row, d); });
+    SceneData& scene = *host_.SelScene();
+    if (drag_ && drag_->row != row) EndDrag();
+    if (!drag_) {
+        const std::optional<DimensionParts> parts = FindDimensionParts(scene, row);
+        drag_.emplace();
+        drag_->row = row;
+        // The places MoveDimension changes: the group's points and matrix.
+        if (parts->coordinates >= 0) {
+            const NodeRow& c = scene.Row(parts->coordinates);
+            for (int32_t point = c.dataBegin / 3; point < c.dataEnd / 3; ++point)
+                drag_->change.TouchPoint(scene, point);
+        }
+        if (parts->transform >= 0)
+            drag_->change.TouchValues(scene, scene.Row(parts->transform).dataBegin, 16);
+        drag_->change.PrepareGeometryOnRestore();
+    }
+    if (!MoveDimension(scene, row, delta)) return false;
+    GeometryMoved();
+    return true;
+}
+
+void DimensionCommands::EndDrag() {
+    if (!drag_) return;
+    SceneChange change = std::move(drag_->change);
+    drag_.reset();
+    SceneData* scene = host_.SelScene();
+    if (!scene) return;
+    change.Finish(*scene);
+    if (change.Changed()) host_.SelEditMade(tr("寸法移動"), std::move(change));
 }
 
 void DimensionCommands::MoveSelectedByDialog() {

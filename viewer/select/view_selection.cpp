@@ -48,7 +48,7 @@ void ViewSelection::FillHooks(ViewNavigationController::ViewHooks& hooks) {
         if (index >= 0 && index <= int(DimensionCommand::Comment))
             dimensions_.Make(DimensionCommand(index));
     };
-    hooks.moveSelectedDimension = [this](const double* delta) { dimensions_.MoveSelected(delta); };
+    hooks.moveSelectedDimension = [this](const double* delta) { dimensions_.DragSelected(delta); };
 }
 
 bool ViewSelection::RunCommand(int id) {
@@ -232,6 +232,8 @@ void ViewSelection::SelEditMade(const QString& text, SceneChange change) {
 }
 
 bool ViewSelection::eventFilter(QObject* watched, QEvent* event) {
+    // A dimension dragged with a mouse action becomes one undo step here.
+    if (watched == view_ && event->type() == QEvent::MouseButtonRelease) dimensions_.EndDrag();
     if (watched == view_ && event->type() == QEvent::MouseButtonDblClick) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint at = mouse->position().toPoint();
