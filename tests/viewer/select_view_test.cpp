@@ -58,6 +58,33 @@ bool OpenHitTable(const QTemporaryDir& folder, HitTable& table) {
     return HitTable::CreateSchema(database, schema.str(), error) && table.Open(database);
 }
 
+// A triangle in the z = 0 plane; returns its face-set row.
+int32_t BuildPlate(SceneData& scene) {
+    testing::SceneBuilder b(scene);
+    b.BeginFile("plate.wrl");
+    b.Material(0.2f, 0.6f, 0.9f);
+    b.Coordinates({-5, -5, 0, 5, -5, 0, 0, 5, 0});
+    const int32_t faces = b.FaceSet({0, 1, 2});
+    b.EndFile();
+    PrepareGeometry(scene);
+    return faces;
+}
+
+// Where a world point is drawn in the view, in widget pixels.
+QPoint OnScreen(const CKorvaldeView& view, double x, double y, double z) {
+    double projection[16], modelview[16], sx, sy, sz;
+    ProjectionMatrix(view.camera, projection);
+    ViewMatrix(view.camera, modelview);
+    const GLint viewport[4] = {0, 0, view.width(), view.height()};
+    gluProject(x, y, z, modelview, projection, viewport, &sx, &sy, &sz);
+    return QPoint(int(sx), view.height() - int(sy));
+}
+
+void DoubleClick(CKorvaldeView& view, QPoint at) {
+    QTest::mouseDClick(&view, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, at);
+}
+
 TEST(SelectView, DoubleClickSelectsAndFramesShowTheHighlight) {
     if (!HaveWindowSystem()) GTEST_SKIP() << "needs an X display";
     QTemporaryDir folder;
@@ -66,13 +93,7 @@ TEST(SelectView, DoubleClickSelectsAndFramesShowTheHighlight) {
     ScriptedPrompt prompt;
 
     CKorvaldeDoc doc;
-    testing::SceneBuilder b(doc.Scene());
-    b.BeginFile("plate.wrl");
-    b.Material(0.2f, 0.6f, 0.9f);
-    b.Coordinates({-5, -5, 0, 5, -5, 0, 0, 5, 0});
-    const int32_t faces = b.FaceSet({0, 1, 2});
-    b.EndFile();
-    PrepareGeometry(doc.Scene());
+    const int32_t faces = BuildPlate(doc.Scene());
 
     CKorvaldeView view(&doc);
     view.Selection().SetHitTable(&table);
@@ -85,15 +106,7 @@ TEST(SelectView, DoubleClickSelectsAndFramesShowTheHighlight) {
 
     // A point inside the triangle, away from the datum lines through the
     // flat box's middle.
-    double projection[16], modelview[16], x, y, z;
-    ProjectionMatrix(view.camera, projection);
-    ViewMatrix(view.camera, modelview);
-    const GLint viewport[4] = {0, 0, view.width(), view.height()};
-    gluProject(1, -2, 0, modelview, projection, viewport, &x, &y, &z);
-    const QPoint inside(int(x), view.height() - int(y));
-
-    QTest::mouseDClick(&view, Qt::LeftButton, Qt::NoModifier, inside);
-    QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, inside);
+    DoubleClick(view, OnScreen(view, 1, -2, 0));
     ASSERT_GT(table.state, 0) << "the face was picked";
     EXPECT_EQ(table.values.lData0, faces);
     EXPECT_EQ(table.values.lData2, 6) << "inside the triangle only the face is hit";
@@ -133,12 +146,7 @@ TEST(SelectView, BoundMouseActionsDragTheSelectedDimension) {
     bindings.ApplyBinding("MOUSE_KEY_DIM_MOVE_Z", "VK_N");
 
     CKorvaldeDoc doc;
-    testing::SceneBuilder b(doc.Scene());
-    b.BeginFile("plate.wrl");
-    b.Coordinates({-5, -5, 0, 5, -5, 0, 0, 5, 0});
-    b.FaceSet({0, 1, 2});
-    b.EndFile();
-    PrepareGeometry(doc.Scene());
+    BuildPlate(doc.Scene());
     CKorvaldeView view(&doc);
     view.Selection().SetHitTable(&table);
     view.Selection().SetPrompt(&prompt);
@@ -150,28 +158,16 @@ TEST(SelectView, BoundMouseActionsDragTheSelectedDimension) {
     view.resize(320, 240);
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    double projection[16], modelview[16];
-    ProjectionMatrix(view.camera, projection);
-    ViewMatrix(view.camera, modelview);
-    const GLint viewport[4] = {0, 0, view.width(), view.height()};
-    auto onScreen = [&](double x, double y, double z) {
-        double sx, sy, sz;
-        gluProject(x, y, z, modelview, projection, viewport, &sx, &sy, &sz);
-        return QPoint(int(sx), view.height() - int(sy));
-    };
-    auto doubleClick = [&](QPoint at) {
-        QTest::mouseDClick(&view, Qt::LeftButton, Qt::NoModifier, at);
-        QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, at);
-    };
+    auto onScreen = [&view](const float* p) { return OnScreen(view, p[0], p[1], p[2]); };
 
-    doubleClick(onScreen(1, -2, 0));
+    DoubleClick(view, OnScreen(view, 1, -2, 0));
     ASSERT_TRUE(view.OnCommand(cmd::kFromCsys));
     const SceneData& scene = doc.Scene();
     const int32_t group = DimensionRows(scene).at(0);
     const auto parts = FindDimensionParts(scene, group);
     const float* matrix = scene.Block(scene.Row(parts->transform).dataBegin);
     // Select the dimension by its text: just right of and above its origin.
-    doubleClick(onScreen(matrix[12], matrix[13], matrix[14]) + QPoint(4, -3));
+    DoubleClick(view, onScreen(matrix + 12) + QPoint(4, -3));
     ASSERT_EQ(view.Selection().Dimensions().SelectedDimension(), group);
 
     const NodeRow& c = scene.Row(parts->coordinates);
@@ -183,7 +179,7 @@ TEST(SelectView, BoundMouseActionsDragTheSelectedDimension) {
     for (const auto& [key, axis] : drags) {
         SCOPED_TRACE(axis);
         const std::array<float, 3> before = {matrix[12], matrix[13], matrix[14]};
-        const QPoint from = onScreen(before[0], before[1], before[2]);
+        const QPoint from = onScreen(before.data());
         QTest::keyPress(&view, key);
         QTest::mousePress(&view, Qt::LeftButton, Qt::NoModifier, from);
         QTest::mouseMove(&view, from + QPoint(20, 0));
@@ -198,7 +194,7 @@ TEST(SelectView, BoundMouseActionsDragTheSelectedDimension) {
             }
         }
         if (axis == 0) {  // in the screen plane, 40 pixels are 40 pixels
-            EXPECT_NEAR(onScreen(matrix[12], matrix[13], matrix[14]).x(), from.x() + 40, 2);
+            EXPECT_NEAR(onScreen(matrix + 12).x(), from.x() + 40, 2);
         }
         EXPECT_EQ(
             std::vector<float>(&scene.pointPool[c.dataBegin], &scene.pointPool[c.dataBegin + 6]),

@@ -1,6 +1,7 @@
 #include "select/dimension_commands.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "dialogs/three_value_dialog.h"
@@ -252,23 +253,40 @@ bool DimensionCommands::MoveSelected(const double delta[3]) {
     return moved;
 }
 
+namespace {
+
+// The point range and matrix offset a move of the dimension changes, or
+// nullopt when `row` is no dimension or its places lie outside the pools.
+std::optional<std::array<int32_t, 3>> MovedPlaces(const SceneData& scene, int32_t row) {
+    const std::optional<DimensionParts> parts = FindDimensionParts(scene, row);
+    if (!parts) return std::nullopt;
+    std::array<int32_t, 3> places = {0, 0, -1};  // first point, end point, matrix
+    if (parts->coordinates >= 0) {
+        const NodeRow& c = scene.Row(parts->coordinates);
+        places[0] = c.dataBegin / 3;
+        places[1] = std::min(c.dataEnd, scene.pointCount) / 3;
+    }
+    if (parts->transform >= 0) places[2] = scene.Row(parts->transform).dataBegin;
+    if (places[0] < 0 || places[2] + 16 > scene.valueCount) return std::nullopt;
+    return places;
+}
+
+}  // namespace
+
 bool DimensionCommands::DragSelected(const double delta[3]) {
     const int32_t row = SelectedDimension();
     if (row < 0) return false;
     SceneData& scene = *host_.SelScene();
     if (drag_ && drag_->row != row) EndDrag();
     if (!drag_) {
-        const std::optional<DimensionParts> parts = FindDimensionParts(scene, row);
+        const auto places = MovedPlaces(scene, row);
+        if (!places) return false;
         drag_.emplace();
         drag_->row = row;
-        // The places MoveDimension changes: the group's points and matrix.
-        if (parts->coordinates >= 0) {
-            const NodeRow& c = scene.Row(parts->coordinates);
-            for (int32_t point = c.dataBegin / 3; point < c.dataEnd / 3; ++point)
-                drag_->change.TouchPoint(scene, point);
-        }
-        if (parts->transform >= 0)
-            drag_->change.TouchValues(scene, scene.Row(parts->transform).dataBegin, 16);
+        drag_->places = *places;
+        for (int32_t point = (*places)[0]; point < (*places)[1]; ++point)
+            drag_->change.TouchPoint(scene, point);
+        if ((*places)[2] >= 0) drag_->change.TouchValues(scene, (*places)[2], 16);
         drag_->change.PrepareGeometryOnRestore();
     }
     if (!MoveDimension(scene, row, delta)) return false;
@@ -278,12 +296,13 @@ bool DimensionCommands::DragSelected(const double delta[3]) {
 
 void DimensionCommands::EndDrag() {
     if (!drag_) return;
-    SceneChange change = std::move(drag_->change);
+    PendingDrag drag = std::move(*drag_);
     drag_.reset();
     SceneData* scene = host_.SelScene();
-    if (!scene) return;
-    change.Finish(*scene);
-    if (change.Changed()) host_.SelEditMade(tr("寸法移動"), std::move(change));
+    // An undo during the drag may have replaced the rows it touched.
+    if (!scene || MovedPlaces(*scene, drag.row) != drag.places) return;
+    drag.change.Finish(*scene);
+    if (drag.change.Changed()) host_.SelEditMade(tr("寸法移動"), std::move(drag.change));
 }
 
 void DimensionCommands::MoveSelectedByDialog() {

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -77,9 +78,11 @@ class DimensionCommands {
     // Runs `edit` on the scene as one change of the document named `text`.
     bool Edit(const QString& text, const std::function<bool(SceneData&)>& edit);
 
-    // A drag under way: the dimension it moves and its places before.
+    // A drag under way: the dimension it moves, the places it changes
+    // (first point, end point, matrix offset) and how they were before.
     struct PendingDrag {
         int32_t row = -1;
+        std::array<int32_t, 3> places{};
         SceneChange change;
     };
 
