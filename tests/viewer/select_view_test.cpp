@@ -153,8 +153,6 @@ TEST(SelectView, BoundMouseActionsDragTheSelectedDimension) {
     view.Selection().SetBindings(&bindings);
     view.Navigation().SetBindings(&bindings);
     for (int i = 0; i < 16; ++i) view.camera.viewRotation[i] = i % 5 == 0 ? 1 : 0;
-    // Drags move at the pan's scale, the cursor's own in a parallel view.
-    view.camera.projectionMode = kProjectionOrthographic;
     view.resize(320, 240);
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));

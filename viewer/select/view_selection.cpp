@@ -2,11 +2,13 @@
 
 #include <QInputDialog>
 #include <QMouseEvent>
+#include <cmath>
 
 #include "app/command_ids.h"
 #include "app/korvalde_app.h"
 #include "dialogs/three_value_dialog.h"
 #include "doc/korvalde_doc.h"
+#include "math/vector_math.h"
 #include "prompt/prompt.h"
 #include "render/gl_headers.h"
 #include "render/pick_highlight.h"
@@ -48,7 +50,26 @@ void ViewSelection::FillHooks(ViewNavigationController::ViewHooks& hooks) {
         if (index >= 0 && index <= int(DimensionCommand::Comment))
             dimensions_.Make(DimensionCommand(index));
     };
-    hooks.moveSelectedDimension = [this](const double* delta) { dimensions_.DragSelected(delta); };
+    hooks.moveSelectedDimension = [this](const double* delta) {
+        const double scale = DragScale();
+        const double shift[3] = {delta[0] * scale, delta[1] * scale, delta[2] * scale};
+        dimensions_.DragSelected(shift);
+    };
+}
+
+double ViewSelection::DragScale() {
+    // Drags arrive at the pan's scale, which is the screen's own only in a
+    // parallel view; in perspective the text's depth sets the scale.
+    const SceneData* scene = SelScene();
+    const Camera& camera = view_->camera;
+    const auto parts =
+        scene ? FindDimensionParts(*scene, dimensions_.SelectedDimension()) : std::nullopt;
+    const double panScale = camera.zoomFactor * camera.orthoHalfHeight;
+    if (camera.IsOrthographic() || !parts || parts->transform < 0 || !(panScale > 0)) return 1;
+    const float* m = scene->Block(scene->Row(parts->transform).dataBegin);
+    const double depth = EyeDepthOf(camera, m + 12);
+    if (!(depth > 0)) return 1;
+    return depth * std::tan(camera.fieldOfView * vmath::kPi / 360) / panScale;
 }
 
 bool ViewSelection::RunCommand(int id) {
