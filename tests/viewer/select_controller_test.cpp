@@ -443,7 +443,9 @@ TEST_F(SelectControllerTest, DimensionCommandsMakeSelectHideMoveAndDelete) {
     // sides: through the bottom edge of a side and through its corner.
     host.scene = CylinderScene();
     int32_t sides = 0;
-    while (host.scene.Row(sides).kind != kind::IndexedFaceSet) ++sides;
+    while (sides < host.scene.nodeCount && host.scene.Row(sides).kind != kind::IndexedFaceSet)
+        ++sides;
+    ASSERT_LT(sides, host.scene.nodeCount);
     const std::tuple<DimensionCommand, int32_t, std::string> arcs[] = {
         {DimensionCommand::Radius, sub_item::Edge01, "R5"},
         {DimensionCommand::Diameter, sub_item::Edge01, "φ10"},

@@ -61,13 +61,14 @@ double ViewSelection::DragScale() {
     // Drags arrive at the pan's scale, which is the screen's own only in a
     // parallel view; in perspective the text's depth sets the scale.
     const SceneData* scene = SelScene();
+    if (!view_ || !scene || view_->camera.IsOrthographic()) return 1;
     const Camera& camera = view_->camera;
-    const auto parts =
-        scene ? FindDimensionParts(*scene, dimensions_.SelectedDimension()) : std::nullopt;
+    const auto parts = FindDimensionParts(*scene, dimensions_.SelectedDimension());
+    const int32_t matrix =
+        parts && parts->transform >= 0 ? scene->Row(parts->transform).dataBegin : -1;
     const double panScale = camera.zoomFactor * camera.orthoHalfHeight;
-    if (camera.IsOrthographic() || !parts || parts->transform < 0 || !(panScale > 0)) return 1;
-    const float* m = scene->Block(scene->Row(parts->transform).dataBegin);
-    const double depth = EyeDepthOf(camera, m + 12);
+    if (matrix < 0 || int64_t(matrix) + 16 > scene->valueCount || !(panScale > 0)) return 1;
+    const double depth = EyeDepthOf(camera, scene->Block(matrix) + 12);
     if (!(depth > 0)) return 1;
     return depth * std::tan(camera.fieldOfView * vmath::kPi / 360) / panScale;
 }
