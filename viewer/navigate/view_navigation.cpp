@@ -118,32 +118,32 @@ void ViewNavigation::MakeDocumentActive() {
 }
 
 bool ViewNavigation::SelectionEmpty() {
-    return hooks_.selectionEmpty ? hooks_.selectionEmpty() : true;
+    return !selection_ || selection_->SelectionEmpty();
 }
 
 void ViewNavigation::RunDataCommand(int32_t code) {
-    if (hooks_.runDataCommand) hooks_.runDataCommand(code);
+    if (selection_) selection_->RunDataCommand(code);
 }
 
 bool ViewNavigation::CurrentSelectedItem(SelectedItem& item) {
-    return hooks_.currentSelectedItem ? hooks_.currentSelectedItem(item) : false;
+    return selection_ && selection_->CurrentSelectedItem(item);
 }
 
 void ViewNavigation::ClearSelection() {
-    if (hooks_.clearSelection) hooks_.clearSelection();
+    if (selection_) selection_->ClearSelection();
 }
 
 void ViewNavigation::DimensionKeyClicked(int index) {
-    if (hooks_.dimensionKeyClicked) hooks_.dimensionKeyClicked(index);
+    if (selection_) selection_->DimensionKeyClicked(index);
 }
 
 void ViewNavigation::MoveSelectedDimension(const double delta[3]) {
-    if (hooks_.moveSelectedDimension) hooks_.moveSelectedDimension(delta);
+    if (selection_) selection_->MoveSelectedDimension(delta);
 }
 
 void ViewNavigation::RedrawSelectionHighlight() {
-    if (hooks_.redrawSelectionHighlight) {
-        hooks_.redrawSelectionHighlight();
+    if (selection_) {
+        selection_->RedrawSelectionHighlight();
     } else {
         RedrawView();
     }

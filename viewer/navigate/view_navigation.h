@@ -27,14 +27,6 @@ class ViewNavigation : public QObject, public NavigationHost {
         std::function<void()> redrawView;      // draws the view again
         std::function<void()> resizeViewport;  // aspect, projection, redraw
         std::function<void()> makeDocumentActive;
-        // Selection (all optional: without them nothing is selected).
-        std::function<bool()> selectionEmpty;
-        std::function<void(int32_t)> runDataCommand;  // data command 1-10
-        std::function<bool(SelectedItem&)> currentSelectedItem;
-        std::function<void()> clearSelection;  // "Data Delete"
-        std::function<void()> redrawSelectionHighlight;
-        std::function<void(int)> dimensionKeyClicked;
-        std::function<void(const double*)> moveSelectedDimension;
     };
 
     // Without `context` nothing is bound and messages go to stderr.
@@ -43,8 +35,9 @@ class ViewNavigation : public QObject, public NavigationHost {
     ~ViewNavigation() override;
 
     ViewNavigator& Navigator() { return navigator_; }
-    // The view's hooks; the selection fills its own after construction.
-    ViewHooks& Hooks() { return hooks_; }
+    // The view's selection, reached directly by the data keys, the rotation
+    // centre and the dimension actions; without one nothing is selected.
+    void SetSelection(NavigationSelection* selection) { selection_ = selection; }
 
     // Bindings and prompt to use instead of the context's (tests).
     void SetBindings(const BindingTable* bindings) { bindings_ = bindings; }
@@ -85,6 +78,7 @@ class ViewNavigation : public QObject, public NavigationHost {
     Camera& camera_;
     RenderSettings& settings_;
     ViewHooks hooks_;
+    NavigationSelection* selection_ = nullptr;
     ViewNavigator navigator_;
     QTimer spinTimer_;
     QPointer<QRubberBand> band_;  // made on the first zoom box

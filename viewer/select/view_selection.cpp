@@ -9,6 +9,7 @@
 #include "dialogs/three_value_dialog.h"
 #include "doc/korvalde_doc.h"
 #include "math/vector_math.h"
+#include "navigate/view_navigation.h"
 #include "prompt/prompt.h"
 #include "render/gl_headers.h"
 #include "render/pick_highlight.h"
@@ -39,23 +40,35 @@ ViewSelection::ViewSelection(CKorvaldeView* view)
     }
 }
 
-void ViewSelection::FillHooks(ViewNavigation::ViewHooks& hooks) {
-    hooks.selectionEmpty = [this] { return controller_.SelectionEmpty(); };
-    hooks.runDataCommand = [this](int32_t code) { controller_.RunDataKey(code); };
-    hooks.currentSelectedItem = [this](SelectedItem& item) {
-        return controller_.CurrentItem(item.subItem, item.examinedPoint);
-    };
-    hooks.clearSelection = [this] { controller_.DeleteData(); };
-    hooks.redrawSelectionHighlight = [this] { SelRedraw(); };
-    hooks.dimensionKeyClicked = [this](int index) {
-        if (index >= 0 && index <= int(DimensionCommand::Comment))
-            dimensions_.Make(DimensionCommand(index));
-    };
-    hooks.moveSelectedDimension = [this](const double* delta) {
-        const double scale = DragScale();
-        const double shift[3] = {delta[0] * scale, delta[1] * scale, delta[2] * scale};
-        dimensions_.DragSelected(shift);
-    };
+bool ViewSelection::SelectionEmpty() {
+    return controller_.SelectionEmpty();
+}
+
+void ViewSelection::RunDataCommand(int32_t code) {
+    controller_.RunDataKey(code);
+}
+
+bool ViewSelection::CurrentSelectedItem(SelectedItem& item) {
+    return controller_.CurrentItem(item.subItem, item.examinedPoint);
+}
+
+void ViewSelection::ClearSelection() {
+    controller_.DeleteData();
+}
+
+void ViewSelection::RedrawSelectionHighlight() {
+    SelRedraw();
+}
+
+void ViewSelection::DimensionKeyClicked(int index) {
+    if (index >= 0 && index <= int(DimensionCommand::Comment))
+        dimensions_.Make(DimensionCommand(index));
+}
+
+void ViewSelection::MoveSelectedDimension(const double delta[3]) {
+    const double scale = DragScale();
+    const double shift[3] = {delta[0] * scale, delta[1] * scale, delta[2] * scale};
+    dimensions_.DragSelected(shift);
 }
 
 double ViewSelection::DragScale() {

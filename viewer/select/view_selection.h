@@ -17,15 +17,13 @@ namespace vantor {
 
 class AppContext;
 
-class ViewSelection : public QObject, public SelectionHost {
+class ViewSelection : public QObject, public SelectionHost, public NavigationSelection {
     Q_OBJECT
   public:
     explicit ViewSelection(CKorvaldeView* view);
 
     SelectionController& Controller() { return controller_; }
 
-    // Fills the selection hooks of the view's navigation.
-    void FillHooks(ViewNavigation::ViewHooks& hooks);
     // Selection and measurement menu commands; false for other ids.
     bool RunCommand(int id);
 
@@ -33,6 +31,15 @@ class ViewSelection : public QObject, public SelectionHost {
     void SetPrompt(Prompt* prompt) { prompt_ = prompt; }
     void SetHitTable(HitTable* table) { hits_ = table; }
     void SetBindings(const BindingTable* bindings) { bindings_ = bindings; }
+
+    // NavigationSelection: what the view's navigation asks of the selection.
+    bool SelectionEmpty() override;
+    void RunDataCommand(int32_t code) override;
+    bool CurrentSelectedItem(SelectedItem& item) override;
+    void ClearSelection() override;
+    void RedrawSelectionHighlight() override;
+    void DimensionKeyClicked(int index) override;
+    void MoveSelectedDimension(const double delta[3]) override;
 
     // SelectionHost
     SceneData* SelScene() override;

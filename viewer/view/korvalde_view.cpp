@@ -44,8 +44,8 @@ CKorvaldeView::CKorvaldeView(CKorvaldeDoc* doc, QWidget* parent)
         if (document_) document_->MakeActive();
     };
     selection_ = new vantor::ViewSelection(this);
-    selection_->FillHooks(hooks);
     navigation_ = new vantor::ViewNavigation(this, camera, settings, hooks, &context_);
+    navigation_->SetSelection(selection_);
 }
 
 CKorvaldeView::~CKorvaldeView() {
