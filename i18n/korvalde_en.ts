@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
-    <name>CAboutDlg</name>
+    <name>AboutDialog</name>
     <message>
         <source>Korvalde のバージョン情報</source>
         <translation>About Korvalde</translation>
@@ -1323,7 +1323,38 @@ If that happens, stop Play.</translation>
     </message>
 </context>
 <context>
-    <name>vantor::CStructureDialog</name>
+    <name>vantor::MaterialColourDialog</name>
+    <message>
+        <source>Ambient color</source>
+        <translation>Ambient Colour</translation>
+    </message>
+    <message>
+        <source>Diffuse Color</source>
+        <translation>Diffuse Colour</translation>
+    </message>
+    <message>
+        <source>Specular Color</source>
+        <translation>Specular Colour</translation>
+    </message>
+    <message>
+        <source>Emissive Color</source>
+        <translation>Emissive Colour</translation>
+    </message>
+    <message>
+        <source>Set Color Material</source>
+        <translation>Material Colours</translation>
+    </message>
+    <message>
+        <source>適用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>vantor::StructureDialog</name>
     <message>
         <source>移動距離の設定</source>
         <translation>Set the translation</translation>
@@ -1363,37 +1394,6 @@ If that happens, stop Play.</translation>
     <message>
         <source>色の変更</source>
         <translation>Colour change</translation>
-    </message>
-</context>
-<context>
-    <name>vantor::MaterialColourDialog</name>
-    <message>
-        <source>Ambient color</source>
-        <translation>Ambient Colour</translation>
-    </message>
-    <message>
-        <source>Diffuse Color</source>
-        <translation>Diffuse Colour</translation>
-    </message>
-    <message>
-        <source>Specular Color</source>
-        <translation>Specular Colour</translation>
-    </message>
-    <message>
-        <source>Emissive Color</source>
-        <translation>Emissive Colour</translation>
-    </message>
-    <message>
-        <source>Set Color Material</source>
-        <translation>Material Colours</translation>
-    </message>
-    <message>
-        <source>適用</source>
-        <translation>Apply</translation>
-    </message>
-    <message>
-        <source>ｷｬﾝｾﾙ</source>
-        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

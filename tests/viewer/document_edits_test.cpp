@@ -61,7 +61,7 @@ int32_t FirstRowOfKind(const vantor::SceneData& scene, int32_t kind) {
     return -1;
 }
 
-void SelectRow(vantor::CStructureDialog& dialog, int32_t row) {
+void SelectRow(vantor::StructureDialog& dialog, int32_t row) {
     dialog.filterCombo()->setCurrentIndex(0);
     dialog.RebuildTree(QStringLiteral("t"));
     for (QTreeWidgetItemIterator it(dialog.tree()); *it; ++it)
@@ -84,7 +84,7 @@ TEST(DocumentEdits, TreeEditsAreStepsTheTitleMarksAndClosingAsks) {
     EXPECT_FALSE(frame->Action(cmd::kEditUndo)->isEnabled());
 
     doc->ToggleStructureWindow(frame);
-    auto* dialog = qobject_cast<vantor::CStructureDialog*>(doc->structureWindow.data());
+    auto* dialog = qobject_cast<vantor::StructureDialog*>(doc->structureWindow.data());
     ASSERT_NE(dialog, nullptr);
     dialog->askThreeValues = [](const QString&, const QStringList&, float values[3]) {
         values[0] += 1.5f;

@@ -73,7 +73,7 @@ std::span<const CMainFrame::FrameCommand> CMainFrame::FrameCommands() {
         {kHelp, [](F& f) { f.appCommands_.OnCommand(kHelp); }, nullptr},
         {kAbout,
          [](F& f) {
-             CAboutDlg about(&f.context_, &f);
+             AboutDialog about(&f.context_, &f);
              about.exec();
          },
          nullptr},

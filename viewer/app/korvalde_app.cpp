@@ -98,7 +98,7 @@ bool CKorvaldeApp::InitInstance(const Options& options, vantor::Prompt& prompt) 
         mainFrame_ = frame;
         // Views and the store report through the application's signal.
         connect(this, &CKorvaldeApp::StatusText, frame, &CMainFrame::SetMessageText);
-        if (options.splash) CSplashWnd::ShowSplashScreen();
+        if (options.splash) SplashWindow::ShowSplashScreen();
         if (options.sound) PlayStartSound();
         if (options.files.isEmpty()) {
             frame->OnFileNew();

@@ -8,7 +8,7 @@
 #include "context/app_context.h"
 #include "dialogs/product_picture.h"
 
-CAboutDlg::CAboutDlg(const vantor::AppContext* context, QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(const vantor::AppContext* context, QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Korvalde のバージョン情報"));
     auto* picture = new QLabel(this);
     picture->setPixmap(ProductPicture(QSize(160, 100)));
@@ -25,7 +25,7 @@ CAboutDlg::CAboutDlg(const vantor::AppContext* context, QWidget* parent) : QDial
     layout->addWidget(buttons);
 }
 
-QString CAboutDlg::InfoText(const vantor::AppContext* context) {
+QString AboutDialog::InfoText(const vantor::AppContext* context) {
     QString text = QStringLiteral(
         "Vantor3D  Korvalde Version 2.10\n"
         "VRML 1.0 / 2.0 Viewer\n\n");

@@ -8,10 +8,10 @@ namespace vantor {
 class AppContext;
 }
 
-class CAboutDlg : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit CAboutDlg(const vantor::AppContext* context, QWidget* parent = nullptr);
+    explicit AboutDialog(const vantor::AppContext* context, QWidget* parent = nullptr);
 
     // The text of the box (also used by tests).
     static QString InfoText(const vantor::AppContext* context);

@@ -170,13 +170,13 @@ void CKorvaldeDoc::ToggleStructureWindow(QWidget* parent) {
         ForgetStructureWindow();
         return;
     }
-    auto* window = new vantor::CStructureDialog(*scene_, parent);
+    auto* window = new vantor::StructureDialog(*scene_, parent);
     window->setWindowTitle(StructureTitle());
-    connect(window, &vantor::CStructureDialog::SceneEdited, this, &CKorvaldeDoc::SceneChanged);
+    connect(window, &vantor::StructureDialog::SceneEdited, this, &CKorvaldeDoc::SceneChanged);
     window->recordEdit = [this](const QString& text, vantor::SceneChange change) {
         RecordEdit(text, std::move(change));
     };
-    connect(this, &CKorvaldeDoc::SceneChanged, window, &vantor::CStructureDialog::RefreshImages);
+    connect(this, &CKorvaldeDoc::SceneChanged, window, &vantor::StructureDialog::RefreshImages);
     structureWindow = window;
     window->show();
 }
