@@ -35,6 +35,10 @@ bool IsInline(int32_t code) {
     return code == WWWInline || code == Inline;
 }
 
+bool IsTexture(int32_t code) {
+    return code == Texture2 || code == ImageTexture || code == PixelTexture;
+}
+
 bool IsPlainGroup(int32_t code) {
     return code == Group || code == Appearance || code == WWWAnchor || code == Anchor ||
            code == Lod || code == Lod2;
