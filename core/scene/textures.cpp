@@ -11,6 +11,13 @@ bool TextureSizeAllowed(int64_t width, int64_t height, int64_t components) {
            width * height <= kMaxTexturePixels && components >= 1 && components <= 4;
 }
 
+void CopyTextureTransform(TextureRecord& to, const TextureRecord& from) {
+    std::copy_n(from.centre, 2, to.centre);
+    to.rotation = from.rotation;
+    std::copy_n(from.scale, 2, to.scale);
+    std::copy_n(from.translation, 2, to.translation);
+}
+
 int32_t AddTextureRow(SceneData& s, int32_t kindCode, const TextureRecord& record,
                       int32_t fileIndex, const std::string& defName) {
     const int32_t index = s.AddTextureRecord(record);

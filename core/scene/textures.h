@@ -25,6 +25,9 @@ constexpr int64_t kMaxTexturePixels = int64_t(4096) * 4096;
 // Whether an image of this size and components may be kept.
 bool TextureSizeAllowed(int64_t width, int64_t height, int64_t components = 4);
 
+// Copies the texture transform of `from` into `to`.
+void CopyTextureTransform(TextureRecord& to, const TextureRecord& from);
+
 // Adds a texture row of `kindCode` with its record; returns the row.
 int32_t AddTextureRow(SceneData& scene, int32_t kindCode, const TextureRecord& record,
                       int32_t fileIndex, const std::string& defName = std::string());

@@ -58,10 +58,7 @@ int VrmlReader::ReadTexture2Transform(std::string_view text, int& position,
     // Kept with the texture in force; the writer puts it after that texture.
     if (faceHints.texture >= 0) {
         TextureRecord& texture = textures.items[size_t(faceHints.texture)];
-        std::copy_n(t.centre, 2, texture.centre);
-        texture.rotation = t.rotation;
-        std::copy_n(t.scale, 2, texture.scale);
-        std::copy_n(t.translation, 2, texture.translation);
+        CopyTextureTransform(texture, t);
     }
     return 1;
 }

@@ -125,10 +125,7 @@ int Vrml2NodeReader::SetNodeAppearanceToVrml20Array(int& position, const std::st
     }
     if (shapeTexture_ >= 0) {
         TextureRecord& texture = reader_.textures.items[size_t(shapeTexture_)];
-        std::copy_n(transform.centre, 2, texture.centre);
-        texture.rotation = transform.rotation;
-        std::copy_n(transform.scale, 2, texture.scale);
-        std::copy_n(transform.translation, 2, texture.translation);
+        CopyTextureTransform(texture, transform);
     }
     --reader_.depth;
     return 1;

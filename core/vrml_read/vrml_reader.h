@@ -174,6 +174,9 @@ class VrmlReader : public SceneData {
     static std::string_view BindingValue(std::string_view text, int position);
     // Keeps the diffuse colours of a Material with several, read ahead.
     void KeepDiffusePalette(std::string_view text, int position, int32_t materialRow);
+    // Colours of a Cube's, Cylinder's or Cone's parts from the palette of
+    // the current Material bound per part or face: a Color row before it.
+    void AddPartColours(int32_t nodeKind);
     // Colours of a face set from the palette of the current Material.
     void AddPaletteColours(const std::vector<int32_t>& faces, int32_t pointLimit,
                            const std::vector<int32_t>& materialIndices);

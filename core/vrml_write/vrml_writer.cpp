@@ -256,9 +256,19 @@ int VrmlWriter::WriteRange(int32_t firstRow, int32_t endRow, std::string& out) {
             case kind::Cylinder:
             case kind::Cylinder2:
             case kind::Sphere:
-            case kind::Sphere2:
+            case kind::Sphere2: {
+                const int32_t colourRow = PartColourRow(i);
+                // Part colours go out as a palette bound per part, in a
+                // Separator of their own like face colours.
+                if (colourRow >= 0) {
+                    NodeLine("Separator {");
+                    WriteColourPalette(colourRow, false);
+                    NodeLine("MaterialBinding { value PER_PART }");
+                }
                 WritePrimitive(row.kind, row.dataBegin, d, out);
+                if (colourRow >= 0) NodeLine("}");
                 break;
+            }
             case kind::Use:
                 WriteUse(i, d);
                 break;

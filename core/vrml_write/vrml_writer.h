@@ -34,9 +34,11 @@ class VrmlWriter {
     void WriteIndexedFaceSet(int32_t row, int32_t block, const std::string& def, std::string& out);
     // The Color row (with colours) of the face set at `row`, or -1.
     int32_t ColourRowOf(int32_t row) const;
-    // A palette of the distinct corner colours, and the face set's
-    // materialIndex into it.
-    void WriteColourPalette(int32_t colourRow);
+    // The Color row giving each part of the primitive at `row` its colour, or -1.
+    int32_t PartColourRow(int32_t row) const;
+    // A palette of the distinct corner colours (every colour in order when
+    // not `distinct`), and the face set's materialIndex into it.
+    void WriteColourPalette(int32_t colourRow, bool distinct = true);
     void WriteMaterialIndex(int32_t colourRow, int32_t corners);
     // A Texture2 naming the image relative to the output, or holding its
     // pixels; an empty one when the record is unusable.

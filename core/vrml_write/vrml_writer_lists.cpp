@@ -213,7 +213,18 @@ int32_t VrmlWriter::ColourRowOf(int32_t row) const {
     return -1;
 }
 
-void VrmlWriter::WriteColourPalette(int32_t colourRow) {
+int32_t VrmlWriter::PartColourRow(int32_t row) const {
+    const SceneData& s = *scene_;
+    if (row <= 0 || row >= s.nodeCount) return -1;
+    const NodeRow& colour = s.Row(row - 1);
+    const int parts = kind::PrimitivePartCount(s.Row(row).kind);
+    const bool valid = colour.kind == kind::Color && parts > 0 && colour.dataBegin >= 0 &&
+                       colour.dataEnd <= s.colorCount &&
+                       colour.dataEnd - colour.dataBegin == 3 * parts;
+    return valid ? row - 1 : -1;
+}
+
+void VrmlWriter::WriteColourPalette(int32_t colourRow, bool distinct) {
     const SceneData& s = *scene_;
     const NodeRow& row = s.Row(colourRow);
     std::map<std::array<float, 3>, int32_t> palette;
@@ -221,7 +232,7 @@ void VrmlWriter::WriteColourPalette(int32_t colourRow) {
     for (int32_t at = row.dataBegin; at + 3 <= row.dataEnd; at += 3) {
         const std::array<float, 3> rgb = {s.colorPool[at], s.colorPool[at + 1],
                                           s.colorPool[at + 2]};
-        if (!palette.emplace(rgb, int32_t(palette.size())).second) continue;
+        if (!palette.emplace(rgb, int32_t(palette.size())).second && distinct) continue;
         BeginLine();
         for (float c : rgb) Styled(c, kFixed3Style);
         out_->append(" ,");
