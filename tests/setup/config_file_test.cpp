@@ -195,7 +195,8 @@ TEST(StartUp, CommandLineIsOneFileNameAndAnUnreadableOneOpensAnEmptyEditor) {
 
 TEST(StartUp, RunEndsOnOkStoresThePlaceAndWarnsWhenClosedOtherwise) {
     test::ScriptedSetupPrompt prompt;
-    QSettings settings;
+    QSettings settings(QString::fromLatin1(kSettingsOrganisation),
+                       QString::fromLatin1(kSettingsApplication));
     settings.remove(QStringLiteral("Settings"));
 
     QTimer::singleShot(100, [] {

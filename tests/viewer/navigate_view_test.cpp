@@ -12,23 +12,12 @@
 #include "bindings/config_reader.h"
 #include "navigate/view_navigation_controller.h"
 #include "prompt/prompt.h"
+#include "support/qt_window.h"
 #include "view/korvalde_view.h"
 
 using namespace vantor;
 
-namespace {
-
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "test_viewer";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);
-}
-
-}  // namespace
-
 TEST(NavigateView, EventsAndMenuCommandsMoveTheViewCamera) {
-    EnsureApplication();
     BindingTable bindings;
     ScriptedPrompt prompt;
     ConfigReader(bindings, prompt)
@@ -38,11 +27,7 @@ TEST(NavigateView, EventsAndMenuCommandsMoveTheViewCamera) {
     view.resize(400, 300);
     view.Navigation().SetBindings(&bindings);
     view.Navigation().SetPrompt(&prompt);
-    view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    view.activateWindow();
-    view.setFocus();
-    QTest::qWait(20);
+    ASSERT_TRUE(testing::ShowFocused(view));
 
     QTest::keyClick(&view, Qt::Key_Z);
     EXPECT_FLOAT_EQ(view.camera.zoomFactor, float(1 / std::sqrt(2.0))) << "Z zooms in";
@@ -71,7 +56,6 @@ TEST(NavigateView, EventsAndMenuCommandsMoveTheViewCamera) {
 
 // What a new user gets from the shipped binding file.
 TEST(NavigateView, DefaultBindingFileTurnsMovesAndZooms) {
-    EnsureApplication();
     BindingTable bindings;
     ScriptedPrompt prompt;
     ConfigReader(bindings, prompt).ReadConfigFile(VANTOR_SOURCE_DIR "/data/Config.cfg");
@@ -81,11 +65,7 @@ TEST(NavigateView, DefaultBindingFileTurnsMovesAndZooms) {
     view.resize(400, 300);
     view.Navigation().SetBindings(&bindings);
     view.Navigation().SetPrompt(&prompt);
-    view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    view.activateWindow();
-    view.setFocus();
-    QTest::qWait(20);
+    ASSERT_TRUE(testing::ShowFocused(view));
     const Camera start = view.camera;
     const auto drag = [&view](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint from,
                               QPoint to) {

@@ -10,13 +10,6 @@
 
 namespace {
 
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "test_viewer";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);
-}
-
 // Runs `step` on the modal dialog once it is shown.
 void WhenShown(std::function<void(ThreeValueDialog*)> step) {
     QTimer::singleShot(0, [step] {
@@ -41,7 +34,6 @@ ThreeValueRequest ClipRequest() {
 }  // namespace
 
 TEST(ThreeValueDialog, ShowsTextsAndValuesOfTheRequest) {
-    EnsureApplication();
     ThreeValueDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Set Vector")) << "default window title";
 
@@ -64,7 +56,6 @@ TEST(ThreeValueDialog, ShowsTextsAndValuesOfTheRequest) {
 }
 
 TEST(ThreeValueDialog, OkStoresEditedValues) {
-    EnsureApplication();
     ThreeValueRequest request = ClipRequest();
     WhenShown([](ThreeValueDialog* dialog) {
         dialog->Field(0)->setText(QStringLiteral(" 12.5 "));
@@ -78,7 +69,6 @@ TEST(ThreeValueDialog, OkStoresEditedValues) {
 }
 
 TEST(ThreeValueDialog, CancelLeavesValuesUnchanged) {
-    EnsureApplication();
     ThreeValueRequest request = ClipRequest();
     WhenShown([](ThreeValueDialog* dialog) {
         dialog->Field(0)->setText(QStringLiteral("99"));
@@ -89,7 +79,6 @@ TEST(ThreeValueDialog, CancelLeavesValuesUnchanged) {
 }
 
 TEST(ThreeValueDialog, TextThatIsNotANumberKeepsTheDialogOpen) {
-    EnsureApplication();
     ThreeValueRequest request = ClipRequest();
     bool stayedOpen = false;
     QString message;

@@ -18,19 +18,9 @@ namespace {
 
 constexpr qint64 kLargestFile = 400 * 1024;
 
-void EnsureApplication() {
-    if (qApp) return;
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "view_corpus_test";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
-
 TEST(ViewCorpus, EveryFileDrawsInEveryMode) {
     const QString corpus = QStringLiteral(VANTOR_CORPUS_DIR);
     if (!QFileInfo(corpus).isDir()) GTEST_SKIP() << "no corpus folder";
-    EnsureApplication();
     vantor::HeadlessContext context;
     if (!context.Create(96, 72)) GTEST_SKIP() << "no headless GL: " << context.error();
     vantor::SceneRenderer renderer;
