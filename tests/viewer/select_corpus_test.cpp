@@ -28,7 +28,7 @@ constexpr int kWidth = 240;
 constexpr int kHeight = 180;
 // Files larger than this make the test slow without adding cases.
 constexpr uintmax_t kLargestFile = 1500000;
-constexpr uintmax_t kLargestVrml2File = 150000;
+constexpr uintmax_t kLargestVrml2File = 20000;
 
 TEST(SelectCorpus, PickedVerticesLandUnderTheCursor) {
     const fs::path corpus = fs::path(VANTOR_CORPUS_DIR) / "real";
