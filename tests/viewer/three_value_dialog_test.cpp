@@ -1,22 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 #include <functional>
 
 #include "dialogs/three_value_dialog.h"
+#include "support/qt_window.h"
 
 namespace {
 
-// Runs `step` on the modal dialog once it is shown.
+// Runs `step` on the dialog once it is shown.
 void WhenShown(std::function<void(ThreeValueDialog*)> step) {
-    QTimer::singleShot(0, [step] {
-        auto* dialog = qobject_cast<ThreeValueDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        step(dialog);
-    });
+    vantor::testing::OnNextModal<ThreeValueDialog>(step);
 }
 
 ThreeValueRequest ClipRequest() {
@@ -55,8 +50,15 @@ TEST(ThreeValueDialog, ShowsTextsAndValuesOfTheRequest) {
     EXPECT_EQ(values[2], 0.1f);
 }
 
-TEST(ThreeValueDialog, OkStoresEditedValues) {
+TEST(ThreeValueDialog, OkStoresEditedValuesCancelLeavesThem) {
     ThreeValueRequest request = ClipRequest();
+    WhenShown([](ThreeValueDialog* dialog) {
+        dialog->Field(0)->setText(QStringLiteral("99"));
+        dialog->reject();
+    });
+    EXPECT_FALSE(ThreeValueDialog::Ask(nullptr, request));
+    EXPECT_EQ(request.values[0], 40.0f);
+
     WhenShown([](ThreeValueDialog* dialog) {
         dialog->Field(0)->setText(QStringLiteral(" 12.5 "));
         dialog->Field(2)->setText(QStringLiteral("-3e2"));
@@ -68,32 +70,18 @@ TEST(ThreeValueDialog, OkStoresEditedValues) {
     EXPECT_EQ(request.values[2], -300.0f);
 }
 
-TEST(ThreeValueDialog, CancelLeavesValuesUnchanged) {
-    ThreeValueRequest request = ClipRequest();
-    WhenShown([](ThreeValueDialog* dialog) {
-        dialog->Field(0)->setText(QStringLiteral("99"));
-        dialog->reject();
-    });
-    EXPECT_FALSE(ThreeValueDialog::Ask(nullptr, request));
-    EXPECT_EQ(request.values[0], 40.0f);
-}
-
 TEST(ThreeValueDialog, TextThatIsNotANumberKeepsTheDialogOpen) {
     ThreeValueRequest request = ClipRequest();
     bool stayedOpen = false;
     QString message;
     WhenShown([&](ThreeValueDialog* dialog) {
-        dialog->Field(1)->setText(QStringLiteral("12abc"));
-        dialog->accept();
-        stayedOpen = dialog->isVisible();
-        message = dialog->ErrorLine()->text();
-        // "nan" and an overflowing value are refused too.
-        dialog->Field(1)->setText(QStringLiteral("nan"));
-        dialog->accept();
-        stayedOpen = stayedOpen && dialog->isVisible();
-        dialog->Field(1)->setText(QStringLiteral("1e60"));
-        dialog->accept();
-        stayedOpen = stayedOpen && dialog->isVisible();
+        stayedOpen = true;
+        for (const char* refused : {"12abc", "nan", "1e60"}) {
+            dialog->Field(1)->setText(QString::fromLatin1(refused));
+            dialog->accept();
+            stayedOpen = stayedOpen && dialog->isVisible();
+            if (message.isEmpty()) message = dialog->ErrorLine()->text();
+        }
         dialog->Field(1)->setText(QStringLiteral("7"));
         dialog->accept();
     });
