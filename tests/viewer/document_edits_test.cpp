@@ -67,6 +67,20 @@ int32_t RowNamed(const vantor::SceneData& scene, int32_t kind, const std::string
     return -1;
 }
 
+// The document's structure window, whose value dialogs add 1.5 to the
+// first value.
+vantor::CStructureDialog* OpenTree(CKorvaldeDoc* doc, CMainFrame* frame) {
+    doc->ToggleStructureWindow(frame);
+    auto* dialog = qobject_cast<vantor::CStructureDialog*>(doc->structureWindow.data());
+    if (dialog) {
+        dialog->askThreeValues = [](const QString&, const QStringList&, float values[3]) {
+            values[0] += 1.5f;
+            return true;
+        };
+    }
+    return dialog;
+}
+
 void SelectRow(vantor::CStructureDialog& dialog, int32_t row) {
     dialog.filterCombo()->setCurrentIndex(0);
     dialog.RebuildTree(QStringLiteral("t"));
@@ -89,13 +103,8 @@ TEST(DocumentEdits, TreeEditsAreStepsTheTitleMarksAndClosingAsks) {
     EXPECT_EQ(v.Title(), QStringLiteral("parts.wrl"));
     EXPECT_FALSE(frame->Action(cmd::kEditUndo)->isEnabled());
 
-    doc->ToggleStructureWindow(frame);
-    auto* dialog = qobject_cast<vantor::CStructureDialog*>(doc->structureWindow.data());
+    vantor::CStructureDialog* dialog = OpenTree(doc, frame);
     ASSERT_NE(dialog, nullptr);
-    dialog->askThreeValues = [](const QString&, const QStringList&, float values[3]) {
-        values[0] += 1.5f;
-        return true;
-    };
     // Colour dialogs are answered with a new first colour value.
     QTimer colours;
     QObject::connect(&colours, &QTimer::timeout, [] {
@@ -261,13 +270,8 @@ TEST(DocumentEdits, TreeEditsSavedUnderJapaneseNamesReadBack) {
     ASSERT_NE(doc, nullptr);
     EXPECT_EQ(v.Title(), QStringLiteral("模型.wrl"));
 
-    doc->ToggleStructureWindow(frame);
-    auto* dialog = qobject_cast<vantor::CStructureDialog*>(doc->structureWindow.data());
+    vantor::CStructureDialog* dialog = OpenTree(doc, frame);
     ASSERT_NE(dialog, nullptr);
-    dialog->askThreeValues = [](const QString&, const QStringList&, float values[3]) {
-        values[0] += 1.5f;
-        return true;
-    };
     vantor::testing::OnNextModal<vantor::MaterialColourDialog>(
         [](vantor::MaterialColourDialog* box) {
             box->findChildren<QLineEdit*>().first()->setText(QStringLiteral("0.5"));
