@@ -6,6 +6,7 @@
 #include "math/vector_math.h"
 #include "navigate/view_commands.h"
 #include "navigate/view_navigator.h"
+#include "support/qt_test_main.h"
 #include "viewer/navigate_fake_host.h"
 
 using namespace vantor;
@@ -13,6 +14,8 @@ using vantor::testing::FakeNavigationHost;
 using Button = ViewNavigator::Button;
 
 namespace {
+
+const bool kNoApp = vantor::testing::RunWithoutApplication(__FILE__);
 
 constexpr int32_t kShift = 16;
 constexpr int32_t kKeyD = 68;

@@ -20,11 +20,14 @@
 #include "select/dimension_commands.h"
 #include "select/selection_controller.h"
 #include "select/selection_logic.h"
+#include "support/qt_test_main.h"
 #include "support/scratch_folder.h"
 #include "vrml_read/vrml_reader.h"
 
 namespace vantor {
 namespace {
+
+const bool kNoApp = vantor::testing::RunWithoutApplication(__FILE__);
 
 class FakeSelectionHost : public SelectionHost {
   public:

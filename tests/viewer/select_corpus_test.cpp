@@ -17,12 +17,15 @@
 #include "scene/prepare_geometry.h"
 #include "select/examine.h"
 #include "select/selection_logic.h"
+#include "support/qt_test_main.h"
 #include "vrml_read/vrml_reader.h"
 
 namespace fs = std::filesystem;
 
 namespace vantor {
 namespace {
+
+const bool kNoApp = vantor::testing::RunWithoutApplication(__FILE__);
 
 constexpr int kWidth = 240;
 constexpr int kHeight = 180;
