@@ -3,6 +3,7 @@
 #include "bindings/read_config.h"
 #include "bindings/setup_bindings.h"
 #include "prompt/prompt.h"
+#include "support/scratch_folder.h"
 
 namespace vantor {
 namespace {
@@ -21,29 +22,8 @@ TEST(SetupBindings, WrittenTextLayout) {
     EXPECT_TRUE(model.BindKey(CommandGroup::Data, KeyIndex("VK_MULTIPLY "), "KEY_DATA_NEXT"));
     EXPECT_TRUE(model.BindKey(CommandGroup::Parts, KeyIndex("VK_H"), "MOUSE_KEY_NOSHOW_PARTS"));
 
-    const std::string expected =
-        "#VRML V1.0 ascii\r\n"
-        "#written by Tessmaran Ver1.0\r\n"
-        "# Date #2001/12/5# ##\r\n"
-        "\r\n"
-        "################## Mouse Move ######################\r\n"
-        "DEF MOUSE_MOUSE_SPIN Info { string \"MOUSE_LEFT\" } \r\n"
-        "DEF MOUSE_KEY_SPIN Info { string \"VK_SHIFT\" } \r\n"
-        "DEF MOUSE_MOUSE_ZOOM0 Info { string \"MOUSE_RIGHT\" } \r\n"
-        "\r\n"
-        "################## Key Command #####################\r\n"
-        "DEF KEY_VIEW_TOP Info { string \"VK_T\" } \r\n"
-        "\r\n"
-        "################## Data Command #####################\r\n"
-        "DEF KEY_DATA_NEXT Info { string \"VK_MULTIPLY \" } \r\n"
-        "\r\n"
-        "################# Dimmension Command ################\r\n"
-        "\r\n"
-        "################### Parts Command ##################\r\n"
-        "DEF MOUSE_KEY_NOSHOW_PARTS Info { string \"VK_H\" } \r\n"
-        "\r\n"
-        "################## E N D #####################\r\n";
-    EXPECT_EQ(model.MakeConfigText({2001, 12, 5}), expected);
+    EXPECT_EQ(model.MakeConfigText({2001, 12, 5}),
+              testing::ReadText(VANTOR_TEST_INPUTS "/bindings/written_by_the_setup_tool.cfg"));
 }
 
 TEST(SetupBindings, OwnershipRules) {
@@ -75,42 +55,26 @@ TEST(SetupBindings, OwnershipRules) {
 
 TEST(SetupBindings, ReadingEntries) {
     CReadConfig reader;
-    reader.Pellowen01(
-        "#VRML V1.0 ascii\n"
-        "Separator {\n"
-        "DEF KEY_VIEW_TOP Info { string \"VK_T\" string \"VK_Y\" }\n"
-        "DEF \"MOUSE_KEY_SPIN\" Info { string \" VK_HOME \" }\n"
-        "Info { string \"VK_A\" }\n"
-        "DEF KEY_VIEW_FRONT Info string \"VK_F\" }\n"
-        "DEF KEY_DATA_NEXT Info { string VK_N } }\n");
+    reader.Pellowen01(testing::ReadText(VANTOR_TEST_INPUTS "/bindings/setup_reader_entries.cfg"));
     ASSERT_EQ(reader.m_iNodeMax, 5);
-    std::string name, value;
-    reader.GetNodeData(0, name, value);
-    EXPECT_EQ(name + "=" + value, "KEY_VIEW_TOP=VK_Y") << "the last string stays";
-    reader.GetNodeData(1, name, value);
-    EXPECT_EQ(name + "=" + value, "MOUSE_KEY_SPIN=VK_HOME") << "trimmed";
-    reader.GetNodeData(2, name, value);
-    EXPECT_EQ(name + "=" + value, "=VK_A");
-    reader.GetNodeData(3, name, value);
-    EXPECT_EQ(name + "=" + value, "=") << "a node without { stays empty";
-    reader.GetNodeData(4, name, value);
-    EXPECT_EQ(name + "=" + value, "KEY_DATA_NEXT=VK_N");
-    reader.GetNodeData(7, name, value);
-    EXPECT_EQ(name + value, "");
+    // The last string stays, names are trimmed, a node without { stays
+    // empty, and so does a place past the end.
+    const std::pair<int, const char*> entries[] = {{0, "KEY_VIEW_TOP=VK_Y"},
+                                                   {1, "MOUSE_KEY_SPIN=VK_HOME"},
+                                                   {2, "=VK_A"},
+                                                   {3, "="},
+                                                   {4, "KEY_DATA_NEXT=VK_N"},
+                                                   {7, "="}};
+    for (const auto& [index, entry] : entries) {
+        std::string name, value;
+        reader.GetNodeData(index, name, value);
+        EXPECT_EQ(name + "=" + value, entry) << index;
+    }
 
     // Applying: trimmed key names are found again, unknown names are dropped.
     SetupBindings model;
     model.ApplyConfigText(
-        "DEF MOUSE_MOUSE_ZOOM1 Info { string \"MOUSE_BOTH\" }\n"
-        "DEF MOUSE_KEY_ZOOM1 Info { string \"VK_INSERT \" }\n"
-        "DEF MOUSE_KEY_SPIN Info { string \"VK_SHIFT\" }\n"
-        "DEF MOUSE_MOUSE_MOVE_XY Info { string \"MOUSE_NOT_USE\" }\n"
-        "DEF MOUSE_MOUSE_DIM_MOVE_Z Info { string \"MOUSE_LEFT\" }\n"
-        "DEF KEY_DATA_SWITCH Info { string \"VK_SUBTRACT \" }\n"
-        "DEF KEY_MAKE_DIM_RADIUS0 Info { string \"VK_R\" }\n"
-        "DEF KEY_VIEW_TOP Info { string \"VK_T\" }\n"
-        "DEF KEY_DATA_FIRST Info { string \"VK_T\" }\n"
-        "DEF KEY_MAKE_RADIUS0 Info { string \"VK_X\" }\n");
+        testing::ReadText(VANTOR_TEST_INPUTS "/bindings/setup_entries_to_apply.cfg"));
     EXPECT_EQ(model.mouse.m_mmaMouse[3].m_sCommand, "MOUSE_BOTH");
     EXPECT_EQ(model.mouse.m_mmaKey[3].m_sCommand, "VK_INSERT ");
     EXPECT_EQ(model.KeyOwner(KeyIndex("VK_INSERT ")), key_owner::Mouse);

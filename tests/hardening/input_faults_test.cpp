@@ -15,16 +15,17 @@
 
 #include "bindings/binding_table.h"
 #include "bindings/config_reader.h"
-#include "hardening_files.h"
 #include "hits/hit_table.h"
 #include "prompt/prompt.h"
+#include "support/scratch_folder.h"
 #include "vrml_read/vrml_reader.h"
 
 namespace vantor {
 namespace {
 
-using hardening::ScratchFolder;
-using hardening::WriteTextFile;
+using testing::ReadText;
+using testing::ScratchFolder;
+using testing::WriteText;
 
 TEST(InputFaults, VrmlFilesThatAreNotThereOrNotFiles) {
     ScratchFolder folder;
@@ -36,7 +37,7 @@ TEST(InputFaults, VrmlFilesThatAreNotThereOrNotFiles) {
         EXPECT_EQ(reader.ReadVrmlFile(folder / "gone.wrl", prompt, log), -1);
         ASSERT_EQ(prompt.shown.size(), 1u);
         EXPECT_EQ(prompt.shown[0].caption, "Caution");
-        EXPECT_EQ(reader.nodeCount, 0);
+        EXPECT_TRUE(reader.IsEmpty());
     }
     {
         SCOPED_TRACE("a folder named like a model");
@@ -45,6 +46,7 @@ TEST(InputFaults, VrmlFilesThatAreNotThereOrNotFiles) {
         ScriptedPrompt prompt;
         EXPECT_EQ(reader.ReadVrmlFile(folder / "folder.wrl", prompt, log), -1);
         EXPECT_EQ(prompt.shown.size(), 1u);
+        EXPECT_TRUE(reader.IsEmpty());
     }
     {
         // A named pipe with no writer would block a plain open forever.
@@ -58,10 +60,10 @@ TEST(InputFaults, VrmlFilesThatAreNotThereOrNotFiles) {
     {
         SCOPED_TRACE("inline file removed before the top file was read");
         const std::string top = folder / "top.wrl";
-        WriteTextFile(folder / "part.wrl", "#VRML V1.0 ascii\nCube { }\n");
-        WriteTextFile(top,
-                      "#VRML V1.0 ascii\nSeparator { WWWInline { name \"part.wrl\" }\n"
-                      "Sphere { } }\n");
+        WriteText(folder / "part.wrl", "#VRML V1.0 ascii\nCube { }\n");
+        WriteText(top,
+                  "#VRML V1.0 ascii\nSeparator { WWWInline { name \"part.wrl\" }\n"
+                  "Sphere { } }\n");
         std::filesystem::remove(folder.path() / "part.wrl");
         VrmlReader reader;
         ScriptedPrompt prompt;
@@ -72,7 +74,7 @@ TEST(InputFaults, VrmlFilesThatAreNotThereOrNotFiles) {
     {
         SCOPED_TRACE("broken gzip stream");
         const std::string gz = folder / "broken.wrl.gz";
-        WriteTextFile(gz, std::string("\x1f\x8b\x08\x00", 4) + "garbage that does not inflate");
+        WriteText(gz, std::string("\x1f\x8b\x08\x00", 4) + "garbage that does not inflate");
         VrmlReader reader;
         ScriptedPrompt prompt;
         EXPECT_EQ(reader.ReadVrmlFile(gz, prompt, log), -1);
@@ -90,14 +92,14 @@ TEST(InputFaults, FileRewrittenWhileBeingRead) {
     for (int i = 0; i < 20000; ++i) longText += "Cube { width 2 }\n";
     longText += "}\n";
     const std::string shortText = "#VRML V1.0 ascii\nSphere { }\n";
-    WriteTextFile(path, longText);
+    WriteText(path, longText);
 
     std::atomic<bool> stop{false};
     std::mutex writing;
     std::thread writer([&] {
         for (int i = 0; !stop; ++i) {
             const std::lock_guard lock(writing);
-            WriteTextFile(path, i % 2 ? shortText : longText);
+            WriteText(path, i % 2 ? shortText : longText);
         }
     });
     int read = 0;
@@ -160,7 +162,7 @@ TEST(InputFaults, CorruptOrLockedWorkingDatabase) {
     {
         SCOPED_TRACE("not a database");
         const std::string garbage = folder / "garbage.mdb";
-        WriteTextFile(garbage, std::string(4096, '\x5a'));
+        WriteText(garbage, std::string(4096, '\x5a'));
         HitTable table;
         std::string error;
         table.onError = [&](const std::string& message) { error = message; };

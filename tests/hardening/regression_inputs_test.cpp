@@ -13,17 +13,18 @@
 #include "bindings/binding_table.h"
 #include "bindings/config_reader.h"
 #include "bindings/read_config.h"
-#include "hardening_files.h"
 #include "import/model_import.h"
 #include "prompt/prompt.h"
+#include "support/scratch_folder.h"
 #include "vrml_read/vrml_reader.h"
 #include "vrml_write/save_scene.h"
 
 namespace vantor {
 namespace {
 
-using hardening::ReadTextFile;
-using hardening::ScratchFolder;
+using testing::ReadText;
+using testing::ScratchFolder;
+using testing::WriteText;
 
 std::vector<std::filesystem::path> RegressionInputs() {
     std::vector<std::filesystem::path> files;
@@ -72,7 +73,7 @@ TEST(RegressionInputs, BothBindingReadersTakeEveryInput) {
         EXPECT_EQ(reader.ReadConfigFile(input.string()), 1);
 
         CReadConfig setupReader;
-        setupReader.Pellowen01(ReadTextFile(input.string()), &prompt);
+        setupReader.Pellowen01(ReadText(input.string()), &prompt);
         EXPECT_LE(setupReader.m_iNodeMax, CReadConfig::kEntryCount);
         std::string name, value;
         for (int i = 0; i < setupReader.m_iNodeMax; ++i) setupReader.GetNodeData(i, name, value);

@@ -6,38 +6,48 @@
 
 #include <gtest/gtest.h>
 
-#include "hardening_files.h"
 #include "prompt/prompt.h"
+#include "support/scratch_folder.h"
 #include "vrml_read/vrml_reader.h"
 #include "vrml_write/save_scene.h"
 
 namespace vantor {
 namespace {
 
-using hardening::ReadTextFile;
-using hardening::ScratchFolder;
-using hardening::WriteTextFile;
+using testing::ReadText;
+using testing::ScratchFolder;
+using testing::WriteText;
 
 constexpr int kAbsurdDepth = 20000;
 
+struct Outcome {
+    VrmlReader reader;
+    std::string log;
+};
+
 // Reads `text` as a file, checks the reading ended normally, and saves and
 // re-reads the scene in both writer modes.
-void ReadWriteAndReread(const std::string& text, int32_t& rows, std::string& log) {
+void ReadWriteAndReread(const std::string& text, Outcome& outcome) {
+    VrmlReader& reader = outcome.reader;
     ScratchFolder folder;
     const std::string path = folder / "input.wrl";
     const std::string logPath = folder / "log.txt";
-    WriteTextFile(path, text);
-    VrmlReader reader;
+    WriteText(path, text);
     ScriptedPrompt prompt;
     ASSERT_EQ(reader.ReadVrmlFile(path, prompt, logPath), 1);
-    rows = reader.nodeCount;
-    log = ReadTextFile(logPath);
+    outcome.log = ReadText(logPath);
     for (int mode : {kSaveTopData, kSaveNewData}) {
         const std::string out = folder / "out.wrl";
         ASSERT_TRUE(SaveScene(reader, out, mode).saved()) << "mode " << mode;
         VrmlReader again;
         EXPECT_EQ(again.ReadVrmlFile(out, prompt, folder / "log2.txt"), 1) << "mode " << mode;
     }
+}
+
+size_t RowsOfKind(const SceneData& scene, int32_t kind) {
+    size_t count = 0;
+    for (int32_t i = 0; i < scene.nodeCount; ++i) count += scene.Row(i).kind == kind;
+    return count;
 }
 
 std::string Nested(const char* header, const char* open, const char* leaf, int depth) {
@@ -49,108 +59,129 @@ std::string Nested(const char* header, const char* open, const char* leaf, int d
     return text;
 }
 
+// Reading goes on after the cut: the Sphere after the nest is kept.
 TEST(ResourceLimits, NestingThousandsDeep) {
-    int32_t rows = 0;
-    std::string log;
     {
         SCOPED_TRACE("VRML 1.0 Separators");
-        ReadWriteAndReread(Nested("#VRML V1.0 ascii\n", "Separator { ", "Cube { } ", kAbsurdDepth),
-                           rows, log);
-        EXPECT_LT(rows, kAbsurdDepth) << "groups beyond the limit are not kept";
-        EXPECT_FALSE(log.empty()) << "the cut is noted in the log";
+        Outcome o;
+        ReadWriteAndReread(Nested("#VRML V1.0 ascii\n", "Separator { ", "Cube { } ", kAbsurdDepth) +
+                               "Sphere { }\n",
+                           o);
+        EXPECT_NE(o.log.find("Caution groups nested too deep, skipped ##Separator##\r\n"),
+                  std::string::npos);
+        EXPECT_EQ(RowsOfKind(o.reader, kind::Separator), 1000u) << "groups past the limit go";
+        EXPECT_EQ(RowsOfKind(o.reader, kind::Sphere), 1u);
+        EXPECT_EQ(o.reader.depth, 0);
     }
     {
         SCOPED_TRACE("VRML 1.0 mixed groups");
+        Outcome o;
         ReadWriteAndReread(
             Nested("#VRML V1.0 ascii\n", "Group { TransformSeparator { Switch { whichChild -3 ",
                    "Sphere { } ", kAbsurdDepth / 3) +
                 std::string(size_t(2 * kAbsurdDepth / 3), '}'),
-            rows, log);
-        EXPECT_FALSE(log.empty());
+            o);
+        EXPECT_FALSE(o.log.empty());
+    }
+    {
+        SCOPED_TRACE("VRML 2.0 Groups");
+        Outcome o;
+        std::string text = "#VRML V2.0 utf8\n";
+        for (int i = 0; i < kAbsurdDepth; ++i) text += "Group { children [ ";
+        text += "Shape { geometry Box { } }";
+        for (int i = 0; i < kAbsurdDepth; ++i) text += " ] }";
+        ReadWriteAndReread(text + " Shape { geometry Sphere { } }\n", o);
+        EXPECT_NE(o.log.find("nesting deeper than"), std::string::npos);
+        EXPECT_EQ(RowsOfKind(o.reader, kind::Sphere2), 1u);
     }
     {
         SCOPED_TRACE("VRML 2.0 Transforms");
+        Outcome o;
         ReadWriteAndReread(Nested("#VRML V2.0 utf8\n", "Transform { children [ ",
                                   "Shape { geometry Box { } } ", kAbsurdDepth) +
                                std::string(size_t(kAbsurdDepth), ']'),
-                           rows, log);
-        EXPECT_FALSE(log.empty());
+                           o);
+        EXPECT_FALSE(o.log.empty());
     }
     {
         SCOPED_TRACE("VRML 2.0 geometry nodes inside each other");
+        Outcome o;
         ReadWriteAndReread(
-            Nested("#VRML V2.0 utf8\n", "Shape { geometry ", "Box { } ", kAbsurdDepth), rows, log);
+            Nested("#VRML V2.0 utf8\n", "Shape { geometry ", "Box { } ", kAbsurdDepth), o);
     }
 }
 
 TEST(ResourceLimits, AbsurdDeclaredSizes) {
-    int32_t rows = 0;
-    std::string log;
     {
         SCOPED_TRACE("ElevationGrid of 100000 x 100000 with three heights");
+        Outcome o;
         ReadWriteAndReread(
             "#VRML V2.0 utf8\nShape { geometry ElevationGrid {\n"
             "xDimension 100000 zDimension 100000 height [ 0 1 2 ] } }\n",
-            rows, log);
-        EXPECT_NE(log.find("iXDimension = 100000"), std::string::npos) << log;
+            o);
+        EXPECT_NE(o.log.find("iXDimension = 100000"), std::string::npos) << o.log;
     }
     {
         SCOPED_TRACE("ElevationGrid whose size overflows 32 bits");
+        Outcome o;
         ReadWriteAndReread(
             "#VRML V2.0 utf8\nShape { geometry ElevationGrid {\n"
             "xDimension 2147483647 zDimension 2147483647 height [ ] } }\n",
-            rows, log);
+            o);
     }
     {
         SCOPED_TRACE("Switch choosing far past its children");
+        Outcome o;
         ReadWriteAndReread(
             "#VRML V1.0 ascii\nSwitch { whichChild 2000000000 Cube { } }\n"
             "#\n",
-            rows, log);
+            o);
     }
     {
         SCOPED_TRACE("Texture images of 100000 x 100000 pixels with two given");
+        Outcome o;
         ReadWriteAndReread(
             "#VRML V2.0 utf8\nShape { appearance Appearance { texture PixelTexture {\n"
             "image 100000 100000 4 0xFF 0xFF } } geometry Box { } }\n",
-            rows, log);
-        EXPECT_NE(log.find("image size 100000 x 100000 x 4 refused"), std::string::npos) << log;
-        ReadWriteAndReread("#VRML V1.0 ascii\nTexture2 { image 3 1 5 1 2 3 }\nCube { }\n", rows,
-                           log);
-        EXPECT_NE(log.find("image size 3 x 1 x 5 refused"), std::string::npos) << log;
+            o);
+        EXPECT_NE(o.log.find("image size 100000 x 100000 x 4 refused"), std::string::npos) << o.log;
+        Outcome v1;
+        ReadWriteAndReread("#VRML V1.0 ascii\nTexture2 { image 3 1 5 1 2 3 }\nCube { }\n", v1);
+        EXPECT_NE(v1.log.find("image size 3 x 1 x 5 refused"), std::string::npos) << v1.log;
     }
 }
 
 TEST(ResourceLimits, ListsOfMillionsOfEntries) {
-    int32_t rows = 0;
-    std::string log;
     constexpr int kEntries = 1000000;
     {
         SCOPED_TRACE("a million out-of-range face indices");
+        Outcome o;
         std::string text =
             "#VRML V1.0 ascii\nCoordinate3 { point [ 0 0 0, 1 0 0, 0 1 0 ] }\n"
             "IndexedFaceSet { coordIndex [ ";
         text.reserve(size_t(kEntries) * 12);
         for (int i = 0; i < kEntries; ++i) text += "2000000000, ";
         text += "-1 ] }\n";
-        ReadWriteAndReread(text, rows, log);
+        ReadWriteAndReread(text, o);
     }
     {
         SCOPED_TRACE("a VRML 2.0 Switch with a million choices");
+        Outcome o;
         std::string text = "#VRML V2.0 utf8\nSwitch { whichChoice 999999 choice [ ";
         for (int i = 0; i < kEntries; ++i) text += "Group { } ";
         text += "] }\n";
-        ReadWriteAndReread(text, rows, log);
-        EXPECT_FALSE(log.empty()) << "choices beyond the old limit are noted";
+        ReadWriteAndReread(text, o);
+        EXPECT_FALSE(o.log.empty()) << "choices beyond the old limit are noted";
     }
     {
         SCOPED_TRACE("a million one-point faces");
+        Outcome o;
         std::string text =
             "#VRML V2.0 utf8\nShape { geometry IndexedFaceSet {\n"
             "coord Coordinate { point [ 0 0 0, 1 0 0, 0 1 0 ] } coordIndex [ ";
         for (int i = 0; i < kEntries; ++i) text += "0 -1 ";
         text += "] } }\n";
-        ReadWriteAndReread(text, rows, log);
+        ReadWriteAndReread(text, o);
     }
 }
 

@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "hits/hit_table.h"
+#include "support/scratch_folder.h"
 
 namespace fs = std::filesystem;
 using vantor::HitRecord;
@@ -15,32 +14,20 @@ using vantor::HitTable;
 namespace {
 
 std::string Schema() {
-    std::ifstream file(std::string(VANTOR_SOURCE_DIR) + "/data/hit_table.sql");
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
+    return vantor::testing::ReadText(VANTOR_SOURCE_DIR "/data/hit_table.sql");
 }
 
 class HitTableTest : public testing::Test {
   protected:
     void SetUp() override {
-        folder_ =
-            fs::temp_directory_path() /
-            ("hit_table_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "_" + testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        path_ = (folder_ / "korvalde.db").string();
+        path_ = folder_ / "korvalde.db";
         std::string error;
         ASSERT_TRUE(HitTable::CreateSchema(path_, Schema(), error)) << error;
         table_.onEndReached = [this](const std::string& text) { endTexts_.push_back(text); };
         table_.onError = [this](const std::string& text) { errors_.push_back(text); };
         ASSERT_TRUE(table_.Open(path_));
     }
-    void TearDown() override {
-        table_.Close();
-        fs::remove_all(folder_);
-    }
+    void TearDown() override { table_.Close(); }
 
     // Stores one hit the way a pick does: add, fill, update.
     void Store(double nearest, int32_t row, int32_t element = 0) {
@@ -52,7 +39,7 @@ class HitTableTest : public testing::Test {
         ASSERT_TRUE(table_.UpdateRow());
     }
 
-    fs::path folder_;
+    vantor::testing::ScratchFolder folder_;
     std::string path_;
     HitTable table_;
     std::vector<std::string> endTexts_;
@@ -201,12 +188,11 @@ TEST_F(HitTableTest, ErrorsAreReportedNotThrown) {
 
     // A missing file is not created; a file without the table is refused.
     errors.clear();
-    EXPECT_FALSE(closed.Open((folder_ / "missing.db").string()));
+    EXPECT_FALSE(closed.Open(folder_ / "missing.db"));
     EXPECT_FALSE(fs::exists(folder_ / "missing.db"));
     std::string error;
-    ASSERT_TRUE(
-        HitTable::CreateSchema((folder_ / "other.db").string(), "create table t (a);", error));
-    EXPECT_FALSE(closed.Open((folder_ / "other.db").string()));
+    ASSERT_TRUE(HitTable::CreateSchema(folder_ / "other.db", "create table t (a);", error));
+    EXPECT_FALSE(closed.Open(folder_ / "other.db"));
     EXPECT_FALSE(closed.IsOpen());
     EXPECT_EQ(errors.size(), 2u);
 }

@@ -41,12 +41,6 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-bool WriteFile(const QString& path, const std::string& text) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) &&
-           file.write(text.data(), text.size()) == qint64(text.size());
-}
-
 TEST(ConfigFile, SavingTwiceDiffersOnlyInTheDateLine) {
     test::ScriptedSetupPrompt prompt;
     test::ScratchFolder folder;
@@ -105,14 +99,8 @@ TEST(ConfigFile, OpeningAToolWrittenFileAndSavingAgainReproducesIt) {
 
 TEST(ConfigFile, ForeignEntriesAndBadButtonsAreDroppedOnOpening) {
     test::ScriptedSetupPrompt prompt;
-    test::ScratchFolder folder;
-    ASSERT_TRUE(WriteFile(folder.Path("hand.cfg"),
-                          "DEF MOUSE_MOUSE_SPIN Info { string \"MOUSE_SIDE\" }\n"
-                          "DEF MOUSE_KEY_MEASURE Info { string \"VK_M\" }\n"
-                          "DEF KEY_MAKE_RADIUS0 Info { string \"VK_R\" }\n"
-                          "DEF KEY_VIEW_TOP Info { string \"VK_T\" }\n"));
     frmMain window;
-    window.SetDataName(folder.Path("hand.cfg"));
+    window.SetDataName(kInputs + QStringLiteral("foreign_entries_and_a_bad_button.cfg"));
     ASSERT_TRUE(window.OpenData());
     EXPECT_EQ(window.mouseRows()->ButtonCaption(0), QStringLiteral("Error"));
     EXPECT_EQ(window.keyboard()->KeyCaption('M' - 'A'), QStringLiteral("M"));
@@ -133,7 +121,7 @@ TEST(ConfigFile, FileWithMoreInfoNodesThanTheReaderHoldsIsReadInPart) {
     std::string text;
     for (int i = 0; i < 101; ++i) text += "Info { string \"x\" }\n";
     text += "DEF KEY_VIEW_TOP Info { string \"VK_T\" }\n";
-    ASSERT_TRUE(WriteFile(folder.Path("long.cfg"), text));
+    testing::WriteText(folder.Path("long.cfg").toStdString(), text);
     frmMain window;
     window.SetDataName(folder.Path("long.cfg"));
     EXPECT_TRUE(window.OpenData());
@@ -195,7 +183,8 @@ TEST(StartUp, CommandLineIsOneFileNameAndAnUnreadableOneOpensAnEmptyEditor) {
 
 TEST(StartUp, RunEndsOnOkStoresThePlaceAndWarnsWhenClosedOtherwise) {
     test::ScriptedSetupPrompt prompt;
-    QSettings settings;
+    QSettings settings(QString::fromLatin1(kSettingsOrganisation),
+                       QString::fromLatin1(kSettingsApplication));
     settings.remove(QStringLiteral("Settings"));
 
     QTimer::singleShot(100, [] {

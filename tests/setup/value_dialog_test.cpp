@@ -24,44 +24,36 @@ const QString kTwoPoints = QStringLiteral("データに小数点が複数あり�
 const QString kRange = QStringLiteral("データの範囲が不正です");
 
 TEST(ModuleString, ChecksAcceptAndRefuseAsTheDialogExpects) {
-    // Full-width digits are narrowed before the check.
-    auto fullWidth = CheckNumber(QStringLiteral("１２"), NumberKind::Integer);
-    EXPECT_TRUE(fullWidth.ok);
-    EXPECT_EQ(fullWidth.value, 12);
-    EXPECT_EQ(fullWidth.text, QStringLiteral("12"));
-
-    auto leadingPoint = CheckNumber(QStringLiteral(".5"), NumberKind::Double);
-    EXPECT_TRUE(leadingPoint.ok);
-    EXPECT_EQ(leadingPoint.value, 0.5);
-    EXPECT_EQ(leadingPoint.text, QStringLiteral("0.5"));
-
-    auto trailingPoint = CheckNumber(QStringLiteral("5."), NumberKind::Double);
-    EXPECT_TRUE(trailingPoint.ok);
-    EXPECT_EQ(trailingPoint.value, 5.0);
-    EXPECT_EQ(trailingPoint.text, QStringLiteral("5.0"));
-
-    EXPECT_EQ(CheckNumber(QStringLiteral("1.2.3"), NumberKind::Double).message, kTwoPoints);
-    // A point is no digit for the whole-number kinds.
-    EXPECT_EQ(CheckNumber(QStringLiteral("1.5"), NumberKind::Integer).message, kNotDigits);
-
-    for (NumberKind kind : {NumberKind::Integer, NumberKind::Long, NumberKind::Double}) {
-        const auto minusOne = CheckNumber(QStringLiteral("-1"), kind);
-        EXPECT_FALSE(minusOne.ok);
-        EXPECT_EQ(minusOne.message, kNotDigits);
-        EXPECT_EQ(minusOne.value, ModuleString::kFailedValue);
+    using K = NumberKind;
+    const struct {
+        QString text;
+        NumberKind kind;
+        QString result;  // the narrowed text when accepted, else the message
+        double value;
+    } cases[] = {
+        {"１２", K::Integer, "12", 12},  // full-width digits are narrowed first
+        {".5", K::Double, "0.5", 0.5},
+        {"5.", K::Double, "5.0", 5},
+        {"1.2.3", K::Double, kTwoPoints, ModuleString::kFailedValue},
+        {"1.5", K::Integer, kNotDigits, ModuleString::kFailedValue},  // a point is no digit
+        {"40000", K::Integer, kRange, ModuleString::kFailedValue},
+        {"32767", K::Integer, "32767", 32767},
+        {"40000", K::Long, "40000", 40000},
+        {"2147483647", K::Long, "2147483647", 2147483647},
+        {"2147483648", K::Long, kRange, ModuleString::kFailedValue},
+        {QString(400, u'9'), K::Double, kRange, ModuleString::kFailedValue},  // no crash
+    };
+    for (const auto& c : cases) {
+        const auto checked = CheckNumber(c.text, c.kind);
+        EXPECT_EQ(checked.ok ? checked.text : checked.message, c.result) << c.text.toStdString();
+        EXPECT_EQ(checked.value, c.value) << c.text.toStdString();
+    }
+    for (NumberKind kind : {K::Integer, K::Long, K::Double}) {
+        EXPECT_EQ(CheckNumber(QStringLiteral("-1"), kind).message, kNotDigits);
+        EXPECT_EQ(CheckNumber(QStringLiteral("-1"), kind).value, ModuleString::kFailedValue);
         EXPECT_EQ(CheckNumber(QString(), kind).message, kNoData);
         EXPECT_EQ(CheckNumber(QStringLiteral("1 2"), kind).message, kNotDigits);
     }
-
-    EXPECT_EQ(CheckNumber(QStringLiteral("40000"), NumberKind::Integer).message, kRange);
-    EXPECT_TRUE(CheckNumber(QStringLiteral("32767"), NumberKind::Integer).ok);
-    auto asLong = CheckNumber(QStringLiteral("40000"), NumberKind::Long);
-    EXPECT_TRUE(asLong.ok);
-    EXPECT_EQ(asLong.value, 40000);
-    EXPECT_TRUE(CheckNumber(QStringLiteral("2147483647"), NumberKind::Long).ok);
-    EXPECT_EQ(CheckNumber(QStringLiteral("2147483648"), NumberKind::Long).message, kRange);
-    // Far too many digits for any number is a range error, not a crash.
-    EXPECT_EQ(CheckNumber(QString(400, u'9'), NumberKind::Double).message, kRange);
 }
 
 TEST(ModuleString, FailedCheckShowsItsMessageAndKeepsTheFailureValue) {

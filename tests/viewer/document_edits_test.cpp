@@ -25,7 +25,9 @@
 #include "shell_fixture.h"
 #include "structure/material_colour_dialog.h"
 #include "structure/structure_dialog.h"
+#include "support/qt_window.h"
 #include "view/korvalde_view.h"
+#include "vrml_read/vrml_reader.h"
 
 namespace cmd = vantor::cmd;
 
@@ -61,6 +63,26 @@ int32_t FirstRowOfKind(const vantor::SceneData& scene, int32_t kind) {
     return -1;
 }
 
+int32_t RowNamed(const vantor::SceneData& scene, int32_t kind, const std::string& name) {
+    for (int32_t i = 0; i < scene.nodeCount; ++i)
+        if (scene.Row(i).kind == kind && scene.DefNameOf(i) == name) return i;
+    return -1;
+}
+
+// The document's structure window, whose value dialogs add 1.5 to the
+// first value.
+vantor::StructureDialog* OpenTree(CKorvaldeDoc* doc, CMainFrame* frame) {
+    doc->ToggleStructureWindow(frame);
+    auto* dialog = qobject_cast<vantor::StructureDialog*>(doc->structureWindow.data());
+    if (dialog) {
+        dialog->askThreeValues = [](const QString&, const QStringList&, float values[3]) {
+            values[0] += 1.5f;
+            return true;
+        };
+    }
+    return dialog;
+}
+
 void SelectRow(vantor::StructureDialog& dialog, int32_t row) {
     dialog.filterCombo()->setCurrentIndex(0);
     dialog.RebuildTree(QStringLiteral("t"));
@@ -83,13 +105,8 @@ TEST(DocumentEdits, TreeEditsAreStepsTheTitleMarksAndClosingAsks) {
     EXPECT_EQ(v.Title(), QStringLiteral("parts.wrl"));
     EXPECT_FALSE(frame->Action(cmd::kEditUndo)->isEnabled());
 
-    doc->ToggleStructureWindow(frame);
-    auto* dialog = qobject_cast<vantor::StructureDialog*>(doc->structureWindow.data());
+    vantor::StructureDialog* dialog = OpenTree(doc, frame);
     ASSERT_NE(dialog, nullptr);
-    dialog->askThreeValues = [](const QString&, const QStringList&, float values[3]) {
-        values[0] += 1.5f;
-        return true;
-    };
     // Colour dialogs are answered with a new first colour value.
     QTimer colours;
     QObject::connect(&colours, &QTimer::timeout, [] {
@@ -239,6 +256,67 @@ TEST(DocumentReload, ReplacedFileIsOfferedAndReloadKeepsCameraAndMeasuringSystem
     ASSERT_TRUE(QTest::qWaitFor([&] { return offers == 2; }, 5000));
     EXPECT_EQ(v.prompt.shown.size(), asked);
     EXPECT_EQ(doc->Scene().pointCount, platePoints);
+}
+
+// A colour and a scale edited in the tree, saved under Japanese names and
+// read back: the file holds the edits.
+TEST(DocumentEdits, TreeEditsSavedUnderJapaneseNamesReadBack) {
+    RunningViewer v;
+    ASSERT_TRUE(v.started);
+    CMainFrame* frame = v.app.MainFrame();
+    QDir().mkpath(v.folder.Temp("部品/sub"));
+    QDir().mkpath(v.folder.Temp("保存先"));
+    v.Model("vrml_write/sub/child.wrl", "部品/sub/child.wrl");
+    CKorvaldeDoc* doc =
+        frame->OpenDocumentFile(v.Model("vrml_write/v1_parts.wrl", "部品/模型.wrl"));
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(v.Title(), QStringLiteral("模型.wrl"));
+
+    vantor::StructureDialog* dialog = OpenTree(doc, frame);
+    ASSERT_NE(dialog, nullptr);
+    vantor::testing::OnNextModal<vantor::MaterialColourDialog>(
+        [](vantor::MaterialColourDialog* box) {
+            box->findChildren<QLineEdit*>().first()->setText(QStringLiteral("0.5"));
+            box->accept();
+        });
+    const vantor::SceneData& scene = doc->Scene();
+    const int32_t material = RowNamed(scene, vantor::kind::Material, "Red");
+    const int32_t scale = FirstRowOfKind(scene, vantor::kind::Scale);
+    ASSERT_GE(material, 0);
+    ASSERT_GE(scale, 0);
+    const vantor::SceneData opened = scene;
+    for (int32_t row : {material, scale}) {
+        SelectRow(*dialog, row);
+        dialog->EditNodeFromTree();
+    }
+    ASSERT_FALSE(ScenesEqual(opened, scene));
+
+    const QString saved = v.folder.Temp("保存先/編集済み.wrl");
+    doc->askSavePath = [&](const QString&, QString& chosen) {
+        chosen = saved;
+        return true;
+    };
+    ASSERT_TRUE(doc->OnSaveTopData(v.prompt));
+    vantor::VrmlReader back;
+    vantor::ScriptedPrompt prompt;
+    ASSERT_EQ(back.ReadVrmlFile(saved.toStdString(), prompt, v.folder.Temp("log").toStdString()),
+              1);
+    const int32_t backMaterial = RowNamed(back, vantor::kind::Material, "Red");
+    ASSERT_GE(backMaterial, 0);
+    // Values only: the flags say which fields the file gave, and a saved
+    // file gives them all.
+    for (int i = 0; i < vantor::kMaterialWidth; ++i)
+        if (i % 4 != 0 && i != 18) {
+            EXPECT_NEAR(back.MaterialRow(back.Row(backMaterial).dataBegin)[i],
+                        scene.MaterialRow(scene.Row(material).dataBegin)[i], 1e-5)
+                << "material value " << i;
+        }
+    const int32_t backScale = FirstRowOfKind(back, vantor::kind::Scale);
+    ASSERT_GE(backScale, 0);
+    EXPECT_FLOAT_EQ(back.Block(back.Row(backScale).dataBegin)[0], 2.5f);
+    EXPECT_FLOAT_EQ(back.Block(back.Row(backScale).dataBegin)[1], 2.0f);
+    EXPECT_EQ(back.fileCount, 2) << "the inline found beside the Japanese folder";
+    EXPECT_NE(frame->OpenDocumentFile(saved), nullptr);
 }
 
 }  // namespace

@@ -6,10 +6,13 @@
 #include "navigate/camera_steps.h"
 #include "render/camera.h"
 #include "scene/scene_data.h"
+#include "support/qt_test_main.h"
 
 using namespace vantor;
 
 namespace {
+
+const bool kNoApp = vantor::testing::RunWithoutApplication(__FILE__);
 
 double TanDeg(double degrees) {
     return std::tan(degrees * vmath::kPi / 180.0);

@@ -6,6 +6,7 @@
 #include "commands/command_table.h"
 #include "math/vector_math.h"
 #include "navigate/view_navigator.h"
+#include "support/qt_test_main.h"
 #include "viewer/navigate_fake_host.h"
 
 using namespace vantor;
@@ -14,11 +15,11 @@ using Button = ViewNavigator::Button;
 
 namespace {
 
+const bool kNoApp = vantor::testing::RunWithoutApplication(__FILE__);
+
 constexpr int32_t kShift = 16;
 constexpr int32_t kKeyD = 68;
 constexpr int32_t kKeyN = 78;
-constexpr int32_t kKeyZ = 90;
-constexpr int32_t kEscape = 27;
 
 // The mouse part of the default binding file, and a few keys.
 void BindDefaults(BindingTable& b) {
@@ -32,7 +33,6 @@ void BindDefaults(BindingTable& b) {
     b.ApplyBinding("MOUSE_MOUSE_MOVE_Z1", "MOUSE_RIGHT");
     b.ApplyBinding("MOUSE_KEY_MOVE_Z1", "VK_SHIFT");
     b.ApplyBinding("KEY_VIEW_DEFAULT", "VK_D");
-    b.ApplyBinding("KEY_VIEW_ZOOM_IN", "VK_Z");
     b.ApplyBinding("KEY_DATA_NEXT", "VK_N");
     b.ApplyBinding("KEY_MAKE_DIM_RADIUS0", "VK_SHIFT");
 }
@@ -86,37 +86,17 @@ TEST(NavigateDispatch, LeftAndMiddleTogetherDoNothing) {
     EXPECT_EQ(rig.host.redraws, 0);
 }
 
-TEST(NavigateDispatch, DragsUseTheirFactors) {
+TEST(NavigateDispatch, ClipSlabDragsUseTheirFactor) {
     Rig rig;
     Camera& cam = rig.host.camera;
     const double k = 40.0 / 300;  // zoomFactor x orthoHalfHeight / height
 
-    // Spin: Rx(dy x 0.015) x Ry(dx x 0.015) x viewRotation.
-    const Camera start = cam;
+    // Motion after a release does nothing.
     rig.navigator.ButtonDown(Button::Left, {100, 100});
-    rig.navigator.Drag({110, 104});
-    double rx[16], ry[16], r[16];
-    vmath::RotationX(rx, 4 * 0.015);
-    vmath::RotationY(ry, 10 * 0.015);
-    vmath::Multiply(r, rx, ry);
-    float expected[16];
-    vmath::Multiply(expected, r, start.viewRotation);
-    for (int i = 0; i < 16; ++i) EXPECT_FLOAT_EQ(cam.viewRotation[i], expected[i]) << i;
-    EXPECT_EQ(rig.navigator.Input().spinPoint.x, 110);
     rig.navigator.ButtonUp(Button::Left, {110, 104});
     EXPECT_FALSE(rig.navigator.HasCapture());
-
-    // Motion after the release does nothing.
-    const int redraws = rig.host.redraws;
     rig.navigator.Drag({200, 200});
-    EXPECT_EQ(rig.host.redraws, redraws);
-
-    // Pan with the middle button: factor 2.
-    rig.navigator.ButtonDown(Button::Middle, {100, 100});
-    rig.navigator.Drag({130, 90});
-    EXPECT_NEAR(cam.panX, -30 * 2 * k, 1e-5);
-    EXPECT_NEAR(cam.panY, -10 * 2 * k, 1e-5);
-    rig.navigator.ButtonUp(Button::Middle, {130, 90});
+    EXPECT_EQ(rig.host.redraws, 0);
 
     // Clip slab with Shift + middle: only horizontal motion, factor 2.05.
     rig.navigator.KeyPress(kShift);
@@ -135,19 +115,10 @@ TEST(NavigateDispatch, DragsUseTheirFactors) {
     EXPECT_NEAR(cam.viewDistance - dist, -10 * 2.05 * k, 1e-4);
     rig.navigator.ButtonUp(Button::Right, {90, 100});
     rig.navigator.KeyRelease(kShift);
-
-    // Zoom 0 with the right button: q = dx / width.
-    const float fov = cam.fieldOfView;
-    rig.navigator.ButtonDown(Button::Right, {100, 100});
-    rig.navigator.Drag({300, 100});
-    const double tanBefore = std::tan(fov * vmath::kPi / 180);
-    EXPECT_NEAR(std::tan(cam.fieldOfView * vmath::kPi / 180), tanBefore * 1.5, 1e-5);
-    rig.navigator.ButtonUp(Button::Right, {300, 100});
 }
 
 TEST(NavigateDispatch, ZoomBoxBandAndFinish) {
     Rig rig;
-    Camera& cam = rig.host.camera;
     rig.navigator.KeyPress(kShift);
     rig.navigator.ButtonDown(Button::Left, {300, 200});
     ASSERT_EQ(rig.navigator.Input().mouseAction, 60);
@@ -156,14 +127,9 @@ TEST(NavigateDispatch, ZoomBoxBandAndFinish) {
     EXPECT_EQ(*rig.host.zoomBox, QRect(250, 200, 50, 60)) << "left of the anchor, below it";
     EXPECT_EQ(rig.navigator.Input().zoomBoxSignX, -1);
     EXPECT_EQ(rig.navigator.Input().zoomBoxSignY, 0);
-    rig.navigator.Drag({100, 100});
-    EXPECT_EQ(*rig.host.zoomBox, QRect(100, 100, 200, 100));
-    rig.navigator.ButtonUp(Button::Left, {100, 100});
+    rig.navigator.ButtonUp(Button::Left, {250, 260});
     EXPECT_FALSE(rig.host.zoomBox.has_value()) << "the band goes away";
     const double k = 40.0 / 300 * 2.05;
-    EXPECT_NEAR(cam.panX, (200 - 200) * k, 1e-5);
-    EXPECT_NEAR(cam.panY, (150 - 150) * k, 1e-5);
-    EXPECT_FLOAT_EQ(cam.zoomFactor, 100.0f / 400);
 
     // A box 5 pixels high only re-centres.
     Rig small;
@@ -201,23 +167,6 @@ TEST(NavigateDispatch, ZoomBoxBandAndFinish) {
     EXPECT_FALSE(deactivated.host.zoomBox.has_value()) << "no drag without the capture";
 }
 
-TEST(NavigateDispatch, WheelOnlyWhileAButtonIsHeld) {
-    Rig rig;
-    Camera& cam = rig.host.camera;
-    const Camera start = cam;
-    rig.navigator.Wheel(120);
-    for (int i = 0; i < 16; ++i) EXPECT_EQ(cam.viewRotation[i], start.viewRotation[i]);
-
-    rig.navigator.ButtonDown(Button::Left, {0, 0});
-    rig.navigator.Wheel(120);
-    double ry[16];
-    vmath::RotationY(ry, 120 * 0.005);
-    float expected[16];
-    vmath::Multiply(expected, ry, start.viewRotation);
-    for (int i = 0; i < 16; ++i) EXPECT_NEAR(cam.viewRotation[i], expected[i], 1e-6) << i;
-    rig.navigator.ButtonUp(Button::Left, {0, 0});
-}
-
 // Firing on release is covered with real events; these are the rules
 // around it that events cannot isolate.
 TEST(NavigateDispatch, KeysFireOnReleaseOnce) {
@@ -229,15 +178,6 @@ TEST(NavigateDispatch, KeysFireOnReleaseOnce) {
     rig.navigator.KeyPress(kKeyD);
     rig.navigator.KeyRelease(kKeyD);
     EXPECT_EQ(rig.navigator.Input().spinPoint.x, 33);
-    EXPECT_EQ(cam.zoomFactor, 1.0f);
-
-    // Keys without a view command do nothing, and neither does a release
-    // whose press never reached the view (a menu shortcut took it).
-    const int redraws = rig.host.redraws;
-    rig.navigator.KeyRelease(kEscape);
-    rig.navigator.KeyRelease(kShift);
-    rig.navigator.KeyRelease(kKeyZ);
-    EXPECT_EQ(rig.host.redraws, redraws);
     EXPECT_EQ(cam.zoomFactor, 1.0f);
 
     // A data key acts on press; with nothing selected the status bar says so.
@@ -282,11 +222,6 @@ TEST(NavigateDispatch, MenuCommandsAndCheckMarks) {
     EXPECT_EQ(rig.host.camera.viewRotation[0], 1.0f);
     EXPECT_EQ(rig.host.camera.viewRotation[4], 0.0f);
 
-    for (const Command& command : CommandTable()) {
-        if (command.bindingCode != kNoBindingCode) {
-            EXPECT_EQ(CommandForBindingCode(command.bindingCode), command.id) << command.text;
-        }
-    }
     EXPECT_EQ(CommandForBindingCode(1101), 0);
     EXPECT_EQ(CommandForBindingCode(2001), 0);
     EXPECT_EQ(CommandForBindingCode(111), 0) << "dimension ids do nothing";

@@ -18,22 +18,15 @@
 #include "navigate/view_navigation.h"
 #include "prompt/prompt.h"
 #include "render/render_settings.h"
+#include "support/qt_window.h"
 
 using namespace vantor;
 
 namespace {
 
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "test_viewer";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);
-}
-
 class NavigateEvents : public ::testing::Test {
   protected:
     void SetUp() override {
-        EnsureApplication();
         ConfigReader reader(bindings, prompt);
         reader.ReadConfigFile(VANTOR_TEST_INPUTS "/navigate/mouse_and_keys.cfg");
         ASSERT_EQ(bindings.MouseButton(MouseAction::Spin), 100002) << "binding file read";
@@ -45,11 +38,7 @@ class NavigateEvents : public ::testing::Test {
         controller = new ViewNavigation(widget.get(), camera, settings, hooks);
         controller->SetBindings(&bindings);
         controller->SetPrompt(&prompt);
-        widget->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(widget.get()));
-        widget->activateWindow();
-        widget->setFocus();
-        QTest::qWait(20);
+        ASSERT_TRUE(vantor::testing::ShowFocused(*widget));
     }
 
     void SendWheel(int delta, Qt::MouseButtons buttons) {

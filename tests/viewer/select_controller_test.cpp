@@ -7,8 +7,6 @@
 #include <cfloat>
 #include <cmath>
 #include <deque>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <sstream>
 
@@ -22,12 +20,14 @@
 #include "select/dimension_commands.h"
 #include "select/selection_controller.h"
 #include "select/selection_logic.h"
+#include "support/qt_test_main.h"
+#include "support/scratch_folder.h"
 #include "vrml_read/vrml_reader.h"
-
-namespace fs = std::filesystem;
 
 namespace vantor {
 namespace {
+
+const bool kNoApp = vantor::testing::RunWithoutApplication(__FILE__);
 
 class FakeSelectionHost : public SelectionHost {
   public:
@@ -117,24 +117,13 @@ SceneData CylinderScene() {
 class SelectControllerTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("select_" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        std::ifstream file(std::string(VANTOR_SOURCE_DIR) + "/data/hit_table.sql");
-        std::stringstream schema;
-        schema << file.rdbuf();
-        const std::string path = (folder_ / "korvalde.db").string();
+        const std::string schema = testing::ReadText(VANTOR_SOURCE_DIR "/data/hit_table.sql");
         std::string error;
-        ASSERT_TRUE(HitTable::CreateSchema(path, schema.str(), error)) << error;
-        ASSERT_TRUE(host.table.Open(path));
+        ASSERT_TRUE(HitTable::CreateSchema(folder_ / "korvalde.db", schema, error)) << error;
+        ASSERT_TRUE(host.table.Open(folder_ / "korvalde.db"));
         BuildScene();
     }
-    void TearDown() override {
-        host.table.Close();
-        fs::remove_all(folder_);
-    }
+    void TearDown() override { host.table.Close(); }
 
     // A file with two triangles sharing an edge (moved by (10, 0, 0)), a line
     // set and a point set, plus an inline part.
@@ -155,7 +144,7 @@ class SelectControllerTest : public ::testing::Test {
         faceMatrix = 2;  // after the file's default matrix row comes the Translation
     }
 
-    fs::path folder_;
+    testing::ScratchFolder folder_;
     FakeSelectionHost host;
     SelectionController controller{host};
     int32_t fileRow = 0, faces = 0, lines = 0, points = 0, inlineRow = 0;

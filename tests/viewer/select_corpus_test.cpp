@@ -1,4 +1,4 @@
-// Picks on real VRML 1.0 files: every picked vertex, examined through the
+// Picks on real VRML 1.0 and 2.0 files: every picked vertex, examined through the
 // matrix row its hit names, must land under the cursor again. This holds
 // only when the pick walk numbers the matrix rows as the geometry
 // preparation stored them, through real nesting, USE and inlines.
@@ -17,6 +17,7 @@
 #include "scene/prepare_geometry.h"
 #include "select/examine.h"
 #include "select/selection_logic.h"
+#include "support/qt_test_main.h"
 #include "vrml_read/vrml_reader.h"
 
 namespace fs = std::filesystem;
@@ -24,26 +25,31 @@ namespace fs = std::filesystem;
 namespace vantor {
 namespace {
 
+const bool kNoApp = vantor::testing::RunWithoutApplication(__FILE__);
+
 constexpr int kWidth = 240;
 constexpr int kHeight = 180;
 // Files larger than this make the test slow without adding cases.
 constexpr uintmax_t kLargestFile = 1500000;
+constexpr uintmax_t kLargestVrml2File = 20000;
 
 TEST(SelectCorpus, PickedVerticesLandUnderTheCursor) {
-    const fs::path corpus = fs::path(VANTOR_CORPUS_DIR) / "real" / "vrml1";
+    const fs::path corpus = fs::path(VANTOR_CORPUS_DIR) / "real";
     if (!fs::is_directory(corpus)) GTEST_SKIP() << "no corpus";
     HeadlessContext context;
-    if (!context.Create(kWidth, kHeight)) GTEST_SKIP() << "no headless GL: " << context.error();
+    ASSERT_TRUE(context.Create(kWidth, kHeight)) << context.error();
 
     std::vector<fs::path> files;
-    for (const auto& entry : fs::recursive_directory_iterator(corpus))
-        if (entry.is_regular_file() && entry.path().extension() == ".wrl" &&
-            entry.file_size() < kLargestFile)
-            files.push_back(entry.path());
+    for (const auto& [folder, largest] :
+         {std::pair{"vrml1", kLargestFile}, {"vrml2", kLargestVrml2File}})
+        for (const auto& entry : fs::recursive_directory_iterator(corpus / folder))
+            if (entry.is_regular_file() && entry.path().extension() == ".wrl" &&
+                entry.file_size() < largest)
+                files.push_back(entry.path());
     std::sort(files.begin(), files.end());
     const std::string logPath = (fs::temp_directory_path() / "select_corpus.log").string();
 
-    int checkedVertices = 0;
+    int checkedVertices = 0, checkedVrml2Vertices = 0;
     for (const fs::path& path : files) {
         SCOPED_TRACE(path.string());
         ScriptedPrompt prompt;
@@ -81,10 +87,12 @@ TEST(SelectCorpus, PickedVerticesLandUnderTheCursor) {
                     EXPECT_NEAR(kHeight - wy, y, 3.5)
                         << "row " << item.lData0 << " matrix " << item.lTrans;
                     ++checkedVertices;
+                    checkedVrml2Vertices += reader.version == kVrmlVersion2;
                 }
             }
     }
-    EXPECT_GT(checkedVertices, 0);
+    EXPECT_GT(checkedVertices, checkedVrml2Vertices);
+    EXPECT_GT(checkedVrml2Vertices, 0);
     fs::remove(logPath);
 }
 

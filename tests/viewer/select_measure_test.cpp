@@ -14,9 +14,12 @@
 #include "scene/scene_data.h"
 #include "select/measure_math.h"
 #include "select/measured_item.h"
+#include "support/qt_test_main.h"
 
 namespace vantor {
 namespace {
+
+const bool kNoApp = vantor::testing::RunWithoutApplication(__FILE__);
 
 // Vertex k of a cylinder of radius r about the z axis through (cx, cy),
 // tessellated into `segments` around, at height z, with its outward normal.

@@ -8,8 +8,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <array>
-#include <fstream>
-#include <sstream>
 
 #include "commands/command_ids.h"
 #include "bindings/config_reader.h"
@@ -21,24 +19,13 @@
 #include "scene/prepare_geometry.h"
 #include "scene/scene_builder.h"
 #include "select/view_selection.h"
+#include "support/scratch_folder.h"
 #include "view/korvalde_view.h"
 
 namespace cmd = vantor::cmd;
 
 namespace vantor {
 namespace {
-
-bool HaveWindowSystem() {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) return false;
-    static int argc = 1;
-    static char name[] = "select_view_test";
-    static char* argv[] = {name, nullptr};
-    if (!qApp) {
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-        new QApplication(argc, argv);
-    }
-    return QGuiApplication::platformName() == QStringLiteral("xcb");
-}
 
 int CountSelectedRed(const QImage& image) {
     int count = 0;
@@ -52,12 +39,11 @@ int CountSelectedRed(const QImage& image) {
 
 // A hit table in a fresh database inside `folder`.
 bool OpenHitTable(const QTemporaryDir& folder, HitTable& table) {
-    std::ifstream file(std::string(VANTOR_SOURCE_DIR) + "/data/hit_table.sql");
-    std::stringstream schema;
-    schema << file.rdbuf();
     const std::string database = (folder.path() + "/korvalde.db").toStdString();
     std::string error;
-    return HitTable::CreateSchema(database, schema.str(), error) && table.Open(database);
+    return HitTable::CreateSchema(
+               database, testing::ReadText(VANTOR_SOURCE_DIR "/data/hit_table.sql"), error) &&
+           table.Open(database);
 }
 
 // A triangle in the z = 0 plane; returns its face-set row.
@@ -88,7 +74,6 @@ void DoubleClick(CKorvaldeView& view, QPoint at) {
 }
 
 TEST(SelectView, DoubleClickSelectsAndFramesShowTheHighlight) {
-    if (!HaveWindowSystem()) GTEST_SKIP() << "needs an X display";
     QTemporaryDir folder;
     HitTable table;
     ASSERT_TRUE(OpenHitTable(folder, table));
@@ -135,7 +120,6 @@ TEST(SelectView, DoubleClickSelectsAndFramesShowTheHighlight) {
 // the screen plane or along Z, the measured points stay, and each drag is
 // one undo step.
 TEST(SelectView, BoundMouseActionsDragTheSelectedDimension) {
-    if (!HaveWindowSystem()) GTEST_SKIP() << "needs an X display";
     QTemporaryDir folder;
     HitTable table;
     ASSERT_TRUE(OpenHitTable(folder, table));
@@ -222,7 +206,6 @@ int FaceSetRows(HitTable& table) {
 // parts: a VRML 1.0 Separator, a VRML 2.0 Shape and the sample model all
 // give face-set rows; Ctrl (hide parts) picks the same way.
 TEST(SelectView, PlainDoubleClickPicksInsideParts) {
-    if (!HaveWindowSystem()) GTEST_SKIP() << "needs an X display";
     QTemporaryDir folder;
     const QString vrml1 = folder.filePath("separator.wrl");
     const QString vrml2 = folder.filePath("shape.wrl");

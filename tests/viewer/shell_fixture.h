@@ -8,38 +8,25 @@
 #include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
-#include <fstream>
-#include <sstream>
 
 #include "app/korvalde_app.h"
 #include "context/settings_store.h"
 #include "hits/hit_table.h"
 #include "prompt/prompt.h"
-
-inline QApplication& ShellApplication() {
-    static int argc = 1;
-    static char name[] = "shell_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = qApp ? nullptr : new QApplication(argc, argv);
-    (void)app;
-    return *static_cast<QApplication*>(QCoreApplication::instance());
-}
+#include "support/scratch_folder.h"
 
 class ShellFolder {
   public:
     ShellFolder() {
-        ShellApplication();
         install = dir_.path() + QStringLiteral("/install folder/");
         QDir().mkpath(install);
         QDir().mkpath(SettingsFolder());
         // Every test gets its own settings file.
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, SettingsFolder());
-        std::ifstream schemaFile(std::string(VANTOR_SOURCE_DIR) + "/data/hit_table.sql");
-        std::stringstream schema;
-        schema << schemaFile.rdbuf();
         std::string error;
-        vantor::HitTable::CreateSchema((install + "tessmaran.db").toStdString(), schema.str(),
-                                       error);
+        vantor::HitTable::CreateSchema(
+            (install + "tessmaran.db").toStdString(),
+            vantor::testing::ReadText(VANTOR_SOURCE_DIR "/data/hit_table.sql"), error);
         QFile::copy(QStringLiteral(VANTOR_SOURCE_DIR "/data/Config.cfg"), install + "Config.cfg");
     }
 

@@ -10,7 +10,6 @@
 namespace {
 
 TEST(ShellSplash, FirstKeyOrClickRemovesIt) {
-    ShellApplication();
     QPushButton button(QStringLiteral("OK"));
     button.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&button));
@@ -34,7 +33,6 @@ TEST(ShellSplash, FirstKeyOrClickRemovesIt) {
 }
 
 TEST(ShellSplash, RemovesItselfAfterItsTime) {
-    ShellApplication();
     QPointer<SplashWindow> splash = SplashWindow::ShowSplashScreen(100);
     ASSERT_TRUE(splash);
     QTest::qWait(20);

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
+#include <QStandardPaths>
 #include <functional>
 
 #include "app/korvalde_app.h"
@@ -33,6 +37,40 @@ TEST(ShellStartup, FirstStartWritesDefaultsAndMakesTheWorkingDatabase) {
     EXPECT_EQ(app.activeDocumentPath, QStringLiteral("Default Default Default"));
     EXPECT_FLOAT_EQ(app.lengthTolerance, 2.5e-7f);
     EXPECT_NEAR(app.angleTolerance, 0.00349065, 1e-7);
+}
+
+// Makes a folder read-only while it lives; for root, whom permissions do
+// not stop, with the immutable attribute as well.
+class ReadOnlyFolder {
+  public:
+    explicit ReadOnlyFolder(const QString& path) : path_(path) {
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+        if (::geteuid() == 0) QProcess::execute(QStringLiteral("chattr"), {"+i", path});
+    }
+    ~ReadOnlyFolder() {
+        if (::geteuid() == 0) QProcess::execute(QStringLiteral("chattr"), {"-i", path_});
+        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+  private:
+    QString path_;
+};
+
+TEST(ShellStartup, ReadOnlyInstallFolderKeepsTheWritableFilesPerUser) {
+    ShellFolder folder;
+    ReadOnlyFolder readOnly(folder.install);
+    ASSERT_FALSE(QFileInfo(folder.install).isWritable());
+    ScriptedPrompt prompt;
+    CKorvaldeApp app;
+    ASSERT_TRUE(app.InitInstance(folder.Options(), prompt));
+    EXPECT_TRUE(prompt.shown.empty());
+    const QString perUser =
+        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + u'/';
+    EXPECT_EQ(app.readingLogPath, perUser + "data_reading.log");
+    EXPECT_EQ(app.databasePath, perUser + "korvalde.db");
+    EXPECT_TRUE(QFileInfo::exists(app.databasePath));
+    EXPECT_TRUE(app.Hits().IsOpen());
+    EXPECT_EQ(app.configPath, folder.install + "Config.cfg") << "read from the install folder";
 }
 
 TEST(ShellStartup, LanguageFromTheSettingElseTheLocaleAndEnglishTexts) {

@@ -17,15 +17,6 @@ using vantor::testing::SceneBuilder;
 
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "structure_window_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = qApp ? nullptr : new QApplication(argc, argv);
-    (void)app;
-    return *static_cast<QApplication*>(QCoreApplication::instance());
-}
-
 struct Rows {
     int32_t root, part, material, matrix, translation, faces, hidden, inlineRow, use;
 };
@@ -143,7 +134,6 @@ TEST(StructureTree, PartsOnlyListsFilesInlinesAndUsesUnderTheNearestListedAncest
 }
 
 TEST(StructureWindow, CaptionsFollowTotalsAndSelection) {
-    App();
     SceneData s;
     BuildScene(s);
     StructureDialog dialog(s);
@@ -177,7 +167,6 @@ void SelectRow(StructureDialog& dialog, int32_t row) {
 }  // namespace
 
 TEST(NodeEditing, OnlyMatrixTranslationAndScaleAskForValues) {
-    App();
     SceneData s;
     const Rows r = BuildScene(s);
     StructureDialog dialog(s);
@@ -205,7 +194,6 @@ TEST(NodeEditing, OnlyMatrixTranslationAndScaleAskForValues) {
 }
 
 TEST(NodeEditing, FileToggleHidesAndShowsWithTheImageFollowing) {
-    App();
     SceneData s;
     const Rows r = BuildScene(s);
     StructureDialog dialog(s);
@@ -227,7 +215,6 @@ TEST(NodeEditing, FileToggleHidesAndShowsWithTheImageFollowing) {
 }
 
 TEST(MaterialColours, ChooserColourIsKeptWhenTheDialogIsCancelled) {
-    App();
     MaterialColourDialog dialog;
     float row[20];
     std::copy(kDefaultMaterial, kDefaultMaterial + 20, row);
@@ -255,7 +242,6 @@ TEST(MaterialColours, ChooserColourIsKeptWhenTheDialogIsCancelled) {
 }
 
 TEST(MaterialColours, ValuesOutsideZeroToOneKeepTheDialogOpen) {
-    App();
     MaterialColourDialog dialog;
     dialog.findChildren<QLineEdit*>()[0]->setText("1.5");
     // Close the range message as soon as it shows.

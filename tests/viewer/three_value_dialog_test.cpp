@@ -1,29 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 #include <functional>
 
 #include "dialogs/three_value_dialog.h"
+#include "support/qt_window.h"
 
 namespace {
 
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "test_viewer";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);
-}
-
-// Runs `step` on the modal dialog once it is shown.
+// Runs `step` on the dialog once it is shown.
 void WhenShown(std::function<void(ThreeValueDialog*)> step) {
-    QTimer::singleShot(0, [step] {
-        auto* dialog = qobject_cast<ThreeValueDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        step(dialog);
-    });
+    vantor::testing::OnNextModal<ThreeValueDialog>(step);
 }
 
 ThreeValueRequest ClipRequest() {
@@ -41,7 +29,6 @@ ThreeValueRequest ClipRequest() {
 }  // namespace
 
 TEST(ThreeValueDialog, ShowsTextsAndValuesOfTheRequest) {
-    EnsureApplication();
     ThreeValueDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Set Vector")) << "default window title";
 
@@ -63,9 +50,15 @@ TEST(ThreeValueDialog, ShowsTextsAndValuesOfTheRequest) {
     EXPECT_EQ(values[2], 0.1f);
 }
 
-TEST(ThreeValueDialog, OkStoresEditedValues) {
-    EnsureApplication();
+TEST(ThreeValueDialog, OkStoresEditedValuesCancelLeavesThem) {
     ThreeValueRequest request = ClipRequest();
+    WhenShown([](ThreeValueDialog* dialog) {
+        dialog->Field(0)->setText(QStringLiteral("99"));
+        dialog->reject();
+    });
+    EXPECT_FALSE(ThreeValueDialog::Ask(nullptr, request));
+    EXPECT_EQ(request.values[0], 40.0f);
+
     WhenShown([](ThreeValueDialog* dialog) {
         dialog->Field(0)->setText(QStringLiteral(" 12.5 "));
         dialog->Field(2)->setText(QStringLiteral("-3e2"));
@@ -77,34 +70,18 @@ TEST(ThreeValueDialog, OkStoresEditedValues) {
     EXPECT_EQ(request.values[2], -300.0f);
 }
 
-TEST(ThreeValueDialog, CancelLeavesValuesUnchanged) {
-    EnsureApplication();
-    ThreeValueRequest request = ClipRequest();
-    WhenShown([](ThreeValueDialog* dialog) {
-        dialog->Field(0)->setText(QStringLiteral("99"));
-        dialog->reject();
-    });
-    EXPECT_FALSE(ThreeValueDialog::Ask(nullptr, request));
-    EXPECT_EQ(request.values[0], 40.0f);
-}
-
 TEST(ThreeValueDialog, TextThatIsNotANumberKeepsTheDialogOpen) {
-    EnsureApplication();
     ThreeValueRequest request = ClipRequest();
     bool stayedOpen = false;
     QString message;
     WhenShown([&](ThreeValueDialog* dialog) {
-        dialog->Field(1)->setText(QStringLiteral("12abc"));
-        dialog->accept();
-        stayedOpen = dialog->isVisible();
-        message = dialog->ErrorLine()->text();
-        // "nan" and an overflowing value are refused too.
-        dialog->Field(1)->setText(QStringLiteral("nan"));
-        dialog->accept();
-        stayedOpen = stayedOpen && dialog->isVisible();
-        dialog->Field(1)->setText(QStringLiteral("1e60"));
-        dialog->accept();
-        stayedOpen = stayedOpen && dialog->isVisible();
+        stayedOpen = true;
+        for (const char* refused : {"12abc", "nan", "1e60"}) {
+            dialog->Field(1)->setText(QString::fromLatin1(refused));
+            dialog->accept();
+            stayedOpen = stayedOpen && dialog->isVisible();
+            if (message.isEmpty()) message = dialog->ErrorLine()->text();
+        }
         dialog->Field(1)->setText(QStringLiteral("7"));
         dialog->accept();
     });

@@ -23,18 +23,6 @@ namespace cmd = vantor::cmd;
 
 namespace {
 
-bool HaveWindowSystem() {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) return false;
-    static int argc = 1;
-    static char name[] = "view_window_test";
-    static char* argv[] = {name, nullptr};
-    if (!qApp) {
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-        new QApplication(argc, argv);
-    }
-    return QGuiApplication::platformName() == QStringLiteral("xcb");
-}
-
 int CountNotNavy(const QImage& image) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
@@ -55,7 +43,6 @@ void FillScene(vantor::SceneData& scene) {
 }
 
 TEST(ViewWindow, FitsDrawsAndServesItsCommands) {
-    if (!HaveWindowSystem()) GTEST_SKIP() << "needs an X display";
     CKorvaldeDoc doc;
     FillScene(doc.Scene());
     CKorvaldeView view(&doc);
@@ -105,7 +92,6 @@ TEST(ViewWindow, FitsDrawsAndServesItsCommands) {
 }
 
 TEST(ViewWindow, EditedSceneIsRedrawnWithoutRefitting) {
-    if (!HaveWindowSystem()) GTEST_SKIP() << "needs an X display";
     CKorvaldeDoc doc;
     FillScene(doc.Scene());
     CKorvaldeView view(&doc);
@@ -122,7 +108,6 @@ TEST(ViewWindow, EditedSceneIsRedrawnWithoutRefitting) {
 // A font chosen in one view changes that view's text only, and stays when
 // other views open or close.
 TEST(ViewWindow, EachViewKeepsItsOwnFont) {
-    if (!HaveWindowSystem()) GTEST_SKIP() << "needs an X display";
     CKorvaldeDoc doc;
     vantor::testing::SceneBuilder b(doc.Scene());
     b.BeginFile("text.wrl");
@@ -159,7 +144,6 @@ TEST(ViewWindow, EachViewKeepsItsOwnFont) {
 }
 
 TEST(ViewWindow, FontWithoutOutlinesIsReportedAndTheModelStillDrawn) {
-    if (!HaveWindowSystem()) GTEST_SKIP() << "needs an X display";
     // Put back even when an assertion ends the test early.
     struct RestoreGlyphSource {
         vantor::GlyphSource saved = vantor::OutlineFont::glyphSource;

@@ -1,46 +1,16 @@
 #pragma once
-// Helpers of the reader tests: a scratch folder per test, reading with a
+// Helpers of the reader tests: reading a file written to a scratch folder with a
 // scripted prompt, and access to rows, blocks and the reading log.
 
 #include <array>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "prompt/prompt.h"
+#include "support/scratch_folder.h"
 #include "vrml_read/vrml_reader.h"
 
 namespace vantor::testing {
-
-class ScratchFolder {
-  public:
-    explicit ScratchFolder(const std::string& name)
-        : path_(std::filesystem::temp_directory_path() / ("vantor_reader_" + name)) {
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchFolder() { std::filesystem::remove_all(path_); }
-
-    std::string Write(const std::string& relative, const std::string& content) const {
-        const std::filesystem::path file = path_ / relative;
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << content;
-        return file.generic_string();
-    }
-    std::string Path(const std::string& relative) const {
-        return (path_ / relative).generic_string();
-    }
-    std::string LogPath() const { return Path("data_reading.log"); }
-
-  private:
-    std::filesystem::path path_;
-};
-
-inline std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 const std::string kHeader1 = "#VRML V1.0 ascii\n";
 const std::string kHeader2 = "#VRML V2.0 utf8\n";

@@ -16,29 +16,29 @@ using testing::RowsOfKind;
 using testing::ScratchFolder;
 
 const std::string kInputs = std::string(VANTOR_TEST_INPUTS) + "/vrml_read/";
-const std::string kHeader = "#VRML V1.0 ascii\n";
 
-// Reads `body` (after a VRML 1.0 header) and returns the log text.
-std::string ReadBody(VrmlReader& reader, const std::string& body, ScriptedPrompt& prompt,
-                     const ScratchFolder& folder) {
-    const std::string path = folder.Write("body.wrl", kHeader + body);
-    EXPECT_EQ(reader.ReadVrmlFile(path, prompt, folder.LogPath()), 1);
+// Reads tests/inputs/vrml_read/vrml1/<name> and returns the log text.
+std::string ReadInput(VrmlReader& reader, const std::string& name, ScriptedPrompt& prompt,
+                      const ScratchFolder& folder) {
+    EXPECT_EQ(reader.ReadVrmlFile(kInputs + "vrml1/" + name, prompt, folder.LogPath()), 1);
     return ReadText(folder.LogPath());
 }
 
 TEST(Vrml1Reader, HeaderAndEmptyFiles) {
     ScratchFolder folder("header");
-    {
+    const struct {
+        const char* file;
+        const char* message;
+    } refused[] = {{"header_only_16_bytes.wrl", "This Data is EMPTY !! "},
+                   {"v1_utf8_header_rejected.wrl", " This Version Only Support VRML 1.0 & 2.0"}};
+    for (const auto& r : refused) {
         VrmlReader reader;
         ScriptedPrompt prompt;
-        EXPECT_EQ(
-            reader.ReadVrmlFile(kInputs + "header_only_16_bytes.wrl", prompt, folder.LogPath()),
-            -1);
+        EXPECT_EQ(reader.ReadVrmlFile(kInputs + r.file, prompt, folder.LogPath()), -1) << r.file;
         ASSERT_EQ(prompt.shown.size(), 1u);
-        EXPECT_EQ(prompt.shown[0].text, "This Data is EMPTY !! ");
+        EXPECT_EQ(prompt.shown[0].text, r.message);
         EXPECT_EQ(prompt.shown[0].caption, "Caution");
         EXPECT_TRUE(reader.IsEmpty());
-        EXPECT_EQ(reader.nodeCount, 0);
     }
     {
         VrmlReader reader;
@@ -62,25 +62,6 @@ TEST(Vrml1Reader, HeaderAndEmptyFiles) {
         EXPECT_EQ(reader.Row(2).kind, kind::MatrixTransform);
         EXPECT_EQ(reader.Row(2).dataEnd, reader.Row(2).dataBegin + 15);
         EXPECT_EQ(reader.DefNameOf(2), "KORVALDE_DEFAULT_MATRIXTRANSFORM");
-    }
-    {
-        VrmlReader reader;
-        ScriptedPrompt prompt;
-        EXPECT_EQ(
-            reader.ReadVrmlFile(kInputs + "v1_utf8_header_rejected.wrl", prompt, folder.LogPath()),
-            -1);
-        ASSERT_EQ(prompt.shown.size(), 1u);
-        EXPECT_EQ(prompt.shown[0].text, " This Version Only Support VRML 1.0 & 2.0");
-        EXPECT_TRUE(reader.IsEmpty());
-    }
-    {
-        // A folder or a missing file is refused with a message, never a crash.
-        VrmlReader reader;
-        ScriptedPrompt prompt;
-        EXPECT_EQ(reader.ReadVrmlFile(folder.Path(""), prompt, folder.LogPath()), -1);
-        EXPECT_EQ(reader.ReadVrmlFile(folder.Path("missing.wrl"), prompt, folder.LogPath()), -1);
-        EXPECT_EQ(prompt.shown.size(), 2u);
-        EXPECT_TRUE(reader.IsEmpty());
     }
 }
 
@@ -127,12 +108,8 @@ TEST(Vrml1Reader, FacesThatWouldIndexOutsideThePoolsAreDropped) {
     ScratchFolder folder("faces");
     VrmlReader reader;
     ScriptedPrompt prompt;
-    const std::string log = ReadBody(reader,
-                                     "Coordinate3 { point [ 0 0 0, 1 0 0, 1 1 0, 0 1 0 ] }\n"
-                                     "IndexedFaceSet { coordIndex [ 0 1 -1, 0 1 2 -1, 0 1 7 -1,"
-                                     " 3 2 1 0 -1, 0 -5 1 -1, 2 3 0 ] }\n"
-                                     "IndexedFaceSet { coordIndex [ 0 x 1 2 ] }\n",
-                                     prompt, folder);
+    const std::string log = ReadInput(
+        reader, "faces_that_would_index_outside_the_pools_are_dropped.wrl", prompt, folder);
     const auto faceSets = RowsOfKind(reader, kind::IndexedFaceSet);
     ASSERT_EQ(faceSets.size(), 2u);
     EXPECT_EQ(FaceIndices(reader, faceSets[0]),
@@ -149,12 +126,7 @@ TEST(Vrml1Reader, NormalIndicesPairWithCoordinateIndices) {
     VrmlReader reader;
     ScriptedPrompt prompt;
     const std::string log =
-        ReadBody(reader,
-                 "Normal { vector [ 0 0 1, 0 0 -1 ] }\n"
-                 "Coordinate3 { point [ 0 0 0, 1 0 0, 1 1 0, 0 1 0 ] }\n"
-                 "IndexedFaceSet { coordIndex [ 0 1 2 3 -1 ] normalIndex [ 1 1 0 0 -1 ] }\n"
-                 "IndexedFaceSet { coordIndex [ 0 1 2 -1 ] normalIndex [ 0 1 -1 ] }\n",
-                 prompt, folder);
+        ReadInput(reader, "normal_indices_pair_with_coordinate_indices.wrl", prompt, folder);
     const auto faceSets = RowsOfKind(reader, kind::IndexedFaceSet);
     ASSERT_EQ(faceSets.size(), 2u);
     const float* withNormals = reader.Block(reader.Row(faceSets[0]).dataBegin);
@@ -173,20 +145,8 @@ TEST(Vrml1Reader, MaterialsTransformsAndPrimitives) {
     ScratchFolder folder("values");
     VrmlReader reader;
     ScriptedPrompt prompt;
-    const std::string log = ReadBody(
-        reader,
-        "Material { ambientColor [ 0.1 0.2 0.3 ] diffuseColor [ 1 0 0, 0 1 0 ] shininess 0.5 }\n"
-        "Transform { translation 1 2 3 rotation 0 1 0 1.5707963 scaleFactor 2 2 2 }\n"
-        "Rotation { rotation 0 0 1 3.14159265 }\n"
-        "Translation { translation 4 5 6 }\n"
-        "Scale { scaleFactor 1 2 3 }\n"
-        "MatrixTransform { matrix 1 0 0 0 0 1 0 0 0 0 1 0 7 8 9 1 }\n"
-        "Cube { width 4 depth -1 }\n"
-        "Cylinder { radius 3 parts SIDES }\n"
-        "Cone { bottomRadius 2 height 5 }\n"
-        "Sphere { radius 0.5 }\n"
-        "ShapeHints { vertexOrdering CLOCKWISE shapeType SOLID }\n",
-        prompt, folder);
+    const std::string log =
+        ReadInput(reader, "materials_transforms_and_primitives.wrl", prompt, folder);
     const float* material = reader.MaterialRow(1);
     EXPECT_EQ(material[0], 1.0f);
     EXPECT_FLOAT_EQ(material[3], 0.3f);
@@ -229,13 +189,8 @@ TEST(Vrml1Reader, UnknownAndUnsupportedNodesAreSkippedWhole) {
     ScratchFolder folder("unknown");
     VrmlReader reader;
     ScriptedPrompt prompt;
-    const std::string log = ReadBody(reader,
-                                     "DEF odd Mystery { a { b { c } } d [ 1 2 ] }\n"
-                                     "FontStyle { size 3 }\n"
-                                     "PerspectiveCamera { position 0 0 1 orientation { } }\n"
-                                     "{\n"
-                                     "Cube { }\n",
-                                     prompt, folder);
+    const std::string log =
+        ReadInput(reader, "unknown_and_unsupported_nodes_are_skipped_whole.wrl", prompt, folder);
     EXPECT_TRUE(Contains(log, " mistake in Data about None ch = ##Mystery## cDEF = ##odd##\r\n"));
     EXPECT_TRUE(Contains(log, "##FontStyle##"));
     EXPECT_TRUE(Contains(log, "We do not support node PerspectiveCamera\r\n"));
@@ -250,14 +205,7 @@ TEST(Vrml1Reader, GroupsSwitchLodAndUnmatchedBrace) {
     VrmlReader reader;
     ScriptedPrompt prompt;
     const std::string log =
-        ReadBody(reader,
-                 "Switch { whichChild 1 Cube { } Group { Sphere { } } Cone { } }\n"
-                 "LOD { range [ 1, 2 ] center 0 0 0 Separator { Cube { } }"
-                 " Sphere { } Separator { Cone { } } }\n"
-                 "Switch { whichChild 5 Cube { } }\n"
-                 "}\n"
-                 "Cube { }\n",
-                 prompt, folder);
+        ReadInput(reader, "groups_switch_lod_and_unmatched_brace.wrl", prompt, folder);
     const auto switches = RowsOfKind(reader, kind::Switch);
     ASSERT_EQ(switches.size(), 2u);
     const float* block = reader.Block(reader.Row(switches[0]).dataBegin);
@@ -282,13 +230,8 @@ TEST(Vrml1Reader, UseRefersToEarlierDefsOfTheSameFile) {
     ScratchFolder folder("use");
     VrmlReader reader;
     ScriptedPrompt prompt;
-    const std::string log = ReadBody(reader,
-                                     "DEF part Separator { Cube { } }\n"
-                                     "USE part\n"
-                                     "DEF again USE part\n"
-                                     "USE nowhere\n"
-                                     "USE Part\n",
-                                     prompt, folder);
+    const std::string log =
+        ReadInput(reader, "use_refers_to_earlier_defs_of_the_same_file.wrl", prompt, folder);
     const auto uses = RowsOfKind(reader, kind::Use);
     ASSERT_EQ(uses.size(), 2u);
     EXPECT_EQ(reader.Row(uses[0]).dataBegin, 3);
@@ -297,8 +240,9 @@ TEST(Vrml1Reader, UseRefersToEarlierDefsOfTheSameFile) {
     EXPECT_EQ(reader.DefUseRecordAt(0).row, 3);
     EXPECT_EQ(reader.DefNameOf(uses[1]), "again");
     EXPECT_EQ(reader.defUseCount, 2);
-    EXPECT_TRUE(Contains(
-        log, " Caution ! We cannot find  the DEF Name ##nowhere## for USE in File body.wrl\r\n"));
+    EXPECT_TRUE(Contains(log,
+                         " Caution ! We cannot find  the DEF Name ##nowhere## for USE in File "
+                         "use_refers_to_earlier_defs_of_the_same_file.wrl\r\n"));
     EXPECT_TRUE(Contains(log, "##Part##"));  // names are case-sensitive
 }
 
@@ -306,14 +250,7 @@ TEST(Vrml1Reader, TextInfoLinesAndPoints) {
     ScratchFolder folder("text");
     VrmlReader reader;
     ScriptedPrompt prompt;
-    const std::string log =
-        ReadBody(reader,
-                 "Info { string \"made # by hand\" }\n"
-                 "AsciiText { string [ \"one\", \"two\" ] justification CENTER spacing 2 }\n"
-                 "Coordinate3 { point [ 0 0 0, 1 0 0, 1 1 0 1 ] }\n"
-                 "IndexedLineSet { coordIndex [ 0 1 2 -1 0 9 ] }\n"
-                 "PointSet { startIndex 1 numPoints 10 }\n",
-                 prompt, folder);
+    const std::string log = ReadInput(reader, "text_info_lines_and_points.wrl", prompt, folder);
     EXPECT_EQ(reader.lastInfoText, "made # by hand");
     ASSERT_EQ(reader.textCount, 1);
     EXPECT_EQ(reader.TextRecordAt(0).string, "one\r\ntwo");
@@ -339,10 +276,12 @@ TEST(Vrml1Reader, LogIsEmptiedByEachTopFileAndRecreatedWhenDeleted) {
     ScriptedPrompt prompt;
     {
         VrmlReader first;
-        ReadBody(first, "Mystery { }\n", prompt, folder);
+        ReadInput(first, "log_is_emptied_by_each_top_file_and_recreated_when_deleted.wrl", prompt,
+                  folder);
     }
     VrmlReader second;
-    const std::string log = ReadBody(second, "Riddle { }\n", prompt, folder);
+    const std::string log = ReadInput(
+        second, "log_is_emptied_by_each_top_file_and_recreated_when_deleted_2.wrl", prompt, folder);
     EXPECT_FALSE(Contains(log, "Mystery"));
     EXPECT_TRUE(Contains(log, "Riddle"));
     EXPECT_EQ(second.log.linesWritten(), 1);
@@ -352,7 +291,7 @@ TEST(Vrml1Reader, LogIsEmptiedByEachTopFileAndRecreatedWhenDeleted) {
 
     VrmlReader third;
     ScriptedPrompt another;
-    const std::string wrl = folder.Write("ok.wrl", kHeader + "Cube { }\n");
+    const std::string wrl = kInputs + "header_and_newline_17_bytes.wrl";
     EXPECT_EQ(third.ReadVrmlFile(wrl, another, folder.Path("no/such/folder/x.log")), 1);
     ASSERT_EQ(another.shown.size(), 1u);
     EXPECT_EQ(another.shown[0].text, "ログファイルが作成できません");
@@ -362,17 +301,7 @@ TEST(Vrml1Reader, EveryTruncationOfAFileReadsWithoutHarm) {
     // Files cut short (an interrupted copy) end inside strings, lists and
     // nodes; each prefix must read into a consistent scene.
     ScratchFolder folder("truncated");
-    const std::string full =
-        kHeader +
-        "DEF a Separator { Info { string \"x y\" }\n"
-        "Coordinate3 { point [ 0 0 0, 1 0 0, 1 1 0 ] }\n"
-        "Normal { vector [ 0 0 1 ] }\n"
-        "IndexedFaceSet { coordIndex [ 0, 1, 2, -1 ] normalIndex [ 0 0 0 -1 ] }\n"
-        "IndexedLineSet { coordIndex [ 0 1 -1 ] } PointSet { numPoints 2 }\n"
-        "AsciiText { string [ \"a\", \"b\" ] width [ 1 ] }\n"
-        "Switch { whichChild 0 Transform { rotation 0 0 1 1 } }\n"
-        "LOD { range [ 1 ] Cube { } Sphere { } }\n"
-        "WWWInline { name \"missing.wrl\" } USE a }\n";
+    const std::string full = ReadText(kInputs + "vrml1/every_truncation_reads_without_harm.wrl");
     for (size_t length = 17; length <= full.size(); ++length) {
         const std::string path = folder.Write("cut.wrl", full.substr(0, length));
         VrmlReader reader;
@@ -384,22 +313,6 @@ TEST(Vrml1Reader, EveryTruncationOfAFileReadsWithoutHarm) {
         EXPECT_EQ(int(reader.Block(reader.Row(0).dataBegin)[1]),
                   reader.nodeCount - int(RowsOfKind(reader, kind::NormalG).size()));
     }
-}
-
-TEST(Vrml1Reader, VeryDeepNestingIsCutInsteadOfExhaustingTheStack) {
-    ScratchFolder folder("deep");
-    std::string body;
-    for (int i = 0; i < 20000; ++i) body += "Separator { ";
-    body += "Cube { } ";
-    for (int i = 0; i < 20000; ++i) body += "} ";
-    body += "Sphere { }\n";
-    VrmlReader reader;
-    ScriptedPrompt prompt;
-    const std::string log = ReadBody(reader, body, prompt, folder);
-    EXPECT_TRUE(Contains(log, "Caution groups nested too deep, skipped ##Separator##\r\n"));
-    EXPECT_EQ(RowsOfKind(reader, kind::Separator).size(), 1000u);
-    EXPECT_EQ(RowsOfKind(reader, kind::Sphere).size(), 1u);  // reading went on after the cut
-    EXPECT_EQ(reader.depth, 0);
 }
 
 }  // namespace

@@ -18,11 +18,10 @@ using testing::ScratchFolder;
 const std::string kInputs = std::string(VANTOR_TEST_INPUTS) + "/vrml_read/vrml2/";
 const std::string kHeader = "#VRML V2.0 utf8\n";
 
-// Reads `body` (after a VRML 2.0 header) and returns the log text.
-std::string ReadBody(VrmlReader& reader, const std::string& body, const ScratchFolder& folder) {
+// Reads tests/inputs/vrml_read/vrml2/<name> and returns the log text.
+std::string ReadInput(VrmlReader& reader, const std::string& name, const ScratchFolder& folder) {
     ScriptedPrompt prompt;
-    const std::string path = folder.Write("body.wrl", kHeader + body);
-    EXPECT_EQ(reader.ReadVrmlFile(path, prompt, folder.LogPath()), 1);
+    EXPECT_EQ(reader.ReadVrmlFile(kInputs + name, prompt, folder.LogPath()), 1);
     return ReadText(folder.LogPath());
 }
 
@@ -32,14 +31,10 @@ std::vector<int32_t> Kinds(const SceneData& scene, int32_t first, int32_t end) {
     return kinds;
 }
 
-const std::string kTriangle =
-    "geometry IndexedFaceSet { coord Coordinate { point [ 0 0 0, 1 0 0, 0 1 0 ] } "
-    "coordIndex [ 0 1 2 -1 ] }";
-
 TEST(Vrml2Reader, ShapeRowsAndDefaultMaterial) {
     ScratchFolder folder("v2_shape");
     VrmlReader reader;
-    const std::string log = ReadBody(reader, "DEF S Shape { " + kTriangle + " }", folder);
+    const std::string log = ReadInput(reader, "shape_rows_and_default_material.wrl", folder);
     // Root, default material, default matrix, then the Shape's rows.
     const std::vector<int32_t> expected = {
         kind::Shape,           kind::Appearance, kind::Material2,
@@ -69,15 +64,8 @@ TEST(Vrml2Reader, ShapeRowsAndDefaultMaterial) {
 TEST(Vrml2Reader, AppearancesAndMaterialsAreMergedAndShared) {
     ScratchFolder folder("v2_appearance");
     VrmlReader reader;
-    const std::string log = ReadBody(reader,
-                                     "Shape { appearance DEF APP Appearance { material DEF RED "
-                                     "Material { diffuseColor 1,0,0 ambientIntensity 0.3 "
-                                     "shininess 0.5 } texture ImageTexture { url \"a.png\" } } "
-                                     "geometry Sphere { radius 2 } }\n"
-                                     "Shape { appearance Appearance { material USE RED } "
-                                     "geometry Box { } }\n"
-                                     "Shape { appearance USE APP geometry Cone { } }\n",
-                                     folder);
+    const std::string log =
+        ReadInput(reader, "appearances_and_materials_are_merged_and_shared.wrl", folder);
     const std::vector<int32_t> shapes = RowsOfKind(reader, kind::Shape);
     const std::vector<int32_t> materials = RowsOfKind(reader, kind::Material2);
     ASSERT_EQ(shapes.size(), 3u);
@@ -134,13 +122,7 @@ TEST(Vrml2Reader, IndicesAreAbsoluteWhateverTheFieldOrder) {
 TEST(Vrml2Reader, FacesThatCannotBeDrawnAreDropped) {
     ScratchFolder folder("v2_faces");
     VrmlReader reader;
-    const std::string log = ReadBody(
-        reader,
-        "Shape { geometry IndexedFaceSet { coordIndex [ 0 1 -1 0 1 2 -1 0 1 9 -1 3 2 1 0 ] "
-        "coord Coordinate { point [ 0 0 0, 1 0 0, 1 1 0, 0 1 0 ] } } }\n"
-        "Shape { geometry IndexedLineSet { coordIndex [ 0 1 2 -1 0 7 -1 2 3 ] "
-        "coord Coordinate { point [ 0 0 0, 1 0 0, 1 1 0, 0 1 0 ] } } }\n",
-        folder);
+    const std::string log = ReadInput(reader, "faces_that_cannot_be_drawn_are_dropped.wrl", folder);
     const std::vector<int32_t> faceSets = RowsOfKind(reader, kind::IndexedFaceSet);
     ASSERT_EQ(faceSets.size(), 1u);
     // The short face and the face reaching point 9 go; the unterminated
@@ -159,15 +141,8 @@ TEST(Vrml2Reader, FacesThatCannotBeDrawnAreDropped) {
 TEST(Vrml2Reader, NormalsFollowTheirFacesOrAreLeftOut) {
     ScratchFolder folder("v2_normals");
     VrmlReader reader;
-    const std::string log = ReadBody(
-        reader,
-        "Shape { geometry IndexedFaceSet { normalIndex [ 1 0 1 -1 ] coordIndex [ 0 1 2 -1 ] "
-        "normal Normal { vector [ 0 0 1, 0 0 -1 ] } "
-        "coord Coordinate { point [ 0 0 0, 1 0 0, 0 1 0 ] } } }\n"
-        "Shape { geometry IndexedFaceSet { coordIndex [ 0 1 2 -1 ] normalIndex [ 0 -1 ] "
-        "normal Normal { vector [ 0 0 1 ] } "
-        "coord Coordinate { point [ 0 0 0, 1 0 0, 0 1 0 ] } } }\n",
-        folder);
+    const std::string log =
+        ReadInput(reader, "normals_follow_their_faces_or_are_left_out.wrl", folder);
     const std::vector<int32_t> faceSets = RowsOfKind(reader, kind::IndexedFaceSet);
     ASSERT_EQ(faceSets.size(), 2u);
     const float* first = reader.Block(reader.Row(faceSets[0]).dataBegin);
@@ -182,12 +157,7 @@ TEST(Vrml2Reader, NormalsFollowTheirFacesOrAreLeftOut) {
 TEST(Vrml2Reader, CounterClockwiseFalseReversesTriangles) {
     ScratchFolder folder("v2_ccw");
     VrmlReader reader;
-    ReadBody(reader,
-             "Shape { geometry IndexedFaceSet { ccw FALSE coordIndex [ 0 1 2 -1 ] "
-             "coord Coordinate { point [ 0 0 0, 1 0 0, 0 1 0 ] } } }\n"
-             "Shape { geometry IndexedFaceSet { coordIndex [ 0 1 2 -1 ] "
-             "coord Coordinate { point [ 0 0 0, 1 0 0, 0 1 0 ] } } }\n",
-             folder);
+    ReadInput(reader, "counter_clockwise_false_reverses_triangles.wrl", folder);
     const std::vector<int32_t> hints = RowsOfKind(reader, kind::ShapeHints);
     ASSERT_EQ(hints.size(), 2u);
     EXPECT_EQ(reader.Row(hints[0]).dataBegin, 1);
@@ -201,10 +171,7 @@ TEST(Vrml2Reader, ElevationGridPointsTrianglesAndMismatch) {
     ScratchFolder folder("v2_grid");
     {
         VrmlReader reader;
-        ReadBody(reader,
-                 "Shape { geometry ElevationGrid { xDimension 3 zDimension 2 xSpacing 2 "
-                 "zSpacing 0.5 solid FALSE height [ 0 1 2, 3 4 5 ] } }",
-                 folder);
+        ReadInput(reader, "elevation_grid_points_triangles_and_mismatch.wrl", folder);
         EXPECT_EQ(reader.pointCount, 18);
         EXPECT_EQ(reader.coordIndexCount, 12);
         ASSERT_EQ(RowsOfKind(reader, kind::ElevationGrid).size(), 1u);
@@ -218,10 +185,8 @@ TEST(Vrml2Reader, ElevationGridPointsTrianglesAndMismatch) {
     }
     {
         VrmlReader reader;
-        const std::string log = ReadBody(
-            reader,
-            "Shape { geometry ElevationGrid { xDimension 3 zDimension 2 height [ 0 1 2 3 4 ] } }",
-            folder);
+        const std::string log =
+            ReadInput(reader, "elevation_grid_points_triangles_and_mismatch_2.wrl", folder);
         EXPECT_TRUE(RowsOfKind(reader, kind::ElevationGrid).empty());
         EXPECT_TRUE(RowsOfKind(reader, kind::IndexedFaceSet).empty());
         EXPECT_EQ(reader.pointCount, 0);
@@ -236,11 +201,7 @@ TEST(Vrml2Reader, FaceSetWithoutCoordinatesIsRolledBack) {
     ScratchFolder folder("v2_nocoord");
     VrmlReader reader;
     const std::string log =
-        ReadBody(reader,
-                 "Shape { geometry IndexedFaceSet { coordIndex [ 0 1 2 -1 ] } } "
-                 "Shape { " +
-                     kTriangle + " }",
-                 folder);
+        ReadInput(reader, "face_set_without_coordinates_is_rolled_back.wrl", folder);
     EXPECT_EQ(RowsOfKind(reader, kind::IndexedFaceSet2).size(), 1u);
     EXPECT_EQ(RowsOfKind(reader, kind::Shape).size(), 2u);
     EXPECT_EQ(reader.coordIndexCount, 3);
@@ -252,12 +213,9 @@ TEST(Vrml2Reader, FaceSetWithoutCoordinatesIsRolledBack) {
 
 TEST(Vrml2Reader, SwitchChoosesOneChoiceAndKeepsAll) {
     ScratchFolder folder("v2_switch");
-    const std::string choices =
-        "choice [ Shape { geometry Box { size 2 2 2 } } "
-        "Transform { translation 10 0 0 children Shape { geometry Sphere { radius 1 } } } ] }";
     {
         VrmlReader reader;
-        ReadBody(reader, "Switch { whichChoice -1 " + choices, folder);
+        ReadInput(reader, "switch_chooses_nothing.wrl", folder);
         EXPECT_EQ(RowsOfKind(reader, kind::Box).size(), 1u) << "rows kept";
         EXPECT_EQ(RowsOfKind(reader, kind::Choice).size(), 1u);
         const int32_t row = RowsOfKind(reader, kind::Switch2)[0];
@@ -268,7 +226,7 @@ TEST(Vrml2Reader, SwitchChoosesOneChoiceAndKeepsAll) {
     }
     {
         VrmlReader reader;
-        ReadBody(reader, "Switch { whichChoice 1 " + choices, folder);
+        ReadInput(reader, "switch_chooses_the_transform.wrl", folder);
         const int32_t row = RowsOfKind(reader, kind::Switch2)[0];
         const float* block = reader.Block(reader.Row(row).dataBegin);
         EXPECT_EQ(reader.Row(int(block[0])).kind, kind::Transform2);
@@ -278,11 +236,13 @@ TEST(Vrml2Reader, SwitchChoosesOneChoiceAndKeepsAll) {
     }
     {
         // More choices than the old fixed table: all read, the last chosen.
-        std::string many = "Switch { whichChoice 599 choice [ ";
+        std::string many = kHeader + "Switch { whichChoice 599 choice [ ";
         for (int i = 0; i < 600; ++i)
             many += "Shape { geometry Sphere { radius " + std::to_string(i + 1) + " } } ";
         VrmlReader reader;
-        const std::string log = ReadBody(reader, many + "] }", folder);
+        ScriptedPrompt prompt;
+        reader.ReadVrmlFile(folder.Write("many.wrl", many + "] }"), prompt, folder.LogPath());
+        const std::string log = ReadText(folder.LogPath());
         EXPECT_EQ(RowsOfKind(reader, kind::Sphere2).size(), 600u);
         EXPECT_FLOAT_EQ(reader.bounds[1], 600.0f);
         EXPECT_TRUE(Contains(log, "choice number = 600")) << log;
@@ -292,20 +252,7 @@ TEST(Vrml2Reader, SwitchChoosesOneChoiceAndKeepsAll) {
 TEST(Vrml2Reader, TransformGroupsAndSkippedNodes) {
     ScratchFolder folder("v2_groups");
     VrmlReader reader;
-    const std::string log = ReadBody(
-        reader,
-        "PROTO Bar [ field SFFloat size 1 field MFNode kids [ Shape { } ] ] { Group { } }\n"
-        "EXTERNPROTO Ext [ field SFColor c ] [ \"ext.wrl#Ext\" \"other.wrl\" ]\n"
-        "DirectionalLight { direction 0 0 -1 } Background { skyColor [ 0 0 1 ] }\n"
-        "DEF G Group { children [\n"
-        "  DEF T Transform { rotation 0 1 0 1.5708 translation 1 2 3 bboxSize 1 1 1 children [ ] "
-        "}\n"
-        "  Collision { collide FALSE proxy Shape { geometry Box { } } children Shape { "
-        "geometry Sphere { } } }\n"
-        "] }\n"
-        "ROUTE A.value_changed TO B.set_value\n"
-        "Viewpoint { position 0 0 10 description \"front\" }\n",
-        folder);
+    const std::string log = ReadInput(reader, "transform_groups_and_skipped_nodes.wrl", folder);
     // Root, two defaults, then Anchor and Group rows for the Group.
     ASSERT_GE(reader.nodeCount, 5);
     EXPECT_EQ(reader.Row(3).kind, kind::Anchor);
@@ -366,57 +313,31 @@ TEST(Vrml2Reader, MixedVersionInlines) {
     }
 }
 
-TEST(Vrml2Reader, LodTextAndDeepNesting) {
+TEST(Vrml2Reader, LodAndText) {
     ScratchFolder folder("v2_lod");
-    {
-        VrmlReader reader;
-        const std::string log = ReadBody(
-            reader,
-            "LOD { range [ 10 ] center 0 0 0 level [ Shape { geometry Sphere { radius 3 } } "
-            "Shape { geometry Text { string [ \"ab\" \"cd\" ] fontStyle FontStyle { size 2 "
-            "justify \"MIDDLE\" } } } ] }",
-            folder);
-        const std::vector<int32_t> lods = RowsOfKind(reader, kind::Lod2);
-        ASSERT_EQ(lods.size(), 1u);
-        EXPECT_EQ(reader.Row(lods[0] + 1).kind, kind::Level);
-        EXPECT_EQ(int(reader.Block(reader.Row(lods[0]).dataBegin)[1]), reader.nodeCount);
-        EXPECT_EQ(RowsOfKind(reader, kind::Sphere2).size(), 1u);
-        const std::vector<int32_t> texts = RowsOfKind(reader, kind::Text);
-        ASSERT_EQ(texts.size(), 1u);
-        const TextRecord text = reader.TextRecordAt(reader.Row(texts[0]).dataBegin);
-        EXPECT_EQ(text.string, "abcd");
-        EXPECT_EQ(text.size, 2);
-        EXPECT_EQ(text.justification, kJustifyCenter);
-        EXPECT_FALSE(Contains(log, "Caution")) << log;
-    }
-    {
-        // Far deeper than any real file: read to a limit, never a crash.
-        std::string deep;
-        for (int i = 0; i < 20000; ++i) deep += "Group { children [ ";
-        deep += "Shape { geometry Box { } }";
-        for (int i = 0; i < 20000; ++i) deep += " ] }";
-        deep += " Shape { geometry Sphere { } }";
-        VrmlReader reader;
-        const std::string log = ReadBody(reader, deep, folder);
-        EXPECT_TRUE(Contains(log, "nesting deeper than")) << log.substr(0, 200);
-        EXPECT_EQ(RowsOfKind(reader, kind::Sphere2).size(), 1u) << "reading goes on after it";
-    }
+    VrmlReader reader;
+    const std::string log = ReadInput(reader, "lod_and_text.wrl", folder);
+    const std::vector<int32_t> lods = RowsOfKind(reader, kind::Lod2);
+    ASSERT_EQ(lods.size(), 1u);
+    EXPECT_EQ(reader.Row(lods[0] + 1).kind, kind::Level);
+    EXPECT_EQ(int(reader.Block(reader.Row(lods[0]).dataBegin)[1]), reader.nodeCount);
+    EXPECT_EQ(RowsOfKind(reader, kind::Sphere2).size(), 1u);
+    const std::vector<int32_t> texts = RowsOfKind(reader, kind::Text);
+    ASSERT_EQ(texts.size(), 1u);
+    const TextRecord text = reader.TextRecordAt(reader.Row(texts[0]).dataBegin);
+    EXPECT_EQ(text.string, "abcd");
+    EXPECT_EQ(text.size, 2);
+    EXPECT_EQ(text.justification, kJustifyCenter);
+    EXPECT_FALSE(Contains(log, "Caution")) << log;
 }
 
 TEST(Vrml2Reader, SharedGeometryAndCoordinates) {
     ScratchFolder folder("v2_share");
     VrmlReader reader;
     ScriptedPrompt prompt;
-    const std::string path = folder.Write(
-        "share.wrl",
-        kHeader +
-            "Shape { geometry DEF F IndexedFaceSet { coord DEF C Coordinate { point [ 0 0 0, "
-            "1 0 0, 0 1 0 ] } coordIndex [ 0 1 2 -1 ] } }\n"
-            "Transform { translation 5 0 0 children Shape { geometry USE F } }\n"
-            "Transform { translation 0 0 -4 children Shape { geometry IndexedFaceSet { "
-            "coordIndex [ 2 1 0 -1 ] coord USE C } } }\n"
-            ", TransformSeparator { children [ ] }\n");
-    ASSERT_EQ(reader.ReadVrmlFile(path, prompt, folder.LogPath()), 1);
+    ASSERT_EQ(reader.ReadVrmlFile(kInputs + "shared_geometry_and_coordinates.wrl", prompt,
+                                  folder.LogPath()),
+              1);
     // The DEF name sits on the face set's grouping row, so USE brings its
     // coordinates along.
     const std::vector<int32_t> uses = RowsOfKind(reader, kind::Use);
@@ -442,12 +363,7 @@ TEST(Vrml2Reader, SharedGeometryAndCoordinates) {
 TEST(Vrml2Reader, StrayBracesDoNotEndTheFile) {
     ScratchFolder folder("v2_braces");
     VrmlReader reader;
-    const std::string log = ReadBody(reader,
-                                     "DEF Transform { translation 1 0 0 children [ Shape { "
-                                     "geometry Box { } } ] }\n"
-                                     "{ Shape { geometry Sphere { } } }\n"
-                                     "Shape { geometry Cone { } }\n",
-                                     folder);
+    const std::string log = ReadInput(reader, "stray_braces_do_not_end_the_file.wrl", folder);
     const std::vector<int32_t> transforms = RowsOfKind(reader, kind::Transform2);
     ASSERT_EQ(transforms.size(), 1u) << "a DEF name that is a node word names that node";
     EXPECT_FLOAT_EQ(reader.Block(reader.Row(transforms[0] + 1).dataBegin)[0], 1.0f);

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "support/scratch_folder.h"
+
 namespace vantor {
 namespace {
 
@@ -32,11 +34,6 @@ std::string Prepare(std::string_view raw) {
 
 std::string TempLogPath(const char* name) {
     return (std::filesystem::temp_directory_path() / name).string();
-}
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 TEST(VrmlText, PreparationMakesOneBlankSeparatedWordStream) {
@@ -100,7 +97,7 @@ TEST(VrmlText, StringLengthLimits) {
     int pos = 0;
     EXPECT_EQ(GetSFString0(exact, pos, out, &log), 1);
     EXPECT_EQ(std::string(out).size(), 511u);
-    EXPECT_EQ(ReadAll(logPath), "");
+    EXPECT_EQ(testing::ReadText(logPath), "");
     GetWord(exact, pos, out);
     EXPECT_EQ(std::string(out), "next");
 
@@ -108,7 +105,7 @@ TEST(VrmlText, StringLengthLimits) {
     pos = 0;
     EXPECT_EQ(GetSFString0(over, pos, out, &log), -1);
     EXPECT_EQ(std::string(out), std::string(511, 's'));
-    EXPECT_EQ(ReadAll(logPath), "GetSFString0 data length error\r\n");
+    EXPECT_EQ(testing::ReadText(logPath), "GetSFString0 data length error\r\n");
 
     pos = 0;
     EXPECT_EQ(GetSFString0Silent(over, pos, out), -1);
@@ -151,7 +148,7 @@ TEST(VrmlText, GetSFVectForms) {
 
     std::string trailingComma = PrepareField("[1 2 3,]", pos);
     EXPECT_EQ(GetSFVect(trailingComma, pos, v, 3, &log), 1);
-    EXPECT_EQ(ReadAll(logPath), "");
+    EXPECT_EQ(testing::ReadText(logPath), "");
 
     std::string two = PrepareField("[1 2 3, 4 5 6]", pos);
     EXPECT_EQ(GetSFVect(two, pos, v, 3, &log), -2);
@@ -159,7 +156,7 @@ TEST(VrmlText, GetSFVectForms) {
     EXPECT_EQ(GetSFVect(bad, pos, v, 3, &log), -1);
     std::string extra = PrepareField("[1 2 3 4]", pos);
     EXPECT_EQ(GetSFVect(extra, pos, v, 3, &log), -2);
-    EXPECT_EQ(ReadAll(logPath),
+    EXPECT_EQ(testing::ReadText(logPath),
               "Caution in GetSFVect !02 ch0 = ##4##\r\n"
               "Caution in GetSFVect !01 ch0 = ##zz##\r\n"
               "Caution in GetSFVect !03 ch0 = ##4##\r\n");
@@ -197,39 +194,6 @@ TEST(VrmlText, NumbersAcceptWhatScanfAccepts) {
     EXPECT_EQ(i, 3);
     EXPECT_FALSE(ParseIntWord(",", i));
     EXPECT_FALSE(ParseIntWord("x1", i));
-}
-
-TEST(VrmlText, NumberFastPathsFallBackOnAnythingUnusual) {
-    // Each case: the prepared text, whether the fast path takes the first word.
-    const std::string text = "12 -7 1234567890 +5 12x - , 1.5e2 .5 inf 0x10 ";
-    int pos = 0;
-    int i = 0;
-    float f = 0;
-    EXPECT_TRUE(TakeIntWord(text, pos, i));
-    EXPECT_EQ(i, 12);
-    EXPECT_TRUE(TakeIntWord(text, pos, i));
-    EXPECT_EQ(i, -7);
-    for (const char* slow : {"1234567890", "+5", "12x", "-"}) {
-        const int before = pos;
-        EXPECT_FALSE(TakeIntWord(text, pos, i)) << slow;
-        EXPECT_EQ(pos, before);
-        EXPECT_EQ(NextWord(text, pos), slow);
-    }
-    EXPECT_FALSE(TakeIntWord(text, pos, i));
-    EXPECT_TRUE(TakeCommaWord(text, pos));
-    EXPECT_TRUE(TakeFloatWord(text, pos, f));
-    EXPECT_EQ(f, 150.f);
-    EXPECT_TRUE(TakeFloatWord(text, pos, f));
-    EXPECT_EQ(f, 0.5f);
-    EXPECT_FALSE(TakeFloatWord(text, pos, f));  // inf and hex take the slow path
-    NextWord(text, pos);
-    EXPECT_FALSE(TakeFloatWord(text, pos, f));
-    EXPECT_EQ(NextWord(text, pos), "0x10");
-    EXPECT_FALSE(TakeFloatWord(text, pos, f));  // at the end
-    EXPECT_FALSE(TakeCommaWord(text, pos));
-    std::string unterminated = "42";
-    pos = 0;
-    EXPECT_FALSE(TakeIntWord(unterminated, pos, i));
 }
 
 TEST(VrmlText, LoadsPlainAndGzipFiles) {

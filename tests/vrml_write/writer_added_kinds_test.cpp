@@ -38,17 +38,7 @@ TEST(WriterAddedKinds, Vrml2GroupsBecomeSeparatorsAroundTransformsAndMaterials) 
     b.Close();
     b.EndFile();
 
-    const std::string expected =
-        L("DEF \"Arm\" Separator {") + L("Transform {", 1) + L("   translation 1 2 3", 1) +
-        L("   rotation 0 1 0 1.5707964", 1) + L("   scaleFactor 2 2 2", 1) +
-        L("   scaleOrientation 0 0 1 0", 1) + L("   center 0.5 0 0", 1) + L("}", 1) +
-        L("Separator {", 1) + L("Separator {", 2) + L("DEF \"Red\" Material {", 3) +
-        L("    ambientColor [ 0.2 0.2 0.2 ]", 3) + L("    diffuseColor [ 0.5 0.8 0.8 ]", 3) +
-        L("   specularColor [ 0 0 0 ]", 3) + L("   emissiveColor [ 0 0 0 ]", 3) +
-        L("       shininess [ 0.2 ]", 3) + L("    transparency [ 0 ]", 3) + L("}", 3) +
-        L("DEF \"B\" Cube {", 3) + L("   width 1", 3) + L("   height 2", 3) +
-        L("   depth 0.0004", 3) + L("}", 3) + L("}", 2) + L("USE \"B\"", 2) + L("}", 1) + L("}");
-    EXPECT_EQ(Body(WriteScene(scene, 0)), expected);
+    ExpectGolden(Body(WriteScene(scene, 0)), "vrml2_groups");
 }
 
 TEST(WriterAddedKinds, Vrml1TransformsPrimitivesAndPointSets) {
@@ -67,20 +57,8 @@ TEST(WriterAddedKinds, Vrml1TransformsPrimitivesAndPointSets) {
     scene.AddRow(kind::PointSet, b.file(), tag::Value, 1, 1);   // the first list's second point
     b.EndFile();
 
-    const std::string body = Body(WriteScene(scene, 0));
-    const std::string expected =
-        L("Translation {") + L("   translation 0.0004 0 -2") + L("}") + L("Rotation {") +
-        L("   rotation 0 0 1 0.7853982") + L("}") + L("Scale {") + L("   scaleFactor 1 0.5 1") +
-        L("}") + L("Cone {") + L("   bottomRadius 1.5") + L("   height 3") +
-        L("   parts (SIDES | TOP)") + L("}") + L("Cylinder {") + L("   radius 0.25") +
-        L("   height 1") + L("}") + L("Sphere {") + L("   radius 2") + L("}") +
-        L("Coordinate3   {  point [") + L(" 0 0 0 ,") + L(" 1 1 1 ") + L("] }") +
-        L("Coordinate3   {  point [") + L(" 2 2 2 ,") + L(" 3 3 3 ,") + L(" 4 4 4 ") + L("] }") +
-        L("PointSet {") + L("   startIndex 1") + L("   numPoints 2") + L("}") +
-        // The second point set refers to the first list, which is written again.
-        L("Coordinate3   {  point [") + L(" 0 0 0 ,") + L(" 1 1 1 ") + L("] }") + L("PointSet {") +
-        L("   startIndex 1") + L("   numPoints 1") + L("}");
-    EXPECT_EQ(body, expected);
+    // The second point set refers to the first list, which is written again.
+    ExpectGolden(Body(WriteScene(scene, 0)), "vrml1_transforms_primitives_points");
 }
 
 TEST(WriterAddedKinds, SwitchKeepsEveryChoiceAndChoosesTheSameRows) {
@@ -102,20 +80,11 @@ TEST(WriterAddedKinds, SwitchKeepsEveryChoiceAndChoosesTheSameRows) {
     b.EndFile();
 
     // Every choice stays in the file; the chosen rows form the chosen child.
-    const std::string points = L("Coordinate3   {  point [", 2) + L(" 0 0 0 ,", 2) +
-                               L(" 1 0 0 ,", 2) + L(" 0 1 0 ", 2) + L("] }", 2);
-    const std::string faces = L("IndexedFaceSet {", 2) + L("  coordIndex [", 2) +
-                              L("   0, 1, 2, -1", 2) + L("  ]", 2) + L("}", 2);
-    const std::string sphere = L("Sphere {") + L("   radius 1") + L("}");
-    EXPECT_EQ(Body(WriteScene(scene, 0)),
-              L("Switch {") + L("whichChild 1", 1) + L("Separator {", 1) + points + L("}", 1) +
-                  L("Group {", 1) + faces + L("}", 1) + L("}") + sphere);
+    ExpectGolden(Body(WriteScene(scene, 0)), "switch_with_choice");
 
     // Nothing chosen: the list of choices is the one child, not shown.
     scene.valuePool[offset] = scene.valuePool[offset + 1] = float(faceRow + 1);
-    EXPECT_EQ(Body(WriteScene(scene, 0)), L("Switch {") + L("whichChild -1", 1) +
-                                              L("Separator {", 1) + points + faces + L("}", 1) +
-                                              L("}") + sphere);
+    ExpectGolden(Body(WriteScene(scene, 0)), "switch_without_choice");
 }
 
 TEST(WriterAddedKinds, UsesReferToNamedNodesOrRepeatWhatTheyReferTo) {
@@ -147,16 +116,8 @@ TEST(WriterAddedKinds, UsesReferToNamedNodesOrRepeatWhatTheyReferTo) {
     b.Close();
     b.EndFile();
 
-    const std::string sphere2 = L("Sphere {") + L("   radius 2") + L("}");
-    EXPECT_EQ(Body(WriteScene(scene, 0)),
-              L("DEF \"G\" Group {") + L("Sphere {", 1) + L("   radius 1", 1) + L("}", 1) + L("}") +
-                  L("USE \"G\"") +
-                  // The cube the Switch hides is still written under its name.
-                  L("Switch {") + L("whichChild -1", 1) + L("Separator {", 1) +
-                  L("DEF \"C\" Cube {", 2) + L("   width 1", 2) + L("   height 1", 2) +
-                  L("   depth 1", 2) + L("}", 2) + L("}", 1) + L("}") + L("USE \"C\"") +
-                  L("USE \"C\"") +
-                  // The Info is not written and neither is its USE; an unnamed
-                  // group's children are written in its place and again for the USE.
-                  sphere2 + sphere2 + L("DEF \"Loop\" Group {") + L("USE \"Loop\"", 1) + L("}"));
+    // The cube the Switch hides is still written under its name. The Info
+    // is not written and neither is its USE; an unnamed group's children
+    // are written in its place and again for the USE.
+    ExpectGolden(Body(WriteScene(scene, 0)), "uses");
 }

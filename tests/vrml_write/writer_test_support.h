@@ -1,8 +1,12 @@
 #pragma once
-// Helpers shared by the writer tests: a writer run with fixed header lines
-// and the expected header and closing lines.
+// Helpers shared by the writer tests: a writer run with fixed header lines,
+// the expected header and closing lines, and expected bodies kept as files.
+
+#include <gtest/gtest.h>
 
 #include <string>
+
+#include "support/scratch_folder.h"
 
 #include "scene/scene_data.h"
 #include "vrml_write/vrml_writer.h"
@@ -43,6 +47,28 @@ inline std::string Body(const std::string& text) {
     if (start == std::string::npos || end == std::string::npos) return "<no body>";
     const size_t from = start + 16;
     return text.substr(from, end - from);
+}
+
+// The expected body in tests/inputs/vrml_write/golden/<name>.txt, one node
+// line per text line (the writer ends each with four blanks and CR LF).
+// A missing file is written from `actual` for review, and the check fails.
+inline void ExpectGolden(const std::string& actual, const std::string& name) {
+    const std::string path =
+        std::string(VANTOR_TEST_INPUTS) + "/vrml_write/golden/" + name + ".txt";
+    const std::string lines = ReadText(path);
+    if (lines.empty()) {
+        std::string plain;
+        for (size_t at = 0, end; (end = actual.find("    \r\n", at)) != std::string::npos;
+             at = end + 6)
+            plain += actual.substr(at, end - at) + "\n";
+        WriteText(path, plain);
+        ADD_FAILURE() << "no expected text; wrote " << path;
+        return;
+    }
+    std::string expected;
+    for (size_t at = 0, end; (end = lines.find('\n', at)) != std::string::npos; at = end + 1)
+        expected += L(lines.substr(at, end - at));
+    EXPECT_EQ(actual, expected) << "expected text in " << path;
 }
 
 }  // namespace vantor::testing

@@ -107,7 +107,8 @@ QList<CChildFrame*> CMainFrame::Children() const {
 CChildFrame* CMainFrame::MakeChild(CKorvaldeDoc* doc) {
     auto* child = new CChildFrame(doc);
     // Undo and redo follow each edit, also those made outside the menus.
-    connect(&doc->UndoStack(), &QUndoStack::indexChanged, this, [this] { UpdateCommandStates(); });
+    connect(&doc->UndoStack(), &QUndoStack::indexChanged, &documentSignals_,
+            [this] { UpdateCommandStates(); });
     mdiArea_->addSubWindow(child);
     const int earlier = int(mdiArea_->subWindowList().size()) - 1;
     if (mdiArea_->isVisible()) {

@@ -105,4 +105,9 @@ class CMainFrame : public QMainWindow {
     QHash<int, QAction*> actions_;
     QStringList recentFiles_;
     std::unique_ptr<QPrinter> printer_;  // kept so page settings last the run
+    // Context of the documents' signals. Documents still open when the
+    // frame goes (the program ending without a close) empty their undo
+    // stacks after the frame's own parts are gone: this member, destroyed
+    // first, ends those connections before that.
+    QObject documentSignals_;
 };
