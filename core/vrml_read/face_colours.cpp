@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "vrml_read/face_triangles.h"
+
 namespace vantor {
 
 std::vector<int32_t> SpreadIndices(const std::vector<int32_t>& faces,
@@ -19,9 +21,9 @@ std::vector<int32_t> SpreadIndices(const std::vector<int32_t>& faces,
     return spread;
 }
 
-int32_t AppendCornerColours(SceneData& s, const std::vector<int32_t>& faces, int32_t pointLimit,
-                            const std::vector<int32_t>& spread, const std::vector<float>& palette,
-                            bool reversed) {
+int32_t AppendCornerColours(SceneData& s, const std::vector<int32_t>& faces, int32_t pointBase,
+                            int32_t pointLimit, const std::vector<int32_t>& spread,
+                            const std::vector<float>& palette, bool reversed) {
     const int64_t colours = int64_t(palette.size() / 3);
     if (spread.size() != faces.size() || colours == 0) return -1;
     std::vector<int32_t> corners;
@@ -30,9 +32,13 @@ int32_t AppendCornerColours(SceneData& s, const std::vector<int32_t>& faces, int
         bool inside = true;
         for (; end < faces.size() && faces[end] != -1; ++end)
             inside = inside && uint32_t(faces[end]) < uint32_t(std::max(pointLimit, 0));
-        for (size_t k = first + 2; inside && k < end; ++k) {
-            const int32_t triangle[3] = {spread[first], spread[k - 1], spread[k]};
-            for (int v : {0, 1, 2}) corners.push_back(triangle[reversed ? 2 - v : v]);
+        if (inside && end - first >= 3) {
+            const std::vector<int32_t>& triangles =
+                FaceCorners(s, &faces[first], end - first, pointBase);
+            for (size_t t = 0; t < triangles.size(); t += 3)
+                for (int v : {0, 1, 2})
+                    corners.push_back(
+                        spread[first + size_t(triangles[t + (reversed ? 2 - v : v)])]);
         }
         first = end + 1;
     }

@@ -1,6 +1,6 @@
 #pragma once
 // Colours bound to the faces or vertices of a face set, turned into one
-// colour per triangle corner as the readers fan the faces.
+// colour per triangle corner as the readers triangulate the faces.
 
 #include <cstdint>
 #include <vector>
@@ -17,12 +17,13 @@ std::vector<int32_t> SpreadIndices(const std::vector<int32_t>& faces,
                                    const std::vector<int32_t>& indices, bool perVertex);
 
 // Appends r, g, b per corner of the faces the readers draw (three or more
-// corners, all below pointLimit) to colorPool, in fan order, turned when
+// corners, all below pointLimit; pointBase places them in the point pool)
+// to colorPool, in the order of their triangles, turned when
 // `reversed`; `spread` comes from SpreadIndices and `palette` holds r, g, b
 // triples. Returns the first float, or -1 (appending nothing) when an index
 // lies outside the palette.
-int32_t AppendCornerColours(SceneData& scene, const std::vector<int32_t>& faces, int32_t pointLimit,
-                            const std::vector<int32_t>& spread, const std::vector<float>& palette,
-                            bool reversed);
+int32_t AppendCornerColours(SceneData& scene, const std::vector<int32_t>& faces, int32_t pointBase,
+                            int32_t pointLimit, const std::vector<int32_t>& spread,
+                            const std::vector<float>& palette, bool reversed);
 
 }  // namespace vantor

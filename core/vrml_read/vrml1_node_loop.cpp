@@ -130,6 +130,10 @@ int VrmlReader::MakeVrmlList01(std::string_view text, int& position, int stopDep
             case kind::Info:
                 ReadInfo(text, position, defName);
                 break;
+            case kind::OrthographicCamera:
+            case kind::PerspectiveCamera:
+                ReadCamera(text, position, nodeKind, defName);
+                break;
             case kind::NormalBinding:
                 faceHints.normalsPerVertex = BindingValue(text, position).starts_with("PER_VERTEX");
                 ReadUnsupportedNode(text, position, nodeKind, defName);
@@ -142,8 +146,6 @@ int VrmlReader::MakeVrmlList01(std::string_view text, int& position, int stopDep
             case kind::Texture2:
             case 20481:  // Texture2Transform
             case kind::TextureCoordinate2:
-            case kind::OrthographicCamera:
-            case kind::PerspectiveCamera:
             case kind::DirectionalLight:
             case kind::PointLight:
             case kind::SpotLight:
