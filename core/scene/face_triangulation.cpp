@@ -1,6 +1,6 @@
 #include "scene/face_triangulation.h"
 
-#include <cmath>
+#include <utility>
 
 namespace vantor {
 
@@ -8,41 +8,73 @@ namespace {
 
 PolygonTriangulator installed = nullptr;
 
-// Gathers the corners in double and their Newell normal (the polygon's
-// plane, also for faces that are not quite flat).
-void CornersAndNormal(const float* points, const int32_t* face, int32_t base, size_t count,
-                      std::vector<double>& corners, double normal[3]) {
-    corners.resize(3 * count);
-    for (size_t i = 0; i < count; ++i) {
-        const float* p = points + 3 * (int64_t(face[i]) + base);
-        for (int a = 0; a < 3; ++a) corners[3 * i + a] = p[a];
-    }
+// Faces up to this size are gathered on the stack: the test runs for every
+// face of four or more corners of every file.
+constexpr size_t kSmallFace = 8;
+
+// Newell normal of the corners (x y z each): the polygon's plane, also for
+// faces that are not quite flat.
+void NewellNormal(const double* c, size_t count, double normal[3]) {
     normal[0] = normal[1] = normal[2] = 0;
+    const double* p = c + 3 * (count - 1);
     for (size_t i = 0; i < count; ++i) {
-        const double* p = &corners[3 * i];
-        const double* q = &corners[3 * ((i + 1) % count)];
+        const double* q = c + 3 * i;
         normal[0] += (p[1] - q[1]) * (p[2] + q[2]);
         normal[1] += (p[2] - q[2]) * (p[0] + q[0]);
         normal[2] += (p[0] - q[0]) * (p[1] + q[1]);
+        p = q;
     }
 }
 
-double TurnAt(const std::vector<double>& c, size_t before, size_t at, size_t after,
-              const double normal[3]) {
-    double e1[3], e2[3];
-    for (int a = 0; a < 3; ++a) {
-        e1[a] = c[3 * at + a] - c[3 * before + a];
-        e2[a] = c[3 * after + a] - c[3 * at + a];
-    }
+// How corner b turns from a to c, seen along the normal (positive: left).
+template <typename T>
+[[gnu::always_inline]] inline T TurnAt(const T* a, const T* b, const T* c, const T normal[3]) {
+    const T e1[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
+    const T e2[3] = {c[0] - b[0], c[1] - b[1], c[2] - b[2]};
     return (e1[1] * e2[2] - e1[2] * e2[1]) * normal[0] +
            (e1[2] * e2[0] - e1[0] * e2[2]) * normal[1] +
            (e1[0] * e2[1] - e1[1] * e2[0]) * normal[2];
 }
 
-// Convex in its own plane: every corner turns the same way as the whole.
-bool IsConvex(const std::vector<double>& corners, size_t count, const double normal[3]) {
-    for (size_t i = 0; i < count; ++i)
-        if (TurnAt(corners, (i + count - 1) % count, i, (i + 1) % count, normal) < 0) return false;
+// Convex in its own plane: no corner turns against the whole.
+bool IsConvex(const double* c, size_t count, const double normal[3]) {
+    const double* a = c + 3 * (count - 2);
+    const double* b = c + 3 * (count - 1);
+    for (size_t i = 0; i < count; ++i) {
+        const double* next = c + 3 * i;
+        if (TurnAt(a, b, next, normal) < 0) return false;
+        a = b;
+        b = next;
+    }
+    return true;
+}
+
+// The common quad, straight from the point pool: its Newell normal is the
+// cross product of its diagonals. Floats do for a sign test; a quad too
+// close to call just goes to the triangulator.
+bool IsConvexQuad(const float* a, const float* b, const float* c, const float* d) {
+    const float d1[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
+    const float d2[3] = {d[0] - b[0], d[1] - b[1], d[2] - b[2]};
+    const float normal[3] = {d1[1] * d2[2] - d1[2] * d2[1], d1[2] * d2[0] - d1[0] * d2[2],
+                             d1[0] * d2[1] - d1[1] * d2[0]};
+    return TurnAt(d, a, b, normal) >= 0 && TurnAt(a, b, c, normal) >= 0 &&
+           TurnAt(b, c, d, normal) >= 0 && TurnAt(c, d, a, normal) >= 0;
+}
+
+// Hands the concave face to the installed triangulator and keeps the
+// face's turning sense whatever order it chose.
+bool Triangulate(const double* c, size_t count, const double normal[3],
+                 std::vector<int32_t>& triangles) {
+    triangles.clear();
+    if (!installed(c, int32_t(count), normal, triangles) || triangles.empty() ||
+        triangles.size() % 3 != 0)
+        return false;
+    for (size_t t = 0; t < triangles.size(); t += 3) {
+        int32_t* v = &triangles[t];
+        for (int k = 0; k < 3; ++k)
+            if (v[k] < 0 || v[k] >= int32_t(count)) return false;
+        if (TurnAt(c + 3 * v[0], c + 3 * v[1], c + 3 * v[2], normal) < 0) std::swap(v[1], v[2]);
+    }
     return true;
 }
 
@@ -55,28 +87,25 @@ void InstallPolygonTriangulator(PolygonTriangulator triangulator) {
 bool TriangulateFace(const float* points, const int32_t* face, int32_t base, size_t count,
                      std::vector<int32_t>& triangles) {
     if (count < 4 || !installed) return false;
-    thread_local std::vector<double> corners;
+    auto point = [points, face, base](size_t i) { return points + 3 * (int64_t(face[i]) + base); };
+    if (count == 4 && IsConvexQuad(point(0), point(1), point(2), point(3))) return false;
+    double small[3 * kSmallFace];
+    thread_local std::vector<double> large;
+    double* corners = small;
+    if (count > kSmallFace) {
+        large.resize(3 * count);
+        corners = large.data();
+    }
+    for (size_t i = 0; i < count; ++i) {
+        const float* p = point(i);
+        corners[3 * i] = p[0], corners[3 * i + 1] = p[1], corners[3 * i + 2] = p[2];
+    }
     double normal[3];
-    CornersAndNormal(points, face, base, count, corners, normal);
-    if (IsConvex(corners, count, normal)) return false;
+    NewellNormal(corners, count, normal);
+    if (count > 4 && IsConvex(corners, count, normal)) return false;
+    if (Triangulate(corners, count, normal, triangles)) return true;
     triangles.clear();
-    if (!installed(corners.data(), int32_t(count), normal, triangles) || triangles.empty() ||
-        triangles.size() % 3 != 0) {
-        triangles.clear();
-        return false;
-    }
-    // Keep the face's turning sense whatever order the triangulator chose.
-    for (size_t t = 0; t < triangles.size(); t += 3) {
-        const int32_t* v = &triangles[t];
-        if (v[0] < 0 || v[1] < 0 || v[2] < 0 || v[0] >= int32_t(count) || v[1] >= int32_t(count) ||
-            v[2] >= int32_t(count)) {
-            triangles.clear();
-            return false;
-        }
-        if (TurnAt(corners, size_t(v[0]), size_t(v[1]), size_t(v[2]), normal) < 0)
-            std::swap(triangles[t + 1], triangles[t + 2]);
-    }
-    return true;
+    return false;
 }
 
 }  // namespace vantor

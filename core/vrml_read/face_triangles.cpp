@@ -32,7 +32,7 @@ void AppendFan(Pool<int32_t>& pool, int32_t& count, const int32_t* list, size_t 
 void AppendFaceTriangles(SceneData& s, const int32_t* face, size_t size, int32_t pointBase,
                          const int32_t* normals, int32_t normalBase) {
     thread_local std::vector<int32_t> corners;
-    if (TriangulateFace(s.pointPool.data(), face, pointBase, size, corners)) {
+    if (size > 3 && TriangulateFace(s.pointPool.data(), face, pointBase, size, corners)) {
         AppendCorners(s.coordIndexPool, s.coordIndexCount, face, pointBase, corners);
         if (normals)
             AppendCorners(s.normalIndexPool, s.normalIndexCount, normals, normalBase, corners);

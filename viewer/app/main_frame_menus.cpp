@@ -7,6 +7,7 @@
 #include <QToolBar>
 
 #include "app/command_ids.h"
+#include "app/file_camera_menu.h"
 #include "app/main_frame.h"
 #include "app/settings_store.h"
 #include "app/tool_icons.h"
@@ -133,6 +134,7 @@ void CMainFrame::BuildMenus() {
     camera->addSeparator();
     AddToMenu(camera, kPlayAll, tr("Play All"), tr("Play All"), true);
     AddToMenu(camera, kPlayEach, tr("Play Each"), tr("Play Each"), true);
+    AddFileCameraMenu(camera, this);
 
     QMenu* select = bar->addMenu(tr("選択(&S)"));
     AddToMenu(select, kDataFirst, tr("Data First"), tr("Data First"));
