@@ -823,6 +823,14 @@
         <source>編集のない文書はファイルの変更時にすぐ読み直す</source>
         <translation>Reload unedited documents as soon as their files change</translation>
     </message>
+    <message>
+        <source>ファイルの視点</source>
+        <translation>Viewpoints in the File</translation>
+    </message>
+    <message>
+        <source>ファイルに書かれた視点から見る</source>
+        <translation>Look through a viewpoint the file defines</translation>
+    </message>
 </context>
 <context>
     <name>DimensionCommands</name>

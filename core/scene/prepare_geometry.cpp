@@ -180,7 +180,10 @@ class GeometryWalk {
         vmath::TransformPoint(forward, local, ahead);
         vmath::TransformPoint(up, local, above);
         const float forwardLength = vmath::Length3(forward), upLength = vmath::Length3(up);
-        if (!(forwardLength > 0) || !(upLength > 0)) return;  // a flattening matrix
+        // A flattening matrix or values past the floats leave no view.
+        if (!(forwardLength > 0) || !(upLength > 0) || !std::isfinite(upLength) ||
+            !std::isfinite(eye[0] + eye[1] + eye[2]) || !std::isfinite(b[7]))
+            return;
         SceneCamera camera;
         camera.row = row;
         for (int a = 0; a < 3; ++a) {

@@ -104,14 +104,14 @@ void ViewThroughFileCamera(Camera& camera, const SceneData& scene, const SceneCa
     }
     camera.viewRotation[15] = 1;
     // The draw maps x to R (x - c) + c - (panX, panY, viewDistance); that
-    // is R (x - eye) when the pan is c + R (eye - c).
+    // is R (x - eye) when (panX, panY, viewDistance) = c + R (eye - c).
     const float* c = frame.centre;
     std::copy(c, c + 3, camera.rotationCentre);
     float offset[4] = {file.eye[0] - c[0], file.eye[1] - c[1], file.eye[2] - c[2], 0};
     vmath::TransformPoint(offset, camera.viewRotation, offset);
     camera.panX = c[0] + offset[0];
     camera.panY = c[1] + offset[1];
-    camera.viewDistance = -(c[2] + offset[2]);
+    camera.viewDistance = c[2] + offset[2];
 
     const float toCentre[3] = {c[0] - file.eye[0], c[1] - file.eye[1], c[2] - file.eye[2]};
     const float depth = vmath::Dot3(toCentre, file.forward);
