@@ -2,8 +2,8 @@
 // Triangles of one polygon of a face set. Faces are fanned from their first
 // corner, which is right for convex faces; a face that is concave in its
 // own plane goes to a triangulator the program installs (the GLU
-// tessellator, see tess/), since the core links no GL library. Without one
-// such faces stay fanned.
+// tessellator, see tessellate/), since the core links no GL library. Without
+// one such faces stay fanned.
 
 #include <cstddef>
 #include <cstdint>

@@ -193,9 +193,9 @@ class GeometryWalk {
         // Square the up axis to the view direction (a shear may tilt it).
         const float along = vmath::Dot3(up, camera.forward);
         for (int a = 0; a < 3; ++a) up[a] -= along * camera.forward[a];
-        const float squaredLength = vmath::Length3(up);
-        if (!(squaredLength > 0)) return;
-        for (int a = 0; a < 3; ++a) camera.up[a] = up[a] / squaredLength;
+        const float orthogonalLength = vmath::Length3(up);
+        if (!(orthogonalLength > 0)) return;
+        for (int a = 0; a < 3; ++a) camera.up[a] = up[a] / orthogonalLength;
         camera.size = s_.Row(row).kind == kind::OrthographicCamera ? b[7] * upLength : b[7];
         s_.cameras.push_back(camera);
     }

@@ -29,9 +29,9 @@ void FillFileCameraMenu(QMenu* menu, CKorvaldeView* view) {
     const vantor::SceneData* scene = view ? view->Scene() : nullptr;
     const size_t count = scene ? scene->cameras.size() : 0;
     for (size_t i = 0; i < count; ++i) {
-        QAction* action = menu->addAction(CameraLabel(*scene, i));
         // Labels are the file's text: an "&" in them is no mnemonic.
-        action->setText(action->text().replace(u'&', QStringLiteral("&&")));
+        QAction* action =
+            menu->addAction(CameraLabel(*scene, i).replace(u'&', QStringLiteral("&&")));
         QObject::connect(action, &QAction::triggered, view,
                          [view, i] { view->ViewThroughFileCamera(int(i)); });
     }
