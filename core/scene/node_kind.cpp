@@ -39,6 +39,14 @@ bool IsCamera(int32_t code) {
     return code >= OrthographicCamera && code <= Viewpoint;
 }
 
+bool IsTexture(int32_t code) {
+    return code == Texture2 || code == ImageTexture || code == PixelTexture;
+}
+
+int PrimitivePartCount(int32_t code) {
+    return code == Cube ? 6 : code == Cylinder ? 3 : code == Cone ? 2 : 0;
+}
+
 bool IsPlainGroup(int32_t code) {
     return code == Group || code == Appearance || code == WWWAnchor || code == Anchor ||
            code == Lod || code == Lod2;

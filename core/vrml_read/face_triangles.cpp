@@ -42,10 +42,10 @@ void AppendFaceTriangles(SceneData& s, const int32_t* face, size_t size, int32_t
     if (normals) AppendFan(s.normalIndexPool, s.normalIndexCount, normals, size, normalBase);
 }
 
-const std::vector<int32_t>& FaceCorners(const SceneData& s, const int32_t* face, size_t size,
+const std::vector<int32_t>& FaceCorners(const float* points, const int32_t* face, size_t size,
                                         int32_t pointBase) {
     thread_local std::vector<int32_t> corners;
-    if (TriangulateFace(s.pointPool.data(), face, pointBase, size, corners)) return corners;
+    if (TriangulateFace(points, face, pointBase, size, corners)) return corners;
     corners.clear();
     for (size_t k = 2; k < size; ++k)
         corners.insert(corners.end(), {0, int32_t(k - 1), int32_t(k)});

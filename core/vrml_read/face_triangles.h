@@ -18,7 +18,7 @@ void AppendFaceTriangles(SceneData& s, const int32_t* face, size_t size, int32_t
                          const int32_t* normals, int32_t normalBase);
 
 // Corner numbers of the same triangles, three each.
-const std::vector<int32_t>& FaceCorners(const SceneData& s, const int32_t* face, size_t size,
+const std::vector<int32_t>& FaceCorners(const float* points, const int32_t* face, size_t size,
                                         int32_t pointBase);
 
 }  // namespace vantor

@@ -254,6 +254,7 @@ int VrmlReader::ReadIndexedFaceSet(std::string_view text, int& position,
     std::vector<int32_t> coordList;
     std::vector<int32_t> normalList;
     std::vector<int32_t> materialList;
+    std::vector<int32_t> texList;
     coordList.swap(rawCoordIndices_);
     normalList.swap(rawNormalIndices_);
     coordList.clear();
@@ -280,7 +281,8 @@ int VrmlReader::ReadIndexedFaceSet(std::string_view text, int& position,
             ReadRawIndices(*this, text, position, materialList,
                            "There must be some mistake in Data about IndexedFaceSet 01 ##");
         } else if (field == "textureCoordIndex") {
-            if (NextWord(text, position) == "[") SkipList(text, position);
+            ReadRawIndices(*this, text, position, texList,
+                           "There must be some mistake in Data about IndexedFaceSet 01 ##");
         } else {
             LogLine("iField = " + std::to_string(FieldCodeForName(field)));
             LogWord("There must be some mistake in Data about IndexedFaceSet 02 ##", field, "");
@@ -328,6 +330,7 @@ int VrmlReader::ReadIndexedFaceSet(std::string_view text, int& position,
                                 haveNormals ? &normalList[start] : nullptr, normalBase);
         start = end + 1;
     }
+    if (faceHints.texture >= 0) AddTextureCoordinates(coordList, pointBase, pointLimit, texList);
     if (paletteMaterial_ == currentMaterial)
         AddPaletteColours(coordList, pointBase, pointLimit, materialList);
     coordList.swap(rawCoordIndices_);
