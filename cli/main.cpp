@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "commands.h"
+#include "glu_triangulator.h"
 #include "message_table.h"
 #include "prompt/translate.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     using namespace vantor::cli;
     // Messages follow the locale; log lines and printed tables never change.
     if (!vantor::EnvironmentPrefersJapanese()) vantor::UseEnglishTextTable();
+    vantor::InstallGluTriangulator();
     if (argc < 2) {
         std::fputs(kUsage, stderr);
         return 2;

@@ -6,12 +6,14 @@
 #include <cstdint>
 
 #include "fuzz_scratch.h"
+#include "glu_triangulator.h"
 #include "prompt/prompt.h"
 #include "vrml_read/vrml_reader.h"
 #include "vrml_write/save_scene.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace vantor;
+    InstallGluTriangulator();
     const std::string path = fuzz::WriteScratchFile("input.wrl", data, size);
     const std::string logPath = fuzz::ScratchFolder() + "/reading.log";
     ScriptedPrompt prompt;

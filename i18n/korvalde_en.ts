@@ -119,6 +119,14 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>ファイルの視点</source>
+        <translation>Viewpoints in the File</translation>
+    </message>
+    <message>
+        <source>ファイルに書かれた視点から見る</source>
+        <translation>Look through a viewpoint the file defines</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>

@@ -4,6 +4,7 @@
 
 #include "app/korvalde_app.h"
 #include "context/settings_store.h"
+#include "glu_triangulator.h"
 #include "language.h"
 #include "view/screenshot_command.h"
 
@@ -39,6 +40,7 @@ bool AnswerInformationRequest(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (AnswerInformationRequest(argc, argv)) return 0;
+    vantor::InstallGluTriangulator();
     // Thumbnails and reports: one picture, no splash and no windows.
     if (IsScreenshotRequest(argc, argv)) return RunScreenshotCommand(argc, argv);
     // Font display lists are shared between the views of all child windows.

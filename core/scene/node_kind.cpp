@@ -35,6 +35,10 @@ bool IsInline(int32_t code) {
     return code == WWWInline || code == Inline;
 }
 
+bool IsCamera(int32_t code) {
+    return code >= OrthographicCamera && code <= Viewpoint;
+}
+
 bool IsTexture(int32_t code) {
     return code == Texture2 || code == ImageTexture || code == PixelTexture;
 }
@@ -114,6 +118,7 @@ std::string KindName(int32_t code) {
         {kind::BboxSize, "bboxSize"},
         {kind::OrthographicCamera, "OrthographicCamera"},
         {kind::PerspectiveCamera, "PerspectiveCamera"},
+        {kind::Viewpoint, "Viewpoint"},
         {kind::DirectionalLight, "DirectionalLight"},
         {kind::PointLight, "PointLight"},
         {kind::SpotLight, "SpotLight"},

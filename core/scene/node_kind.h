@@ -71,6 +71,7 @@ constexpr int32_t BboxCenter = 81932;
 constexpr int32_t BboxSize = 81933;
 constexpr int32_t OrthographicCamera = 0x28000;
 constexpr int32_t PerspectiveCamera = 0x28001;
+constexpr int32_t Viewpoint = 0x28002;  // VRML 2.0
 constexpr int32_t DirectionalLight = 0x50000;
 constexpr int32_t PointLight = 0x50001;
 constexpr int32_t SpotLight = 0x50002;
@@ -104,6 +105,7 @@ constexpr int32_t Route = 0x2800002;
 bool IsSeparatorLike(int32_t code);
 bool IsTransform(int32_t code);  // 0x14000 .. 0x14006
 bool IsInline(int32_t code);     // WWWInline, Inline
+bool IsCamera(int32_t code);     // OrthographicCamera, PerspectiveCamera, Viewpoint
 bool IsTexture(int32_t code);    // Texture2, ImageTexture, PixelTexture
 // Parts a Color row before a primitive colours: Cube 6, Cylinder 3, Cone 2,
 // others 0.

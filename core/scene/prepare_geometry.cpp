@@ -166,6 +166,40 @@ class GeometryWalk {
                 for (float z : {0.0f, -kTextDepth}) s_.AddBoundsPoint(x, y, z);
     }
 
+    // The camera under the current matrix: its eye, its axes turned by its
+    // orientation, and an orthographic height scaled with the world.
+    void PlaceCamera(int32_t row, const float* b) {
+        float turn[16], local[16];
+        vmath::AxisAngleMatrix(turn, b[3], b[4], b[5], b[6] / float(vmath::kDegToRad));
+        vmath::TranslationMatrix(local, b[0], b[1], b[2]);
+        vmath::Multiply(local, local, turn);
+        vmath::Multiply(local, s_.currentMatrix, local);
+        const float origin[4] = {0, 0, 0, 1}, ahead[4] = {0, 0, -1, 0}, above[4] = {0, 1, 0, 0};
+        float eye[4], forward[4], up[4];
+        vmath::TransformPoint(eye, local, origin);
+        vmath::TransformPoint(forward, local, ahead);
+        vmath::TransformPoint(up, local, above);
+        const float forwardLength = vmath::Length3(forward), upLength = vmath::Length3(up);
+        // A flattening matrix or values past the floats leave no view.
+        if (!(forwardLength > 0) || !(upLength > 0) || !std::isfinite(upLength) ||
+            !std::isfinite(eye[0] + eye[1] + eye[2]) || !std::isfinite(b[7]))
+            return;
+        SceneCamera camera;
+        camera.row = row;
+        for (int a = 0; a < 3; ++a) {
+            camera.eye[a] = eye[a];
+            camera.forward[a] = forward[a] / forwardLength;
+        }
+        // Square the up axis to the view direction (a shear may tilt it).
+        const float along = vmath::Dot3(up, camera.forward);
+        for (int a = 0; a < 3; ++a) up[a] -= along * camera.forward[a];
+        const float orthogonalLength = vmath::Length3(up);
+        if (!(orthogonalLength > 0)) return;
+        for (int a = 0; a < 3; ++a) camera.up[a] = up[a] / orthogonalLength;
+        camera.size = s_.Row(row).kind == kind::OrthographicCamera ? b[7] * upLength : b[7];
+        s_.cameras.push_back(camera);
+    }
+
     // One past the last row of the subtree that starts at row r.
     int32_t SubtreeEnd(int32_t r) const {
         const NodeRow& row = s_.Row(r);
@@ -267,6 +301,8 @@ int32_t GeometryWalk::WalkRows(int32_t first, int32_t end) {
             if (ValidBlock(row.dataBegin, 3)) BoundsOfCube(s_.Block(row.dataBegin));
         } else if (k == kind::AsciiText || k == kind::Text) {
             if (row.dataBegin >= 0 && row.dataBegin < s_.textCount) BoundsOfText(row.dataBegin);
+        } else if (kind::IsCamera(k)) {
+            if (ValidBlock(row.dataBegin, kCameraValues)) PlaceCamera(i, s_.Block(row.dataBegin));
         }
         // Ranges only move forward; anything else is a damaged table.
         i = next > i ? next : i + 1;
@@ -382,6 +418,7 @@ void GeometryWalk::BoundsOfPointSet(int32_t first, int32_t count) {
 void PrepareGeometry(SceneData& s) {
     s.vertexOrder = -1;
     s.matrixDepth = 0;
+    s.cameras.clear();
     // Start from an empty box so edits that move or hide parts shrink it too.
     for (int a = 0; a < 3; ++a) s.bounds[2 * a] = FLT_MAX, s.bounds[2 * a + 1] = -FLT_MAX;
     GeometryWalk(s).WalkRows(0, s.nodeCount);

@@ -189,6 +189,9 @@ void SceneData::AppendRows(const SceneData& other, int32_t firstRow, bool withRe
             row.dataBegin += M;
         } else if (k == kind::AsciiText || k == kind::Text) {
             row.dataBegin += T;
+        } else if (kind::IsCamera(k)) {
+            if (row.dataBegin >= 0) row.dataBegin += V;
+            if (row.dataEnd >= 0) row.dataEnd += T;
         } else if (kind::IsTransform(k) || k == kind::Cone || k == kind::Cube ||
                    k == kind::Cylinder || k == kind::Sphere || k == kind::Cone2 || k == kind::Box ||
                    k == kind::Cylinder2 || k == kind::Sphere2) {

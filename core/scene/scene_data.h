@@ -53,6 +53,21 @@ struct TextRecord {
     std::string string = "DefaultAsciiString";
 };
 
+// Value block of a camera row (at dataBegin): position, orientation axis
+// and angle (radians), then the view angle in radians (heightAngle,
+// fieldOfView) or the view height of an OrthographicCamera. dataEnd is the
+// text record of a Viewpoint's description, -1 without one.
+constexpr int kCameraValues = 8;
+
+// A camera of the file placed in the world, as geometry preparation met it.
+struct SceneCamera {
+    int32_t row = -1;               // the camera's row
+    float eye[3] = {0, 0, 1};       // position in world coordinates
+    float forward[3] = {0, 0, -1};  // unit view direction
+    float up[3] = {0, 1, 0};        // unit, square to forward
+    float size = 0.785398f;         // view angle (radians) or orthographic height
+};
+
 // An image the shaded view lays over the shapes after a texture row: a
 // file named by the model (loaded by the viewer) or the pixels of the file.
 struct TextureRecord {
@@ -207,6 +222,8 @@ class SceneData {
     Pool<float> matrixStack{50, 50, 20, kMatrixWidth};
     float currentMatrix[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
     int32_t matrixDepth = -999988;  // index of the last matrixStack row
+
+    std::vector<SceneCamera> cameras;  // the files' cameras, filled by PrepareGeometry
 
     float bounds[6] = {FLT_MAX, -FLT_MAX, FLT_MAX, -FLT_MAX, FLT_MAX, -FLT_MAX};
     float sceneExtent = 0;  // largest absolute coordinate of `bounds`; a camera fit stores its own

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "vrml_read/face_triangles.h"
+
 namespace vantor {
 
 std::vector<int32_t> SpreadIndices(const std::vector<int32_t>& faces,
@@ -20,9 +22,10 @@ std::vector<int32_t> SpreadIndices(const std::vector<int32_t>& faces,
     return spread;
 }
 
-int32_t AppendCornerValues(Pool<float>& pool, int32_t& count, const std::vector<int32_t>& faces,
-                           int32_t pointLimit, const std::vector<int32_t>& spread,
-                           const std::vector<float>& values, int width, bool reversed) {
+int32_t AppendCornerValues(Pool<float>& pool, int32_t& count, const float* points,
+                           int32_t pointBase, const std::vector<int32_t>& faces, int32_t pointLimit,
+                           const std::vector<int32_t>& spread, const std::vector<float>& values,
+                           int width, bool reversed) {
     const int64_t entries = int64_t(values.size()) / width;
     if (spread.size() != faces.size() || entries == 0) return -1;
     std::vector<int32_t> corners;
@@ -31,9 +34,13 @@ int32_t AppendCornerValues(Pool<float>& pool, int32_t& count, const std::vector<
         bool inside = true;
         for (; end < faces.size() && faces[end] != -1; ++end)
             inside = inside && uint32_t(faces[end]) < uint32_t(std::max(pointLimit, 0));
-        for (size_t k = first + 2; inside && k < end; ++k) {
-            const int32_t triangle[3] = {spread[first], spread[k - 1], spread[k]};
-            for (int v : {0, 1, 2}) corners.push_back(triangle[reversed ? 2 - v : v]);
+        if (inside && end - first >= 3) {
+            const std::vector<int32_t>& triangles =
+                FaceCorners(points, &faces[first], end - first, pointBase);
+            for (size_t t = 0; t < triangles.size(); t += 3)
+                for (int v : {0, 1, 2})
+                    corners.push_back(
+                        spread[first + size_t(triangles[t + (reversed ? 2 - v : v)])]);
         }
         first = end + 1;
     }

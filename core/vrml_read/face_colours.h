@@ -17,20 +17,23 @@ std::vector<int32_t> SpreadIndices(const std::vector<int32_t>& faces,
                                    const std::vector<int32_t>& indices, bool perVertex);
 
 // Appends `width` values per corner of the faces the readers draw (three
-// or more corners, all below pointLimit) to `pool` after `count` floats, in
-// fan order, turned when `reversed`; `spread` comes from SpreadIndices and
+// or more corners, all below pointLimit; `points` from pointBase on are
+// their points) to `pool` after `count` floats, in the order of their
+// triangles, turned when `reversed`; `spread` comes from SpreadIndices and
 // `values` holds `width` floats per index. Returns the first float, or -1
 // (appending nothing) when an index lies outside the values.
-int32_t AppendCornerValues(Pool<float>& pool, int32_t& count, const std::vector<int32_t>& faces,
-                           int32_t pointLimit, const std::vector<int32_t>& spread,
-                           const std::vector<float>& values, int width, bool reversed);
+int32_t AppendCornerValues(Pool<float>& pool, int32_t& count, const float* points,
+                           int32_t pointBase, const std::vector<int32_t>& faces, int32_t pointLimit,
+                           const std::vector<int32_t>& spread, const std::vector<float>& values,
+                           int width, bool reversed);
 
 // Corner colours into colorPool from r, g, b triples.
 inline int32_t AppendCornerColours(SceneData& scene, const std::vector<int32_t>& faces,
-                                   int32_t pointLimit, const std::vector<int32_t>& spread,
+                                   int32_t pointBase, int32_t pointLimit,
+                                   const std::vector<int32_t>& spread,
                                    const std::vector<float>& palette, bool reversed) {
-    return AppendCornerValues(scene.colorPool, scene.colorCount, faces, pointLimit, spread, palette,
-                              3, reversed);
+    return AppendCornerValues(scene.colorPool, scene.colorCount, scene.pointPool.data(), pointBase,
+                              faces, pointLimit, spread, palette, 3, reversed);
 }
 
 }  // namespace vantor

@@ -8,6 +8,7 @@
 #include "scene/crease_normals.h"
 #include "scene/node_kind.h"
 #include "vrml_read/face_colours.h"
+#include "vrml_read/face_triangles.h"
 #include "vrml_read/vrml_reader.h"
 
 namespace vantor {
@@ -213,7 +214,8 @@ int VrmlReader::OpenIndexedSet(std::string_view text, int& position, const char*
     return 1;
 }
 
-void VrmlReader::AddPaletteColours(const std::vector<int32_t>& faces, int32_t pointLimit,
+void VrmlReader::AddPaletteColours(const std::vector<int32_t>& faces, int32_t pointBase,
+                                   int32_t pointLimit,
                                    const std::vector<int32_t>& materialIndices) {
     const std::string_view binding = faceHints.materialBinding;
     if (!binding.starts_with("PER_")) return;  // one material for the whole set
@@ -225,9 +227,9 @@ void VrmlReader::AddPaletteColours(const std::vector<int32_t>& faces, int32_t po
         int32_t next = 0;
         for (int32_t index : faces) indices.push_back(index == -1 ? -1 : next++);
     }
-    const int32_t first =
-        AppendCornerColours(*this, faces, pointLimit, SpreadIndices(faces, indices, perVertex),
-                            diffusePalette_, vertexOrdering != -1);
+    const int32_t first = AppendCornerColours(*this, faces, pointBase, pointLimit,
+                                              SpreadIndices(faces, indices, perVertex),
+                                              diffusePalette_, vertexOrdering != -1);
     if (first < 0) {
         LogLine("Caution in IndexedFaceSet material index outside the materials; colours ignored");
         return;
@@ -323,31 +325,14 @@ int VrmlReader::ReadIndexedFaceSet(std::string_view text, int& position,
                 usable = false;
             }
         }
-        if (usable) {
-            const int64_t triangles = int64_t(size - 2);
-            coordIndexPool.Ensure(int64_t(coordIndexCount) + 3 * triangles);
-            int32_t* out = &coordIndexPool[0];
-            const int32_t first = coordList[start] + pointBase;
-            for (size_t k = start + 2; k < end; ++k) {
-                out[coordIndexCount++] = first;
-                out[coordIndexCount++] = coordList[k - 1] + pointBase;
-                out[coordIndexCount++] = coordList[k] + pointBase;
-            }
-            if (haveNormals) {
-                normalIndexPool.Ensure(int64_t(normalIndexCount) + 3 * triangles);
-                int32_t* normalOut = &normalIndexPool[0];
-                const int32_t firstNormal = normalList[start] + normalBase;
-                for (size_t k = start + 2; k < end; ++k) {
-                    normalOut[normalIndexCount++] = firstNormal;
-                    normalOut[normalIndexCount++] = normalList[k - 1] + normalBase;
-                    normalOut[normalIndexCount++] = normalList[k] + normalBase;
-                }
-            }
-        }
+        if (usable)
+            AppendFaceTriangles(*this, &coordList[start], size, pointBase,
+                                haveNormals ? &normalList[start] : nullptr, normalBase);
         start = end + 1;
     }
     if (faceHints.texture >= 0) AddTextureCoordinates(coordList, pointBase, pointLimit, texList);
-    if (paletteMaterial_ == currentMaterial) AddPaletteColours(coordList, pointLimit, materialList);
+    if (paletteMaterial_ == currentMaterial)
+        AddPaletteColours(coordList, pointBase, pointLimit, materialList);
     coordList.swap(rawCoordIndices_);
     normalList.swap(rawNormalIndices_);
     if (vertexOrdering != -1) {

@@ -130,6 +130,10 @@ int VrmlReader::MakeVrmlList01(std::string_view text, int& position, int stopDep
             case kind::Info:
                 ReadInfo(text, position, defName);
                 break;
+            case kind::OrthographicCamera:
+            case kind::PerspectiveCamera:
+                ReadCamera(text, position, nodeKind, defName);
+                break;
             case kind::NormalBinding:
                 faceHints.normalsPerVertex = BindingValue(text, position).starts_with("PER_VERTEX");
                 ReadUnsupportedNode(text, position, nodeKind, defName);
@@ -148,8 +152,6 @@ int VrmlReader::MakeVrmlList01(std::string_view text, int& position, int stopDep
                 ReadTexture2Transform(text, position, defName);
                 break;
             case kind::FontStyle:
-            case kind::OrthographicCamera:
-            case kind::PerspectiveCamera:
             case kind::DirectionalLight:
             case kind::PointLight:
             case kind::SpotLight:

@@ -71,9 +71,9 @@ void VrmlReader::AddTextureCoordinates(const std::vector<int32_t>& faces, int32_
               : BoxMappedTexCoords(pointPool.data() + 3 * int64_t(pointBase), pointLimit, faces);
     const std::vector<float>& values = given ? *faceHints.texPoints : mapped;
     const std::vector<int32_t>& indices = given && !texIndices.empty() ? texIndices : faces;
-    const int32_t first =
-        AppendCornerValues(texCoordPool, texCoordCount, faces, pointLimit,
-                           SpreadIndices(faces, indices, true), values, 2, vertexOrdering != -1);
+    const int32_t first = AppendCornerValues(
+        texCoordPool, texCoordCount, pointPool.data(), pointBase, faces, pointLimit,
+        SpreadIndices(faces, indices, true), values, 2, vertexOrdering != -1);
     if (first < 0) {
         LogLine("Caution in IndexedFaceSet texture coordinate index outside the list; no texture");
         return;

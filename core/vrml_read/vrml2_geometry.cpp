@@ -12,6 +12,7 @@
 #include "scene/node_kind.h"
 #include "scene/textures.h"
 #include "vrml_read/face_colours.h"
+#include "vrml_read/face_triangles.h"
 #include "vrml_read/texture_fields.h"
 #include "vrml_read/vrml2_node_reader.h"
 #include "vrml_read/vrml_reader.h"
@@ -311,27 +312,9 @@ void Vrml2NodeReader::AppendTriangles(int32_t pointBase, int32_t pointLimit, boo
             drawable = false;
             ++outsideFaces;
         }
-        if (drawable) {
-            // Fanned from the face's first vertex.
-            reader_.EnsureCoordIndices(reader_.coordIndexCount + 3 * int64_t(size - 2));
-            int32_t* out = &reader_.coordIndexPool[reader_.coordIndexCount];
-            for (size_t k = first + 2; k < end; ++k) {
-                *out++ = coords[first] + pointBase;
-                *out++ = coords[k - 1] + pointBase;
-                *out++ = coords[k] + pointBase;
-            }
-            reader_.coordIndexCount += int32_t(3 * (size - 2));
-            if (useNormals) {
-                reader_.EnsureNormalIndices(reader_.normalIndexCount + 3 * int64_t(size - 2));
-                int32_t* nout = &reader_.normalIndexPool[reader_.normalIndexCount];
-                for (size_t k = first + 2; k < end; ++k) {
-                    *nout++ = normals[first] + normalBase;
-                    *nout++ = normals[k - 1] + normalBase;
-                    *nout++ = normals[k] + normalBase;
-                }
-                reader_.normalIndexCount += int32_t(3 * (size - 2));
-            }
-        }
+        if (drawable)
+            AppendFaceTriangles(reader_, &coords[first], size, pointBase,
+                                useNormals ? &normals[first] : nullptr, normalBase);
         first = end + 1;
     }
     if (shortFaces > 0)
@@ -372,11 +355,11 @@ bool Vrml2NodeReader::ReadValueNode(int& position, std::string_view nodeName,
     return true;
 }
 
-void Vrml2NodeReader::AddFaceColours(int32_t colourRow, int32_t pointLimit, bool clockwise,
-                                     bool perVertex) {
+void Vrml2NodeReader::AddFaceColours(int32_t colourRow, int32_t pointBase, int32_t pointLimit,
+                                     bool clockwise, bool perVertex) {
     const std::vector<int32_t> spread = SpreadIndices(rawCoord_, rawColour_, perVertex);
     const int32_t first =
-        AppendCornerColours(reader_, rawCoord_, pointLimit, spread, palette_, clockwise);
+        AppendCornerColours(reader_, rawCoord_, pointBase, pointLimit, spread, palette_, clockwise);
     if (first < 0) {
         Log("Caution in IndexedFaceSet ! colour index outside the colours, colours ignored");
         return;
@@ -393,9 +376,9 @@ void Vrml2NodeReader::AddFaceTexCoords(int32_t texCoordRow, const NodeRow& coord
             ? texPoints_
             : BoxMappedTexCoords(reader_.pointPool.data() + coord.dataBegin, pointLimit, rawCoord_);
     const std::vector<int32_t>& indices = given && !rawTexIndex_.empty() ? rawTexIndex_ : rawCoord_;
-    const int32_t first =
-        AppendCornerValues(reader_.texCoordPool, reader_.texCoordCount, rawCoord_, pointLimit,
-                           SpreadIndices(rawCoord_, indices, true), values, 2, clockwise);
+    const int32_t first = AppendCornerValues(
+        reader_.texCoordPool, reader_.texCoordCount, reader_.pointPool.data(), coord.dataBegin / 3,
+        rawCoord_, pointLimit, SpreadIndices(rawCoord_, indices, true), values, 2, clockwise);
     if (first < 0) {
         Log("Caution in IndexedFaceSet ! texture coordinate index outside the list, no texture");
         return;
@@ -494,8 +477,8 @@ int Vrml2NodeReader::SetNodeIndexedFaceSetToVrml20Array(int& position, const std
                     normal.dataBegin / 3, "IndexedFaceSet");
     const bool clockwise = reader_.Row(rows.hints).dataBegin == 1;  // ccw FALSE
     if (!palette_.empty())
-        AddFaceColours(rows.colour, (coord.dataEnd - coord.dataBegin) / 3, clockwise,
-                       colourPerVertex);
+        AddFaceColours(rows.colour, coord.dataBegin / 3, (coord.dataEnd - coord.dataBegin) / 3,
+                       clockwise, colourPerVertex);
     if (rows.texCoord >= 0) AddFaceTexCoords(rows.texCoord, coord, clockwise);
     if (clockwise) {
         VrmlReader::ReverseTriangles(reader_.coordIndexPool, firstIndex, reader_.coordIndexCount);

@@ -337,6 +337,9 @@ void Vrml2NodeReader::DispatchNode(std::string_view word, const std::string& def
         case kind::Background:
             SkipNodeBody(position);
             break;
+        case kind::Viewpoint:
+            reader_.ReadCamera(text_, position, kind::Viewpoint, defName);
+            break;
         case kind::Proto:
             ReadProtoDeclaration(position);
             break;

@@ -120,7 +120,7 @@ class Vrml2NodeReader {
     void ReadFloatTriples(int& position, bool normals);
     // Reads an index list value (bracketed or one index) into `out`.
     void ReadIndexList(int& position, std::vector<int32_t>& out);
-    // Makes the fanned, absolute triangles of the faces in rawCoord_ (and
+    // Makes the absolute triangles of the faces in rawCoord_ (and
     // rawNormal_, checked already, when `useNormals`), dropping faces that
     // cannot be drawn.
     void AppendTriangles(int32_t pointBase, int32_t pointLimit, bool useNormals, int32_t normalBase,
@@ -138,7 +138,8 @@ class Vrml2NodeReader {
     // Gives the Shape the texture of the Appearance row `appearanceRow` names.
     void ShareAppearanceTexture(int32_t appearanceRow);
     // Gives the face set just read its colours from palette_ and rawColour_.
-    void AddFaceColours(int32_t colourRow, int32_t pointLimit, bool clockwise, bool perVertex);
+    void AddFaceColours(int32_t colourRow, int32_t pointBase, int32_t pointLimit, bool clockwise,
+                        bool perVertex);
 
     // --- Prototypes (vrml2_proto.cpp) ---------------------------------------
     static constexpr int kNeverStop = -0x7FFFFFFF;

@@ -39,6 +39,7 @@ const std::unordered_map<std::string_view, int32_t>& WordTable() {
         {"PointLight", kind::PointLight},
         {"SpotLight", kind::SpotLight},
         {"Background", kind::Background},
+        {"Viewpoint", kind::Viewpoint},
         {"Group", kind::Group},
         {"Separator", kind::Separator},
         {"Switch", kind::Switch2},

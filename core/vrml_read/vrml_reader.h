@@ -107,6 +107,9 @@ class VrmlReader : public SceneData {
     // USE: a reference row to the last row of the current file with that DEF
     // name. 1, or -1 (logged, no row) when the name is unknown.
     int ReadUse(std::string_view text, int& position, const std::string& defName);
+    // PerspectiveCamera, OrthographicCamera and Viewpoint: one row of `nodeKind`.
+    int ReadCamera(std::string_view text, int& position, int32_t nodeKind,
+                   const std::string& defName);
     // The last row below `before` of the current file named `name` (row 0
     // excluded), or -1.
     int32_t FindDefRow(const std::string& name, int32_t before);
@@ -178,7 +181,7 @@ class VrmlReader : public SceneData {
     // the current Material bound per part or face: a Color row before it.
     void AddPartColours(int32_t nodeKind);
     // Colours of a face set from the palette of the current Material.
-    void AddPaletteColours(const std::vector<int32_t>& faces, int32_t pointLimit,
+    void AddPaletteColours(const std::vector<int32_t>& faces, int32_t pointBase, int32_t pointLimit,
                            const std::vector<int32_t>& materialIndices);
     int ReadShapeHints(std::string_view text, int& position, const std::string& defName);
     // Texture2, TextureCoordinate2 and Texture2Transform set the texture state.

@@ -124,6 +124,47 @@ TEST(CameraDefaults, InitialFieldsAndRotation) {
     EXPECT_NEAR(r[9], -0.5f, 1e-6);
 }
 
+// A file's camera: the eye goes to the origin of the view, its direction to
+// -z and its up to +y; the angle or height and the projection follow it.
+TEST(FileCamera, ViewThroughTheFilesCamera) {
+    SceneData scene;
+    testing::SceneBuilder(scene).BeginFile("cameras.wrl");
+    SetBounds(scene, {-1, 1, -1, 1, -1, 1});
+    scene.AddRow(kind::Viewpoint, 0, tag::Value, 0, -1);
+    scene.AddRow(kind::OrthographicCamera, 0, tag::Value, 0, -1);
+    SceneCamera side;
+    side.row = scene.nodeCount - 2;
+    const float eye[3] = {10, 2, 0}, forward[3] = {-1, 0, 0}, up[3] = {0, 1, 0};
+    std::copy(eye, eye + 3, side.eye);
+    std::copy(forward, forward + 3, side.forward);
+    std::copy(up, up + 3, side.up);
+    side.size = 0.5f;
+    Camera camera;
+    camera.aspectRatio = 2;
+    camera.projectionMode = kProjectionOrthographic;
+    ViewThroughFileCamera(camera, scene, side);
+    double view[16];
+    ViewMatrix(camera, view);
+    const double probes[3][4] = {{10, 2, 0, 1}, {9, 2, 0, 1}, {10, 3, 0, 1}};
+    const double expected[3][3] = {{0, 0, 0}, {0, 0, -1}, {0, 1, 0}};
+    for (int p = 0; p < 3; ++p) {
+        double out[4];
+        vmath::TransformPoint(out, view, probes[p]);
+        for (int a = 0; a < 3; ++a) EXPECT_NEAR(out[a], expected[p][a], 1e-5) << p << a;
+    }
+    EXPECT_EQ(camera.projectionMode, kProjectionPerspective);
+    EXPECT_NEAR(camera.fieldOfView, 0.5 / (M_PI / 180), 1e-3);
+    EXPECT_LT(camera.nearPlane, 10 - std::sqrt(3.0f));
+    EXPECT_GT(camera.farPlane, 10 + std::sqrt(3.0f));
+    EXPECT_EQ(camera.fitPending, -1) << "the first draw keeps it";
+
+    side.row = scene.nodeCount - 1;
+    side.size = 6;
+    ViewThroughFileCamera(camera, scene, side);
+    EXPECT_EQ(camera.projectionMode, kProjectionOrthographic);
+    EXPECT_FLOAT_EQ(camera.orthoHalfHeight * camera.zoomFactor, 3);
+}
+
 TEST(CameraMarks, LengthFollowsProjection) {
     Camera camera;
     camera.projectionMode = kProjectionOrthographic;

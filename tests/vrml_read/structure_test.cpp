@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "glu_triangulator.h"
 #include "reader_test_support.h"
 #include "scene/node_kind.h"
 #include "vrml_read/vrml_reader.h"
@@ -137,6 +138,99 @@ TEST(TextBounds, TheDrawnGlyphBoxWidensTheBounds) {
                  "\"AB\" } }\n AsciiText { string \"abcdefghijklmnopqrstuvwxyz\" }\n");
     ASSERT_EQ(read.result, 1);
     ExpectBounds(read.reader, {0, 26 * 0.56f, -0.21f, 5.9f, -0.15f, 0});
+}
+
+TEST(FileCameras, ReadAndPlacedInTheWorld) {
+    ScratchFolder folder("cameras");
+    Read v2;
+    ReadFile(v2, folder,
+             kHeader2 +
+                 "Transform { translation 0 0 5 children [ Viewpoint { position 1 2 10 "
+                 "orientation 0 1 0 1.5707963 fieldOfView 0.5 description \"Front door\" "
+                 "jump TRUE } ] }\n"
+                 "DEF Plain Viewpoint { }\n"
+                 "Shape { geometry Box { } }\n");
+    ASSERT_EQ(v2.result, 1);
+    ASSERT_EQ(RowsOfKind(v2.reader, kind::Viewpoint).size(), 2u);
+    ASSERT_EQ(v2.reader.cameras.size(), 2u);
+    const SceneCamera& door = v2.reader.cameras[0];
+    const float eye[3] = {1, 2, 15}, forward[3] = {-1, 0, 0};
+    for (int a = 0; a < 3; ++a) {
+        EXPECT_NEAR(door.eye[a], eye[a], 1e-5f) << a;
+        EXPECT_NEAR(door.forward[a], forward[a], 1e-5f) << a;
+        EXPECT_NEAR(door.up[a], a == 1 ? 1 : 0, 1e-5f) << a;
+    }
+    EXPECT_FLOAT_EQ(door.size, 0.5f);
+    const int32_t note = v2.reader.Row(door.row).dataEnd;
+    ASSERT_GE(note, 0);
+    EXPECT_EQ(v2.reader.texts.items[size_t(note)].string, "Front door");
+    EXPECT_EQ(v2.reader.DefNameOf(v2.reader.cameras[1].row), "Plain");
+    EXPECT_FLOAT_EQ(v2.reader.cameras[1].eye[2], 10);
+    EXPECT_FALSE(Contains(v2.log, "Viewpoint"));
+
+    Read v1;
+    ReadFile(v1, folder,
+             kHeader1 +
+                 "Separator { Translation { translation 0 0 -2 } DEF Persp PerspectiveCamera { "
+                 "position 0 0 8 focalDistance 8 heightAngle 0.6 } }\n"
+                 "Scale { scaleFactor 3 3 3 } OrthographicCamera { position 0 5 0 orientation "
+                 "1 0 0 -1.5707963 height 4 viewportMapping ADJUST_CAMERA }\n"
+                 "Cube { }\n",
+             "top1.wrl");
+    ASSERT_EQ(v1.result, 1);
+    ASSERT_EQ(v1.reader.cameras.size(), 2u);
+    EXPECT_FLOAT_EQ(v1.reader.cameras[0].eye[2], 6);
+    EXPECT_FLOAT_EQ(v1.reader.cameras[0].size, 0.6f);
+    const SceneCamera& top = v1.reader.cameras[1];
+    EXPECT_EQ(v1.reader.Row(top.row).kind, kind::OrthographicCamera);
+    EXPECT_NEAR(top.eye[1], 15, 1e-4f);
+    EXPECT_NEAR(top.forward[1], -1, 1e-5f);
+    EXPECT_NEAR(top.size, 12, 1e-4f) << "the height scales with the world";
+}
+
+TEST(ConcaveFaces, TriangulatedInsideTheirOutline) {
+    InstallGluTriangulator();
+    ScratchFolder folder("concave");
+    // An L of area 4 starting at a corner from which a fan would cross the
+    // notch; then the same L slightly bent out of its plane, in VRML 1.0.
+    const std::string l = "2 0 0, 2 1 0, 1 1 0, 1 3 0, 0 3 0, 0 0 0";
+    Read v2;
+    ReadFile(v2, folder,
+             kHeader2 + "Shape { geometry IndexedFaceSet { coord Coordinate { point [ " + l +
+                 " ] } coordIndex [ 0 1 2 3 4 5 -1 ] color Color { color [ 1 0 0, 0 1 0, "
+                 "0 0 1, 1 1 0, 0 1 1, 1 0 1 ] } } }\n");
+    Read v1;
+    ReadFile(v1, folder,
+             kHeader1 +
+                 "Coordinate3 { point [ 2 0 0, 2 1 0, 1 1 0.05, 1 3 0, 0 3 0.05, 0 0 0 ] }\n"
+                 "IndexedFaceSet { coordIndex [ 0, 1, 2, 3, 4, 5, -1 ] }\n",
+             "top1.wrl");
+    for (Read* read : {&v2, &v1}) {
+        ASSERT_EQ(read->result, 1);
+        const SceneData& s = read->reader;
+        ASSERT_EQ(Triangles(s), 4);
+        double area = 0;
+        for (int32_t t = 0; t < 4; ++t) {
+            const float* p[3];
+            for (int v = 0; v < 3; ++v)
+                p[v] = &s.pointPool[3 * int64_t(s.coordIndexPool[3 * t + v])];
+            const double doubled = (p[1][0] - p[0][0]) * (p[2][1] - p[0][1]) -
+                                   (p[2][0] - p[0][0]) * (p[1][1] - p[0][1]);
+            EXPECT_GT(doubled, 0) << "triangle " << t << " counter-clockwise";
+            area += doubled / 2;
+        }
+        EXPECT_NEAR(area, 4, 1e-5) << "no triangle outside the L";
+    }
+    // The colours follow the corners of the triangles they were made with.
+    static const float kColours[6][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1},
+                                         {1, 1, 0}, {0, 1, 1}, {1, 0, 1}};
+    const SceneData& s = v2.reader;
+    ASSERT_EQ(s.colorCount, 4 * 9);
+    for (int32_t corner = 0; corner < 12; ++corner) {
+        const int32_t point = s.coordIndexPool[corner];
+        for (int c = 0; c < 3; ++c)
+            EXPECT_EQ(s.colorPool[3 * int64_t(corner) + c], kColours[point][c]) << corner;
+    }
 }
 
 TEST(Structure, CorpusFilesWithPrototypesAndExtrusionsDraw) {

@@ -8,6 +8,7 @@
 #include <QToolBar>
 #include <map>
 
+#include "app/file_camera_menu.h"
 #include "app/main_frame.h"
 #include "app/tool_icons.h"
 #include "commands/command_table.h"
@@ -61,6 +62,7 @@ void CMainFrame::BuildMenus() {
                 break;
         }
     }
+    AddFileCameraMenu(menus[Menu::Camera], this);
     // The language choice ends the settings menu.
     QMenu* settings = menus[Menu::Settings];
     settings->addSeparator();

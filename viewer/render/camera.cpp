@@ -91,6 +91,48 @@ bool ApplyFit(Camera& camera, const SceneData& scene) {
     return true;
 }
 
+void ViewThroughFileCamera(Camera& camera, const SceneData& scene, const SceneCamera& file) {
+    const SceneFrame frame = FrameOf(scene, camera.aspectRatio, kEmptySceneExtent);
+    // Rows of the view rotation: right, up and backwards.
+    float right[3];
+    vmath::Cross3(right, file.forward, file.up);
+    for (int a = 0; a < 3; ++a) {
+        float* r = camera.viewRotation;
+        r[4 * a] = right[a], r[4 * a + 1] = file.up[a], r[4 * a + 2] = -file.forward[a];
+        r[4 * a + 3] = 0;
+        r[12 + a] = 0;
+    }
+    camera.viewRotation[15] = 1;
+    // The draw maps x to R (x - c) + c - (panX, panY, viewDistance); that
+    // is R (x - eye) when (panX, panY, viewDistance) = c + R (eye - c).
+    const float* c = frame.centre;
+    std::copy(c, c + 3, camera.rotationCentre);
+    float offset[4] = {file.eye[0] - c[0], file.eye[1] - c[1], file.eye[2] - c[2], 0};
+    vmath::TransformPoint(offset, camera.viewRotation, offset);
+    camera.panX = c[0] + offset[0];
+    camera.panY = c[1] + offset[1];
+    camera.viewDistance = c[2] + offset[2];
+
+    const float toCentre[3] = {c[0] - file.eye[0], c[1] - file.eye[1], c[2] - file.eye[2]};
+    const float depth = vmath::Dot3(toCentre, file.forward);
+    const float radius = frame.extent * 3 * float(NarrowHalfAngleSine(camera.aspectRatio));
+    camera.farPlane = std::max(depth + radius, radius) * kFitMargin;
+    camera.nearPlane = std::max(depth - radius, camera.farPlane / 1000);
+    camera.zoomFactor = 1;
+    const bool orthographic = scene.Row(file.row).kind == kind::OrthographicCamera;
+    camera.projectionMode = orthographic ? kProjectionOrthographic : kProjectionPerspective;
+    if (orthographic) {
+        camera.orthoHalfHeight = file.size > 0 ? file.size / 2 : 0.8f * frame.extent;
+    } else {
+        double halfAngle = std::clamp(file.size / 2.0, 0.001, 1.55);
+        // A Viewpoint's angle spans the narrower side, the width of a tall view.
+        if (scene.Row(file.row).kind == kind::Viewpoint && camera.aspectRatio < 1)
+            halfAngle = std::min(1.55, std::atan(std::tan(halfAngle) / camera.aspectRatio));
+        camera.fieldOfView = float(2 * halfAngle / vmath::kDegToRad);
+    }
+    camera.fitPending = -1;
+}
+
 void ProjectionMatrix(const Camera& camera, double out[16]) {
     vmath::Identity(out);
     const double n = camera.nearPlane, f = camera.farPlane, a = camera.aspectRatio;

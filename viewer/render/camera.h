@@ -7,6 +7,7 @@
 namespace vantor {
 
 class SceneData;
+struct SceneCamera;
 
 constexpr int32_t kProjectionOrthographic = 4;
 constexpr int32_t kProjectionPerspective = 5;
@@ -63,6 +64,12 @@ void FitCameraToScene(Camera& camera, SceneData& scene);
 // caller then loads the projection). Clears fitPending. Scenes without
 // computed bounds fall back to sceneExtent (9.99 when it is unusable).
 bool ApplyFit(Camera& camera, const SceneData& scene);
+
+// Looks through one of the file's cameras: its eye, direction, up and angle
+// (a Viewpoint's angle is the smaller of the two, a VRML 1.0 heightAngle the
+// vertical one) or orthographic height; the projection follows its kind.
+// Turning goes on about the scene's centre; the clip planes hold the box.
+void ViewThroughFileCamera(Camera& camera, const SceneData& scene, const SceneCamera& file);
 
 // The projection matrix the camera loads (column-major, glOrtho or
 // gluPerspective form).

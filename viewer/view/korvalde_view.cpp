@@ -122,6 +122,13 @@ void CKorvaldeView::FitCameraToScene() {
     if (vantor::SceneData* scene = Scene()) vantor::FitCameraToScene(camera, *scene);
 }
 
+void CKorvaldeView::ViewThroughFileCamera(int index) {
+    vantor::SceneData* scene = Scene();
+    if (!scene || index < 0 || index >= int(scene->cameras.size())) return;
+    vantor::ViewThroughFileCamera(camera, *scene, scene->cameras[size_t(index)]);
+    RedrawView();
+}
+
 void CKorvaldeView::SetOrthographic() {
     camera.projectionMode = vantor::kProjectionOrthographic;
     RedrawView();

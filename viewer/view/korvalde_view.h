@@ -44,6 +44,8 @@ class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
     // Frames the scene's box (after "Add File To Data"); keeps the
     // orientation.
     void FitCameraToScene();
+    // Looks through camera `index` of the scene's cameras (the file's own).
+    void ViewThroughFileCamera(int index);
     void SetOrthographic();
     void SetPerspective();
     // Aspect ratio from the window, then a redraw ("再ペイント").
