@@ -22,12 +22,38 @@ namespace {
 
 // What a viewer needs and no more: polygons as triangles, one primitive
 // kind per mesh. Normals come from the file or from our own geometry
-// preparation. Validation runs first: the other steps abort the process
-// (an assertion) on the inconsistent meshes a broken file gives. Assimp's
-// joining of identical vertices costs 3 to 20 times the parse of a large
-// STL or OBJ; the rows join them exactly, by hashing, for far less.
-constexpr unsigned kPostProcess =
-    aiProcess_ValidateDataStructure | aiProcess_Triangulate | aiProcess_SortByPType;
+// preparation. Validation runs with the reading, the other steps after
+// MendFaces: they abort the process (an assertion) on the
+// inconsistent meshes a broken file gives. Assimp's joining of identical
+// vertices costs 3 to 20 times the parse of a large STL or OBJ; the rows
+// join them exactly, by hashing, for far less.
+constexpr unsigned kValidate = aiProcess_ValidateDataStructure;
+constexpr unsigned kTriangulate = aiProcess_Triangulate | aiProcess_SortByPType;
+constexpr unsigned kPostProcess = kValidate | kTriangulate;
+
+// Triangulation and sorting assert that a mesh holds the kinds of face it
+// claims and crash on faces without corners, both of which a broken PLY
+// gives past validation: such faces are dropped and the kinds recounted.
+void MendFaces(aiScene& scene) {
+    for (unsigned i = 0; i < scene.mNumMeshes; ++i) {
+        aiMesh* mesh = scene.mMeshes[i];
+        if (!mesh || !mesh->mFaces) continue;
+        unsigned kinds = 0, kept = 0;
+        for (unsigned f = 0; f < mesh->mNumFaces; ++f) {
+            const unsigned corners = mesh->mFaces[f].mNumIndices;
+            if (corners == 0) continue;
+            kinds |= corners > 3    ? aiPrimitiveType_POLYGON
+                     : corners == 3 ? aiPrimitiveType_TRIANGLE
+                     : corners == 2 ? aiPrimitiveType_LINE
+                                    : aiPrimitiveType_POINT;
+            // The faces past the new count are still freed with the array.
+            if (kept != f) std::swap(mesh->mFaces[kept], mesh->mFaces[f]);
+            ++kept;
+        }
+        mesh->mNumFaces = kept;
+        mesh->mPrimitiveTypes = kinds;
+    }
+}
 
 // Cancels the import once the time is up (checked between the importer's
 // steps).
@@ -133,7 +159,12 @@ int ImportMeshFile(VrmlReader& reader, const std::string& path, Prompt& prompt,
 
     Assimp::Importer importer;
     importer.SetProgressHandler(new Deadline(limits.maxSeconds));  // the importer deletes it
-    const aiScene* scene = importer.ReadFile(fullPath, kPostProcess);
+    const aiScene* scene = importer.ReadFile(fullPath, kValidate);
+    if (scene) {
+        // The importer's own scene, which it hands out as const.
+        MendFaces(const_cast<aiScene&>(*scene));
+        scene = importer.ApplyPostProcessing(kTriangulate);
+    }
     if (!scene || !scene->mRootNode || (scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE)) {
         const std::string reason = scene ? "incomplete scene" : importer.GetErrorString();
         Warn(prompt, FillIn(Translate("Core", "%1を読み込めません。\n%2"), fileName, reason));
