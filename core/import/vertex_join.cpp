@@ -83,6 +83,14 @@ class VertexTable {
     std::unique_ptr<Slot[]> slots_;
 };
 
+// Spelled out: a call to memcmp per vertex costs more than the compare.
+template <int width>
+bool SameKey(const uint32_t* a, const uint32_t* b) {
+    bool same = true;
+    for (int i = 0; i < width; ++i) same &= a[i] == b[i];
+    return same;
+}
+
 // The vertices met lately, by hash: a mesh lists the corners of
 // neighbouring triangles close together, so most repeats are found here,
 // in a table small enough to stay in the cache.
@@ -118,7 +126,7 @@ std::vector<uint32_t> Join(const uint32_t* const* sources, uint32_t count,
             for (int k = 0; k < width; ++k) key[k] = sources[k / 3][size_t(v) * 3 + size_t(k % 3)];
             const uint64_t hash = table.Hash(key);
             const auto& entry = recent.At(hash);
-            if (entry.number != 0 && std::memcmp(entry.key, key, sizeof key) == 0) {
+            if (entry.number != 0 && SameKey<width>(entry.key, key)) {
                 number[v] = entry.number - 1;
                 continue;
             }
