@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "import/bounded_io.h"
 #include "import/scene_rows.h"
 #include "prompt/translate.h"
 #include "scene/prepare_geometry.h"
@@ -56,13 +57,10 @@ void MendFaces(aiScene& scene) {
 }
 
 // Cancels the import once the time is up (checked between the importer's
-// steps).
+// steps; the file access checks it too, see BoundedIOSystem).
 class Deadline : public Assimp::ProgressHandler {
   public:
-    explicit Deadline(double seconds)
-        : end_(std::chrono::steady_clock::now() +
-               std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                   std::chrono::duration<double>(seconds))) {}
+    explicit Deadline(std::chrono::steady_clock::time_point end) : end_(end) {}
     bool Update(float) override { return std::chrono::steady_clock::now() < end_; }
 
   private:
@@ -158,7 +156,12 @@ int ImportMeshFile(VrmlReader& reader, const std::string& path, Prompt& prompt,
     }
 
     Assimp::Importer importer;
-    importer.SetProgressHandler(new Deadline(limits.maxSeconds));  // the importer deletes it
+    const auto end = std::chrono::steady_clock::now() +
+                     std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                         std::chrono::duration<double>(limits.maxSeconds));
+    // The importer deletes both.
+    importer.SetProgressHandler(new Deadline(end));
+    importer.SetIOHandler(new BoundedIOSystem(end));
     const aiScene* scene = importer.ReadFile(fullPath, kValidate);
     if (scene) {
         // The importer's own scene, which it hands out as const.
