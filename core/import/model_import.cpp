@@ -12,6 +12,7 @@
 #include <fstream>
 
 #include "import/bounded_io.h"
+#include "import/declared_counts.h"
 #include "import/scene_rows.h"
 #include "prompt/translate.h"
 #include "scene/prepare_geometry.h"
@@ -152,6 +153,11 @@ int ImportMeshFile(VrmlReader& reader, const std::string& path, Prompt& prompt,
     }
     if (int64_t(bytes) > limits.maxFileBytes) {
         Warn(prompt, FillIn(Translate("Core", "%1は大きすぎて読み込めません。"), fileName));
+        return -1;
+    }
+    if (DeclaresMoreThanItHolds(FileHead(fullPath, 4096), bytes)) {
+        Warn(prompt, FillIn(Translate("Core", "%1を読み込めません。\n%2"), fileName,
+                            "its header declares more elements than the file holds"));
         return -1;
     }
 

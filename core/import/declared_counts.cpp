@@ -1,0 +1,65 @@
+#include "import/declared_counts.h"
+
+#include <limits>
+#include <sstream>
+
+namespace vantor {
+
+namespace {
+
+// A count as a number, saturating instead of wrapping.
+uint64_t CountOf(const std::string& word) {
+    if (word.empty() || word.find_first_not_of("0123456789") != std::string::npos) return 0;
+    uint64_t value = 0;
+    for (char c : word) {
+        const uint64_t digit = uint64_t(c - '0');
+        if (value > (std::numeric_limits<uint64_t>::max() - digit) / 10)
+            return std::numeric_limits<uint64_t>::max();
+        value = value * 10 + digit;
+    }
+    return value;
+}
+
+// "element <name> <count>" lines up to "end_header".
+bool PlyDeclaresTooMuch(std::istringstream& in, uint64_t fileBytes) {
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream words(line);
+        std::string keyword, name, count;
+        words >> keyword >> name >> count;
+        if (keyword == "end_header") break;
+        if (keyword == "element" && CountOf(count) > fileBytes) return true;
+    }
+    return false;
+}
+
+// "[ST][C][N][4][n]OFF", comments, then the vertex and face counts.
+bool OffDeclaresTooMuch(std::istringstream& in, uint64_t fileBytes) {
+    std::string word;
+    in >> word;  // the keyword
+    int counts = 0;
+    while (counts < 2 && in >> word) {
+        if (word[0] == '#') {
+            std::getline(in, word);
+            continue;
+        }
+        if (CountOf(word) > fileBytes) return true;
+        ++counts;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool DeclaresMoreThanItHolds(const std::string& head, uint64_t fileBytes) {
+    std::istringstream in(head);
+    if (head.compare(0, 3, "ply") == 0) return PlyDeclaresTooMuch(in, fileBytes);
+    const size_t keywordEnd = head.find_first_of(" \t\r\n");
+    const std::string keyword = head.substr(0, keywordEnd);
+    if (keyword.size() >= 3 && keyword.size() <= 8 &&
+        keyword.compare(keyword.size() - 3, 3, "OFF") == 0)
+        return OffDeclaresTooMuch(in, fileBytes);
+    return false;
+}
+
+}  // namespace vantor
