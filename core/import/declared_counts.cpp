@@ -1,6 +1,7 @@
 #include "import/declared_counts.h"
 
 #include <limits>
+#include <set>
 #include <sstream>
 
 namespace vantor {
@@ -20,17 +21,44 @@ uint64_t CountOf(const std::string& word) {
     return value;
 }
 
-// "element <name> <count>" lines up to "end_header".
+bool IsPlyType(const std::string& word) {
+    static const std::set<std::string> types = {
+        "char", "uchar", "short", "ushort", "int",   "uint",   "float",   "double",
+        "int8", "uint8", "int16", "uint16", "int32", "uint32", "float32", "float64"};
+    return types.count(word) > 0;
+}
+
+// A property line names a type and a name, a list property two types.
+bool IsPlyProperty(std::istringstream& words) {
+    std::string type, second, third;
+    words >> type >> second >> third;
+    if (type == "list") return IsPlyType(second) && IsPlyType(third) && bool(words >> type);
+    return IsPlyType(type) && !second.empty();
+}
+
+// Up to "end_header": known lines only, properties well formed, element
+// counts the file can hold. Assimp's reader reads out of bounds on a
+// malformed header.
 bool PlyDeclaresTooMuch(std::istringstream& in, uint64_t fileBytes) {
     std::string line;
+    std::getline(in, line);  // "ply"
     while (std::getline(in, line)) {
         std::istringstream words(line);
-        std::string keyword, name, count;
-        words >> keyword >> name >> count;
-        if (keyword == "end_header") break;
-        if (keyword == "element" && CountOf(count) > fileBytes) return true;
+        std::string keyword;
+        words >> keyword;
+        if (keyword == "end_header") return false;
+        if (keyword == "element") {
+            std::string name, count;
+            words >> name >> count;
+            if (count.empty() || CountOf(count) > fileBytes) return true;
+        } else if (keyword == "property") {
+            if (!IsPlyProperty(words)) return true;
+        } else if (keyword != "format" && keyword != "comment" && keyword != "obj_info" &&
+                   !keyword.empty()) {
+            return true;
+        }
     }
-    return false;
+    return true;  // no header is that long
 }
 
 // "[ST][C][N][4][n]OFF", comments, then the vertex and face counts.

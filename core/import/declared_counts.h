@@ -10,8 +10,8 @@
 namespace vantor {
 
 // True when the header at the start of `head` (the file's first bytes)
-// declares more vertices or faces than `fileBytes` could hold: every
-// element takes at least one byte.
+// declares more vertices or faces than `fileBytes` could hold (every
+// element takes at least one byte), or is a malformed PLY header.
 bool DeclaresMoreThanItHolds(const std::string& head, uint64_t fileBytes);
 
 }  // namespace vantor

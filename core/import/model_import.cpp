@@ -155,9 +155,10 @@ int ImportMeshFile(VrmlReader& reader, const std::string& path, Prompt& prompt,
         Warn(prompt, FillIn(Translate("Core", "%1は大きすぎて読み込めません。"), fileName));
         return -1;
     }
-    if (DeclaresMoreThanItHolds(FileHead(fullPath, 4096), bytes)) {
-        Warn(prompt, FillIn(Translate("Core", "%1を読み込めません。\n%2"), fileName,
-                            "its header declares more elements than the file holds"));
+    if (DeclaresMoreThanItHolds(FileHead(fullPath, 65536), bytes)) {
+        Warn(prompt,
+             FillIn(Translate("Core", "%1を読み込めません。\n%2"), fileName,
+                    "its header is malformed or declares more elements than the file holds"));
         return -1;
     }
 
