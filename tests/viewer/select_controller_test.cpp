@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cmath>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -21,6 +22,7 @@
 #include "select/dimension_commands.h"
 #include "select/selection_controller.h"
 #include "select/selection_logic.h"
+#include "vrml_read/vrml_reader.h"
 
 namespace fs = std::filesystem;
 
@@ -85,6 +87,31 @@ PickHit Hit(uint32_t depth, int32_t group, int32_t matrix, int32_t row, int32_t 
     const int32_t names[5] = {-group, matrix, row, element, sub};
     std::copy(names, names + 5, hit.names);
     return hit;
+}
+
+// A cylinder of radius 5 about the z axis, 36 sides, normals along the radii.
+SceneData CylinderScene() {
+    std::ostringstream bottom, top, normals, faces, faceNormals;
+    for (int i = 0; i < 36; ++i) {
+        const double c = std::cos(i * M_PI / 18), s = std::sin(i * M_PI / 18);
+        bottom << 5 * c << " " << 5 * s << " 0, ";
+        top << 5 * c << " " << 5 * s << " 10, ";
+        normals << c << " " << s << " 0, ";
+        const int next = (i + 1) % 36;
+        faces << i << " " << next << " " << 36 + next << " -1 " << i << " " << 36 + next << " "
+              << 36 + i << " -1 ";
+        faceNormals << i << " " << next << " " << next << " -1 " << i << " " << next << " " << i
+                    << " -1 ";
+    }
+    const std::string text = "#VRML V1.0 ascii\nSeparator { Coordinate3 { point [" + bottom.str() +
+                             top.str() + "] }\nNormal { vector [" + normals.str() +
+                             "] }\nNormalBinding { value PER_VERTEX_INDEXED }\n"
+                             "IndexedFaceSet { coordIndex [" +
+                             faces.str() + "] normalIndex [" + faceNormals.str() + "] } }\n";
+    VrmlReader reader;
+    ScriptedPrompt quiet;
+    EXPECT_EQ(reader.ReadVrmlText(text, "cylinder.wrl", quiet), 1);
+    return reader;
 }
 
 class SelectControllerTest : public ::testing::Test {
@@ -411,6 +438,24 @@ TEST_F(SelectControllerTest, DimensionCommandsMakeSelectHideMoveAndDelete) {
     EXPECT_EQ(DimensionText(host.scene, DimensionRows(host.scene)[0]), "14.318");
     dims.DeleteSelected();
     EXPECT_EQ(host.status.back(), "寸法が選択されていません。");
+
+    // Radius and diameter of a cylinder of radius 5 tessellated into 36
+    // sides: through the bottom edge of a side and through its corner.
+    host.scene = CylinderScene();
+    int32_t sides = 0;
+    while (sides < host.scene.nodeCount && host.scene.Row(sides).kind != kind::IndexedFaceSet)
+        ++sides;
+    ASSERT_LT(sides, host.scene.nodeCount);
+    const std::tuple<DimensionCommand, int32_t, std::string> arcs[] = {
+        {DimensionCommand::Radius, sub_item::Edge01, "R5"},
+        {DimensionCommand::Diameter, sub_item::Edge01, "φ10"},
+        {DimensionCommand::Radius, sub_item::Vertex0, "R5"}};
+    for (const auto& [command, sub, text] : arcs) {
+        host.nextHits = {Hit(10, 0, 2, sides, 0, sub)};
+        controller.LeftDoubleClick(10, 10);
+        dims.Make(command);
+        EXPECT_EQ(host.status.back(), "寸法 " + text + " を作成しました。") << sub;
+    }
 }
 
 TEST_F(SelectControllerTest, PointEditMovesTheSharedVertex) {

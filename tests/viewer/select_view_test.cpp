@@ -7,11 +7,13 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
 #include <fstream>
 #include <sstream>
 
 #include "app/command_ids.h"
 #include "bindings/config_reader.h"
+#include "dims/dimension.h"
 #include "doc/korvalde_doc.h"
 #include "prompt/prompt.h"
 #include "render/gl_headers.h"
@@ -56,6 +58,33 @@ bool OpenHitTable(const QTemporaryDir& folder, HitTable& table) {
     return HitTable::CreateSchema(database, schema.str(), error) && table.Open(database);
 }
 
+// A triangle in the z = 0 plane; returns its face-set row.
+int32_t BuildPlate(SceneData& scene) {
+    testing::SceneBuilder b(scene);
+    b.BeginFile("plate.wrl");
+    b.Material(0.2f, 0.6f, 0.9f);
+    b.Coordinates({-5, -5, 0, 5, -5, 0, 0, 5, 0});
+    const int32_t faces = b.FaceSet({0, 1, 2});
+    b.EndFile();
+    PrepareGeometry(scene);
+    return faces;
+}
+
+// Where a world point is drawn in the view, in widget pixels.
+QPoint OnScreen(const CKorvaldeView& view, double x, double y, double z) {
+    double projection[16], modelview[16], sx, sy, sz;
+    ProjectionMatrix(view.camera, projection);
+    ViewMatrix(view.camera, modelview);
+    const GLint viewport[4] = {0, 0, view.width(), view.height()};
+    gluProject(x, y, z, modelview, projection, viewport, &sx, &sy, &sz);
+    return QPoint(int(sx), view.height() - int(sy));
+}
+
+void DoubleClick(CKorvaldeView& view, QPoint at) {
+    QTest::mouseDClick(&view, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, at);
+}
+
 TEST(SelectView, DoubleClickSelectsAndFramesShowTheHighlight) {
     if (!HaveWindowSystem()) GTEST_SKIP() << "needs an X display";
     QTemporaryDir folder;
@@ -64,13 +93,7 @@ TEST(SelectView, DoubleClickSelectsAndFramesShowTheHighlight) {
     ScriptedPrompt prompt;
 
     CKorvaldeDoc doc;
-    testing::SceneBuilder b(doc.Scene());
-    b.BeginFile("plate.wrl");
-    b.Material(0.2f, 0.6f, 0.9f);
-    b.Coordinates({-5, -5, 0, 5, -5, 0, 0, 5, 0});
-    const int32_t faces = b.FaceSet({0, 1, 2});
-    b.EndFile();
-    PrepareGeometry(doc.Scene());
+    const int32_t faces = BuildPlate(doc.Scene());
 
     CKorvaldeView view(&doc);
     view.Selection().SetHitTable(&table);
@@ -83,15 +106,7 @@ TEST(SelectView, DoubleClickSelectsAndFramesShowTheHighlight) {
 
     // A point inside the triangle, away from the datum lines through the
     // flat box's middle.
-    double projection[16], modelview[16], x, y, z;
-    ProjectionMatrix(view.camera, projection);
-    ViewMatrix(view.camera, modelview);
-    const GLint viewport[4] = {0, 0, view.width(), view.height()};
-    gluProject(1, -2, 0, modelview, projection, viewport, &x, &y, &z);
-    const QPoint inside(int(x), view.height() - int(y));
-
-    QTest::mouseDClick(&view, Qt::LeftButton, Qt::NoModifier, inside);
-    QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, inside);
+    DoubleClick(view, OnScreen(view, 1, -2, 0));
     ASSERT_GT(table.state, 0) << "the face was picked";
     EXPECT_EQ(table.values.lData0, faces);
     EXPECT_EQ(table.values.lData2, 6) << "inside the triangle only the face is hit";
@@ -110,6 +125,85 @@ TEST(SelectView, DoubleClickSelectsAndFramesShowTheHighlight) {
     EXPECT_TRUE(view.OnCommand(cmd::kDataDelete));
     EXPECT_EQ(table.RowCount(), 0);
     EXPECT_EQ(CountSelectedRed(view.grabFramebuffer()), 0) << "the old highlight is gone";
+    EXPECT_TRUE(prompt.shown.empty());
+}
+
+// The selected dimension dragged with the mouse actions bound to the left
+// button and a held key: its text and dimension line follow the cursor in
+// the screen plane or along Z, the measured points stay, and each drag is
+// one undo step.
+TEST(SelectView, BoundMouseActionsDragTheSelectedDimension) {
+    if (!HaveWindowSystem()) GTEST_SKIP() << "needs an X display";
+    QTemporaryDir folder;
+    HitTable table;
+    ASSERT_TRUE(OpenHitTable(folder, table));
+    ScriptedPrompt prompt;
+    BindingTable bindings;
+    ConfigReader(bindings, prompt).ReadConfigFile(VANTOR_SOURCE_DIR "/data/Config.cfg");
+    bindings.ApplyBinding("MOUSE_MOUSE_DIM_MOVE_XY", "MOUSE_LEFT");
+    bindings.ApplyBinding("MOUSE_KEY_DIM_MOVE_XY", "VK_M");
+    bindings.ApplyBinding("MOUSE_MOUSE_DIM_MOVE_Z", "MOUSE_LEFT");
+    bindings.ApplyBinding("MOUSE_KEY_DIM_MOVE_Z", "VK_N");
+
+    CKorvaldeDoc doc;
+    BuildPlate(doc.Scene());
+    CKorvaldeView view(&doc);
+    view.Selection().SetHitTable(&table);
+    view.Selection().SetPrompt(&prompt);
+    view.Selection().SetBindings(&bindings);
+    view.Navigation().SetBindings(&bindings);
+    for (int i = 0; i < 16; ++i) view.camera.viewRotation[i] = i % 5 == 0 ? 1 : 0;
+    view.resize(320, 240);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    auto onScreen = [&view](const float* p) { return OnScreen(view, p[0], p[1], p[2]); };
+
+    DoubleClick(view, OnScreen(view, 1, -2, 0));
+    ASSERT_TRUE(view.OnCommand(cmd::kFromCsys));
+    const SceneData& scene = doc.Scene();
+    const int32_t group = DimensionRows(scene).at(0);
+    const auto parts = FindDimensionParts(scene, group);
+    const float* matrix = scene.Block(scene.Row(parts->transform).dataBegin);
+    // Select the dimension by its text: just right of and above its origin.
+    DoubleClick(view, onScreen(matrix + 12) + QPoint(4, -3));
+    ASSERT_EQ(view.Selection().Dimensions().SelectedDimension(), group);
+
+    const NodeRow& c = scene.Row(parts->coordinates);
+    const std::vector<float> measured(&scene.pointPool[c.dataBegin],
+                                      &scene.pointPool[c.dataBegin + 6]);
+    const std::array<float, 3> start = {matrix[12], matrix[13], matrix[14]};
+    const int steps = doc.UndoStack().count();
+    const std::pair<Qt::Key, int> drags[] = {{Qt::Key_M, 0}, {Qt::Key_N, 2}};
+    for (const auto& [key, axis] : drags) {
+        SCOPED_TRACE(axis);
+        const std::array<float, 3> before = {matrix[12], matrix[13], matrix[14]};
+        const QPoint from = onScreen(before.data());
+        QTest::keyPress(&view, key);
+        QTest::mousePress(&view, Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mouseMove(&view, from + QPoint(20, 0));
+        QTest::mouseMove(&view, from + QPoint(40, 0));
+        QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, from + QPoint(40, 0));
+        QTest::keyRelease(&view, key);
+        for (int i = 0; i < 3; ++i) {
+            if (i == axis) {
+                EXPECT_GT(matrix[12 + i], before[size_t(i)] + 1) << "it follows the cursor";
+            } else {
+                EXPECT_FLOAT_EQ(matrix[12 + i], before[size_t(i)]) << i;
+            }
+        }
+        if (axis == 0) {  // in the screen plane, 40 pixels are 40 pixels
+            EXPECT_NEAR(onScreen(matrix + 12).x(), from.x() + 40, 2);
+        }
+        EXPECT_EQ(
+            std::vector<float>(&scene.pointPool[c.dataBegin], &scene.pointPool[c.dataBegin + 6]),
+            measured)
+            << "the measured points stay";
+    }
+    EXPECT_EQ(doc.UndoStack().count(), steps + 2) << "one undo step per drag";
+    EXPECT_EQ(view.Selection().Dimensions().SelectedDimension(), group);
+    doc.UndoStack().undo();
+    doc.UndoStack().undo();
+    EXPECT_EQ((std::array<float, 3>{matrix[12], matrix[13], matrix[14]}), start);
     EXPECT_TRUE(prompt.shown.empty());
 }
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
+#include <QMenu>
 #include <QMenuBar>
+#include <functional>
 
 #include "app/korvalde_app.h"
 #include "app/main_frame.h"
@@ -65,6 +67,20 @@ TEST(ShellStartup, LanguageFromTheSettingElseTheLocaleAndEnglishTexts) {
         ASSERT_FALSE(menus.isEmpty());
         EXPECT_EQ(menus.first()->text(), QStringLiteral("&File"));
         EXPECT_EQ(menus.last()->text(), QStringLiteral("&Help"));
+        // Each menu entry has its own command: two sharing an id would show
+        // one action twice.
+        QList<QAction*> entries;
+        std::function<void(const QList<QAction*>&)> collect = [&](const QList<QAction*>& list) {
+            for (QAction* action : list) {
+                if (action->menu())
+                    collect(action->menu()->actions());
+                else if (!action->isSeparator())
+                    entries.append(action);
+            }
+        };
+        collect(menus);
+        for (QAction* action : entries)
+            EXPECT_EQ(entries.count(action), 1) << action->text().toStdString();
         app.MainFrame()->close();
     }
     CKorvaldeApp first;

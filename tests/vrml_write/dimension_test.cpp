@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 
 #include "dims/dimension.h"
 #include "prompt/prompt.h"
@@ -144,23 +145,29 @@ TEST_F(DimensionTest, SavedGroupsReadBackAndDelete) {
     EXPECT_EQ(Groups(ReadBack(saved)), std::vector<std::string>{Groups(scene_)[1]});
 }
 
-TEST_F(DimensionTest, AssemblySavedAsNewDataKeepsItsDimension) {
+// An assembly keeps its dimension with "新データとして保存"; a file that
+// inlines a part keeps it with the top-data save, beside the inline.
+TEST_F(DimensionTest, AssemblyAndInliningFileKeepTheirDimensions) {
     const fs::path part = folder_ / "part.wrl";
-    {
-        std::FILE* f = std::fopen(part.string().c_str(), "wb");
-        std::fputs(kCube, f);
-        std::fclose(f);
-    }
+    const fs::path top = folder_ / "top.wrl";
+    std::ofstream(part) << kCube;
+    std::ofstream(top) << "#VRML V1.0 ascii\nSeparator { WWWInline { name \"part.wrl\" } }\n";
     VrmlReader assembly = ReadBack(part);
     VrmlReader second = ReadBack(part);
     assembly.AppendScene(second);
-    AddDimension(assembly, Linear({0, 0, 0}, {0, 0, 10}));
+    VrmlReader inlining = ReadBack(top);
+    const std::pair<VrmlReader*, int> saves[] = {{&assembly, kSaveNewData},
+                                                 {&inlining, kSaveTopData}};
+    for (const auto& [scene, mode] : saves) {
+        SCOPED_TRACE(mode);
+        AddDimension(*scene, Linear({0, 0, 0}, {0, 0, 10}));
+        const fs::path saved = folder_ / ("saved" + std::to_string(mode) + ".wrl");
+        ASSERT_TRUE(SaveScene(*scene, saved.string(), mode).saved());
+        VrmlReader back = ReadBack(saved);
+        EXPECT_EQ(Groups(back), Groups(*scene));
+        EXPECT_EQ(back.fileCount, 2);  // the saved file and the part it inlines
+    }
     EXPECT_FALSE(CheckSaveAllowed(assembly, kSaveTopData).saved());
-    const fs::path saved = folder_ / "assembly.wrl";
-    ASSERT_TRUE(SaveScene(assembly, saved.string(), kSaveNewData).saved());
-    VrmlReader back = ReadBack(saved);
-    EXPECT_EQ(Groups(back), Groups(assembly));
-    EXPECT_EQ(back.fileCount, 2);  // the saved file and the part it inlines twice
 }
 
 }  // namespace

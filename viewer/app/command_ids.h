@@ -112,6 +112,6 @@ inline constexpr int kBackgroundBitmap = 32901;
 inline constexpr int kSaveImage = 32950;        // save the current view as a picture
 inline constexpr int kCsysReset = 32951;        // measuring system back to the world axes
 inline constexpr int kMeasurePanel = 32952;     // show or hide the measurement panel
-inline constexpr int kDeleteDimension = 32953;  // delete the selected dimension
+inline constexpr int kDeleteDimension = 32955;  // delete the selected dimension
 
 }  // namespace cmd

@@ -410,9 +410,17 @@ void PickPass::PickText(int32_t row) {
     glPushName(Name(dimensionRow_ >= 0 ? 1 : 0));
     glPushMatrix();
     if (dimensionRow_ >= 0) MultiplyFacingText(*camera_, settings_->dimensions.textFactor);
-    glPushAttrib(GL_CURRENT_BIT | GL_LIST_BIT);
-    font_->DrawFileText(text.string, text.size);
-    glPopAttrib();
+    if (dimensionRow_ >= 0) {
+        // A dimension's text is picked by its whole box, not only where its
+        // strokes are: a double-click between the letters selects it too.
+        const size_t length = std::min(text.string.size(), size_t(std::max(0, text.size)));
+        const float width = font_->Advance(DecodeFileText(text.string.substr(0, length)));
+        glRectf(0, -0.2f, width, 0.8f);
+    } else {
+        glPushAttrib(GL_CURRENT_BIT | GL_LIST_BIT);
+        font_->DrawFileText(text.string, text.size);
+        glPopAttrib();
+    }
     glPopMatrix();
     glPopName();
     glPopName();

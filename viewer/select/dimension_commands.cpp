@@ -1,6 +1,7 @@
 #include "select/dimension_commands.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "dialogs/three_value_dialog.h"
@@ -37,12 +38,17 @@ int32_t DimensionCommands::SelectedDimension() const {
     return parts->group;
 }
 
-bool DimensionCommands::Edit(const QString& text, const std::function<bool(SceneData&)>& edit) {
-    if (!host_.SelEditScene(text, edit)) return false;
+void DimensionCommands::GeometryMoved() {
     host_.SelGeometryEdited();
     // Matrices were prepared again: the highlight follows before the redraw.
     if (!selection_.SelectionEmpty()) selection_.ExamineCurrent(false);
     host_.SelRedraw();
+}
+
+bool DimensionCommands::Edit(const QString& text, const std::function<bool(SceneData&)>& edit) {
+    EndDrag();
+    if (!host_.SelEditScene(text, edit)) return false;
+    GeometryMoved();
     return true;
 }
 
@@ -241,11 +247,62 @@ void DimensionCommands::ChangeText() {
 }
 
 bool DimensionCommands::MoveSelected(const double delta[3]) {
+    EndDrag();
+    const bool moved = DragSelected(delta);
+    EndDrag();
+    return moved;
+}
+
+namespace {
+
+// The point range and matrix offset a move of the dimension changes, or
+// nullopt when `row` is no dimension or its places lie outside the pools.
+std::optional<std::array<int32_t, 3>> MovedPlaces(const SceneData& scene, int32_t row) {
+    const std::optional<DimensionParts> parts = FindDimensionParts(scene, row);
+    if (!parts) return std::nullopt;
+    std::array<int32_t, 3> places = {0, 0, -1};  // first point, end point, matrix
+    if (parts->coordinates >= 0) {
+        const NodeRow& c = scene.Row(parts->coordinates);
+        places[0] = c.dataBegin / 3;
+        places[1] = std::min(c.dataEnd, scene.pointCount) / 3;
+    }
+    if (parts->transform >= 0) places[2] = scene.Row(parts->transform).dataBegin;
+    if (places[0] < 0 || places[2] + 16 > scene.valueCount) return std::nullopt;
+    return places;
+}
+
+}  // namespace
+
+bool DimensionCommands::DragSelected(const double delta[3]) {
     const int32_t row = SelectedDimension();
     if (row < 0) return false;
-    const double d[3] = {delta[0], delta[1], delta[2]};
-    return Edit(tr("寸法移動"),
-                [row, d](SceneData& scene) { return MoveDimension(scene, row, d); });
+    SceneData& scene = *host_.SelScene();
+    if (drag_ && drag_->row != row) EndDrag();
+    if (!drag_) {
+        const auto places = MovedPlaces(scene, row);
+        if (!places) return false;
+        drag_.emplace();
+        drag_->row = row;
+        drag_->places = *places;
+        for (int32_t point = (*places)[0]; point < (*places)[1]; ++point)
+            drag_->change.TouchPoint(scene, point);
+        if ((*places)[2] >= 0) drag_->change.TouchValues(scene, (*places)[2], 16);
+        drag_->change.PrepareGeometryOnRestore();
+    }
+    if (!MoveDimension(scene, row, delta)) return false;
+    GeometryMoved();
+    return true;
+}
+
+void DimensionCommands::EndDrag() {
+    if (!drag_) return;
+    PendingDrag drag = std::move(*drag_);
+    drag_.reset();
+    SceneData* scene = host_.SelScene();
+    // An undo during the drag may have replaced the rows it touched.
+    if (!scene || MovedPlaces(*scene, drag.row) != drag.places) return;
+    drag.change.Finish(*scene);
+    if (drag.change.Changed()) host_.SelEditMade(tr("寸法移動"), std::move(drag.change));
 }
 
 void DimensionCommands::MoveSelectedByDialog() {

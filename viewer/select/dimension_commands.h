@@ -6,10 +6,13 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "dims/dimension.h"
+#include "scene/scene_change.h"
 #include "select/measure_math.h"
 
 namespace vantor {
@@ -50,8 +53,14 @@ class DimensionCommands {
     void ChangeText();
     // "選択寸法移動": a shift typed in the measuring system.
     void MoveSelectedByDialog();
-    // Moves the selected dimension by a world shift (mouse actions).
+    // Moves the selected dimension by a world shift as one change.
     bool MoveSelected(const double delta[3]);
+    // Mouse actions: every motion of a drag moves the selected dimension by
+    // a world shift; the whole drag is one change, recorded by EndDrag when
+    // the button comes up. Only the moved points and the text's matrix are
+    // kept for undo, so a long drag stays cheap on a large model.
+    bool DragSelected(const double delta[3]);
+    void EndDrag();
     // "寸法削除".
     void DeleteSelected();
 
@@ -64,11 +73,22 @@ class DimensionCommands {
     bool MakeComment(DimensionRequest& request);
     // A selected cylinder's or sphere's circle: centre and a point on it.
     bool PrimitiveArc(ArcFit& arc, double rim[3]);
+    // The renderer, the highlight and the view follow a geometry edit.
+    void GeometryMoved();
     // Runs `edit` on the scene as one change of the document named `text`.
     bool Edit(const QString& text, const std::function<bool(SceneData&)>& edit);
 
+    // A drag under way: the dimension it moves, the places it changes
+    // (first point, end point, matrix offset) and how they were before.
+    struct PendingDrag {
+        int32_t row = -1;
+        std::array<int32_t, 3> places{};
+        SceneChange change;
+    };
+
     SelectionController& selection_;
     SelectionHost& host_;
+    std::optional<PendingDrag> drag_;
 };
 
 }  // namespace vantor

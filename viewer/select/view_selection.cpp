@@ -2,11 +2,13 @@
 
 #include <QInputDialog>
 #include <QMouseEvent>
+#include <cmath>
 
 #include "app/command_ids.h"
 #include "app/korvalde_app.h"
 #include "dialogs/three_value_dialog.h"
 #include "doc/korvalde_doc.h"
+#include "math/vector_math.h"
 #include "prompt/prompt.h"
 #include "render/gl_headers.h"
 #include "render/pick_highlight.h"
@@ -48,7 +50,27 @@ void ViewSelection::FillHooks(ViewNavigationController::ViewHooks& hooks) {
         if (index >= 0 && index <= int(DimensionCommand::Comment))
             dimensions_.Make(DimensionCommand(index));
     };
-    hooks.moveSelectedDimension = [this](const double* delta) { dimensions_.MoveSelected(delta); };
+    hooks.moveSelectedDimension = [this](const double* delta) {
+        const double scale = DragScale();
+        const double shift[3] = {delta[0] * scale, delta[1] * scale, delta[2] * scale};
+        dimensions_.DragSelected(shift);
+    };
+}
+
+double ViewSelection::DragScale() {
+    // Drags arrive at the pan's scale, which is the screen's own only in a
+    // parallel view; in perspective the text's depth sets the scale.
+    const SceneData* scene = SelScene();
+    if (!view_ || !scene || view_->camera.IsOrthographic()) return 1;
+    const Camera& camera = view_->camera;
+    const auto parts = FindDimensionParts(*scene, dimensions_.SelectedDimension());
+    const int32_t matrix =
+        parts && parts->transform >= 0 ? scene->Row(parts->transform).dataBegin : -1;
+    const double panScale = camera.zoomFactor * camera.orthoHalfHeight;
+    if (matrix < 0 || int64_t(matrix) + 16 > scene->valueCount || !(panScale > 0)) return 1;
+    const double depth = EyeDepthOf(camera, scene->Block(matrix) + 12);
+    if (!(depth > 0)) return 1;
+    return depth * std::tan(camera.fieldOfView * vmath::kPi / 360) / panScale;
 }
 
 bool ViewSelection::RunCommand(int id) {
@@ -232,6 +254,8 @@ void ViewSelection::SelEditMade(const QString& text, SceneChange change) {
 }
 
 bool ViewSelection::eventFilter(QObject* watched, QEvent* event) {
+    // A dimension dragged with a mouse action becomes one undo step here.
+    if (watched == view_ && event->type() == QEvent::MouseButtonRelease) dimensions_.EndDrag();
     if (watched == view_ && event->type() == QEvent::MouseButtonDblClick) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint at = mouse->position().toPoint();

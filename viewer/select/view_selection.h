@@ -68,6 +68,9 @@ class ViewSelection : public QObject, public SelectionHost {
 
   private:
     void DrawHighlight();
+    // What a drag's shift is multiplied by so the selected text follows the
+    // cursor.
+    double DragScale();
 
     QPointer<CKorvaldeView> view_;
     SelectionController controller_;
