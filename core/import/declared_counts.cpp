@@ -61,16 +61,17 @@ bool PlyDeclaresTooMuch(std::istringstream& in, uint64_t fileBytes) {
     return true;  // no header is that long
 }
 
-// "[ST][C][N][4][n]OFF", comments, then the vertex and face counts.
+// "[ST][C][N][4][n]OFF" (Assimp takes a file without it too), comments,
+// then the vertex and face counts.
 bool OffDeclaresTooMuch(std::istringstream& in, uint64_t fileBytes) {
     std::string word;
-    in >> word;  // the keyword
     int counts = 0;
     while (counts < 2 && in >> word) {
         if (word[0] == '#') {
             std::getline(in, word);
             continue;
         }
+        if (word.size() >= 3 && word.compare(word.size() - 3, 3, "OFF") == 0) continue;
         if (CountOf(word) > fileBytes) return true;
         ++counts;
     }
@@ -79,15 +80,13 @@ bool OffDeclaresTooMuch(std::istringstream& in, uint64_t fileBytes) {
 
 }  // namespace
 
-bool DeclaresMoreThanItHolds(const std::string& head, uint64_t fileBytes) {
+bool DeclaresMoreThanItHolds(const std::string& head, uint64_t fileBytes, bool offByName) {
     std::istringstream in(head);
     if (head.compare(0, 3, "ply") == 0) return PlyDeclaresTooMuch(in, fileBytes);
-    const size_t keywordEnd = head.find_first_of(" \t\r\n");
-    const std::string keyword = head.substr(0, keywordEnd);
-    if (keyword.size() >= 3 && keyword.size() <= 8 &&
-        keyword.compare(keyword.size() - 3, 3, "OFF") == 0)
-        return OffDeclaresTooMuch(in, fileBytes);
-    return false;
+    const std::string keyword = head.substr(0, head.find_first_of(" \t\r\n"));
+    const bool offKeyword = keyword.size() >= 3 && keyword.size() <= 8 &&
+                            keyword.compare(keyword.size() - 3, 3, "OFF") == 0;
+    return (offKeyword || offByName) && OffDeclaresTooMuch(in, fileBytes);
 }
 
 }  // namespace vantor

@@ -11,7 +11,9 @@ namespace vantor {
 
 // True when the header at the start of `head` (the file's first bytes)
 // declares more vertices or faces than `fileBytes` could hold (every
-// element takes at least one byte), or is a malformed PLY header.
-bool DeclaresMoreThanItHolds(const std::string& head, uint64_t fileBytes);
+// element takes at least one byte), or is a malformed PLY header. An OFF
+// file is known by its keyword or, as Assimp takes it without, its name
+// (`offByName`).
+bool DeclaresMoreThanItHolds(const std::string& head, uint64_t fileBytes, bool offByName);
 
 }  // namespace vantor

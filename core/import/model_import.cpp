@@ -155,7 +155,8 @@ int ImportMeshFile(VrmlReader& reader, const std::string& path, Prompt& prompt,
         Warn(prompt, FillIn(Translate("Core", "%1は大きすぎて読み込めません。"), fileName));
         return -1;
     }
-    if (DeclaresMoreThanItHolds(FileHead(fullPath, 65536), bytes)) {
+    if (DeclaresMoreThanItHolds(FileHead(fullPath, 65536), bytes,
+                                LowerExtension(fullPath) == ".off")) {
         Warn(prompt,
              FillIn(Translate("Core", "%1を読み込めません。\n%2"), fileName,
                     "its header is malformed or declares more elements than the file holds"));
