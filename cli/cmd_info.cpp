@@ -89,15 +89,18 @@ void PrintInfo(const std::string& file, const VrmlReader& reader, double readMs,
     const long normals = reader.normalCount / 3;
     const long triangles = reader.coordIndexCount / 3;
     const long materials = reader.IsEmpty() ? 0 : reader.materialCount + 1;
+    const long colours = reader.colorCount / 3;       // one per coloured triangle corner
+    const long texCoords = reader.texCoordCount / 2;  // likewise for textured corners
     const int logLines = reader.log.linesWritten();
     if (json) {
         std::printf(
             "{\"file\":%s,\"version\":%d,\"files\":%d,\"nodes\":%d,\"points\":%ld,"
             "\"normals\":%ld,\"triangles\":%ld,\"lineIndices\":%d,\"materials\":%ld,"
+            "\"cornerColours\":%ld,\"textures\":%d,\"texCoords\":%ld,"
             "\"bounds\":%s,\"logLines\":%d,\"readMs\":%.3f}\n",
             JsonString(file).c_str(), reader.version, reader.fileCount, reader.nodeCount, points,
-            normals, triangles, reader.lineCoordIndexCount, materials,
-            BoundsText(reader, true).c_str(), logLines, readMs);
+            normals, triangles, reader.lineCoordIndexCount, materials, colours, reader.textureCount,
+            texCoords, BoundsText(reader, true).c_str(), logLines, readMs);
         return;
     }
     std::printf("file: %s\n", file.c_str());
@@ -109,6 +112,9 @@ void PrintInfo(const std::string& file, const VrmlReader& reader, double readMs,
     std::printf("triangles: %ld\n", triangles);
     std::printf("lineIndices: %d\n", reader.lineCoordIndexCount);
     std::printf("materials: %ld\n", materials);
+    std::printf("cornerColours: %ld\n", colours);
+    std::printf("textures: %d\n", reader.textureCount);
+    std::printf("texCoords: %ld\n", texCoords);
     std::printf("bounds: %s\n", BoundsText(reader, false).c_str());
     std::printf("logLines: %d\n", logLines);
     std::printf("readMs: %.3f\n\n", readMs);

@@ -35,6 +35,14 @@ bool IsInline(int32_t code) {
     return code == WWWInline || code == Inline;
 }
 
+bool IsTexture(int32_t code) {
+    return code == Texture2 || code == ImageTexture || code == PixelTexture;
+}
+
+int PrimitivePartCount(int32_t code) {
+    return code == Cube ? 6 : code == Cylinder ? 3 : code == Cone ? 2 : 0;
+}
+
 bool IsPlainGroup(int32_t code) {
     return code == Group || code == Appearance || code == WWWAnchor || code == Anchor ||
            code == Lod || code == Lod2;

@@ -104,6 +104,10 @@ constexpr int32_t Route = 0x2800002;
 bool IsSeparatorLike(int32_t code);
 bool IsTransform(int32_t code);  // 0x14000 .. 0x14006
 bool IsInline(int32_t code);     // WWWInline, Inline
+bool IsTexture(int32_t code);    // Texture2, ImageTexture, PixelTexture
+// Parts a Color row before a primitive colours: Cube 6, Cylinder 3, Cone 2,
+// others 0.
+int PrimitivePartCount(int32_t code);
 // Groups whose two-value block is (first child, end row) and that keep no
 // state to themselves: Group, Appearance, WWWAnchor, Anchor, both LODs.
 bool IsPlainGroup(int32_t code);

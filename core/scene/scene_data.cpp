@@ -99,7 +99,7 @@ void SceneData::AppendRows(const SceneData& other, int32_t firstRow, bool withRe
     const int32_t M = materialCount + 1, P = pointCount, N = normalCount;
     const int32_t CI = coordIndexCount, NI = normalIndexCount;
     const int32_t LI = lineCoordIndexCount, LN = lineNormalIndexCount;
-    const int32_t C = colorCount;
+    const int32_t C = colorCount, UV = texCoordCount, X = textureCount;
 
     nodeTable.ReserveExactly(nodeCount, int64_t(nodeCount) + other.nodeCount);
     EnsureNodeRows(int64_t(nodeCount) + other.nodeCount);
@@ -114,8 +114,11 @@ void SceneData::AppendRows(const SceneData& other, int32_t firstRow, bool withRe
     files.Reserve(fileCount + other.fileCount);
     defUses.Reserve(defUseCount + other.defUseCount);
     texts.Reserve(textCount + other.textCount);
+    textures.Reserve(textureCount + other.textureCount);
 
     for (int32_t i = 0; i < other.textCount; ++i) AddTextRecord(other.texts.items[size_t(i)]);
+    for (int32_t i = 0; i < other.textureCount; ++i)
+        AddTextureRecord(other.textures.items[size_t(i)]);
     for (int32_t i = 0; withRecords && i < other.fileCount; ++i) {
         FileRecord record = other.files.items[size_t(i)];
         if (record.firstRow > 0) record.firstRow += R;
@@ -134,6 +137,7 @@ void SceneData::AppendRows(const SceneData& other, int32_t firstRow, bool withRe
     AppendFloats(pointPool, P, other.pointPool, other.pointCount);
     AppendFloats(normalPool, N, other.normalPool, other.normalCount);
     AppendFloats(colorPool, C, other.colorPool, other.colorCount);
+    AppendFloats(texCoordPool, UV, other.texCoordPool, other.texCoordCount);
     AppendIndices(coordIndexPool, CI, other.coordIndexPool, other.coordIndexCount, P / 3);
     AppendIndices(normalIndexPool, NI, other.normalIndexPool, other.normalIndexCount, N / 3);
     AppendIndices(lineCoordIndexPool, LI, other.lineCoordIndexPool, other.lineCoordIndexCount,
@@ -175,6 +179,10 @@ void SceneData::AppendRows(const SceneData& other, int32_t firstRow, bool withRe
             if (row.dataBegin >= 0) row.dataBegin += N, row.dataEnd += N;
         } else if (k == kind::Color) {
             if (row.dataBegin >= 0) row.dataBegin += C, row.dataEnd += C;
+        } else if (k == kind::TextureCoordinate2) {
+            if (row.dataBegin >= 0) row.dataBegin += UV, row.dataEnd += UV;
+        } else if (kind::IsTexture(k)) {
+            if (row.dataBegin >= 0) row.dataBegin += X;
         } else if (k == kind::PointSet) {
             if (row.dataBegin >= 0) row.dataBegin += P / 3;
         } else if (k == kind::Material || k == kind::Material2) {
@@ -204,6 +212,7 @@ void SceneData::AppendRows(const SceneData& other, int32_t firstRow, bool withRe
     pointCount += other.pointCount;
     normalCount += other.normalCount;
     colorCount += other.colorCount;
+    texCoordCount += other.texCoordCount;
     pointStart += other.pointStart;
     normalStart += other.normalStart;
     coordIndexCount += other.coordIndexCount;

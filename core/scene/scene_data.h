@@ -53,6 +53,24 @@ struct TextRecord {
     std::string string = "DefaultAsciiString";
 };
 
+// An image the shaded view lays over the shapes after a texture row: a
+// file named by the model (loaded by the viewer) or the pixels of the file.
+struct TextureRecord {
+    std::string url;   // as the file names it
+    std::string path;  // resolved against the file's folder; empty for pixels
+    bool repeatS = true;
+    bool repeatT = true;
+    int32_t width = 0;  // pixels given in the file: size, components (1 to 4)
+    int32_t height = 0;
+    int32_t components = 0;
+    std::vector<uint8_t> pixels;  // width * height * components, bottom row first
+    // Texture transform: centre, rotation (radians), scale, translation.
+    float centre[2] = {0, 0};
+    float rotation = 0;
+    float scale[2] = {1, 1};
+    float translation[2] = {0, 0};
+};
+
 // A growable record array with the capacity bookkeeping of the node pools:
 // a record is stored at index n after growing by a step when n > capacity - 5.
 template <typename Record>
@@ -126,6 +144,9 @@ class SceneData {
     int32_t AddFileRecord(const FileRecord& record) { return files.Append(fileCount, record); }
     int32_t AddDefUseRecord(const DefUseRecord& r) { return defUses.Append(defUseCount, r); }
     int32_t AddTextRecord(const TextRecord& record) { return texts.Append(textCount, record); }
+    int32_t AddTextureRecord(const TextureRecord& record) {
+        return textures.Append(textureCount, record);
+    }
 
     std::string DefNameOf(int32_t row) const { return nodeDefNames[size_t(row)]; }
     FileRecord FileRecordAt(int32_t i) const { return files.items[size_t(i)]; }
@@ -169,6 +190,8 @@ class SceneData {
     RecordArray<DefUseRecord> defUses{20};
     int32_t textCount = 0;
     RecordArray<TextRecord> texts{30};
+    int32_t textureCount = 0;
+    RecordArray<TextureRecord> textures{10};
 
     std::vector<std::string> nodeDefNames;
     int32_t nodeCount = 0;
@@ -213,6 +236,11 @@ class SceneData {
     // face set holds its range of floats; other face sets take the material.
     Pool<float> colorPool{300, 3000, 30};
     int32_t colorCount = 0;  // floats used
+    // Texture coordinates of textured face sets: u, v per triangle corner
+    // like the colours; a TextureCoordinate2 row before the face set holds
+    // its range. Which image applies comes from the texture rows in force.
+    Pool<float> texCoordPool{200, 2000, 20};
+    int32_t texCoordCount = 0;  // floats used
 
     int32_t playEachFlag = 0;  // set by the view while "Play Each" spins
     // Kept for the record; the readers store every face set counter-clockwise.

@@ -1,6 +1,7 @@
 #include "vrml_read/face_colours.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace vantor {
 
@@ -19,11 +20,11 @@ std::vector<int32_t> SpreadIndices(const std::vector<int32_t>& faces,
     return spread;
 }
 
-int32_t AppendCornerColours(SceneData& s, const std::vector<int32_t>& faces, int32_t pointLimit,
-                            const std::vector<int32_t>& spread, const std::vector<float>& palette,
-                            bool reversed) {
-    const int64_t colours = int64_t(palette.size() / 3);
-    if (spread.size() != faces.size() || colours == 0) return -1;
+int32_t AppendCornerValues(Pool<float>& pool, int32_t& count, const std::vector<int32_t>& faces,
+                           int32_t pointLimit, const std::vector<int32_t>& spread,
+                           const std::vector<float>& values, int width, bool reversed) {
+    const int64_t entries = int64_t(values.size()) / width;
+    if (spread.size() != faces.size() || entries == 0) return -1;
     std::vector<int32_t> corners;
     for (size_t first = 0; first < faces.size();) {
         size_t end = first;
@@ -37,13 +38,15 @@ int32_t AppendCornerColours(SceneData& s, const std::vector<int32_t>& faces, int
         first = end + 1;
     }
     for (int32_t index : corners)
-        if (index < 0 || index >= colours) return -1;
-    const int32_t start = s.colorCount;
-    s.colorPool.Ensure(int64_t(start) + 3 * int64_t(corners.size()));
-    float* out = s.colorPool.data() + start;
+        if (index < 0 || index >= entries) return -1;
+    const int32_t start = count;
+    const int64_t end = int64_t(start) + width * int64_t(corners.size());
+    if (end > INT32_MAX / 2) return -1;
+    pool.Ensure(end);
+    float* out = pool.data() + start;
     for (int32_t index : corners)
-        for (int c = 0; c < 3; ++c) *out++ = palette[size_t(3 * index + c)];
-    s.colorCount += int32_t(3 * corners.size());
+        for (int c = 0; c < width; ++c) *out++ = values[size_t(width * index + c)];
+    count = int32_t(end);
     return start;
 }
 

@@ -16,13 +16,21 @@ namespace vantor {
 std::vector<int32_t> SpreadIndices(const std::vector<int32_t>& faces,
                                    const std::vector<int32_t>& indices, bool perVertex);
 
-// Appends r, g, b per corner of the faces the readers draw (three or more
-// corners, all below pointLimit) to colorPool, in fan order, turned when
-// `reversed`; `spread` comes from SpreadIndices and `palette` holds r, g, b
-// triples. Returns the first float, or -1 (appending nothing) when an index
-// lies outside the palette.
-int32_t AppendCornerColours(SceneData& scene, const std::vector<int32_t>& faces, int32_t pointLimit,
-                            const std::vector<int32_t>& spread, const std::vector<float>& palette,
-                            bool reversed);
+// Appends `width` values per corner of the faces the readers draw (three
+// or more corners, all below pointLimit) to `pool` after `count` floats, in
+// fan order, turned when `reversed`; `spread` comes from SpreadIndices and
+// `values` holds `width` floats per index. Returns the first float, or -1
+// (appending nothing) when an index lies outside the values.
+int32_t AppendCornerValues(Pool<float>& pool, int32_t& count, const std::vector<int32_t>& faces,
+                           int32_t pointLimit, const std::vector<int32_t>& spread,
+                           const std::vector<float>& values, int width, bool reversed);
+
+// Corner colours into colorPool from r, g, b triples.
+inline int32_t AppendCornerColours(SceneData& scene, const std::vector<int32_t>& faces,
+                                   int32_t pointLimit, const std::vector<int32_t>& spread,
+                                   const std::vector<float>& palette, bool reversed) {
+    return AppendCornerValues(scene.colorPool, scene.colorCount, faces, pointLimit, spread, palette,
+                              3, reversed);
+}
 
 }  // namespace vantor

@@ -325,9 +325,27 @@ int VrmlReader::ReadPrimitive(std::string_view text, int& position, int32_t node
         }
         if (ok) values[known->slot] = number;
     }
+    if (nodeKind != kind::Sphere && paletteMaterial_ == currentMaterial) AddPartColours(nodeKind);
     const int32_t v = AddValues(values, 3);
     AddRow(nodeKind, currentFileIndex, tag::Value, v, v + 2, defName);
     return 1;
+}
+
+void VrmlReader::AddPartColours(int32_t nodeKind) {
+    const std::string_view binding = faceHints.materialBinding;
+    if (!binding.starts_with("PER_PART") && !binding.starts_with("PER_FACE")) return;
+    // Parts in binding order: Cube front, back, left, right, top, bottom;
+    // Cylinder sides, top, bottom; Cone sides, bottom.
+    const int parts = kind::PrimitivePartCount(nodeKind);
+    const size_t colours = diffusePalette_.size() / 3;
+    if (parts == 0 || colours == 0) return;
+    const int32_t first = colorCount;
+    colorPool.Ensure(int64_t(first) + 3 * parts);
+    for (int part = 0; part < parts; ++part)
+        for (int c = 0; c < 3; ++c)
+            colorPool[first + 3 * part + c] = diffusePalette_[3 * (size_t(part) % colours) + c];
+    colorCount += 3 * parts;
+    AddRow(kind::Color, currentFileIndex, tag::Value, first, colorCount);
 }
 
 int VrmlReader::ReadAsciiText(std::string_view text, int& position, const std::string& defName) {

@@ -252,6 +252,7 @@ int VrmlReader::ReadIndexedFaceSet(std::string_view text, int& position,
     std::vector<int32_t> coordList;
     std::vector<int32_t> normalList;
     std::vector<int32_t> materialList;
+    std::vector<int32_t> texList;
     coordList.swap(rawCoordIndices_);
     normalList.swap(rawNormalIndices_);
     coordList.clear();
@@ -278,7 +279,8 @@ int VrmlReader::ReadIndexedFaceSet(std::string_view text, int& position,
             ReadRawIndices(*this, text, position, materialList,
                            "There must be some mistake in Data about IndexedFaceSet 01 ##");
         } else if (field == "textureCoordIndex") {
-            if (NextWord(text, position) == "[") SkipList(text, position);
+            ReadRawIndices(*this, text, position, texList,
+                           "There must be some mistake in Data about IndexedFaceSet 01 ##");
         } else {
             LogLine("iField = " + std::to_string(FieldCodeForName(field)));
             LogWord("There must be some mistake in Data about IndexedFaceSet 02 ##", field, "");
@@ -344,6 +346,7 @@ int VrmlReader::ReadIndexedFaceSet(std::string_view text, int& position,
         }
         start = end + 1;
     }
+    if (faceHints.texture >= 0) AddTextureCoordinates(coordList, pointBase, pointLimit, texList);
     if (paletteMaterial_ == currentMaterial) AddPaletteColours(coordList, pointLimit, materialList);
     coordList.swap(rawCoordIndices_);
     normalList.swap(rawNormalIndices_);

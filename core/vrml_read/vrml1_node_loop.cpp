@@ -138,10 +138,16 @@ int VrmlReader::MakeVrmlList01(std::string_view text, int& position, int stopDep
                 faceHints.materialBinding = BindingValue(text, position);
                 ReadUnsupportedNode(text, position, nodeKind, defName);
                 break;
-            case kind::FontStyle:
             case kind::Texture2:
-            case 20481:  // Texture2Transform
+                ReadTexture2(text, position, defName);
+                break;
             case kind::TextureCoordinate2:
+                ReadTextureCoordinate2(text, position, defName);
+                break;
+            case 20481:  // Texture2Transform
+                ReadTexture2Transform(text, position, defName);
+                break;
+            case kind::FontStyle:
             case kind::OrthographicCamera:
             case kind::PerspectiveCamera:
             case kind::DirectionalLight:

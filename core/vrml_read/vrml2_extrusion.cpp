@@ -244,6 +244,7 @@ int Vrml2NodeReader::ReadExtrusion20(int& position, const std::string& defName) 
     if (f.spine.size() < 6 || f.crossSection.size() < 4) return -1;  // nothing to sweep
     const std::string swept = SweptFaceSet(f);
     Vrml2NodeReader faceSet(reader_, swept);
+    faceSet.shapeTexture_ = shapeTexture_;
     int at = 0;
     return faceSet.SetNodeIndexedFaceSetToVrml20Array(at, defName);
 }

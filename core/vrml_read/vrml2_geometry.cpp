@@ -10,7 +10,9 @@
 
 #include "scene/crease_normals.h"
 #include "scene/node_kind.h"
+#include "scene/textures.h"
 #include "vrml_read/face_colours.h"
+#include "vrml_read/texture_fields.h"
 #include "vrml_read/vrml2_node_reader.h"
 #include "vrml_read/vrml_reader.h"
 
@@ -91,6 +93,10 @@ Vrml2NodeReader::FaceSetRows Vrml2NodeReader::AddFaceSetRows(int32_t groupKind,
     rows.normal = reader_.AddRow(kind::Normal, file, tag::Value, 0, 0);
     rows.colour = reader_.AddRow(kind::Color, file, tag::Value, -9998, -9999);
     reader_.AddRow(kind::TextureTransform, file, tag::Value, -9998, -9999);
+    // Only under a texture, so untextured files keep their rows.
+    rows.texCoord = shapeTexture_ >= 0
+                        ? reader_.AddRow(kind::TextureCoordinate2, file, tag::Value, -1, -1)
+                        : -1;
     const float unset[5] = {-1, -1, -1, -1, -1};
     rows.faceBlock = reader_.AddValues(unset, 5);
     rows.faceSet =
@@ -336,50 +342,34 @@ void Vrml2NodeReader::AppendTriangles(int32_t pointBase, int32_t pointLimit, boo
                      outsideFaces));
 }
 
-void Vrml2NodeReader::ReadColourField(int& position) {
-    palette_.clear();
+bool Vrml2NodeReader::ReadValueNode(int& position, std::string_view nodeName,
+                                    std::string_view field, std::vector<float>& values) {
+    values.clear();
+    std::string defName;
     std::string_view word = Next(position);
     if (word == "DEF") {
-        ReadDefName(position);
+        defName = ReadDefName(position);
         word = Next(position);
     }
-    if (word != "Color") {
-        if (word == "USE") {
-            LogWord("Caution in IndexedFaceSet ! shared colours are not followed: ##",
-                    Next(position), "##");
-        } else if (word != "NULL") {
-            SkipNodeBody(position);
-        }
-        return;
+    if (word == "USE") {
+        // Lists are kept by name only for these nodes, so USE finds them here.
+        const auto found = valueNodes_.find(std::string(Next(position)));
+        if (found != valueNodes_.end() && found->second.first == nodeName)
+            values = found->second.second;
+        else
+            Log("Caution in IndexedFaceSet ! USE of an unknown " + std::string(nodeName));
+        return !values.empty();
     }
-    if (!ExpectBrace(position, "There must be some mistake in Data about Color")) return;
-    while (!AtEnd(position)) {
-        word = Next(position);
-        if (word == "}") break;
-        if (word != "color") {
-            SkipFieldValue(position);
-            continue;
-        }
-        const int start = position;
-        if (Next(position) != "[") {
-            position = start;
-            float rgb[3];
-            if (ReadFloats(position, rgb, 3) == 1) palette_.assign(rgb, rgb + 3);
-            continue;
-        }
-        while (!AtEnd(position)) {
-            const int before = position;
-            word = ListWord(text_, position);
-            float value;
-            if (word == "]") break;
-            if (word == "}") {  // the list was never closed
-                position = before;
-                break;
-            }
-            if (ParseFloatWord(word, value)) palette_.push_back(value);
-        }
+    if (word != nodeName) {
+        if (word != "NULL") SkipNodeBody(position);
+        return false;
     }
-    palette_.resize(palette_.size() / 3 * 3);
+    if (!ReadValueListBody(text_, position, field, values)) {
+        Log("There must be some mistake in Data about " + std::string(nodeName));
+        return false;
+    }
+    if (!defName.empty()) valueNodes_[defName] = {std::string(nodeName), values};
+    return true;
 }
 
 void Vrml2NodeReader::AddFaceColours(int32_t colourRow, int32_t pointLimit, bool clockwise,
@@ -395,6 +385,25 @@ void Vrml2NodeReader::AddFaceColours(int32_t colourRow, int32_t pointLimit, bool
     reader_.Row(colourRow).dataEnd = reader_.colorCount;
 }
 
+void Vrml2NodeReader::AddFaceTexCoords(int32_t texCoordRow, const NodeRow& coord, bool clockwise) {
+    const int32_t pointLimit = (coord.dataEnd - coord.dataBegin) / 3;
+    const bool given = !texPoints_.empty();
+    const std::vector<float> values =
+        given
+            ? texPoints_
+            : BoxMappedTexCoords(reader_.pointPool.data() + coord.dataBegin, pointLimit, rawCoord_);
+    const std::vector<int32_t>& indices = given && !rawTexIndex_.empty() ? rawTexIndex_ : rawCoord_;
+    const int32_t first =
+        AppendCornerValues(reader_.texCoordPool, reader_.texCoordCount, rawCoord_, pointLimit,
+                           SpreadIndices(rawCoord_, indices, true), values, 2, clockwise);
+    if (first < 0) {
+        Log("Caution in IndexedFaceSet ! texture coordinate index outside the list, no texture");
+        return;
+    }
+    reader_.Row(texCoordRow).dataBegin = first;
+    reader_.Row(texCoordRow).dataEnd = reader_.texCoordCount;
+}
+
 int Vrml2NodeReader::SetNodeIndexedFaceSetToVrml20Array(int& position, const std::string& defName) {
     const Checkpoint entry = Save();
     ++reader_.depth;
@@ -408,6 +417,8 @@ int Vrml2NodeReader::SetNodeIndexedFaceSetToVrml20Array(int& position, const std
     rawNormal_.clear();
     rawColour_.clear();
     palette_.clear();
+    texPoints_.clear();
+    rawTexIndex_.clear();
     bool colourPerVertex = true;
     bool coordRead = false;
     bool normalRead = false;
@@ -433,12 +444,18 @@ int Vrml2NodeReader::SetNodeIndexedFaceSetToVrml20Array(int& position, const std
         } else if (word == "normalPerVertex") {
             normalPerVertex = Next(position) != "FALSE";
         } else if (word == "color") {
-            ReadColourField(position);
+            ReadValueNode(position, "Color", "color", palette_);
+            palette_.resize(palette_.size() / 3 * 3);
         } else if (word == "colorIndex") {
             ReadIndexList(position, rawColour_);
         } else if (word == "colorPerVertex") {
             colourPerVertex = Next(position) != "FALSE";
-        } else if (word == "texCoord" || word == "texCoordIndex" || IsIgnoredFlagField(word)) {
+        } else if (word == "texCoord") {
+            ReadValueNode(position, "TextureCoordinate", "point", texPoints_);
+            texPoints_.resize(texPoints_.size() / 2 * 2);
+        } else if (word == "texCoordIndex") {
+            ReadIndexList(position, rawTexIndex_);
+        } else if (IsIgnoredFlagField(word)) {
             SkipFieldValue(position);
         } else {
             LogWord("Caution in switch SetNodeIndexedFaceSetToVrml20Array ! cNode = ##", word,
@@ -479,6 +496,7 @@ int Vrml2NodeReader::SetNodeIndexedFaceSetToVrml20Array(int& position, const std
     if (!palette_.empty())
         AddFaceColours(rows.colour, (coord.dataEnd - coord.dataBegin) / 3, clockwise,
                        colourPerVertex);
+    if (rows.texCoord >= 0) AddFaceTexCoords(rows.texCoord, coord, clockwise);
     if (clockwise) {
         VrmlReader::ReverseTriangles(reader_.coordIndexPool, firstIndex, reader_.coordIndexCount);
         VrmlReader::ReverseTriangles(reader_.normalIndexPool, firstNormalIndex,

@@ -13,11 +13,15 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace vantor {
 
 class VrmlReader;
+struct NodeRow;
+struct TextureRecord;
 struct ProtoDefinition;
 struct ProtoField;
 struct ProtoLibrary;
@@ -55,6 +59,7 @@ class Vrml2NodeReader {
         int32_t coord;
         int32_t normal;
         int32_t colour;
+        int32_t texCoord;  // -1 when the Shape has no texture
         int32_t faceSet;
         int32_t faceBlock;
     };
@@ -120,8 +125,18 @@ class Vrml2NodeReader {
     // cannot be drawn.
     void AppendTriangles(int32_t pointBase, int32_t pointLimit, bool useNormals, int32_t normalBase,
                          const char* nodeName);
-    // Reads a Color node (or skips what stands in its place) into palette_.
-    void ReadColourField(int& position);
+    // Reads the list `field` of a `nodeName` node (Color, TextureCoordinate)
+    // into `values`, or skips what stands in its place; false then.
+    bool ReadValueNode(int& position, std::string_view nodeName, std::string_view field,
+                       std::vector<float>& values);
+    // Gives the face set just read its texture coordinates from texPoints_
+    // and rawTexIndex_, or the default mapping of its points.
+    void AddFaceTexCoords(int32_t texCoordRow, const NodeRow& coord, bool clockwise);
+    // Reads the texture and textureTransform fields of an Appearance.
+    void ReadTextureField(int& position);
+    void ReadTextureTransform(int& position, TextureRecord& transform);
+    // Gives the Shape the texture of the Appearance row `appearanceRow` names.
+    void ShareAppearanceTexture(int32_t appearanceRow);
     // Gives the face set just read its colours from palette_ and rawColour_.
     void AddFaceColours(int32_t colourRow, int32_t pointLimit, bool clockwise, bool perVertex);
 
@@ -190,6 +205,11 @@ class Vrml2NodeReader {
     std::vector<int32_t> rawNormal_;
     std::vector<int32_t> rawColour_;
     std::vector<float> palette_;        // r, g, b of the face set's Color node
+    std::vector<float> texPoints_;      // u, v of its TextureCoordinate node
+    std::vector<int32_t> rawTexIndex_;  // its texCoordIndex
+    int32_t shapeTexture_ = -1;         // texture record of the Shape being read
+    // DEF'd Color and TextureCoordinate nodes: node name and values.
+    std::unordered_map<std::string, std::pair<std::string, std::vector<float>>> valueNodes_;
     std::vector<int32_t> indexBuffer_;  // ReadIndexList's scratch, never shrunk
     std::vector<float> heights_;
 };

@@ -1,8 +1,11 @@
 // Shape, Appearance, Material and the primitive geometry of VRML 2.0.
 
+#include <algorithm>
 #include <cstring>
 
 #include "scene/node_kind.h"
+#include "scene/textures.h"
+#include "vrml_read/texture_fields.h"
 #include "vrml_read/vrml2_node_reader.h"
 #include "vrml_read/vrml2_words.h"
 #include "vrml_read/vrml_reader.h"
@@ -35,7 +38,10 @@ int Vrml2NodeReader::SetNodeShapeToVrml20Array(int& position, const std::string&
                        kMaterialEnd, "KORVALDE_DEFAULT_MARERIAL");
     CloseGroup(appearance);
     reader_.currentMaterial = ownMaterial;
+    const int32_t outerTexture = shapeTexture_;
+    shapeTexture_ = -1;
     if (!ExpectBrace(position, "There must be some Mistake in this data about { after Shape")) {
+        shapeTexture_ = outerTexture;
         RollBack(entry);
         return -1;
     }
@@ -58,6 +64,7 @@ int Vrml2NodeReader::SetNodeShapeToVrml20Array(int& position, const std::string&
         }
     }
     CloseGroup(shape);
+    shapeTexture_ = outerTexture;
     reader_.currentMaterial = entry.currentMaterial;
     reader_.depth = entry.depth;
     return 1;
@@ -82,6 +89,7 @@ void Vrml2NodeReader::ReadAppearanceField(int& position, int32_t appearanceRow, 
             reader_.Row(materialRow).dataBegin = reader_.Row(target + 1).dataBegin;
             reader_.SetDefName(materialRow, kUsePrefix + name);
         }
+        if (target >= 0) ShareAppearanceTexture(target);
     } else if (word != "NULL") {
         LogWord("Caution in switch SetNodeShapeToVrml20Array ! cNode = ##", word, "##");
         SkipNodeBody(position);
@@ -93,6 +101,7 @@ int Vrml2NodeReader::SetNodeAppearanceToVrml20Array(int& position, const std::st
                                                     int32_t ownMaterial) {
     ++reader_.depth;
     reader_.SetDefName(appearanceRow, defName);
+    TextureRecord transform;
     if (!ExpectBrace(position,
                      "There must be some Mistake in this data about { after Appearance")) {
         --reader_.depth;
@@ -105,15 +114,97 @@ int Vrml2NodeReader::SetNodeAppearanceToVrml20Array(int& position, const std::st
             Log("Caution in SetNodeAppearanceSetToVrml20Array 0");
         } else if (word == "material") {
             ReadMaterialField(position, materialRow, ownMaterial);
-        } else if (word == "texture" || word == "textureTransform") {
-            SkipFieldValue(position);
+        } else if (word == "texture") {
+            ReadTextureField(position);
+        } else if (word == "textureTransform") {
+            ReadTextureTransform(position, transform);
         } else {
             LogWord("Caution in switch SetNodeAppearanceToVrml20Array ! cNode = ##", word, "##");
             SkipFieldValue(position);
         }
     }
+    if (shapeTexture_ >= 0) {
+        TextureRecord& texture = reader_.textures.items[size_t(shapeTexture_)];
+        CopyTextureTransform(texture, transform);
+    }
     --reader_.depth;
     return 1;
+}
+
+void Vrml2NodeReader::ReadTextureField(int& position) {
+    std::string defName;
+    std::string_view word = Next(position);
+    if (word == "DEF") {
+        defName = ReadDefName(position);
+        word = Next(position);
+    }
+    const int32_t file = reader_.currentFileIndex;
+    if (word == "USE") {
+        std::string name;
+        const int32_t target =
+            ReadUseOf(position, defName, {kind::ImageTexture, kind::PixelTexture}, name);
+        if (target < 0) return;
+        // A record of the Shape's own: its texture transform may differ.
+        const TextureRecord shared = reader_.textures.items[size_t(reader_.Row(target).dataBegin)];
+        const int32_t row = AddTextureRow(reader_, reader_.Row(target).kind, shared, file);
+        shapeTexture_ = reader_.Row(row).dataBegin;
+        return;
+    }
+    if (word != "ImageTexture" && word != "PixelTexture") {
+        if (word != "NULL") SkipNodeBody(position);  // MovieTexture and the like
+        return;
+    }
+    TextureRecord record;
+    std::string problem;
+    if (!ReadTextureBody(text_, position, reader_.currentFolder, record, problem)) {
+        LogWord("There must be some Mistake in this data about { after ##", word, "##");
+        return;
+    }
+    if (!problem.empty()) Log(problem);
+    const int32_t code = word == "ImageTexture" ? kind::ImageTexture : kind::PixelTexture;
+    shapeTexture_ = reader_.Row(AddTextureRow(reader_, code, record, file, defName)).dataBegin;
+}
+
+void Vrml2NodeReader::ReadTextureTransform(int& position, TextureRecord& transform) {
+    std::string_view word = Next(position);
+    if (word == "DEF") {
+        ReadDefName(position);
+        word = Next(position);
+    }
+    if (word != "TextureTransform") {
+        if (word != "NULL" && word != "USE") SkipNodeBody(position);
+        if (word == "USE") Next(position);
+        return;
+    }
+    if (!ExpectBrace(position, "There must be some Mistake in this data about TextureTransform"))
+        return;
+    while (!AtEnd(position)) {
+        word = Next(position);
+        if (word == "}") break;
+        float* target = word == "center"        ? transform.centre
+                        : word == "rotation"    ? &transform.rotation
+                        : word == "scale"       ? transform.scale
+                        : word == "translation" ? transform.translation
+                                                : nullptr;
+        if (!target) {
+            SkipFieldValue(position);
+            continue;
+        }
+        ReadFloats(position, target, word == "rotation" ? 1 : 2);
+    }
+}
+
+void Vrml2NodeReader::ShareAppearanceTexture(int32_t appearanceRow) {
+    // The texture row follows the Appearance group (its row, then the
+    // Material row) when the appearance came before the geometry.
+    const int32_t row = appearanceRow + 2;
+    if (row >= reader_.nodeCount || !kind::IsTexture(reader_.Row(row).kind)) return;
+    const NodeRow texture = reader_.Row(row);
+    if (texture.dataBegin < 0 || texture.dataBegin >= reader_.textureCount) return;
+    const TextureRecord shared = reader_.textures.items[size_t(texture.dataBegin)];
+    shapeTexture_ =
+        reader_.Row(AddTextureRow(reader_, texture.kind, shared, reader_.currentFileIndex))
+            .dataBegin;
 }
 
 void Vrml2NodeReader::ReadMaterialField(int& position, int32_t materialRow, int32_t ownMaterial) {

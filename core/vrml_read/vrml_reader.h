@@ -66,6 +66,9 @@ class VrmlReader : public SceneData {
         float creaseAngle = 0;
         bool normalsPerVertex = false;
         std::string_view materialBinding;  // the MaterialBinding value word
+        int32_t texture = -1;              // record of the Texture2 in force
+        // u, v of the TextureCoordinate2 in force; shared, as Separators copy the hints.
+        std::shared_ptr<const std::vector<float>> texPoints;
     };
     FaceHints faceHints;
     Prompt* prompt = nullptr;  // set while ReadVrmlFile runs
@@ -171,10 +174,22 @@ class VrmlReader : public SceneData {
     static std::string_view BindingValue(std::string_view text, int position);
     // Keeps the diffuse colours of a Material with several, read ahead.
     void KeepDiffusePalette(std::string_view text, int position, int32_t materialRow);
+    // Colours of a Cube's, Cylinder's or Cone's parts from the palette of
+    // the current Material bound per part or face: a Color row before it.
+    void AddPartColours(int32_t nodeKind);
     // Colours of a face set from the palette of the current Material.
     void AddPaletteColours(const std::vector<int32_t>& faces, int32_t pointLimit,
                            const std::vector<int32_t>& materialIndices);
     int ReadShapeHints(std::string_view text, int& position, const std::string& defName);
+    // Texture2, TextureCoordinate2 and Texture2Transform set the texture state.
+    int ReadTexture2(std::string_view text, int& position, const std::string& defName);
+    int ReadTextureCoordinate2(std::string_view text, int& position, const std::string& defName);
+    int ReadTexture2Transform(std::string_view text, int& position, const std::string& defName);
+    // Texture coordinates of a face set under a texture, from the
+    // TextureCoordinate2 in force and textureCoordIndex, else mapped from
+    // its points; adds the TextureCoordinate2 row before it.
+    void AddTextureCoordinates(const std::vector<int32_t>& faces, int32_t pointBase,
+                               int32_t pointLimit, const std::vector<int32_t>& texIndices);
     int ReadTransform(std::string_view text, int& position, const std::string& defName);
     int ReadSingleTransform(std::string_view text, int& position, int32_t nodeKind,
                             const std::string& defName);

@@ -60,6 +60,9 @@ bool IsLeafNode(int32_t code) {
         case kind::Cylinder2:
         case kind::Sphere:
         case kind::Sphere2:
+        case kind::Texture2:
+        case kind::ImageTexture:
+        case kind::PixelTexture:
             return true;
         default:
             return false;
@@ -253,11 +256,26 @@ int VrmlWriter::WriteRange(int32_t firstRow, int32_t endRow, std::string& out) {
             case kind::Cylinder:
             case kind::Cylinder2:
             case kind::Sphere:
-            case kind::Sphere2:
+            case kind::Sphere2: {
+                const int32_t colourRow = PartColourRow(i);
+                // Part colours go out as a palette bound per part, in a
+                // Separator of their own like face colours.
+                if (colourRow >= 0) {
+                    NodeLine("Separator {");
+                    WriteColourPalette(colourRow, false);
+                    NodeLine("MaterialBinding { value PER_PART }");
+                }
                 WritePrimitive(row.kind, row.dataBegin, d, out);
+                if (colourRow >= 0) NodeLine("}");
                 break;
+            }
             case kind::Use:
                 WriteUse(i, d);
+                break;
+            case kind::Texture2:
+            case kind::ImageTexture:
+            case kind::PixelTexture:
+                WriteTexture(row.dataBegin, d);
                 break;
             default:
                 if (IsWrittenAsSeparator(row.kind)) {
@@ -422,14 +440,19 @@ void VrmlWriter::WriteUse(int32_t row, const std::string& def) {
 // --- Inline references -----------------------------------------------------
 
 std::string VrmlWriter::InlineReference(int32_t fileIndex) const {
-    namespace fs = std::filesystem;
     const FileRecord& file = scene_->files.items[size_t(fileIndex)];
-    if (outputFolder.empty() || file.path.empty() || file.path == "Default") return file.name;
+    if (file.path == "Default") return file.name;
+    return PathFromOutput(file.path, file.name);
+}
+
+std::string VrmlWriter::PathFromOutput(const std::string& path, const std::string& fallback) const {
+    namespace fs = std::filesystem;
+    if (outputFolder.empty() || path.empty()) return fallback;
     std::error_code error;
-    const fs::path target = fs::absolute(fs::path(file.path), error).lexically_normal();
-    if (error) return file.name;
+    const fs::path target = fs::absolute(fs::path(path), error).lexically_normal();
+    if (error) return fallback;
     const fs::path folder = fs::absolute(fs::path(outputFolder), error).lexically_normal();
-    if (error) return file.name;
+    if (error) return fallback;
     const fs::path relative = target.lexically_relative(folder);
     if (relative.empty()) return target.generic_string();
     return relative.generic_string();

@@ -34,10 +34,21 @@ class VrmlWriter {
     void WriteIndexedFaceSet(int32_t row, int32_t block, const std::string& def, std::string& out);
     // The Color row (with colours) of the face set at `row`, or -1.
     int32_t ColourRowOf(int32_t row) const;
-    // A palette of the distinct corner colours, and the face set's
-    // materialIndex into it.
-    void WriteColourPalette(int32_t colourRow);
+    // The Color row giving each part of the primitive at `row` its colour, or -1.
+    int32_t PartColourRow(int32_t row) const;
+    // A palette of the distinct corner colours (every colour in order when
+    // not `distinct`), and the face set's materialIndex into it.
+    void WriteColourPalette(int32_t colourRow, bool distinct = true);
     void WriteMaterialIndex(int32_t colourRow, int32_t corners);
+    // A Texture2 naming the image relative to the output, or holding its
+    // pixels; an empty one when the record is unusable.
+    void WriteTexture(int32_t record, const std::string& def);
+    // The corners' u, v as a TextureCoordinate2 list and the face set's
+    // textureCoordIndex into it.
+    void WriteTexCoords(int32_t texCoordRow);
+    void WriteTexCoordIndex(int32_t corners);
+    // `field [ i, j, k, -1, ... ]`, one triangle a line.
+    void WriteCornerIndices(const char* field, const std::vector<int32_t>& indices);
     void WriteIndexedLineSet(int32_t row, int32_t block, const std::string& def, std::string& out);
     void WriteAsciiText(int32_t textIndex, const std::string& def, std::string& out);
     void WriteMatrixTransform(int32_t block, const std::string& def, std::string& out);
@@ -94,6 +105,8 @@ class VrmlWriter {
     // was written since.
     void EnsureGoverning(int32_t baseRow, bool normals);
     std::string InlineReference(int32_t fileIndex) const;
+    // `path` relative to outputFolder; `fallback` when either is unknown.
+    std::string PathFromOutput(const std::string& path, const std::string& fallback) const;
     void MarkWritten(int32_t row, const std::string& def);
     bool IsKnownRow(int32_t row) const { return row >= 0 && row < scene_->nodeCount; }
 

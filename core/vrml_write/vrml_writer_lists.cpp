@@ -7,6 +7,7 @@
 #include <map>
 #include <vector>
 
+#include "scene/textures.h"
 #include "vrml_write/number_format.h"
 #include "vrml_write/vrml_writer.h"
 
@@ -176,11 +177,13 @@ void VrmlWriter::WriteIndexedFaceSet(int32_t row, int32_t block, const std::stri
     const int32_t colourRow = ColourRowOf(row);
     const bool coloured =
         colourRow >= 0 && (s.Row(colourRow).dataEnd - s.Row(colourRow).dataBegin) == 3 * (c1 - c0);
+    const int32_t texCoordRow = TexCoordRowOf(s, row);
+    if (coloured || texCoordRow >= 0) NodeLine("Separator {");
     if (coloured) {
-        NodeLine("Separator {");
         WriteColourPalette(colourRow);
         NodeLine("MaterialBinding { value PER_VERTEX_INDEXED }");
     }
+    if (texCoordRow >= 0) WriteTexCoords(texCoordRow);
     OpeningLine(def, "IndexedFaceSet {", "IndexedFaceSet {");
     NodeLine("  coordIndex [");
     WriteTriangles(s.coordIndexPool, c0, c1, base);
@@ -191,8 +194,9 @@ void VrmlWriter::WriteIndexedFaceSet(int32_t row, int32_t block, const std::stri
         NodeLine("  ]");
     }
     if (coloured) WriteMaterialIndex(colourRow, c1 - c0);
+    if (texCoordRow >= 0) WriteTexCoordIndex(c1 - c0);
     NodeLine("}");
-    if (coloured) NodeLine("}");
+    if (coloured || texCoordRow >= 0) NodeLine("}");
 }
 
 int32_t VrmlWriter::ColourRowOf(int32_t row) const {
@@ -209,7 +213,18 @@ int32_t VrmlWriter::ColourRowOf(int32_t row) const {
     return -1;
 }
 
-void VrmlWriter::WriteColourPalette(int32_t colourRow) {
+int32_t VrmlWriter::PartColourRow(int32_t row) const {
+    const SceneData& s = *scene_;
+    if (row <= 0 || row >= s.nodeCount) return -1;
+    const NodeRow& colour = s.Row(row - 1);
+    const int parts = kind::PrimitivePartCount(s.Row(row).kind);
+    const bool valid = colour.kind == kind::Color && parts > 0 && colour.dataBegin >= 0 &&
+                       colour.dataEnd <= s.colorCount &&
+                       colour.dataEnd - colour.dataBegin == 3 * parts;
+    return valid ? row - 1 : -1;
+}
+
+void VrmlWriter::WriteColourPalette(int32_t colourRow, bool distinct) {
     const SceneData& s = *scene_;
     const NodeRow& row = s.Row(colourRow);
     std::map<std::array<float, 3>, int32_t> palette;
@@ -217,7 +232,7 @@ void VrmlWriter::WriteColourPalette(int32_t colourRow) {
     for (int32_t at = row.dataBegin; at + 3 <= row.dataEnd; at += 3) {
         const std::array<float, 3> rgb = {s.colorPool[at], s.colorPool[at + 1],
                                           s.colorPool[at + 2]};
-        if (!palette.emplace(rgb, int32_t(palette.size())).second) continue;
+        if (!palette.emplace(rgb, int32_t(palette.size())).second && distinct) continue;
         BeginLine();
         for (float c : rgb) Styled(c, kFixed3Style);
         out_->append(" ,");
@@ -238,13 +253,18 @@ void VrmlWriter::WriteMaterialIndex(int32_t colourRow, int32_t corners) {
             palette.emplace(std::array<float, 3>{c[0], c[1], c[2]}, int32_t(palette.size()))
                 .first->second);
     }
-    NodeLine("  materialIndex [");
+    WriteCornerIndices("materialIndex", indices);
+}
+
+void VrmlWriter::WriteCornerIndices(const char* field, const std::vector<int32_t>& indices) {
+    NodeLine(std::string("  ") + field + " [");
     std::string& out = *out_;
-    for (int32_t t = 0; t + 3 <= corners; t += 3) {
+    const size_t corners = indices.size();
+    for (size_t t = 0; t + 3 <= corners; t += 3) {
         BeginLine();
         out.append("   ");
-        for (int corner = 0; corner < 3; ++corner) {
-            AppendInt(out, indices[size_t(t + corner)]);
+        for (size_t corner = 0; corner < 3; ++corner) {
+            AppendInt(out, indices[t + corner]);
             out.append(", ");
         }
         out.append(t + 3 < corners ? "-1," : "-1");

@@ -44,7 +44,8 @@ TEST_F(CliInfo, JsonLinePerFileAndStatusOfRejectedFiles) {
               std::string::npos)
         << first;
     EXPECT_NE(first.find("\"triangles\":3,\"lineIndices\":0,\"materials\":2,"
-                         "\"bounds\":[-1,6,-1,6,-1,5],\"logLines\":0,\"readMs\":"),
+                         "\"cornerColours\":0,\"textures\":0,\"texCoords\":0,\"bounds\":[-1,6,-1,6,"
+                         "-1,5],\"logLines\":0,\"readMs\":"),
               std::string::npos)
         << first;
     EXPECT_NE(second.find("\"bounds\":null"), std::string::npos) << second;

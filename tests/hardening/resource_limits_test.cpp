@@ -108,6 +108,17 @@ TEST(ResourceLimits, AbsurdDeclaredSizes) {
             "#\n",
             rows, log);
     }
+    {
+        SCOPED_TRACE("Texture images of 100000 x 100000 pixels with two given");
+        ReadWriteAndReread(
+            "#VRML V2.0 utf8\nShape { appearance Appearance { texture PixelTexture {\n"
+            "image 100000 100000 4 0xFF 0xFF } } geometry Box { } }\n",
+            rows, log);
+        EXPECT_NE(log.find("image size 100000 x 100000 x 4 refused"), std::string::npos) << log;
+        ReadWriteAndReread("#VRML V1.0 ascii\nTexture2 { image 3 1 5 1 2 3 }\nCube { }\n", rows,
+                           log);
+        EXPECT_NE(log.find("image size 3 x 1 x 5 refused"), std::string::npos) << log;
+    }
 }
 
 TEST(ResourceLimits, ListsOfMillionsOfEntries) {

@@ -2,10 +2,12 @@
 // decide what gets drawn.
 
 #include "math/vector_math.h"
+#include "prompt/prompt.h"
 #include "render/gl_headers.h"
 #include "render/render_fixture.h"
 #include "scene/prepare_geometry.h"
 #include "scene/scene_builder.h"
+#include "vrml_read/vrml_reader.h"
 
 namespace vantor {
 namespace {
@@ -153,6 +155,28 @@ TEST_F(SceneDrawingTest, MaterialsAndBackFaces) {
         if (scene.Row(row).kind == kind::IndexedFaceSet) scene.Row(row).tag = tag::Highlighted;
     const QColor lit(Draw(scene).pixel(kWidth / 2, kHeight / 2));
     EXPECT_GT(lit.red(), 150) << "highlight material";
+}
+
+// What real exports rely on beyond their shapes, one file and picture each:
+// corner colours (and a USE of a Color), smooth normals from the crease
+// angle, a sphere seen through a transparent box, an image file and pixels
+// as textures.
+TEST_F(SceneDrawingTest, ColoursSmoothShadingTransparencyAndTextures) {
+    const std::string folder = VANTOR_TEST_INPUTS "/render/";
+    for (const char* name : {"appearance_colours", "appearance_smooth", "appearance_transparent",
+                             "appearance_texture"}) {
+        SCOPED_TRACE(name);
+        VrmlReader scene;
+        ScriptedPrompt prompt;
+        ASSERT_EQ(scene.ReadVrmlFile(folder + name + ".wrl", prompt,
+                                     ::testing::TempDir() + "appearance_log.txt"),
+                  1);
+        EXPECT_EQ(scene.log.linesWritten(), 0);
+        camera = Camera{};
+        camera.aspectRatio = float(kWidth) / kHeight;
+        vmath::Identity(camera.viewRotation);
+        EXPECT_TRUE(testing::MatchesBaseline(Draw(scene), name));
+    }
 }
 
 // A square facing the eye, drawn as it is, in millimetres under a 1/1000

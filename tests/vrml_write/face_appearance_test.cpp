@@ -1,6 +1,6 @@
 // What the face sets of real exports rely on beyond their shape: normals
 // given per vertex without normalIndex or made smooth by the crease angle,
-// colours per face or vertex. A save keeps them.
+// colours per face or vertex, textures. A save keeps them.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -33,8 +33,8 @@ std::string Vrml1(const std::string& state) {
     return "#VRML V1.0 ascii\nSeparator { " + state + " Coordinate3 { point " + kPoints +
            " } IndexedFaceSet { coordIndex " + kFaces + " } }\n";
 }
-std::string Vrml2(const std::string& fields) {
-    return "#VRML V2.0 utf8\nShape { geometry IndexedFaceSet { " + fields +
+std::string Vrml2(const std::string& fields, const std::string& appearance = "") {
+    return "#VRML V2.0 utf8\nShape { " + appearance + " geometry IndexedFaceSet { " + fields +
            " coord Coordinate { point " + kPoints + " } coordIndex " + kFaces + " } }\n";
 }
 
@@ -65,6 +65,14 @@ Colours CornerColours(const SceneData& s) {
     return colours;
 }
 
+// u, v of the corners of the first textured face set, in table order.
+std::vector<float> CornerTexCoords(const SceneData& s) {
+    for (int32_t i = 0; i < s.nodeCount; ++i)
+        if (s.Row(i).kind == kind::TextureCoordinate2 && s.Row(i).dataBegin >= 0)
+            return {&s.texCoordPool[s.Row(i).dataBegin], &s.texCoordPool[s.Row(i).dataEnd]};
+    return {};
+}
+
 // Reads `text`, saves it as new data, reads that back and hands both scenes
 // to `check`.
 template <typename Check>
@@ -75,6 +83,7 @@ void ReadSavedAndReadAgain(const std::string& text, Check check) {
     ScriptedPrompt prompt;
     const std::string path = (folder / "in.wrl").string();
     std::ofstream(path) << text;
+    std::ofstream(folder / "wood.png");  // the image the texture cases find
     VrmlReader original;
     original.ReadVrmlFile(path, prompt, (folder / "log").string());
     const std::string saved = (folder / "saved.wrl").string();
@@ -117,12 +126,70 @@ TEST(FaceColours, BindingsGiveEachCornerItsColourAndASaveKeepsThem) {
          Vrml1("Material { diffuseColor " + palette + " } MaterialBinding { value PER_VERTEX }"),
          {R, G, B, Y, W, K}},
         {"1.0 overall", Vrml1("Material { diffuseColor " + palette + " }"), {}},
+        {"1.0 per part of a Cube, repeating the colours",
+         "#VRML V1.0 ascii\nSeparator { MaterialBinding { value PER_PART } Material { "
+         "diffuseColor [ 1 0 0, 0 1 0, 1 0 0, 0 0 1 ] } Cube { } }\n",
+         {R, G, R, B, R, G}},
+        {"2.0 USE of an earlier Color",
+         "#VRML V2.0 utf8\nDEF S Switch { choice Shape { geometry IndexedFaceSet { color DEF C "
+         "Color { color " +
+             palette + " } } } }\n" + Vrml2("colorPerVertex FALSE color USE C").substr(16),
+         {R, R, R, G, G, G}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ReadSavedAndReadAgain(c.text, [&c](const SceneData& original, const SceneData& again) {
             EXPECT_EQ(CornerColours(original), c.expected);
             EXPECT_EQ(CornerColours(again), c.expected);
+        });
+    }
+}
+
+TEST(FaceTextures, CoordinatesAndImagesSurviveASave) {
+    const std::string points = "[ 0 0, 1 0, 1 1, 0 1, 0.5 0.5 ]";
+    const std::string image = "texture ImageTexture { url [ \"missing.png\" \"wood.png\" ] }";
+    struct Case {
+        const char* what;
+        std::string text;
+        std::vector<float> expected;  // u, v of the corners of (0 1 2) and (1 4 2)
+        std::string image;            // file name of the texture, "" for pixels
+    };
+    const Case cases[] = {
+        {"2.0 box mapping",
+         Vrml2("", "appearance Appearance { " + image + " }"),
+         {0, 0, 1, 0, 1, 1, 1, 0, 1, 0, 1, 1},
+         "wood.png"},
+        {"2.0 coordinates and index",
+         Vrml2("texCoord TextureCoordinate { point " + points +
+                   " } texCoordIndex [ 4 3 2 -1 0 1 2 -1 ]",
+               "appearance Appearance { " + image + " }"),
+         {0.5f, 0.5f, 0, 1, 1, 1, 0, 0, 1, 0, 1, 1},
+         "wood.png"},
+        {"2.0 pixels",
+         Vrml2("",
+               "appearance Appearance { texture PixelTexture { image 2 1 3 0xFF0000 "
+               "0x00FF00 } }"),
+         {0, 0, 1, 0, 1, 1, 1, 0, 1, 0, 1, 1},
+         ""},
+        {"1.0 coordinates by coordinate index",
+         Vrml1("Texture2 { filename \"wood.png\" } TextureCoordinate2 { point " + points + " }"),
+         {0, 0, 1, 0, 1, 1, 1, 0, 0.5f, 0.5f, 1, 1},
+         "wood.png"},
+        {"1.0 without a texture", Vrml1("TextureCoordinate2 { point " + points + " }"), {}, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ReadSavedAndReadAgain(c.text, [&c](const SceneData& original, const SceneData& again) {
+            EXPECT_EQ(CornerTexCoords(original), c.expected);
+            EXPECT_EQ(CornerTexCoords(again), c.expected);
+            ASSERT_EQ(again.textureCount, original.textureCount);
+            for (int32_t t = 0; t < original.textureCount; ++t) {
+                const TextureRecord &read = original.textures.items[size_t(t)],
+                                    &reread = again.textures.items[size_t(t)];
+                EXPECT_EQ(fs::path(read.path).filename().string(), c.image);
+                EXPECT_EQ(reread.path, read.path) << "saved relative to the output";
+                EXPECT_EQ(reread.pixels, read.pixels);
+            }
         });
     }
 }

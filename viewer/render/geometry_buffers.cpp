@@ -17,7 +17,8 @@ struct Builder {
     const SceneData& s;
     std::vector<float> vertices;
     std::vector<uint32_t> edges;
-    std::vector<float> colours;  // aligned with the vertices once a set has colours
+    std::vector<float> colours;    // aligned with the vertices once a set has colours
+    std::vector<float> texCoords;  // likewise, u, v once a set has texture coordinates
     int64_t pointTotal = 0;
     int64_t normalTotal = 0;
 
@@ -62,17 +63,18 @@ void GeometryBuffers::Release() {
     if (vertexBuffer_) glDeleteBuffers(1, &vertexBuffer_);
     if (edgeBuffer_) glDeleteBuffers(1, &edgeBuffer_);
     if (colourBuffer_) glDeleteBuffers(1, &colourBuffer_);
-    vertexBuffer_ = edgeBuffer_ = colourBuffer_ = 0;
+    if (texCoordBuffer_) glDeleteBuffers(1, &texCoordBuffer_);
+    vertexBuffer_ = edgeBuffer_ = colourBuffer_ = texCoordBuffer_ = 0;
     valid_ = false;
 }
 
 GeometryBuffers::Signature GeometryBuffers::SignatureOf(const SceneData& s) {
     Signature sig;
-    const int64_t values[11] = {
-        s.nodeCount,       s.valueCount,       s.pointCount,          s.normalCount,
-        s.coordIndexCount, s.normalIndexCount, s.lineCoordIndexCount, s.lineNormalIndexCount,
-        s.fileCount,       s.materialCount,    s.colorCount};
-    for (int i = 0; i < 11; ++i) sig.values[i] = values[i];
+    const int64_t values[12] = {s.nodeCount,           s.valueCount,           s.pointCount,
+                                s.normalCount,         s.coordIndexCount,      s.normalIndexCount,
+                                s.lineCoordIndexCount, s.lineNormalIndexCount, s.fileCount,
+                                s.materialCount,       s.colorCount,           s.texCoordCount};
+    for (int i = 0; i < 12; ++i) sig.values[i] = values[i];
     sig.places[0] = s.pointPool.data();
     sig.places[1] = s.normalPool.data();
     sig.places[2] = s.coordIndexPool.data();
@@ -97,6 +99,8 @@ void GeometryBuffers::Build(const SceneData& s) {
     const float zero[3] = {0, 0, 0};
     const float* pendingColours = nullptr;  // of the Color row before a face set
     int64_t pendingCorners = 0;
+    const float* pendingTexCoords = nullptr;  // of the TextureCoordinate2 row before it
+    int64_t pendingTexCorners = 0;
 
     for (int32_t row = 0; row < s.nodeCount; ++row) {
         const NodeRow& node = s.nodeTable[row];
@@ -106,6 +110,11 @@ void GeometryBuffers::Build(const SceneData& s) {
                                node.dataEnd > node.dataBegin;
             pendingColours = valid ? s.colorPool.data() + node.dataBegin : nullptr;
             pendingCorners = valid ? (node.dataEnd - node.dataBegin) / 3 : 0;
+        } else if (node.kind == kind::TextureCoordinate2) {
+            const bool valid = node.dataBegin >= 0 && node.dataEnd <= s.texCoordCount &&
+                               node.dataEnd > node.dataBegin;
+            pendingTexCoords = valid ? s.texCoordPool.data() + node.dataBegin : nullptr;
+            pendingTexCorners = valid ? (node.dataEnd - node.dataBegin) / 2 : 0;
         } else if (node.kind == kind::IndexedFaceSet) {
             const int32_t normalState = BlockInt(s, node.dataBegin, 0);
             const int32_t first = std::max(0, BlockInt(s, node.dataBegin, 1));
@@ -120,6 +129,13 @@ void GeometryBuffers::Build(const SceneData& s) {
             if (colours) {
                 b.colours.resize(size_t(b.VertexCount()) * 3);
                 range.hasColours = true;
+            }
+            const float* texCoords =
+                pendingTexCorners == std::max(0, end - first) ? pendingTexCoords : nullptr;
+            pendingTexCoords = nullptr;
+            if (texCoords) {
+                b.texCoords.resize(size_t(b.VertexCount()) * 2);
+                range.hasTexCoords = true;
             }
             std::unordered_set<uint64_t> seenEdges;
             // Only whole triangles: a trailing partial one would read the
@@ -146,6 +162,10 @@ void GeometryBuffers::Build(const SceneData& s) {
                     if (colours) {
                         const float* rgb = colours + 3 * (int64_t(k + v) - first);
                         b.colours.insert(b.colours.end(), rgb, rgb + 3);
+                    }
+                    if (texCoords) {
+                        const float* uv = texCoords + 2 * (int64_t(k + v) - first);
+                        b.texCoords.insert(b.texCoords.end(), uv, uv + 2);
                     }
                 }
                 for (int v = 0; v < 3; ++v) {
@@ -220,14 +240,19 @@ void GeometryBuffers::Build(const SceneData& s) {
     glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(b.edges.size() * sizeof(uint32_t)),
                  b.edges.data(), GL_STATIC_DRAW);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
-    if (!b.colours.empty()) {
-        b.colours.resize(b.vertices.size() / kFloatsPerVertex * 3);
-        if (!colourBuffer_) glGenBuffers(1, &colourBuffer_);
-        glBindBuffer(GL_ARRAY_BUFFER, colourBuffer_);
-        glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(b.colours.size() * sizeof(float)),
-                     b.colours.data(), GL_STATIC_DRAW);
-        glBindBuffer(GL_ARRAY_BUFFER, 0);
-    }
+    UploadAligned(b.colours, 3, b.vertices.size() / kFloatsPerVertex, colourBuffer_);
+    UploadAligned(b.texCoords, 2, b.vertices.size() / kFloatsPerVertex, texCoordBuffer_);
+}
+
+void GeometryBuffers::UploadAligned(std::vector<float>& values, size_t width, size_t vertices,
+                                    uint32_t& buffer) {
+    if (values.empty()) return;
+    values.resize(vertices * width);
+    if (!buffer) glGenBuffers(1, &buffer);
+    glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(values.size() * sizeof(float)), values.data(),
+                 GL_STATIC_DRAW);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
 }
 
 void GeometryBuffers::Bind() const {
@@ -271,6 +296,22 @@ bool GeometryBuffers::DrawColouredTriangles(int32_t row) const {
     glDisableClientState(GL_COLOR_ARRAY);
     glPopAttrib();
     return true;
+}
+
+bool GeometryBuffers::HasTexCoords(int32_t row) const {
+    return row >= 0 && size_t(row) < ranges_.size() && ranges_[size_t(row)].hasTexCoords &&
+           texCoordBuffer_;
+}
+
+void GeometryBuffers::EnableTexCoords(bool on) const {
+    if (!on) {
+        glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+        return;
+    }
+    glBindBuffer(GL_ARRAY_BUFFER, texCoordBuffer_);
+    glTexCoordPointer(2, GL_FLOAT, 0, nullptr);
+    glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer_);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
 }
 
 void GeometryBuffers::DrawTriangleEdges(int32_t row) const {

@@ -3,6 +3,7 @@
 // in buffer objects and built once, so a frame issues one draw call per
 // shape instead of one call per vertex.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -33,6 +34,10 @@ class GeometryBuffers {
     // Shaded triangles of a face set with its own corner colours; false,
     // drawing nothing, when it has none.
     bool DrawColouredTriangles(int32_t row) const;
+    // Whether a face set has texture coordinates, and the array that gives
+    // them to the draw calls between EnableTexCoords(true) and (false).
+    bool HasTexCoords(int32_t row) const;
+    void EnableTexCoords(bool on) const;
     void DrawTriangleEdges(int32_t row) const;
     void DrawLineStrips(int32_t row) const;
     void DrawPoints(int32_t row) const;
@@ -51,14 +56,19 @@ class GeometryBuffers {
         int32_t stripCount = 0;
         bool hasNormals = false;
         bool hasColours = false;
+        bool hasTexCoords = false;
     };
     struct Signature {
-        int64_t values[11] = {};
+        int64_t values[12] = {};
         const void* places[3] = {};
         bool operator==(const Signature&) const = default;
     };
     static Signature SignatureOf(const SceneData& scene);
     void Build(const SceneData& scene);
+    // Uploads per-vertex values (`width` each, padded to `vertices`) into
+    // `buffer`; nothing when no set has them.
+    static void UploadAligned(std::vector<float>& values, size_t width, size_t vertices,
+                              uint32_t& buffer);
 
     bool valid_ = false;
     Signature signature_;
@@ -67,7 +77,8 @@ class GeometryBuffers {
     std::vector<int32_t> stripCounts_;
     uint32_t vertexBuffer_ = 0;
     uint32_t edgeBuffer_ = 0;
-    uint32_t colourBuffer_ = 0;  // r, g, b per vertex; only when some set has colours
+    uint32_t colourBuffer_ = 0;    // r, g, b per vertex; only when some set has colours
+    uint32_t texCoordBuffer_ = 0;  // u, v per vertex; only when some set has them
     int64_t triangleVertices_ = 0;
     int64_t edgeIndices_ = 0;
 };

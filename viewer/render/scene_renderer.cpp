@@ -78,6 +78,7 @@ bool SceneRenderer::InitFont(const QFont& font) {
 void SceneRenderer::ReleaseGl() {
     font_.Release();
     buffers_.Release();
+    textures_.Release();
     if (backgroundTexture_) glDeleteTextures(1, &backgroundTexture_);
     backgroundTexture_ = 0;
 }
@@ -99,6 +100,7 @@ void SceneRenderer::DrawScene(SceneData& scene, Camera& camera, RenderSettings& 
     SetLightForMode(mode);
     ResetMaterialState();
     appliedMaterial = 0;
+    appliedTexture = -1;
     // Scaled parts (millimetre exports under a 0.001 scale) keep unit
     // normals, so they are lit like the same part unscaled.
     glEnable(GL_NORMALIZE);
@@ -202,6 +204,7 @@ void SceneRenderer::MultiplyFacingText(const Camera& camera, float factor) {
 
 void SceneRenderer::DrawIsolated(int32_t first, int32_t end, bool pushMatrix) {
     const int32_t savedMaterial = appliedMaterial;
+    const int32_t savedTexture = appliedTexture;
     const bool savedMirrored = mirrored_;
     // The matrix is kept here rather than on GL's stack, which holds only
     // 32 levels: expanded prototypes nest deeper than that.
@@ -210,6 +213,7 @@ void SceneRenderer::DrawIsolated(int32_t first, int32_t end, bool pushMatrix) {
     DrawNodeRange(first, end);
     if (pushMatrix) glLoadMatrixf(saved);
     if (appliedMaterial != savedMaterial) ApplyMaterial(savedMaterial);
+    appliedTexture = savedTexture;
     if (pushMatrix && mirrored_ != savedMirrored) ToggleMirrored();
 }
 
@@ -349,6 +353,8 @@ void SceneRenderer::DrawNodeRange(int32_t first, int32_t end) {
             OnTransformApplied(i);
         } else if (k == kind::Material || k == kind::Material2) {
             ApplyMaterial(row.dataBegin);
+        } else if (kind::IsTexture(k)) {
+            appliedTexture = row.dataBegin;
         } else {
             DrawShape(i);
         }

@@ -13,6 +13,7 @@
 #include "render/geometry_buffers.h"
 #include "render/outline_font.h"
 #include "render/render_settings.h"
+#include "render/texture_cache.h"
 
 namespace vantor {
 
@@ -50,6 +51,7 @@ class SceneRenderer {
     void ApplyMaterial(int32_t row);
     void ApplyMaterialSpec(const float* spec);
     int32_t appliedMaterial = 0;  // material row last applied
+    int32_t appliedTexture = -1;  // texture record in force, -1 for none
 
     // Overlays, in the camera's modelview with lighting off.
     void DrawCoordinateCentre();
@@ -89,6 +91,13 @@ class SceneRenderer {
     void DrawIdleScreen();
     void DrawBackgroundBitmap();
     void DrawFaceSet(int32_t row);
+    // Shaded mode: binds the texture in force for a face set with texture
+    // coordinates or a primitive that maps it; false when it draws plain.
+    bool BeginTexture(int32_t row);
+    void EndTexture(int32_t row);
+    // Shaded mode: the colours of a primitive's parts (a Color row just
+    // before it), or null.
+    const float* PartColours(int32_t row) const;
     // Shaded mode: a shape under a transparent material is kept for a
     // second pass instead of being drawn now.
     bool DefersTransparent(int32_t row);
@@ -111,6 +120,7 @@ class SceneRenderer {
                    const float colour[3], float scale);
 
     GeometryBuffers buffers_;
+    TextureCache textures_;
     OutlineFont font_;
     std::vector<uint8_t> active_;  // rows being walked, to cut USE cycles
     int depth_ = 0;
@@ -119,6 +129,7 @@ class SceneRenderer {
     struct DeferredShape {
         int32_t row;
         int32_t material;
+        int32_t texture;
         bool mirrored;
         float modelView[16];
     };

@@ -21,6 +21,8 @@ int PartsOf(float value) {
 void SceneRenderer::DrawShape(int32_t i) {
     if (collectTransparent_ && DefersTransparent(i)) return;
     const NodeRow& row = scene_->Row(i);
+    const bool textured = BeginTexture(i);
+    const float* parts = PartColours(i);
     switch (row.kind) {
         case kind::Sphere:
         case kind::Sphere2:
@@ -28,15 +30,17 @@ void SceneRenderer::DrawShape(int32_t i) {
             break;
         case kind::Cylinder:
         case kind::Cylinder2:
-            if (const float* v = BlockAt(row.dataBegin, 3)) DrawCylinder(PartsOf(v[0]), v[1], v[2]);
+            if (const float* v = BlockAt(row.dataBegin, 3))
+                DrawCylinder(PartsOf(v[0]), v[1], v[2], parts);
             break;
         case kind::Cone:
         case kind::Cone2:
-            if (const float* v = BlockAt(row.dataBegin, 3)) DrawCone(PartsOf(v[0]), v[1], v[2]);
+            if (const float* v = BlockAt(row.dataBegin, 3))
+                DrawCone(PartsOf(v[0]), v[1], v[2], parts);
             break;
         case kind::Cube:
         case kind::Box:
-            if (const float* v = BlockAt(row.dataBegin, 3)) DrawBox(v[0], v[1], v[2]);
+            if (const float* v = BlockAt(row.dataBegin, 3)) DrawBox(v[0], v[1], v[2], parts);
             break;
         case kind::AsciiText:
         case kind::Text:
@@ -63,6 +67,54 @@ void SceneRenderer::DrawShape(int32_t i) {
         default:
             break;
     }
+    if (textured) EndTexture(i);
+    if (parts) ApplyMaterial(appliedMaterial);
+}
+
+const float* SceneRenderer::PartColours(int32_t i) const {
+    const SceneData& s = *scene_;
+    const int parts = kind::PrimitivePartCount(s.Row(i).kind);
+    if (parts == 0 || i == 0 || settings_->displayMode != kDisplayShaded) return nullptr;
+    if (s.Row(i).tag == tag::Highlighted) return nullptr;
+    const NodeRow& colour = s.Row(i - 1);
+    const bool valid = colour.kind == kind::Color && colour.dataBegin >= 0 &&
+                       colour.dataEnd <= s.colorCount &&
+                       colour.dataEnd - colour.dataBegin == 3 * parts;
+    return valid ? s.colorPool.data() + colour.dataBegin : nullptr;
+}
+
+bool SceneRenderer::BeginTexture(int32_t i) {
+    if (appliedTexture < 0 || !useBuffers_ || settings_->displayMode != kDisplayShaded)
+        return false;
+    const NodeRow& row = scene_->Row(i);
+    if (row.tag == tag::Highlighted) return false;
+    const int32_t k = row.kind;
+    const bool mapped = k == kind::Cube || k == kind::Box || k == kind::Sphere ||
+                        k == kind::Sphere2 || k == kind::Cylinder || k == kind::Cylinder2;
+    if (k == kind::IndexedFaceSet ? !buffers_.HasTexCoords(i) : !mapped) return false;
+    const int components = textures_.Bind(*scene_, appliedTexture);
+    if (components == 0) return false;
+    glPushAttrib(GL_ENABLE_BIT | GL_LIGHTING_BIT | GL_TEXTURE_BIT);
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    if (components >= 3) {
+        // A colour image replaces the diffuse colour; its alpha stays.
+        float diffuse[4];
+        glGetMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
+        const float white[4] = {1, 1, 1, diffuse[3]};
+        glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, white);
+    }
+    if (k == kind::IndexedFaceSet) buffers_.EnableTexCoords(true);
+    return true;
+}
+
+void SceneRenderer::EndTexture(int32_t i) {
+    if (scene_->Row(i).kind == kind::IndexedFaceSet) buffers_.EnableTexCoords(false);
+    glMatrixMode(GL_TEXTURE);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glPopAttrib();
 }
 
 bool SceneRenderer::DefersTransparent(int32_t i) {
@@ -70,7 +122,7 @@ bool SceneRenderer::DefersTransparent(int32_t i) {
     if (material <= 0 || material > scene_->materialCount) return false;
     const float* m = scene_->MaterialRow(material);
     if (m[18] != 1.0f || !(m[19] > 0)) return false;
-    DeferredShape shape{i, material, mirrored_, {}};
+    DeferredShape shape{i, material, appliedTexture, mirrored_, {}};
     glGetFloatv(GL_MODELVIEW_MATRIX, shape.modelView);
     deferred_.push_back(shape);
     return true;
@@ -97,9 +149,11 @@ void SceneRenderer::DrawDeferredTransparent() {
         const float* rgb = m[4] == 1.0f ? m + 5 : grey;
         const float diffuse[4] = {rgb[0], rgb[1], rgb[2], 1.0f - std::min(m[19], 1.0f)};
         glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
+        appliedTexture = shape.texture;
         DrawShape(shape.row);
     }
     deferred_.clear();
+    appliedTexture = -1;
     glDepthMask(GL_TRUE);
     glDisable(GL_BLEND);
     glFrontFace(GL_CCW);
