@@ -1,5 +1,6 @@
 #include "import/declared_counts.h"
 
+#include <cctype>
 #include <limits>
 #include <set>
 #include <sstream>
@@ -82,7 +83,10 @@ bool OffDeclaresTooMuch(std::istringstream& in, uint64_t fileBytes) {
 
 bool DeclaresMoreThanItHolds(const std::string& head, uint64_t fileBytes, bool offByName) {
     std::istringstream in(head);
-    if (head.compare(0, 3, "ply") == 0) return PlyDeclaresTooMuch(in, fileBytes);
+    // Assimp takes the magic word in any case.
+    std::string magic = head.substr(0, 3);
+    for (char& c : magic) c = char(std::tolower(static_cast<unsigned char>(c)));
+    if (magic == "ply") return PlyDeclaresTooMuch(in, fileBytes);
     const std::string keyword = head.substr(0, head.find_first_of(" \t\r\n"));
     const bool offKeyword = keyword.size() >= 3 && keyword.size() <= 8 &&
                             keyword.compare(keyword.size() - 3, 3, "OFF") == 0;
