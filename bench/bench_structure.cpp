@@ -48,7 +48,7 @@ QApplication& App() {
 void BM_BuildStructureTree(benchmark::State& state) {
     App();
     SceneData scene = MakeScene();
-    CStructureDialog dialog(scene);
+    StructureDialog dialog(scene);
     dialog.filterCombo()->setCurrentIndex(0);  // every row
     for (auto _ : state) dialog.RebuildTree("bench");
     state.counters["rows"] = scene.nodeCount;
@@ -58,7 +58,7 @@ BENCHMARK(BM_BuildStructureTree)->Unit(benchmark::kMillisecond)->Iterations(3);
 void BM_ExpandStructureTree(benchmark::State& state) {
     App();
     SceneData scene = MakeScene();
-    CStructureDialog dialog(scene);
+    StructureDialog dialog(scene);
     dialog.filterCombo()->setCurrentIndex(0);
     dialog.RebuildTree("bench");
     dialog.show();

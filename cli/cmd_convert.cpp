@@ -71,7 +71,7 @@ int RunConvert(const Args& args) {
     ReadModelFile(reader, in, prompt, options.logPath);
 
     SaveOptions saveOptions;
-    saveOptions.userName = options.userGiven ? options.user : CurrentUserName();
+    if (options.userGiven) saveOptions.userName = options.user;
     const SaveResult result = SaveScene(reader, out, options.mode, saveOptions);
     if (!result.saved()) {
         std::fprintf(stderr, "%s: %s\n", result.caption.c_str(), result.message.c_str());

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
-    <name>CAboutDlg</name>
+    <name>AboutDialog</name>
     <message>
         <source>Korvalde のバージョン情報</source>
         <translation>About Korvalde</translation>
@@ -96,9 +96,32 @@
         <translation>%1 cannot be opened.</translation>
     </message>
     <message>
-        <source>ﾌｧｲﾙ(&amp;F)</source>
-        <translation>&amp;File</translation>
+        <source>Standard</source>
+        <translation>Standard</translation>
     </message>
+    <message>
+        <source>対応ファイル</source>
+        <translation>Supported Files</translation>
+    </message>
+    <message>
+        <source>VRML ﾌｧｲﾙ</source>
+        <translation>VRML Files</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
     <message>
         <source>新規作成(&amp;N)	Ctrl+N</source>
         <translation>&amp;New	Ctrl+N</translation>
@@ -122,6 +145,14 @@
     <message>
         <source>作業中のファイルを閉じる</source>
         <translation>Close the active document</translation>
+    </message>
+    <message>
+        <source>再読み込み</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>ファイルを読み直す</source>
+        <translation>Read the files again</translation>
     </message>
     <message>
         <source>アセンブリ</source>
@@ -188,8 +219,20 @@
         <translation>Save</translation>
     </message>
     <message>
-        <source>表示(&amp;V)</source>
-        <translation>&amp;View</translation>
+        <source>元に戻す	Ctrl+Z</source>
+        <translation>&amp;Undo	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>直前の編集を取り消す</source>
+        <translation>Undo the last edit</translation>
+    </message>
+    <message>
+        <source>やり直し	Ctrl+Y</source>
+        <translation>&amp;Redo	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>取り消した編集をやり直す</source>
+        <translation>Redo the undone edit</translation>
     </message>
     <message>
         <source>ﾂｰﾙ ﾊﾞｰ(&amp;T)</source>
@@ -206,6 +249,14 @@
     <message>
         <source>ステータス バーの表示/非表示</source>
         <translation>Show or hide the status bar</translation>
+    </message>
+    <message>
+        <source>測定パネル</source>
+        <translation>&amp;Measurement Panel</translation>
+    </message>
+    <message>
+        <source>測定パネルの表示/非表示</source>
+        <translation>Show or hide the measurement panel</translation>
     </message>
     <message>
         <source>シェード表示</source>
@@ -326,10 +377,6 @@
     <message>
         <source>DataStructure</source>
         <translation>Show the data structure</translation>
-    </message>
-    <message>
-        <source>視点(&amp;C)</source>
-        <translation>&amp;Camera</translation>
     </message>
     <message>
         <source>Zoom In</source>
@@ -516,10 +563,6 @@
         <translation>Play &amp;Each</translation>
     </message>
     <message>
-        <source>選択(&amp;S)</source>
-        <translation>&amp;Select</translation>
-    </message>
-    <message>
         <source>Data First</source>
         <translation>&amp;First Item</translation>
     </message>
@@ -560,10 +603,6 @@
         <translation>Change N&amp;ormal Value...</translation>
     </message>
     <message>
-        <source>測定(&amp;M)</source>
-        <translation>&amp;Measure</translation>
-    </message>
-    <message>
         <source>測定座標系中心設定</source>
         <translation>Measuring System &amp;Centre</translation>
     </message>
@@ -594,6 +633,14 @@
     <message>
         <source>Measure Base Plane</source>
         <translation>Set the measuring base plane</translation>
+    </message>
+    <message>
+        <source>測定座標系リセット</source>
+        <translation>Reset &amp;Measuring System</translation>
+    </message>
+    <message>
+        <source>測定座標系をワールド座標系に戻す</source>
+        <translation>Return the measuring system to world coordinates</translation>
     </message>
     <message>
         <source>from Front</source>
@@ -676,8 +723,12 @@
         <translation>Move the selected dimension</translation>
     </message>
     <message>
-        <source>設定</source>
-        <translation>Se&amp;ttings</translation>
+        <source>寸法削除</source>
+        <translation>Delete Dimension</translation>
+    </message>
+    <message>
+        <source>Delete Dimension</source>
+        <translation>Delete the selected dimension</translation>
     </message>
     <message>
         <source>現在の設定</source>
@@ -700,8 +751,12 @@
         <translation>Edit the bindings with Tessmaran</translation>
     </message>
     <message>
-        <source>ｳｨﾝﾄﾞｳ(&amp;W)</source>
-        <translation>&amp;Window</translation>
+        <source>変更されたファイルを自動で再読み込み</source>
+        <translation>Reload Changed Files Automatically</translation>
+    </message>
+    <message>
+        <source>編集のない文書はファイルの変更時にすぐ読み直す</source>
+        <translation>Reload unedited documents as soon as their files change</translation>
     </message>
     <message>
         <source>重ねて表示(&amp;C)</source>
@@ -720,10 +775,6 @@
         <translation>Arrange the windows side by side</translation>
     </message>
     <message>
-        <source>ﾍﾙﾌﾟ(&amp;H)</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
         <source>ヘルプ</source>
         <translation>&amp;Help</translation>
     </message>
@@ -740,88 +791,40 @@
         <translation>Show the version information</translation>
     </message>
     <message>
-        <source>Standard</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>測定パネル</source>
-        <translation>&amp;Measurement Panel</translation>
-    </message>
-    <message>
-        <source>測定パネルの表示/非表示</source>
-        <translation>Show or hide the measurement panel</translation>
-    </message>
-    <message>
-        <source>測定座標系リセット</source>
-        <translation>Reset &amp;Measuring System</translation>
-    </message>
-    <message>
-        <source>測定座標系をワールド座標系に戻す</source>
-        <translation>Return the measuring system to world coordinates</translation>
-    </message>
-    <message>
-        <source>対応ファイル</source>
-        <translation>Supported Files</translation>
-    </message>
-    <message>
-        <source>VRML ﾌｧｲﾙ</source>
-        <translation>VRML Files</translation>
-    </message>
-    <message>
-        <source>元に戻す</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>やり直し</source>
-        <translation>Redo</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>再読み込み</source>
-        <translation>&amp;Reload</translation>
-    </message>
-    <message>
-        <source>ファイルを読み直す</source>
-        <translation>Read the files again</translation>
+        <source>ﾌｧｲﾙ(&amp;F)</source>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>編集(&amp;E)</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <source>元に戻す	Ctrl+Z</source>
-        <translation>&amp;Undo	Ctrl+Z</translation>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
     </message>
     <message>
-        <source>直前の編集を取り消す</source>
-        <translation>Undo the last edit</translation>
+        <source>視点(&amp;C)</source>
+        <translation>&amp;Camera</translation>
     </message>
     <message>
-        <source>やり直し	Ctrl+Y</source>
-        <translation>&amp;Redo	Ctrl+Y</translation>
+        <source>選択(&amp;S)</source>
+        <translation>&amp;Select</translation>
     </message>
     <message>
-        <source>取り消した編集をやり直す</source>
-        <translation>Redo the undone edit</translation>
+        <source>測定(&amp;M)</source>
+        <translation>&amp;Measure</translation>
     </message>
     <message>
-        <source>変更されたファイルを自動で再読み込み</source>
-        <translation>Reload Changed Files Automatically</translation>
+        <source>設定</source>
+        <translation>Se&amp;ttings</translation>
     </message>
     <message>
-        <source>寸法削除</source>
-        <translation>Delete Dimension</translation>
+        <source>ｳｨﾝﾄﾞｳ(&amp;W)</source>
+        <translation>&amp;Window</translation>
     </message>
     <message>
-        <source>Delete Dimension</source>
-        <translation>Delete the selected dimension</translation>
-    </message>
-    <message>
-        <source>編集のない文書はファイルの変更時にすぐ読み直す</source>
-        <translation>Reload unedited documents as soon as their files change</translation>
+        <source>ﾍﾙﾌﾟ(&amp;H)</source>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
@@ -1320,7 +1323,38 @@ If that happens, stop Play.</translation>
     </message>
 </context>
 <context>
-    <name>vantor::CStructureDialog</name>
+    <name>vantor::MaterialColourDialog</name>
+    <message>
+        <source>Ambient color</source>
+        <translation>Ambient Colour</translation>
+    </message>
+    <message>
+        <source>Diffuse Color</source>
+        <translation>Diffuse Colour</translation>
+    </message>
+    <message>
+        <source>Specular Color</source>
+        <translation>Specular Colour</translation>
+    </message>
+    <message>
+        <source>Emissive Color</source>
+        <translation>Emissive Colour</translation>
+    </message>
+    <message>
+        <source>Set Color Material</source>
+        <translation>Material Colours</translation>
+    </message>
+    <message>
+        <source>適用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>vantor::StructureDialog</name>
     <message>
         <source>移動距離の設定</source>
         <translation>Set the translation</translation>
@@ -1360,37 +1394,6 @@ If that happens, stop Play.</translation>
     <message>
         <source>色の変更</source>
         <translation>Colour change</translation>
-    </message>
-</context>
-<context>
-    <name>vantor::MaterialColourDialog</name>
-    <message>
-        <source>Ambient color</source>
-        <translation>Ambient Colour</translation>
-    </message>
-    <message>
-        <source>Diffuse Color</source>
-        <translation>Diffuse Colour</translation>
-    </message>
-    <message>
-        <source>Specular Color</source>
-        <translation>Specular Colour</translation>
-    </message>
-    <message>
-        <source>Emissive Color</source>
-        <translation>Emissive Colour</translation>
-    </message>
-    <message>
-        <source>Set Color Material</source>
-        <translation>Material Colours</translation>
-    </message>
-    <message>
-        <source>適用</source>
-        <translation>Apply</translation>
-    </message>
-    <message>
-        <source>ｷｬﾝｾﾙ</source>
-        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

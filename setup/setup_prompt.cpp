@@ -1,7 +1,8 @@
 #include "setup_prompt.h"
 
 #include <QFileDialog>
-#include <QStringList>
+
+#include "qt_prompt.h"
 
 namespace vantor {
 namespace {
@@ -35,23 +36,6 @@ SetupPrompt& CurrentPrompt() {
 
 void SetCurrentPrompt(SetupPrompt* prompt) {
     installedPrompt = prompt;
-}
-
-QString ToQtFilter(const QString& filter) {
-    const QStringList parts = filter.split(u'|');
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        if (parts[i].isEmpty()) break;
-        QString pattern = parts[i + 1];
-        pattern.replace(u';', u' ');
-        // "*.*" must also match names without a dot.
-        if (pattern == QStringLiteral("*.*")) pattern = QStringLiteral("*");
-        QString name = parts[i];
-        const qsizetype paren = name.indexOf(u'(');
-        if (paren >= 0) name = name.left(paren).trimmed();
-        filters << QStringLiteral("%1 (%2)").arg(name, pattern);
-    }
-    return filters.join(QStringLiteral(";;"));
 }
 
 }  // namespace vantor

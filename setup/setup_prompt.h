@@ -30,7 +30,4 @@ SetupPrompt& CurrentPrompt();
 // Installs `prompt` (nullptr: back to Qt dialogs); the caller keeps ownership.
 void SetCurrentPrompt(SetupPrompt* prompt);
 
-// "Name (*.a)|*.a|All(*.*)|*.*" to Qt's "Name (*.a);;All(*.*)" form.
-QString ToQtFilter(const QString& filter);
-
 }  // namespace vantor

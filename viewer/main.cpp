@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "app/korvalde_app.h"
-#include "app/settings_store.h"
+#include "context/settings_store.h"
 #include "language.h"
 #include "view/screenshot_command.h"
 

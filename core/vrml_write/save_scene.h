@@ -28,9 +28,12 @@ struct SaveResult {
     bool saved() const { return status == SaveStatus::Saved; }
 };
 
+// The user name for the header line: $USER, or empty.
+std::string CurrentUserName();
+
 struct SaveOptions {
-    std::string userName;  // text after "# UserName :"
-    std::string dateText;  // text after "# Date :"; the local time when empty
+    std::string userName = CurrentUserName();  // text after "# UserName :"
+    std::string dateText;                      // text after "# Date :"; the local time when empty
 };
 
 // The refusals that come before the save dialog: an empty scene, and for
@@ -42,8 +45,5 @@ SaveResult CheckSaveAllowed(const SceneData& scene, int mode);
 // is complete; on any failure the target is left as it was.
 SaveResult SaveScene(const SceneData& scene, const std::string& path, int mode,
                      const SaveOptions& options = {});
-
-// The user name for the header line: $USER, or empty.
-std::string CurrentUserName();
 
 }  // namespace vantor

@@ -17,7 +17,7 @@
 #include <QTreeWidgetItemIterator>
 
 #include "app/child_frame.h"
-#include "app/command_ids.h"
+#include "commands/command_ids.h"
 #include "app/main_frame.h"
 #include "dims/dimension.h"
 #include "doc/korvalde_doc.h"
@@ -26,6 +26,8 @@
 #include "structure/material_colour_dialog.h"
 #include "structure/structure_dialog.h"
 #include "view/korvalde_view.h"
+
+namespace cmd = vantor::cmd;
 
 using vantor::PromptAnswer;
 using vantor::testing::ScenesEqual;
@@ -59,7 +61,7 @@ int32_t FirstRowOfKind(const vantor::SceneData& scene, int32_t kind) {
     return -1;
 }
 
-void SelectRow(vantor::CStructureDialog& dialog, int32_t row) {
+void SelectRow(vantor::StructureDialog& dialog, int32_t row) {
     dialog.filterCombo()->setCurrentIndex(0);
     dialog.RebuildTree(QStringLiteral("t"));
     for (QTreeWidgetItemIterator it(dialog.tree()); *it; ++it)
@@ -82,7 +84,7 @@ TEST(DocumentEdits, TreeEditsAreStepsTheTitleMarksAndClosingAsks) {
     EXPECT_FALSE(frame->Action(cmd::kEditUndo)->isEnabled());
 
     doc->ToggleStructureWindow(frame);
-    auto* dialog = qobject_cast<vantor::CStructureDialog*>(doc->structureWindow.data());
+    auto* dialog = qobject_cast<vantor::StructureDialog*>(doc->structureWindow.data());
     ASSERT_NE(dialog, nullptr);
     dialog->askThreeValues = [](const QString&, const QStringList&, float values[3]) {
         values[0] += 1.5f;

@@ -3,8 +3,8 @@
 #include <cfloat>
 #include <cmath>
 
+#include "commands/command_table.h"
 #include "math/vector_math.h"
-#include "navigate/view_commands.h"
 #include "navigate/view_navigator.h"
 #include "viewer/navigate_fake_host.h"
 
@@ -259,58 +259,58 @@ TEST(NavigateDispatch, MenuCommandsAndCheckMarks) {
     ViewNavigator& nav = rig.navigator;
     EXPECT_FALSE(nav.RunCommand(12345));
     bool checked = false;
-    EXPECT_FALSE(nav.IsCommandChecked(view_command::ZoomIn, checked));
+    EXPECT_FALSE(nav.IsCommandChecked(cmd::kZoomIn, checked));
 
-    ASSERT_TRUE(nav.RunCommand(view_command::Wireframe));
+    ASSERT_TRUE(nav.RunCommand(cmd::kWireframe));
     EXPECT_EQ(rig.host.settings.displayMode, 3);
-    ASSERT_TRUE(nav.IsCommandChecked(view_command::Wireframe, checked));
+    ASSERT_TRUE(nav.IsCommandChecked(cmd::kWireframe, checked));
     EXPECT_TRUE(checked);
-    nav.IsCommandChecked(view_command::Shaded, checked);
+    nav.IsCommandChecked(cmd::kShaded, checked);
     EXPECT_FALSE(checked);
-    nav.RunCommand(view_command::HiddenLineRemoval);
+    nav.RunCommand(cmd::kHiddenLineRemoved);
     EXPECT_EQ(rig.host.settings.displayMode, 1);
 
     rig.host.settings.showDatums = 7;  // anything but 1 turns on
-    nav.RunCommand(view_command::ShowDatums);
+    nav.RunCommand(cmd::kShowDatums);
     EXPECT_EQ(rig.host.settings.showDatums, 1);
-    nav.RunCommand(view_command::ShowDatums);
+    nav.RunCommand(cmd::kShowDatums);
     EXPECT_EQ(rig.host.settings.showDatums, 0);
 
     // Front uses the scene's measuring system; without a scene the scene axes.
     rig.host.withScene = false;
-    nav.RunCommand(view_command::Front);
+    nav.RunCommand(cmd::kFront);
     EXPECT_EQ(rig.host.camera.viewRotation[0], 1.0f);
     EXPECT_EQ(rig.host.camera.viewRotation[4], 0.0f);
 
-    for (const ViewCommandInfo& info : ViewCommandTable()) {
-        if (info.bindingCode != view_code::None) {
-            EXPECT_EQ(ViewCommandForCode(info.bindingCode), info.id) << info.text;
+    for (const Command& command : CommandTable()) {
+        if (command.bindingCode != kNoBindingCode) {
+            EXPECT_EQ(CommandForBindingCode(command.bindingCode), command.id) << command.text;
         }
     }
-    EXPECT_EQ(ViewCommandForCode(1101), 0);
-    EXPECT_EQ(ViewCommandForCode(2001), 0);
-    EXPECT_EQ(ViewCommandForCode(111), 0) << "dimension ids do nothing";
+    EXPECT_EQ(CommandForBindingCode(1101), 0);
+    EXPECT_EQ(CommandForBindingCode(2001), 0);
+    EXPECT_EQ(CommandForBindingCode(111), 0) << "dimension ids do nothing";
 }
 
 TEST(NavigateDispatch, SpinToggles) {
     Rig rig;
     ViewNavigator& nav = rig.navigator;
-    nav.RunCommand(view_command::PlayAll);
+    nav.RunCommand(cmd::kPlayAll);
     EXPECT_EQ(nav.Spin().playAll, 1);
     EXPECT_EQ(nav.Spin().spinTimerStarted, 1);
     ASSERT_EQ(rig.host.prompt.shown.size(), 1u);
     EXPECT_EQ(rig.host.prompt.shown[0].caption, "Caution");
     EXPECT_NE(rig.host.prompt.shown[0].text.find("\r\n"), std::string::npos);
 
-    nav.RunCommand(view_command::PlayEach);  // timer already running
+    nav.RunCommand(cmd::kPlayEach);  // timer already running
     EXPECT_EQ(rig.host.scene.playEachFlag, 1);
     EXPECT_EQ(rig.host.settings.playEach, 1);
-    nav.RunCommand(view_command::PlayAll);  // Play Each still needs the timer
+    nav.RunCommand(cmd::kPlayAll);  // Play Each still needs the timer
     EXPECT_EQ(nav.Spin().playAll, 0);
     EXPECT_EQ(rig.host.timerEvents, (std::vector<int>{+1}));
 
     rig.host.scene.bounds[0] = -123;  // the fitted box survives the re-preparation
-    nav.RunCommand(view_command::PlayEach);
+    nav.RunCommand(cmd::kPlayEach);
     EXPECT_EQ(rig.host.timerEvents, (std::vector<int>{+1, -1}));
     EXPECT_EQ(rig.host.scene.playEachFlag, 0);
     EXPECT_EQ(rig.host.scene.bounds[0], -123);
@@ -320,15 +320,15 @@ TEST(NavigateDispatch, SpinToggles) {
     const Camera before = rig.host.camera;
     nav.SpinTimerTick();
     EXPECT_EQ(rig.host.camera.viewRotation[0], before.viewRotation[0]);
-    nav.RunCommand(view_command::PlayAll);
+    nav.RunCommand(cmd::kPlayAll);
     nav.SpinTimerTick();
     EXPECT_NE(rig.host.camera.viewRotation[0], before.viewRotation[0]);
     bool checked = false;
-    nav.IsCommandChecked(view_command::PlayAll, checked);
+    nav.IsCommandChecked(cmd::kPlayAll, checked);
     EXPECT_TRUE(checked);
 
     // Stopping both spins quietly (point edits need the parts at rest).
-    nav.RunCommand(view_command::PlayEach);
+    nav.RunCommand(cmd::kPlayEach);
     const size_t messages = rig.host.prompt.shown.size();
     nav.StopSpins();
     EXPECT_EQ(nav.Spin().playAll, 0);
@@ -345,7 +345,7 @@ TEST(NavigateDispatch, RotationCentreClipAndStepDialogs) {
 
     rig.navigator.KeyPress(kShift);
     rig.host.dialogAnswers.push_back(std::array<float, 3>{1, 2, 3});
-    nav.RunCommand(view_command::SetRotationCentre);
+    nav.RunCommand(cmd::kSetRotationCentre);
     ASSERT_EQ(rig.host.asked.size(), 1u);
     EXPECT_EQ(rig.host.asked[0].windowTitle, QStringLiteral("Set Vector"));
     EXPECT_EQ(rig.host.asked[0].titleLine, QStringLiteral("スピン回転座標の設定"));
@@ -356,19 +356,19 @@ TEST(NavigateDispatch, RotationCentreClipAndStepDialogs) {
     EXPECT_EQ(nav.Input().heldKey, -1) << "input state cleared afterwards";
 
     rig.host.dialogAnswers.push_back(std::nullopt);
-    nav.RunCommand(view_command::ClipDistances);
+    nav.RunCommand(cmd::kClipDistances);
     EXPECT_EQ(rig.host.asked[1].labels[1], QStringLiteral("視点位置"));
     EXPECT_EQ(rig.host.asked[1].values[2], 400.0f);
     EXPECT_EQ(cam.nearPlane, 40.0f) << "Cancel keeps the planes";
 
     rig.host.dialogAnswers.push_back(std::array<float, 3>{5, 100, 900});
-    nav.RunCommand(view_command::Section);  // empty selection: the clip dialog
+    nav.RunCommand(cmd::kSection);  // empty selection: the clip dialog
     EXPECT_EQ(cam.nearPlane, 5.0f);
     EXPECT_EQ(cam.viewDistance, 100.0f);
     EXPECT_EQ(cam.farPlane, 900.0f);
 
     rig.host.dialogAnswers.push_back(std::array<float, 3>{2.5f, 15, 99});
-    nav.RunCommand(view_command::StepAmounts);
+    nav.RunCommand(cmd::kStepAmounts);
     EXPECT_EQ(rig.host.asked[3].labels[1], QStringLiteral("角度(Deg)"));
     EXPECT_TRUE(rig.host.asked[3].labels[2].isEmpty());
     EXPECT_EQ(cam.stepDistance, 2.5f);

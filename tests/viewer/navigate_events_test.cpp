@@ -14,8 +14,8 @@
 #include "bindings/binding_table.h"
 #include "bindings/config_reader.h"
 #include "math/vector_math.h"
-#include "navigate/view_commands.h"
-#include "navigate/view_navigation_controller.h"
+#include "commands/command_table.h"
+#include "navigate/view_navigation.h"
 #include "prompt/prompt.h"
 #include "render/render_settings.h"
 
@@ -40,9 +40,9 @@ class NavigateEvents : public ::testing::Test {
 
         widget = std::make_unique<QWidget>();
         widget->resize(400, 300);
-        ViewNavigationController::ViewHooks hooks;
+        ViewNavigation::ViewHooks hooks;
         hooks.redrawView = [this] { ++redraws; };
-        controller = new ViewNavigationController(widget.get(), camera, settings, hooks);
+        controller = new ViewNavigation(widget.get(), camera, settings, hooks);
         controller->SetBindings(&bindings);
         controller->SetPrompt(&prompt);
         widget->show();
@@ -64,7 +64,7 @@ class NavigateEvents : public ::testing::Test {
     Camera camera;
     RenderSettings settings;
     std::unique_ptr<QWidget> widget;
-    ViewNavigationController* controller = nullptr;  // owned by the widget
+    ViewNavigation* controller = nullptr;  // owned by the widget
     int redraws = 0;
 };
 
@@ -181,11 +181,11 @@ TEST_F(NavigateEvents, LosingFocusClearsTheInputState) {
 
 TEST_F(NavigateEvents, PlayAllSpinsOnTheTimer) {
     ViewNavigator& nav = controller->Navigator();
-    nav.RunCommand(view_command::PlayAll);
+    nav.RunCommand(cmd::kPlayAll);
     ASSERT_TRUE(controller->SpinTimerActive());
     const float before = camera.viewRotation[0];
     QTest::qWait(400);
     EXPECT_NE(camera.viewRotation[0], before);
-    nav.RunCommand(view_command::PlayAll);
+    nav.RunCommand(cmd::kPlayAll);
     EXPECT_FALSE(controller->SpinTimerActive());
 }

@@ -7,10 +7,10 @@
 #include <QTest>
 #include <cmath>
 
-#include "app/command_ids.h"
+#include "commands/command_ids.h"
 #include "bindings/binding_table.h"
 #include "bindings/config_reader.h"
-#include "navigate/view_navigation_controller.h"
+#include "navigate/view_navigation.h"
 #include "prompt/prompt.h"
 #include "view/korvalde_view.h"
 

@@ -11,7 +11,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/command_ids.h"
+#include "commands/command_ids.h"
 #include "bindings/config_reader.h"
 #include "dims/dimension.h"
 #include "doc/korvalde_doc.h"
@@ -22,6 +22,8 @@
 #include "scene/scene_builder.h"
 #include "select/view_selection.h"
 #include "view/korvalde_view.h"
+
+namespace cmd = vantor::cmd;
 
 namespace vantor {
 namespace {

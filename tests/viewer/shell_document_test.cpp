@@ -11,11 +11,13 @@
 #include <QUrl>
 
 #include "app/child_frame.h"
-#include "app/command_ids.h"
+#include "commands/command_ids.h"
 #include "app/main_frame.h"
 #include "doc/korvalde_doc.h"
 #include "measure/measure_panel.h"
 #include "shell_fixture.h"
+
+namespace cmd = vantor::cmd;
 
 using vantor::PromptAnswer;
 using vantor::ScriptedPrompt;
@@ -180,7 +182,6 @@ TEST(ShellDocument, DocumentsTakeOverTheHitTable) {
         vantor::HitTableTransaction transaction(hits);
         hits.AddRow();
         hits.UpdateRow();
-        s.app.selectionCursors[0] = 5;
     };
 
     auto first = std::make_unique<CKorvaldeDoc>(&s.app);
@@ -192,7 +193,6 @@ TEST(ShellDocument, DocumentsTakeOverTheHitTable) {
     // An unread document takes over at construction...
     auto fresh = std::make_unique<CKorvaldeDoc>(&s.app);
     EXPECT_EQ(hits.state, 0);
-    EXPECT_EQ(s.app.selectionCursors[0], -9971);
     EXPECT_EQ(s.app.activeDocumentPath, QStringLiteral("Default Default Default"));
 
     // ...but never takes the picks from a document that has a file.
@@ -220,7 +220,6 @@ TEST(ShellDocument, DocumentsTakeOverTheHitTable) {
     // Closing the active one empties them.
     second.reset();
     EXPECT_EQ(hits.state, 0);
-    EXPECT_EQ(s.app.selectionCursors[0], -9971);
 }
 
 TEST(ShellDocument, StructureTitleCountsPointsAndTriangles) {

@@ -12,7 +12,7 @@
 #include <sstream>
 
 #include "app/korvalde_app.h"
-#include "app/settings_store.h"
+#include "context/settings_store.h"
 #include "hits/hit_table.h"
 #include "prompt/prompt.h"
 

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "app/child_frame.h"
-#include "app/command_ids.h"
+#include "commands/command_ids.h"
 #include "app/main_frame.h"
 #include "doc/korvalde_doc.h"
 #include "shell_fixture.h"

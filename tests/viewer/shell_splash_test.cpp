@@ -17,7 +17,7 @@ TEST(ShellSplash, FirstKeyOrClickRemovesIt) {
     int clicks = 0;
     QObject::connect(&button, &QPushButton::clicked, [&] { ++clicks; });
 
-    QPointer<CSplashWnd> splash = CSplashWnd::ShowSplashScreen(60000);
+    QPointer<SplashWindow> splash = SplashWindow::ShowSplashScreen(60000);
     ASSERT_TRUE(splash);
     EXPECT_TRUE(splash->isVisible());
     QTest::mouseClick(&button, Qt::LeftButton);
@@ -27,7 +27,7 @@ TEST(ShellSplash, FirstKeyOrClickRemovesIt) {
     QTest::mouseClick(&button, Qt::LeftButton);
     EXPECT_EQ(clicks, 1) << "later clicks pass";
 
-    splash = CSplashWnd::ShowSplashScreen(60000);
+    splash = SplashWindow::ShowSplashScreen(60000);
     QTest::keyClick(&button, Qt::Key_A);
     QTest::qWait(50);
     EXPECT_TRUE(!splash || !splash->isVisible());
@@ -35,7 +35,7 @@ TEST(ShellSplash, FirstKeyOrClickRemovesIt) {
 
 TEST(ShellSplash, RemovesItselfAfterItsTime) {
     ShellApplication();
-    QPointer<CSplashWnd> splash = CSplashWnd::ShowSplashScreen(100);
+    QPointer<SplashWindow> splash = SplashWindow::ShowSplashScreen(100);
     ASSERT_TRUE(splash);
     QTest::qWait(20);
     EXPECT_TRUE(splash && splash->isVisible());

@@ -31,10 +31,6 @@ TEST(ShellStartup, FirstStartWritesDefaultsAndMakesTheWorkingDatabase) {
     EXPECT_TRUE(app.Hits().IsOpen());
     EXPECT_EQ(app.Hits().state, 0);
     EXPECT_EQ(app.activeDocumentPath, QStringLiteral("Default Default Default"));
-    EXPECT_EQ(app.selectionCursors[0], -9971);
-    EXPECT_EQ(app.selectionCursors[1], -9973);
-    EXPECT_EQ(app.selectionCursors[2], -9972);
-    EXPECT_EQ(app.selectionCursors[5], -9976);
     EXPECT_FLOAT_EQ(app.lengthTolerance, 2.5e-7f);
     EXPECT_NEAR(app.angleTolerance, 0.00349065, 1e-7);
 }

@@ -146,7 +146,7 @@ TEST(StructureWindow, CaptionsFollowTotalsAndSelection) {
     App();
     SceneData s;
     BuildScene(s);
-    CStructureDialog dialog(s);
+    StructureDialog dialog(s);
     EXPECT_EQ(dialog.windowTitle(), " Total Point  3 ,Total Triangle Surface  1 ");
     EXPECT_EQ(dialog.filterMask(), kInitialStructureMask);
     EXPECT_EQ(dialog.filterCombo()->currentText(), QString::fromUtf8("部品と色"));
@@ -163,7 +163,7 @@ TEST(StructureWindow, CaptionsFollowTotalsAndSelection) {
 namespace {
 
 // Selects the tree item of a row (the whole tree is listed first).
-void SelectRow(CStructureDialog& dialog, int32_t row) {
+void SelectRow(StructureDialog& dialog, int32_t row) {
     dialog.filterCombo()->setCurrentIndex(0);
     dialog.RebuildTree("t");
     for (QTreeWidgetItemIterator it(dialog.tree()); *it; ++it)
@@ -180,7 +180,7 @@ TEST(NodeEditing, OnlyMatrixTranslationAndScaleAskForValues) {
     App();
     SceneData s;
     const Rows r = BuildScene(s);
-    CStructureDialog dialog(s);
+    StructureDialog dialog(s);
     int asked = 0;
     QString lastTitle;
     dialog.askThreeValues = [&](const QString& title, const QStringList&, float values[3]) {
@@ -208,9 +208,9 @@ TEST(NodeEditing, FileToggleHidesAndShowsWithTheImageFollowing) {
     App();
     SceneData s;
     const Rows r = BuildScene(s);
-    CStructureDialog dialog(s);
+    StructureDialog dialog(s);
     int edits = 0;
-    QObject::connect(&dialog, &CStructureDialog::SceneEdited, [&] { ++edits; });
+    QObject::connect(&dialog, &StructureDialog::SceneEdited, [&] { ++edits; });
     SelectRow(dialog, r.root);
     const QIcon shownIcon = dialog.tree()->currentItem()->icon(0);
     dialog.EditNodeFromTree();

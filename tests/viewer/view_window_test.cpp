@@ -12,12 +12,14 @@
 #include <QTimer>
 #include <memory>
 
-#include "app/command_ids.h"
+#include "commands/command_ids.h"
 #include "doc/korvalde_doc.h"
 #include "render/outline_font.h"
 #include "scene/prepare_geometry.h"
 #include "scene/scene_builder.h"
 #include "view/korvalde_view.h"
+
+namespace cmd = vantor::cmd;
 
 namespace {
 

@@ -10,17 +10,16 @@
 #include <cmath>
 
 #include "app/main_frame.h"
-#include "app/qt_prompt.h"
-#include "app/settings_store.h"
 #include "app/single_instance_lock.h"
 #include "app/sound.h"
 #include "app/splash_window.h"
 #include "bindings/config_reader.h"
+#include "commands/command_ids.h"
+#include "context/settings_store.h"
 #include "doc/korvalde_doc.h"
+#include "qt_prompt.h"
 
 namespace {
-
-CKorvaldeApp* theApp = nullptr;
 
 constexpr const char* kDefault = "Default";
 
@@ -37,28 +36,22 @@ QString WithSlash(QString folder) {
 }  // namespace
 
 CKorvaldeApp::CKorvaldeApp(QObject* parent)
-    : QObject(parent), ownPrompt_(std::make_unique<QtPrompt>()) {
-    theApp = this;
+    : QObject(parent), ownPrompt_(std::make_unique<vantor::QtPrompt>()) {
     prompt_ = ownPrompt_.get();
-    ResetSelectionCursors();
     activeDocumentPath = kNoDocumentPath;
 }
 
 CKorvaldeApp::~CKorvaldeApp() {
     ExitInstance();
-    if (theApp == this) theApp = nullptr;
-}
-
-CKorvaldeApp* CKorvaldeApp::Instance() {
-    return theApp;
 }
 
 CMainFrame* CKorvaldeApp::MainFrame() const {
     return static_cast<CMainFrame*>(mainFrame_.data());
 }
 
-void CKorvaldeApp::ResetSelectionCursors() {
-    for (int i = 0; i < 6; ++i) selectionCursors[i] = kSelectionCursorNone[i];
+void CKorvaldeApp::TakeOverHits(const QString& path) {
+    activeDocumentPath = path;
+    if (hitTable_.IsOpen()) hitTable_.DeleteAll();
 }
 
 CKorvaldeApp::Options CKorvaldeApp::ParseCommandLine(const QStringList& arguments) {
@@ -101,11 +94,11 @@ bool CKorvaldeApp::InitInstance(const Options& options, vantor::Prompt& prompt) 
     if (!MakeWorkingDatabase(prompt)) return false;
 
     if (options.createWindows) {
-        auto* frame = new CMainFrame(this);
+        auto* frame = new CMainFrame(*this, *this);
         mainFrame_ = frame;
         // Views and the store report through the application's signal.
         connect(this, &CKorvaldeApp::StatusText, frame, &CMainFrame::SetMessageText);
-        if (options.splash) CSplashWnd::ShowSplashScreen();
+        if (options.splash) SplashWindow::ShowSplashScreen();
         if (options.sound) PlayStartSound();
         if (options.files.isEmpty()) {
             frame->OnFileNew();
@@ -219,6 +212,25 @@ void CKorvaldeApp::ExitInstance() {
     hitTable_.Close();
     if (instanceLock_) instanceLock_->Release();
     instanceLock_.reset();
+}
+
+bool CKorvaldeApp::OnCommand(int id) {
+    switch (id) {
+        case vantor::cmd::kShowConfig:
+            OnShowConfig();
+            return true;
+        case vantor::cmd::kLoadConfig:
+            OnLoadConfig();
+            return true;
+        case vantor::cmd::kEditConfig:
+            OnEditConfig();
+            return true;
+        case vantor::cmd::kHelp:
+            OnHelp();
+            return true;
+        default:
+            return false;
+    }
 }
 
 void CKorvaldeApp::OnShowConfig() {

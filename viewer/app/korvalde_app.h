@@ -1,7 +1,7 @@
 #pragma once
 // The viewer's application object: everything that lives as long as the
 // process (install folder, working database and hit table, binding file
-// path, selection cursors, tolerances) and the start-up sequence.
+// path, tolerances) and the start-up sequence.
 
 #include <QObject>
 #include <QPointer>
@@ -11,6 +11,8 @@
 #include <memory>
 
 #include "bindings/binding_table.h"
+#include "context/app_context.h"
+#include "context/command_target.h"
 #include "hits/hit_table.h"
 #include "render/render_settings.h"
 
@@ -22,10 +24,7 @@ class CMainFrame;
 class CKorvaldeDoc;
 class SingleInstanceLock;
 
-// "None" values of the six selection cursors, in field order.
-inline constexpr int32_t kSelectionCursorNone[6] = {-9971, -9973, -9972, -9974, -9975, -9976};
-
-class CKorvaldeApp : public QObject {
+class CKorvaldeApp : public QObject, public vantor::AppContext, public CommandTarget {
     Q_OBJECT
   public:
     // Switches and overrides of the start-up; tests use them to run the
@@ -42,9 +41,6 @@ class CKorvaldeApp : public QObject {
     explicit CKorvaldeApp(QObject* parent = nullptr);
     ~CKorvaldeApp() override;
 
-    // The one application object of the process (null before construction).
-    static CKorvaldeApp* Instance();
-
     // Parses "korvalde [--no-splash] [FILE]".
     static Options ParseCommandLine(const QStringList& arguments);
 
@@ -53,12 +49,25 @@ class CKorvaldeApp : public QObject {
     // Releases the hit table and the single-instance lock.
     void ExitInstance();
 
-    // Message boxes and file dialogs of the application (Qt dialogs by default).
-    vantor::Prompt& GetPrompt() { return *prompt_; }
+    // AppContext. Message boxes and file dialogs are Qt dialogs by default.
+    vantor::Prompt& GetPrompt() override { return *prompt_; }
+    vantor::BindingTable& Bindings() override { return bindings_; }
+    vantor::HitTable* OpenHits() override { return hitTable_.IsOpen() ? &hitTable_ : nullptr; }
+    void ShowStatusText(const QString& text) override { emit StatusText(text); }
+    float LengthTolerance() const override { return lengthTolerance; }
+    float AngleTolerance() const override { return angleTolerance; }
+    vantor::DimensionDisplay& Dimensions() override { return dimensionDisplay; }
+    vantor::AppPaths Paths() const override {
+        return {installFolder, databasePath, readingLogPath, configPath};
+    }
+    QString ActiveDocumentPath() const override { return activeDocumentPath; }
+    void TakeOverHits(const QString& path) override;
+
+    // CommandTarget: "現在の設定", "設定読み込み", "設定編集" and "ヘルプ".
+    bool OnCommand(int id) override;
 
     CMainFrame* MainFrame() const;
     vantor::HitTable& Hits() { return hitTable_; }
-    vantor::BindingTable& Bindings() { return bindings_; }
     // How dimensions are shown in every view.
     vantor::DimensionDisplay dimensionDisplay;
 
@@ -72,9 +81,6 @@ class CKorvaldeApp : public QObject {
     QStringList SetupToolArguments() const { return {configPath}; }
     void OnHelp();
 
-    // Sets the six selection cursors to their "none" values.
-    void ResetSelectionCursors();
-
     QString installFolder;       // folder of the program, with a trailing '/'
     QString dataFolder;          // where the writable files live, with a trailing '/'
     QString readingLogPath;      // dataFolder + "data_reading.log"
@@ -82,7 +88,6 @@ class CKorvaldeApp : public QObject {
     QString templatePath;        // installFolder + "tessmaran.db"
     QString configPath;          // binding file in use
     QString activeDocumentPath;  // document whose picks the hit table holds
-    int32_t selectionCursors[6];
     float lengthTolerance = 2.5e-7f;
     float angleTolerance = 0.0f;
 

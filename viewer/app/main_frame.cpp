@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMimeData>
-#include <QPageSetupDialog>
 #include <QPrinter>
 #include <QSettings>
 #include <QStatusBar>
@@ -22,18 +21,18 @@
 #include <algorithm>
 
 #include "app/child_frame.h"
-#include "app/command_ids.h"
-#include "app/command_target.h"
-#include "app/korvalde_app.h"
-#include "app/settings_store.h"
-#include "dialogs/about_dialog.h"
+#include "commands/command_ids.h"
+#include "context/app_context.h"
+#include "context/command_target.h"
+#include "context/settings_store.h"
 #include "doc/korvalde_doc.h"
 #include "import/model_import.h"
 #include "measure/measure_panel.h"
 #include "prompt/prompt.h"
 #include "view/korvalde_view.h"
 
-CMainFrame::CMainFrame(CKorvaldeApp* app, QWidget* parent) : QMainWindow(parent), app_(app) {
+CMainFrame::CMainFrame(vantor::AppContext& context, CommandTarget& appCommands, QWidget* parent)
+    : QMainWindow(parent), context_(context), appCommands_(appCommands) {
     setWindowTitle(QStringLiteral("Vantor3D"));
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -45,7 +44,7 @@ CMainFrame::CMainFrame(CKorvaldeApp* app, QWidget* parent) : QMainWindow(parent)
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
-    measurePanel_ = MeasurePanel::Install(this);
+    measurePanel_ = MeasurePanel::Install(this, mdiArea_);
 
     KorvaldeSettings settings;
     recentFiles_ = ReadRecentFiles(settings);
@@ -139,7 +138,7 @@ void CMainFrame::PlaceChild(CChildFrame* child, int earlier) {
 }
 
 CKorvaldeDoc* CMainFrame::OnFileNew() {
-    auto* doc = new CKorvaldeDoc(app_);
+    auto* doc = new CKorvaldeDoc(&context_);
     MakeChild(doc);
     return doc;
 }
@@ -154,8 +153,9 @@ CKorvaldeDoc* CMainFrame::OpenDocumentFile(const QString& path) {
         }
     }
     if (!QFileInfo(full).isFile()) {
-        app_->GetPrompt().ShowMessage(tr("%1 が開けません。").arg(full).toStdString(), "Caution",
-                                      vantor::PromptButtons::Ok, vantor::PromptIcon::Exclamation);
+        context_.GetPrompt().ShowMessage(tr("%1 が開けません。").arg(full).toStdString(), "Caution",
+                                         vantor::PromptButtons::Ok,
+                                         vantor::PromptIcon::Exclamation);
         // A vanished file leaves the recently-used list.
         if (recentFiles_.removeAll(full) > 0) {
             KorvaldeSettings settings;
@@ -164,8 +164,8 @@ CKorvaldeDoc* CMainFrame::OpenDocumentFile(const QString& path) {
         }
         return nullptr;
     }
-    auto* doc = new CKorvaldeDoc(app_);
-    doc->OnOpenDocument(full, app_->GetPrompt());
+    auto* doc = new CKorvaldeDoc(&context_);
+    doc->OnOpenDocument(full, context_.GetPrompt());
     MakeChild(doc);
     AddRecentFile(full);
     return doc;
@@ -175,201 +175,53 @@ void CMainFrame::OnFileOpen() {
     std::string chosen;
     const std::string filter =
         vantor::ModelOpenFilter(tr("対応ファイル").toStdString(), tr("VRML ﾌｧｲﾙ").toStdString());
-    if (!app_->GetPrompt().AskOpenFile(filter, std::string(), chosen)) return;
+    if (!context_.GetPrompt().AskOpenFile(filter, std::string(), chosen)) return;
     OpenDocumentFile(QString::fromStdString(chosen));
 }
 
 void CMainFrame::RunCommand(int id) {
-    using namespace cmd;
-    switch (id) {
-        case kFileNew:
-            OnFileNew();
-            break;
-        case kFileOpen:
-            OnFileOpen();
-            break;
-        case kFileClose:
-            if (mdiArea_->activeSubWindow()) mdiArea_->activeSubWindow()->close();
-            break;
-        case kFileSave:
-            if (CKorvaldeDoc* doc = ActiveDocument()) doc->OnFrameworkSave();
-            break;
-        case kPrintSetup: {
-            if (!printer_) printer_ = std::make_unique<QPrinter>();
-            QPageSetupDialog dialog(printer_.get(), this);
-            dialog.exec();
-            break;
-        }
-        case kExit:
-            close();
-            break;
-        case kWindowCascade:
-            mdiArea_->cascadeSubWindows();
-            break;
-        case kWindowTile:
-            mdiArea_->tileSubWindows();
-            break;
-        case kViewToolBar:
-            toolBar_->setVisible(!toolBar_->isVisible());
-            break;
-        case kViewStatusBar:
-            statusBar()->setVisible(!statusBar()->isVisible());
-            break;
-        case kMeasurePanel:
-            measurePanel_->SetShown(measurePanel_->isHidden());
-            break;
-        case kShowConfig:
-            app_->OnShowConfig();
-            break;
-        case kLoadConfig:
-            app_->OnLoadConfig();
-            break;
-        case kEditConfig:
-            app_->OnEditConfig();
-            break;
-        case kHelp:
-            app_->OnHelp();
-            break;
-        case kAbout: {
-            CAboutDlg about(app_, this);
-            about.exec();
-            break;
-        }
-        default:
-            if (id >= kRecentFile1 && id < kRecentFile1 + kRecentFileCount) {
-                const int index = id - kRecentFile1;
-                if (index < recentFiles_.size()) OpenDocumentFile(recentFiles_[index]);
-            } else if (!RunDocumentCommand(id)) {
-                RunViewCommand(id);
-            }
-            break;
+    if (const FrameCommand* command = FindFrameCommand(id)) {
+        command->run(*this);
+    } else if (CChildFrame* child = ActiveChild()) {
+        if (auto* target = dynamic_cast<CommandTarget*>(child->View())) target->OnCommand(id);
     }
     UpdateCommandStates();
 }
 
-bool CMainFrame::RunDocumentCommand(int id) {
-    using namespace cmd;
-    CKorvaldeDoc* doc = ActiveDocument();
-    vantor::Prompt& prompt = app_->GetPrompt();
-    switch (id) {
-        case kAssembly:
-            if (doc) doc->OnAssembly(prompt);
-            return true;
-        case kSaveTopData:
-            if (doc) doc->OnSaveTopData(prompt);
-            return true;
-        case kSaveNewData:
-            if (doc) doc->OnSaveNewData(prompt);
-            return true;
-        case kSaveAllData:
-            if (doc) doc->OnSaveAllData(prompt);
-            return true;
-        case kDataStructure:
-            if (doc) doc->ToggleStructureWindow(this);
-            return true;
-        case kEditUndo:
-            if (doc) doc->UndoStack().undo();
-            return true;
-        case kEditRedo:
-            if (doc) doc->UndoStack().redo();
-            return true;
-        case kReload:
-            if (doc) doc->Reload(prompt);
-            return true;
-        case kAutoReload:
-            CKorvaldeDoc::SetAutoReload(!CKorvaldeDoc::AutoReload());
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool CMainFrame::RunViewCommand(int id) {
-    CChildFrame* child = ActiveChild();
-    if (!child) return false;
-    auto* target = dynamic_cast<CommandTarget*>(child->View());
-    return target && target->OnCommand(id);
-}
-
 void CMainFrame::UpdateCommandStates() {
-    using namespace cmd;
     CChildFrame* child = ActiveChild();
-    CKorvaldeDoc* doc = child ? child->Document() : nullptr;
     auto* target = child ? dynamic_cast<CommandTarget*>(child->View()) : nullptr;
     for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
         const int id = it.key();
         QAction* action = it.value();
+        if (id >= vantor::cmd::kRecentFile1 &&
+            id < vantor::cmd::kRecentFile1 + vantor::cmd::kRecentFileCount)
+            continue;
+        if (const FrameCommand* command = FindFrameCommand(id)) {
+            action->setEnabled(true);
+            if (command->state) command->state(*this, *action);
+            continue;
+        }
         bool enabled = true;
         bool checked = false;
-        if (id >= kRecentFile1 && id < kRecentFile1 + kRecentFileCount) continue;
-        switch (id) {
-            case kViewToolBar:
-                checked = toolBar_ && toolBar_->isVisible();
-                break;
-            case kViewStatusBar:
-                checked = statusBar()->isVisible();
-                break;
-            case kMeasurePanel:
-                checked = !measurePanel_->isHidden();
-                break;
-            case kSaveHiddenToo:
-                enabled = false;
-                break;
-            case kDataStructure:
-                enabled = doc != nullptr;
-                // A window the user closed is forgotten here.
-                if (doc && doc->structureWindow && !doc->structureWindow->isVisible())
-                    doc->ForgetStructureWindow();
-                checked = doc && doc->structureWindow;
-                break;
-            case kEditUndo:
-            case kEditRedo:
-                UpdateUndoAction(action, doc, id == kEditUndo);
-                continue;
-            case kAutoReload:
-                checked = CKorvaldeDoc::AutoReload();
-                break;
-            case kReload:
-                enabled = doc && doc->PathName() != kNoDocumentPath;
-                break;
-            case kFileClose:
-            case kAssembly:
-            case kSaveTopData:
-            case kSaveNewData:
-            case kSaveAllData:
-                enabled = doc != nullptr;
-                break;
-            default:
-                if (target) target->UpdateCommandState(id, enabled, checked);
-                break;
-        }
+        if (target) target->UpdateCommandState(id, enabled, checked);
         action->setEnabled(enabled);
         if (action->isCheckable()) action->setChecked(checked);
     }
 }
 
-void CMainFrame::UpdateUndoAction(QAction* action, CKorvaldeDoc* doc, bool undo) {
-    const QUndoStack* stack = doc ? &doc->UndoStack() : nullptr;
-    const bool can = stack && (undo ? stack->canUndo() : stack->canRedo());
-    const QString base = undo ? tr("元に戻す") : tr("やり直し");
-    // The entry names the step it takes back or does again.
-    const QString step = can ? (undo ? stack->undoText() : stack->redoText()) : QString();
-    action->setText(step.isEmpty() ? base : tr("%1: %2").arg(base, step));
-    action->setEnabled(can);
-}
-
 void CMainFrame::AddRecentFile(const QString& path) {
     recentFiles_.removeAll(path);
     recentFiles_.prepend(path);
-    while (recentFiles_.size() > cmd::kRecentFileCount) recentFiles_.removeLast();
+    while (recentFiles_.size() > vantor::cmd::kRecentFileCount) recentFiles_.removeLast();
     KorvaldeSettings settings;
     WriteRecentFiles(settings, recentFiles_);
     UpdateRecentFileActions();
 }
 
 void CMainFrame::UpdateRecentFileActions() {
-    for (int i = 0; i < cmd::kRecentFileCount; ++i) {
-        QAction* action = actions_.value(cmd::kRecentFile1 + i);
+    for (int i = 0; i < vantor::cmd::kRecentFileCount; ++i) {
+        QAction* action = actions_.value(vantor::cmd::kRecentFile1 + i);
         if (!action) continue;
         const bool used = i < recentFiles_.size();
         action->setVisible(used);

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <memory>
+#include <span>
 
 class QAction;
 class QLabel;
@@ -15,19 +16,27 @@ class QMenu;
 class QPrinter;
 class QToolBar;
 class CChildFrame;
-class CKorvaldeApp;
+class CommandTarget;
 class CKorvaldeDoc;
 class MeasurePanel;
+
+namespace vantor {
+class AppContext;
+struct Command;
+}  // namespace vantor
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
   public:
-    explicit CMainFrame(CKorvaldeApp* app, QWidget* parent = nullptr);
+    // `context`: the application's services; `appCommands`: the commands the
+    // application serves itself (settings, help).
+    CMainFrame(vantor::AppContext& context, CommandTarget& appCommands, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // Runs command `id` as if chosen from the menu.
     void RunCommand(int id);
     QAction* Action(int id) const { return actions_.value(id); }
+    vantor::AppContext& Context() { return context_; }
 
     // The framework's new and open commands; return the new document.
     CKorvaldeDoc* OnFileNew();
@@ -66,12 +75,17 @@ class CMainFrame : public QMainWindow {
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();
-    QAction* MakeAction(int id, const QString& text, const QString& statusText,
-                        bool checkable = false);
-    void AddToMenu(QMenu* menu, int id, const QString& text, const QString& statusText = QString(),
-                   bool checkable = false);
-    bool RunDocumentCommand(int id);
-    bool RunViewCommand(int id);
+    // A command the frame serves itself: what it does and, when it has one,
+    // how its menu item shows its state.
+    struct FrameCommand {
+        int id;
+        void (*run)(CMainFrame& frame);
+        void (*state)(CMainFrame& frame, QAction& action);  // null: always enabled
+    };
+    static std::span<const FrameCommand> FrameCommands();
+    static const FrameCommand* FindFrameCommand(int id);
+    QAction* MakeAction(const vantor::Command& command);
+    void OpenRecentFile(int index);
     void AddRecentFile(const QString& path);
     // Enabled state and text ("元に戻す: step") of the undo or redo entry.
     static void UpdateUndoAction(QAction* action, CKorvaldeDoc* doc, bool undo);
@@ -81,7 +95,8 @@ class CMainFrame : public QMainWindow {
     // ones (`earlier` windows already open) cascade within it.
     void PlaceChild(CChildFrame* child, int earlier);
 
-    CKorvaldeApp* app_;
+    vantor::AppContext& context_;
+    CommandTarget& appCommands_;
     QMdiArea* mdiArea_;
     QToolBar* toolBar_ = nullptr;
     QLabel* messagePane_ = nullptr;

@@ -7,26 +7,26 @@
 
 #include "dialogs/product_picture.h"
 
-CSplashWnd::CSplashWnd() : QSplashScreen(ProductPicture(QSize(420, 240))) {
+SplashWindow::SplashWindow() : QSplashScreen(ProductPicture(QSize(420, 240))) {
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
-CSplashWnd::~CSplashWnd() {
+SplashWindow::~SplashWindow() {
     qApp->removeEventFilter(this);
 }
 
-CSplashWnd* CSplashWnd::ShowSplashScreen(int milliseconds) {
-    auto* splash = new CSplashWnd;
+SplashWindow* SplashWindow::ShowSplashScreen(int milliseconds) {
+    auto* splash = new SplashWindow;
     if (QScreen* screen = QGuiApplication::primaryScreen())
         splash->move(screen->geometry().center() - splash->rect().center());
     splash->show();
     // Every event passes through the splash first while it exists.
     qApp->installEventFilter(splash);
-    QTimer::singleShot(milliseconds, splash, &CSplashWnd::HideSplashScreen);
+    QTimer::singleShot(milliseconds, splash, &SplashWindow::HideSplashScreen);
     return splash;
 }
 
-bool CSplashWnd::eventFilter(QObject* watched, QEvent* event) {
+bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress:
         case QEvent::ShortcutOverride:
@@ -41,7 +41,7 @@ bool CSplashWnd::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-void CSplashWnd::HideSplashScreen() {
+void SplashWindow::HideSplashScreen() {
     qApp->removeEventFilter(this);
     close();
 }

@@ -4,17 +4,17 @@
 
 #include <QSplashScreen>
 
-class CSplashWnd : public QSplashScreen {
+class SplashWindow : public QSplashScreen {
     Q_OBJECT
   public:
     // Shows the splash centred on the screen for `milliseconds`.
-    static CSplashWnd* ShowSplashScreen(int milliseconds = 750);
-    ~CSplashWnd() override;
+    static SplashWindow* ShowSplashScreen(int milliseconds = 750);
+    ~SplashWindow() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    CSplashWnd();
+    SplashWindow();
     void HideSplashScreen();
 };

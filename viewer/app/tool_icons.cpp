@@ -6,7 +6,7 @@
 #include <QPolygonF>
 #include <cmath>
 
-#include "app/command_ids.h"
+#include "commands/command_ids.h"
 
 namespace {
 
@@ -96,81 +96,81 @@ void Magnifier(QPainter& p, bool plus) {
 
 void Draw(QPainter& p, int id) {
     switch (id) {
-        case cmd::kFileNew:
+        case vantor::cmd::kFileNew:
             Page(p);
             break;
-        case cmd::kFileOpen:
+        case vantor::cmd::kFileOpen:
             Folder(p);
             break;
-        case cmd::kMoveLeft:
+        case vantor::cmd::kMoveLeft:
             Arrow(p, QPointF(14, 7.5), QPointF(1, 7.5), kInk);
             break;
-        case cmd::kMoveRight:
+        case vantor::cmd::kMoveRight:
             Arrow(p, QPointF(2, 7.5), QPointF(15, 7.5), kInk);
             break;
-        case cmd::kMoveUp:
+        case vantor::cmd::kMoveUp:
             Arrow(p, QPointF(8, 14), QPointF(8, 1), kInk);
             break;
-        case cmd::kMoveDown:
+        case vantor::cmd::kMoveDown:
             Arrow(p, QPointF(8, 1), QPointF(8, 14), kInk);
             break;
-        case cmd::kMoveZFar:
+        case vantor::cmd::kMoveZFar:
             Arrow(p, QPointF(2, 13), QPointF(12, 3), kInk);
             Letter(p, QStringLiteral("Z"), kAccent, 7);
             break;
-        case cmd::kMoveZNear:
+        case vantor::cmd::kMoveZNear:
             Arrow(p, QPointF(12, 3), QPointF(2, 13), kInk);
             Letter(p, QStringLiteral("Z"), kAccent, 7);
             break;
-        case cmd::kTurnXPlus:
+        case vantor::cmd::kTurnXPlus:
             TurnArrow(p, 180, -200, false, kInk);
             break;
-        case cmd::kTurnXMinus:
+        case vantor::cmd::kTurnXMinus:
             TurnArrow(p, 180, 200, false, kInk);
             break;
-        case cmd::kTurnYPlus:
+        case vantor::cmd::kTurnYPlus:
             TurnArrow(p, 270, 200, true, kInk);
             break;
-        case cmd::kTurnYMinus:
+        case vantor::cmd::kTurnYMinus:
             TurnArrow(p, 270, -200, true, kInk);
             break;
-        case cmd::kRollZPlus:
+        case vantor::cmd::kRollZPlus:
             TurnArrow(p, 90, -280, false, kAccent);
             break;
-        case cmd::kRollZMinus:
+        case vantor::cmd::kRollZMinus:
             TurnArrow(p, 90, 280, false, kAccent);
             break;
-        case cmd::kZoomIn:
+        case vantor::cmd::kZoomIn:
             Magnifier(p, true);
             break;
-        case cmd::kZoomOut:
+        case vantor::cmd::kZoomOut:
             Magnifier(p, false);
             break;
-        case cmd::kReset:
+        case vantor::cmd::kReset:
             Cube(p, kInk);
             Letter(p, QStringLiteral("R"), kAccent, 8);
             break;
-        case cmd::kDefault:
+        case vantor::cmd::kDefault:
             Cube(p, kInk);
             Letter(p, QStringLiteral("D"), kAccent, 8);
             break;
-        case cmd::kRepaint:
+        case vantor::cmd::kRepaint:
             p.setPen(QPen(kInk, 1));
             p.setBrush(QColor(120, 180, 240));
             p.drawRect(QRectF(1.5, 2.5, 13, 10));
             p.setBrush(Qt::NoBrush);
             TurnArrow(p, 90, 270, false, kAccent);
             break;
-        case cmd::kFront:
+        case vantor::cmd::kFront:
             Letter(p, QStringLiteral("F"), kInk, 11);
             break;
-        case cmd::kTop:
+        case vantor::cmd::kTop:
             Letter(p, QStringLiteral("T"), kInk, 11);
             break;
-        case cmd::kSide:
+        case vantor::cmd::kSide:
             Letter(p, QStringLiteral("S"), kInk, 11);
             break;
-        case cmd::kTurn180:
+        case vantor::cmd::kTurn180:
             Arrow(p, QPointF(2, 5), QPointF(14, 5), kInk);
             Arrow(p, QPointF(14, 11), QPointF(2, 11), kAccent);
             break;

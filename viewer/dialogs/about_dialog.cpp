@@ -5,14 +5,14 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/korvalde_app.h"
+#include "context/app_context.h"
 #include "dialogs/product_picture.h"
 
-CAboutDlg::CAboutDlg(const CKorvaldeApp* app, QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(const vantor::AppContext* context, QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Korvalde のバージョン情報"));
     auto* picture = new QLabel(this);
     picture->setPixmap(ProductPicture(QSize(160, 100)));
-    auto* text = new QLabel(InfoText(app), this);
+    auto* text = new QLabel(InfoText(context), this);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -25,15 +25,16 @@ CAboutDlg::CAboutDlg(const CKorvaldeApp* app, QWidget* parent) : QDialog(parent)
     layout->addWidget(buttons);
 }
 
-QString CAboutDlg::InfoText(const CKorvaldeApp* app) {
+QString AboutDialog::InfoText(const vantor::AppContext* context) {
     QString text = QStringLiteral(
         "Vantor3D  Korvalde Version 2.10\n"
         "VRML 1.0 / 2.0 Viewer\n\n");
-    if (app) {
-        text += QStringLiteral("Install folder: %1\n").arg(app->installFolder);
-        text += QStringLiteral("Working database: %1\n").arg(app->databasePath);
-        text += QStringLiteral("Reading log: %1\n").arg(app->readingLogPath);
-        text += QStringLiteral("Config: %1\n").arg(app->configPath);
+    if (context) {
+        const vantor::AppPaths paths = context->Paths();
+        text += QStringLiteral("Install folder: %1\n").arg(paths.installFolder);
+        text += QStringLiteral("Working database: %1\n").arg(paths.databasePath);
+        text += QStringLiteral("Reading log: %1\n").arg(paths.readingLogPath);
+        text += QStringLiteral("Config: %1\n").arg(paths.configPath);
     }
     return text;
 }

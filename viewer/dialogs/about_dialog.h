@@ -4,13 +4,15 @@
 
 #include <QDialog>
 
-class CKorvaldeApp;
+namespace vantor {
+class AppContext;
+}
 
-class CAboutDlg : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit CAboutDlg(const CKorvaldeApp* app, QWidget* parent = nullptr);
+    explicit AboutDialog(const vantor::AppContext* context, QWidget* parent = nullptr);
 
     // The text of the box (also used by tests).
-    static QString InfoText(const CKorvaldeApp* app);
+    static QString InfoText(const vantor::AppContext* context);
 };

@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <QWidget>
 
-#include "app/korvalde_app.h"
-#include "app/settings_store.h"
+#include "context/app_context.h"
+#include "context/settings_store.h"
 #include "doc/korvalde_doc.h"
 #include "doc/scene_edit_command.h"
 #include "doc/scene_loading.h"
@@ -40,9 +40,7 @@ void CKorvaldeDoc::RecordEdit(const QString& text, vantor::SceneChange change) {
 }
 
 vantor::Prompt& CKorvaldeDoc::DocumentPrompt() {
-    if (app_) return app_->GetPrompt();
-    static vantor::StderrPrompt fallback;
-    return fallback;
+    return context_.GetPrompt();
 }
 
 bool CKorvaldeDoc::MaybeSave(vantor::Prompt& prompt) {
@@ -122,7 +120,7 @@ bool CKorvaldeDoc::Reload(vantor::Prompt& prompt, bool askAboutEdits) {
 }
 
 void CKorvaldeDoc::KeepPicksThatExist(const vantor::SceneData& old) {
-    if (!app_ || app_->activeDocumentPath != path_) return;
+    if (context_.ActiveDocumentPath() != path_) return;
     if (!SameNodeTable(old, *scene_)) TakeOver();
 }
 

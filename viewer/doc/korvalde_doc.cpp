@@ -2,15 +2,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 
-#include "app/korvalde_app.h"
+#include "context/app_context.h"
 #include "doc/scene_loading.h"
 #include "import/model_import.h"
 #include "prompt/prompt.h"
-#include "scene/prepare_geometry.h"
 #include "structure/structure_dialog.h"
 #include "vrml_write/save_scene.h"
 
@@ -41,8 +41,10 @@ void Caution(vantor::Prompt& prompt, const QString& text) {
 
 }  // namespace
 
-CKorvaldeDoc::CKorvaldeDoc(CKorvaldeApp* app, QObject* parent)
-    : QObject(parent), app_(app), scene_(std::make_unique<vantor::SceneData>()) {
+CKorvaldeDoc::CKorvaldeDoc(vantor::AppContext* context, QObject* parent)
+    : QObject(parent),
+      context_(context ? *context : vantor::DetachedContext::Shared()),
+      scene_(std::make_unique<vantor::SceneData>()) {
     askSavePath = AskSavePathWithDialog;
     settleTimer_.setSingleShot(true);
     settleTimer_.setInterval(300);
@@ -52,7 +54,7 @@ CKorvaldeDoc::CKorvaldeDoc(CKorvaldeApp* app, QObject* parent)
 }
 
 CKorvaldeDoc::~CKorvaldeDoc() {
-    if (app_ && app_->activeDocumentPath == path_ && path_ != kNoDocumentPath) TakeOver();
+    if (context_.ActiveDocumentPath() == path_ && path_ != kNoDocumentPath) TakeOver();
     delete structureWindow.data();
 }
 
@@ -62,7 +64,7 @@ QString CKorvaldeDoc::Title() const {
 }
 
 QString CKorvaldeDoc::ReadingLogPath() const {
-    return app_ ? app_->readingLogPath : QStringLiteral("data_reading.log");
+    return context_.Paths().readingLogPath;
 }
 
 bool CKorvaldeDoc::OnOpenDocument(const QString& path, vantor::Prompt& prompt) {
@@ -99,11 +101,9 @@ void CKorvaldeDoc::OnAssembly(vantor::Prompt& prompt) {
 bool CKorvaldeDoc::AppendFile(const QString& path, vantor::Prompt& prompt) {
     scene_->assemblyFlag = 1;
     WaitCursor wait;
-    bool ok = false;
-    std::unique_ptr<vantor::SceneData> added = ReadSceneFile(path, ReadingLogPath(), prompt, ok);
-    if (!ok) return false;
-    scene_->AppendScene(*added);
-    vantor::PrepareGeometry(*scene_);
+    if (vantor::AddModelToData(*scene_, QFile::encodeName(path).toStdString(), prompt,
+                               QFile::encodeName(ReadingLogPath()).toStdString()) != 1)
+        return false;
     assembledPaths_ << QFileInfo(path).absoluteFilePath();
     WatchSceneFiles();
     emit SceneChanged();
@@ -150,14 +150,11 @@ bool CKorvaldeDoc::WriteScene(const QString& target, int mode, vantor::Prompt& p
 }
 
 void CKorvaldeDoc::TakeOver() {
-    if (!app_) return;
-    app_->activeDocumentPath = path_;
-    app_->ResetSelectionCursors();
-    if (app_->Hits().IsOpen()) app_->Hits().DeleteAll();
+    context_.TakeOverHits(path_);
 }
 
 void CKorvaldeDoc::MakeActive() {
-    if (!app_ || app_->activeDocumentPath == path_) return;
+    if (context_.ActiveDocumentPath() == path_) return;
     // An unread document never takes the picks away from one that has a file.
     if (path_ == kNoDocumentPath) return;
     TakeOver();
@@ -173,13 +170,13 @@ void CKorvaldeDoc::ToggleStructureWindow(QWidget* parent) {
         ForgetStructureWindow();
         return;
     }
-    auto* window = new vantor::CStructureDialog(*scene_, parent);
+    auto* window = new vantor::StructureDialog(*scene_, parent);
     window->setWindowTitle(StructureTitle());
-    connect(window, &vantor::CStructureDialog::SceneEdited, this, &CKorvaldeDoc::SceneChanged);
+    connect(window, &vantor::StructureDialog::SceneEdited, this, &CKorvaldeDoc::SceneChanged);
     window->recordEdit = [this](const QString& text, vantor::SceneChange change) {
         RecordEdit(text, std::move(change));
     };
-    connect(this, &CKorvaldeDoc::SceneChanged, window, &vantor::CStructureDialog::RefreshImages);
+    connect(this, &CKorvaldeDoc::SceneChanged, window, &vantor::StructureDialog::RefreshImages);
     structureWindow = window;
     window->show();
 }

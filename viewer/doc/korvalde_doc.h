@@ -18,10 +18,10 @@
 #include "scene/scene_data.h"
 
 namespace vantor {
+class AppContext;
 class Prompt;
-}
+}  // namespace vantor
 
-class CKorvaldeApp;
 class QWidget;
 
 // Placeholder path of a document that has not read a file yet.
@@ -30,10 +30,13 @@ inline const QString kNoDocumentPath = QStringLiteral("Default Default Default")
 class CKorvaldeDoc : public QObject {
     Q_OBJECT
   public:
-    // `app` may be null (tests of the document alone): then no hit table is
-    // taken over and reading logs go to the current folder.
-    explicit CKorvaldeDoc(CKorvaldeApp* app = nullptr, QObject* parent = nullptr);
+    // `context` may be null (tests of the document alone): then no hit table
+    // is taken over and reading logs go to the current folder.
+    explicit CKorvaldeDoc(vantor::AppContext* context = nullptr, QObject* parent = nullptr);
     ~CKorvaldeDoc() override;
+
+    // The application's services, handed on to the views.
+    vantor::AppContext& Context() { return context_; }
 
     // The scene; an empty SceneData until a file is read. Views borrow it.
     vantor::SceneData& Scene() { return *scene_; }
@@ -133,7 +136,7 @@ class CKorvaldeDoc : public QObject {
     // Empties the picks when the reread node table differs from `old`.
     void KeepPicksThatExist(const vantor::SceneData& old);
 
-    CKorvaldeApp* app_;
+    vantor::AppContext& context_;
     std::unique_ptr<vantor::SceneData> scene_;
     QString path_ = kNoDocumentPath;
     QStringList assembledPaths_;  // files added with "アセンブリ", in order

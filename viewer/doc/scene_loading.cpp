@@ -10,16 +10,14 @@ std::unique_ptr<vantor::SceneData> ReadSceneFile(const QString& path, const QStr
                                                  vantor::Prompt& prompt, bool& ok) {
     auto reader = std::make_unique<vantor::VrmlReader>();
     ok = vantor::ReadModelFile(*reader, QFile::encodeName(path).toStdString(), prompt,
-                              QFile::encodeName(logPath).toStdString()) == 1;
+                               QFile::encodeName(logPath).toStdString()) == 1;
     return reader;
 }
 
 bool WriteSceneFile(const vantor::SceneData& scene, const QString& target, int mode,
                     vantor::Prompt& prompt) {
-    vantor::SaveOptions options;
-    options.userName = vantor::CurrentUserName();
     const vantor::SaveResult result =
-        vantor::SaveScene(scene, QFile::encodeName(target).toStdString(), mode, options);
+        vantor::SaveScene(scene, QFile::encodeName(target).toStdString(), mode);
     if (!result.saved())
         prompt.ShowMessage(result.message, result.caption, vantor::PromptButtons::Ok,
                            vantor::PromptIcon::Exclamation);

@@ -5,14 +5,14 @@
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "app/child_frame.h"
-#include "app/main_frame.h"
-#include "app/settings_store.h"
+#include "context/settings_store.h"
 #include "select/view_selection.h"
 #include "view/korvalde_view.h"
 
@@ -78,11 +78,10 @@ QHBoxLayout* MeasurePanel::BuildButtons(QWidget* body) {
     return buttons;
 }
 
-MeasurePanel* MeasurePanel::Install(CMainFrame* frame) {
+MeasurePanel* MeasurePanel::Install(QMainWindow* frame, QMdiArea* area) {
     auto* panel = new MeasurePanel(frame);
     frame->addDockWidget(Qt::RightDockWidgetArea, panel);
     panel->setVisible(KorvaldeSettings().value(QString::fromLatin1(kShownKey), true).toBool());
-    QMdiArea* area = frame->MdiArea();
     connect(area, &QMdiArea::subWindowActivated, panel, [panel, area] {
         // The current window stays current while the panel itself has the focus.
         auto* child = qobject_cast<CChildFrame*>(area->currentSubWindow());

@@ -9,7 +9,8 @@
 #include <QPointer>
 #include <QStringList>
 
-class CMainFrame;
+class QMainWindow;
+class QMdiArea;
 class QHBoxLayout;
 class QTableWidget;
 
@@ -34,7 +35,7 @@ class MeasurePanel : public QDockWidget {
 
     // Creates the panel in `frame`, shown as in the last run, following the
     // active child window.
-    static MeasurePanel* Install(CMainFrame* frame);
+    static MeasurePanel* Install(QMainWindow* frame, QMdiArea* area);
 
     // Follows `selection` (null: shows nothing).
     void Track(vantor::ViewSelection* selection);

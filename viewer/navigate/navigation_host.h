@@ -25,6 +25,21 @@ struct SelectedItem {
     float examinedPoint[3] = {0, 0, 0};  // the walked point
 };
 
+// The selection of the view, as the navigation adapter reaches it: the
+// data keys, the selected item, the dimension mouse actions. The view's
+// ViewSelection implements it.
+class NavigationSelection {
+  public:
+    virtual ~NavigationSelection() = default;
+    virtual bool SelectionEmpty() = 0;
+    virtual void RunDataCommand(int32_t code) = 0;
+    virtual bool CurrentSelectedItem(SelectedItem& item) = 0;
+    virtual void ClearSelection() = 0;
+    virtual void RedrawSelectionHighlight() = 0;
+    virtual void DimensionKeyClicked(int index) = 0;
+    virtual void MoveSelectedDimension(const double delta[3]) = 0;
+};
+
 class NavigationHost {
   public:
     virtual ~NavigationHost() = default;
@@ -58,7 +73,7 @@ class NavigationHost {
     virtual void CaptureMouse() {}
     virtual void ReleaseMouse() {}
 
-    // Selection hooks (the picking code fills them in).
+    // The selection (nothing is selected unless a NavigationSelection answers).
     virtual bool SelectionEmpty() { return true; }
     // Runs data command `code` (1-10) on the selected items.
     virtual void RunDataCommand(int32_t code) { (void)code; }

@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "bindings/binding_table.h"
+#include "commands/command_table.h"
 #include "math/vector_math.h"
-#include "navigate/view_commands.h"
 #include "prompt/prompt.h"
 #include "render/render_settings.h"
 #include "scene/prepare_geometry.h"
@@ -48,116 +48,115 @@ void ShiftClipPlanes(Camera& camera, double d, bool withViewDistance) {
 }  // namespace
 
 bool ViewNavigator::RunCommand(int id) {
-    namespace vc = view_command;
     Camera& camera = host_.NavCamera();
     RenderSettings& settings = host_.NavSettings();
     SceneData* scene = host_.NavScene();
     const float* csys = scene ? scene->csysRotation : kIdentity;
 
     switch (id) {
-        case vc::ZoomIn:
+        case cmd::kZoomIn:
             ZoomIn(camera);
             break;
-        case vc::ZoomOut:
+        case cmd::kZoomOut:
             ZoomOut(camera);
             break;
-        case vc::RePaint:
+        case cmd::kRepaint:
             host_.ResizeViewport();
             return true;
-        case vc::Default:
+        case cmd::kDefault:
             DefaultView(camera, scene);
             input_.spinPoint = input_.downPoint;
             break;
-        case vc::Reset:
+        case cmd::kReset:
             ResetView(camera, scene);
             input_.spinPoint = input_.downPoint;
             host_.ResizeViewport();
             return true;
-        case vc::MoveRight:
+        case cmd::kMoveRight:
             MoveStep(camera, StepMove::Right);
             break;
-        case vc::MoveLeft:
+        case cmd::kMoveLeft:
             MoveStep(camera, StepMove::Left);
             break;
-        case vc::MoveUp:
+        case cmd::kMoveUp:
             MoveStep(camera, StepMove::Up);
             break;
-        case vc::MoveDown:
+        case cmd::kMoveDown:
             MoveStep(camera, StepMove::Down);
             break;
-        case vc::MoveZFar:
+        case cmd::kMoveZFar:
             MoveStep(camera, StepMove::ZFar);
             break;
-        case vc::MoveZNear:
+        case cmd::kMoveZNear:
             MoveStep(camera, StepMove::ZNear);
             break;
-        case vc::TurnDownXPlus:
+        case cmd::kTurnXPlus:
             TurnStep(camera, StepTurn::DownXPlus);
             break;
-        case vc::TurnUpXMinus:
+        case cmd::kTurnXMinus:
             TurnStep(camera, StepTurn::UpXMinus);
             break;
-        case vc::TurnYPlus:
+        case cmd::kTurnYPlus:
             TurnStep(camera, StepTurn::YPlus);
             break;
-        case vc::TurnYMinus:
+        case cmd::kTurnYMinus:
             TurnStep(camera, StepTurn::YMinus);
             break;
-        case vc::RollZPlus:
+        case cmd::kRollZPlus:
             TurnStep(camera, StepTurn::RollZPlus);
             break;
-        case vc::RollZMinus:
+        case cmd::kRollZMinus:
             TurnStep(camera, StepTurn::RollZMinus);
             break;
-        case vc::Front:
+        case cmd::kFront:
             FrontView(camera, csys);
             break;
-        case vc::Side:
+        case cmd::kSide:
             SideView(camera, csys);
             break;
-        case vc::Top:
+        case cmd::kTop:
             TopView(camera, csys);
             break;
-        case vc::Turn180:
+        case cmd::kTurn180:
             TurnHalf(camera);
             break;
-        case vc::SetRotationCentre:
+        case cmd::kSetRotationCentre:
             SetRotationCentre();
             return true;
-        case vc::ClipDistances:
+        case cmd::kClipDistances:
             EditClipDistances();
             return true;
-        case vc::Section:
+        case cmd::kSection:
             ShowSection();
             return true;
-        case vc::StepAmounts:
+        case cmd::kStepAmounts:
             EditStepAmounts();
             return true;
-        case vc::Wireframe:
+        case cmd::kWireframe:
             settings.displayMode = kDisplayWireframe;
             break;
-        case vc::HiddenLine:
+        case cmd::kHiddenLine:
             settings.displayMode = kDisplayHiddenLine;
             break;
-        case vc::HiddenLineRemoval:
+        case cmd::kHiddenLineRemoved:
             settings.displayMode = kDisplayHiddenLineRemoval;
             break;
-        case vc::Shaded:
+        case cmd::kShaded:
             settings.displayMode = kDisplayShaded;
             break;
-        case vc::ShowCoordinateCentre:
+        case cmd::kShowCoordinateCentre:
             settings.showCoordinateCentre = settings.showCoordinateCentre == 1 ? 0 : 1;
             break;
-        case vc::ShowRotationCentre:
+        case cmd::kShowRotationCentre:
             settings.showRotationCentre = settings.showRotationCentre == 1 ? 0 : 1;
             break;
-        case vc::ShowDatums:
+        case cmd::kShowDatums:
             settings.showDatums = settings.showDatums == 1 ? 0 : 1;
             break;
-        case vc::PlayAll:
+        case cmd::kPlayAll:
             TogglePlayAll();
             break;
-        case vc::PlayEach:
+        case cmd::kPlayEach:
             TogglePlayEach();
             break;
         default:
@@ -168,31 +167,38 @@ bool ViewNavigator::RunCommand(int id) {
 }
 
 bool ViewNavigator::IsCommandChecked(int id, bool& checked) const {
-    namespace vc = view_command;
-    const ViewCommandInfo* info = FindViewCommand(id);
-    if (!info || info->kind == ViewCommandKind::Action) return false;
     const RenderSettings& settings = host_.NavSettings();
     switch (id) {
-        case vc::ShowCoordinateCentre:
+        case cmd::kShaded:
+            checked = settings.displayMode == kDisplayShaded;
+            return true;
+        case cmd::kHiddenLineRemoved:
+            checked = settings.displayMode == kDisplayHiddenLineRemoval;
+            return true;
+        case cmd::kHiddenLine:
+            checked = settings.displayMode == kDisplayHiddenLine;
+            return true;
+        case cmd::kWireframe:
+            checked = settings.displayMode == kDisplayWireframe;
+            return true;
+        case cmd::kShowCoordinateCentre:
             checked = settings.showCoordinateCentre == 1;
-            break;
-        case vc::ShowRotationCentre:
+            return true;
+        case cmd::kShowRotationCentre:
             checked = settings.showRotationCentre == 1;
-            break;
-        case vc::ShowDatums:
+            return true;
+        case cmd::kShowDatums:
             checked = settings.showDatums == 1;
-            break;
-        case vc::PlayAll:
+            return true;
+        case cmd::kPlayAll:
             checked = spin_.playAll != 0;
-            break;
-        case vc::PlayEach:
+            return true;
+        case cmd::kPlayEach:
             checked = spin_.playEach != 0;
-            break;
+            return true;
         default:
-            checked = settings.displayMode == info->modeValue;
-            break;
+            return false;
     }
-    return true;
 }
 
 // --- Keys -------------------------------------------------------------------
@@ -214,7 +220,7 @@ void ViewNavigator::KeyRelease(int32_t key, bool autoRepeat) {
 }
 
 void ViewNavigator::DispatchViewCommand(int32_t key) {
-    const int id = ViewCommandForCode(host_.NavBindings().CommandForKey(key));
+    const int id = CommandForBindingCode(host_.NavBindings().CommandForKey(key));
     if (id != 0) RunCommand(id);
 }
 

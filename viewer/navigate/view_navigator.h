@@ -28,8 +28,8 @@ class ViewNavigator {
   public:
     explicit ViewNavigator(NavigationHost& host) : host_(host) {}
 
-    // Menu command `id` (see view_commands.h); false when it is not a view
-    // command.
+    // Menu command `id` of the camera and display commands (the command
+    // table names them); false for other ids.
     bool RunCommand(int id);
     // Check mark of a display mode, overlay or spin item; false when `id`
     // has none.

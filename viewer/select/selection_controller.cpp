@@ -140,9 +140,6 @@ void SelectionController::ExamineCurrent(bool reportStatus) {
     HitTable* table = host_.SelHits();
     if (scene && table && !SelectionEmpty()) {
         const HitRecord& item = table->values;
-        const int32_t shown[6] = {item.lWWWInline, item.lNode,  item.lTrans,
-                                  item.lData0,     item.lData1, item.lData2};
-        std::copy(shown, shown + 6, shownItem);
         ExamineResult result = ExamineSelected(*scene, item, tolerances, examined);
         highlight_ = std::move(result.highlight);
         if (!result.error.empty()) ShowError(host_.SelPrompt(), result.error);

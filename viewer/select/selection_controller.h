@@ -149,9 +149,6 @@ class SelectionController {
 
     MeasureTolerances tolerances;
     ExaminedState examined;
-    // The item the highlight shows (group row, kind, matrix index, node row,
-    // element, sub-item).
-    int32_t shownItem[6] = {-9971, -9973, -9972, -9974, -9975, -9976};
 
   private:
     void EditVertex(bool normal);

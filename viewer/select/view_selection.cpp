@@ -4,11 +4,12 @@
 #include <QMouseEvent>
 #include <cmath>
 
-#include "app/command_ids.h"
-#include "app/korvalde_app.h"
+#include "commands/command_ids.h"
+#include "context/app_context.h"
 #include "dialogs/three_value_dialog.h"
 #include "doc/korvalde_doc.h"
 #include "math/vector_math.h"
+#include "navigate/view_navigation.h"
 #include "prompt/prompt.h"
 #include "render/gl_headers.h"
 #include "render/pick_highlight.h"
@@ -17,18 +18,19 @@
 namespace vantor {
 
 ViewSelection::ViewSelection(CKorvaldeView* view)
-    : QObject(view), view_(view), controller_(*this), dimensions_(controller_, *this) {
-    if (CKorvaldeApp* app = CKorvaldeApp::Instance()) {
-        controller_.tolerances.length = app->lengthTolerance;
-        if (app->angleTolerance > 0) controller_.tolerances.angle = app->angleTolerance;
-    }
+    : QObject(view),
+      view_(view),
+      context_(view->Context()),
+      controller_(*this),
+      dimensions_(controller_, *this) {
+    controller_.tolerances.length = context_.LengthTolerance();
+    if (context_.AngleTolerance() > 0) controller_.tolerances.angle = context_.AngleTolerance();
     view->installEventFilter(this);
     connect(view, &CKorvaldeView::FrameDrawn, this, [this] { DrawHighlight(); });
     // Undo, redo and reload change what the selected item shows.
     if (CKorvaldeDoc* doc = view->Document()) {
         auto examine = [this, doc] {
-            const CKorvaldeApp* app = CKorvaldeApp::Instance();
-            if (!app || app->activeDocumentPath != doc->PathName()) return;
+            if (context_.ActiveDocumentPath() != doc->PathName()) return;
             controller_.ExamineCurrent();
             // The view drew before the highlight followed the scene.
             if (!controller_.SelectionEmpty()) SelRedraw();
@@ -38,23 +40,35 @@ ViewSelection::ViewSelection(CKorvaldeView* view)
     }
 }
 
-void ViewSelection::FillHooks(ViewNavigationController::ViewHooks& hooks) {
-    hooks.selectionEmpty = [this] { return controller_.SelectionEmpty(); };
-    hooks.runDataCommand = [this](int32_t code) { controller_.RunDataKey(code); };
-    hooks.currentSelectedItem = [this](SelectedItem& item) {
-        return controller_.CurrentItem(item.subItem, item.examinedPoint);
-    };
-    hooks.clearSelection = [this] { controller_.DeleteData(); };
-    hooks.redrawSelectionHighlight = [this] { SelRedraw(); };
-    hooks.dimensionKeyClicked = [this](int index) {
-        if (index >= 0 && index <= int(DimensionCommand::Comment))
-            dimensions_.Make(DimensionCommand(index));
-    };
-    hooks.moveSelectedDimension = [this](const double* delta) {
-        const double scale = DragScale();
-        const double shift[3] = {delta[0] * scale, delta[1] * scale, delta[2] * scale};
-        dimensions_.DragSelected(shift);
-    };
+bool ViewSelection::SelectionEmpty() {
+    return controller_.SelectionEmpty();
+}
+
+void ViewSelection::RunDataCommand(int32_t code) {
+    controller_.RunDataKey(code);
+}
+
+bool ViewSelection::CurrentSelectedItem(SelectedItem& item) {
+    return controller_.CurrentItem(item.subItem, item.examinedPoint);
+}
+
+void ViewSelection::ClearSelection() {
+    controller_.DeleteData();
+}
+
+void ViewSelection::RedrawSelectionHighlight() {
+    SelRedraw();
+}
+
+void ViewSelection::DimensionKeyClicked(int index) {
+    if (index >= 0 && index <= int(DimensionCommand::Comment))
+        dimensions_.Make(DimensionCommand(index));
+}
+
+void ViewSelection::MoveSelectedDimension(const double delta[3]) {
+    const double scale = DragScale();
+    const double shift[3] = {delta[0] * scale, delta[1] * scale, delta[2] * scale};
+    dimensions_.DragSelected(shift);
 }
 
 double ViewSelection::DragScale() {
@@ -134,25 +148,16 @@ bool ViewSelection::RunCommand(int id) {
     }
 }
 
-bool ViewSelection::CommandState(int, bool&) const {
-    return false;
-}
-
 SceneData* ViewSelection::SelScene() {
     return view_ ? view_->Scene() : nullptr;
 }
 
 HitTable* ViewSelection::SelHits() {
-    if (hits_) return hits_;
-    CKorvaldeApp* app = CKorvaldeApp::Instance();
-    return app && app->Hits().IsOpen() ? &app->Hits() : nullptr;
+    return hits_ ? hits_ : context_.OpenHits();
 }
 
 Prompt& ViewSelection::SelPrompt() {
-    if (prompt_) return *prompt_;
-    if (CKorvaldeApp* app = CKorvaldeApp::Instance()) return app->GetPrompt();
-    static StderrPrompt fallback;
-    return fallback;
+    return prompt_ ? *prompt_ : context_.GetPrompt();
 }
 
 int ViewSelection::SelPick(int x, int y, PickKeyRole role, std::vector<PickHit>& hits) {
@@ -173,10 +178,7 @@ int32_t ViewSelection::SelHeldKey() {
 }
 
 const BindingTable& ViewSelection::SelBindings() {
-    if (bindings_) return *bindings_;
-    if (CKorvaldeApp* app = CKorvaldeApp::Instance()) return app->Bindings();
-    static const BindingTable unbound;
-    return unbound;
+    return bindings_ ? *bindings_ : context_.Bindings();
 }
 
 bool ViewSelection::SelAskThreeValues(ThreeValueRequest& request) {
@@ -208,8 +210,7 @@ void ViewSelection::SelDimensionFrame(double up[3], double& size) {
 }
 
 DimensionDisplay& ViewSelection::SelDimensionDisplay() {
-    if (CKorvaldeApp* app = CKorvaldeApp::Instance()) return app->dimensionDisplay;
-    return SelectionHost::SelDimensionDisplay();
+    return context_.Dimensions();
 }
 
 bool ViewSelection::SelEditScene(const QString& text, const std::function<bool(SceneData&)>& edit) {
@@ -218,7 +219,7 @@ bool ViewSelection::SelEditScene(const QString& text, const std::function<bool(S
 }
 
 void ViewSelection::SelShowStatus(const QString& text) {
-    if (CKorvaldeApp* app = CKorvaldeApp::Instance()) emit app->StatusText(text);
+    context_.ShowStatusText(text);
 }
 
 void ViewSelection::SelRedraw() {

@@ -6,7 +6,7 @@
 #include <QObject>
 #include <QPointer>
 
-#include "navigate/view_navigation_controller.h"
+#include "navigate/view_navigation.h"
 #include "render/pick_pass.h"
 #include "select/dimension_commands.h"
 #include "select/selection_controller.h"
@@ -15,24 +15,31 @@ class CKorvaldeView;
 
 namespace vantor {
 
-class ViewSelection : public QObject, public SelectionHost {
+class AppContext;
+
+class ViewSelection : public QObject, public SelectionHost, public NavigationSelection {
     Q_OBJECT
   public:
     explicit ViewSelection(CKorvaldeView* view);
 
     SelectionController& Controller() { return controller_; }
 
-    // Fills the selection hooks of the view's navigation.
-    void FillHooks(ViewNavigationController::ViewHooks& hooks);
     // Selection and measurement menu commands; false for other ids.
     bool RunCommand(int id);
-    // Enabled state of those commands; false for other ids.
-    bool CommandState(int id, bool& enabled) const;
 
-    // Tests: the prompt and hit table to use instead of the application's.
+    // Tests: the prompt, hit table and bindings to use instead of the context's.
     void SetPrompt(Prompt* prompt) { prompt_ = prompt; }
     void SetHitTable(HitTable* table) { hits_ = table; }
     void SetBindings(const BindingTable* bindings) { bindings_ = bindings; }
+
+    // NavigationSelection: what the view's navigation asks of the selection.
+    bool SelectionEmpty() override;
+    void RunDataCommand(int32_t code) override;
+    bool CurrentSelectedItem(SelectedItem& item) override;
+    void ClearSelection() override;
+    void RedrawSelectionHighlight() override;
+    void DimensionKeyClicked(int index) override;
+    void MoveSelectedDimension(const double delta[3]) override;
 
     // SelectionHost
     SceneData* SelScene() override;
@@ -73,6 +80,7 @@ class ViewSelection : public QObject, public SelectionHost {
     double DragScale();
 
     QPointer<CKorvaldeView> view_;
+    AppContext& context_;
     SelectionController controller_;
     DimensionCommands dimensions_;
     PickPass pickPass_;

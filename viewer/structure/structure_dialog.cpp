@@ -66,7 +66,7 @@ struct WaitCursor {
 
 }  // namespace
 
-CStructureDialog::CStructureDialog(SceneData& scene, QWidget* parent)
+StructureDialog::StructureDialog(SceneData& scene, QWidget* parent)
     : QDialog(parent), scene_(scene), filterMask_(kInitialStructureMask) {
     setAttribute(Qt::WA_DeleteOnClose);
     askThreeValues = [this](const QString& titleLine, const QStringList& labels, float values[3]) {
@@ -103,21 +103,21 @@ CStructureDialog::CStructureDialog(SceneData& scene, QWidget* parent)
     layout->addLayout(buttons);
 
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
-    connect(update, &QPushButton::clicked, this, &CStructureDialog::OnUpdate);
-    connect(expand, &QPushButton::clicked, this, &CStructureDialog::ExpandAll);
-    connect(collapse, &QPushButton::clicked, this, &CStructureDialog::CollapseAll);
+    connect(update, &QPushButton::clicked, this, &StructureDialog::OnUpdate);
+    connect(expand, &QPushButton::clicked, this, &StructureDialog::ExpandAll);
+    connect(collapse, &QPushButton::clicked, this, &StructureDialog::CollapseAll);
     // The mask changes when a mode is picked; the tree only on "Update".
     // By position: the shown texts follow the language.
     connect(combo_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) filterMask_ = kStructureFilters[index].mask;
     });
-    connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CStructureDialog::OnSelectionChanged);
+    connect(tree_, &QTreeWidget::itemSelectionChanged, this, &StructureDialog::OnSelectionChanged);
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { EditNodeFromTree(); });
 
     RebuildTree(TotalsCaption(scene_));
 }
 
-void CStructureDialog::RebuildTree(const QString& caption) {
+void StructureDialog::RebuildTree(const QString& caption) {
     WaitCursor wait;
     tree_->setUpdatesEnabled(false);
     tree_->clear();
@@ -140,32 +140,32 @@ void CStructureDialog::RebuildTree(const QString& caption) {
     setWindowTitle(caption);
 }
 
-void CStructureDialog::OnUpdate() {
+void StructureDialog::OnUpdate() {
     RebuildTree(QString::fromStdString(scene_.nodeCount > 0 ? scene_.DefNameOf(0) : "Default"));
 }
 
-void CStructureDialog::ExpandAll() {
+void StructureDialog::ExpandAll() {
     WaitCursor wait;
     tree_->setUpdatesEnabled(false);
     tree_->expandAll();
     tree_->setUpdatesEnabled(true);
 }
 
-void CStructureDialog::CollapseAll() {
+void StructureDialog::CollapseAll() {
     WaitCursor wait;
     tree_->setUpdatesEnabled(false);
     tree_->collapseAll();
     tree_->setUpdatesEnabled(true);
 }
 
-void CStructureDialog::OnSelectionChanged() {
+void StructureDialog::OnSelectionChanged() {
     QTreeWidgetItem* item = tree_->currentItem();
     if (!item) return;
     selectedRow_ = item->data(0, Qt::UserRole).toInt();
     setWindowTitle(QString::asprintf("VRML Data Selected Step Node ID = %d ", selectedRow_));
 }
 
-void CStructureDialog::EditNodeFromTree() {
+void StructureDialog::EditNodeFromTree() {
     if (scene_.nodeCount == 0 || selectedRow_ < 0 || selectedRow_ >= scene_.nodeCount) return;
     const NodeRow& row = scene_.Row(selectedRow_);
     switch (NodeEditForKind(row.kind)) {
@@ -197,7 +197,7 @@ void CStructureDialog::EditNodeFromTree() {
     }
 }
 
-void CStructureDialog::EditValues(int row, const QString& titleLine, const QStringList& labels) {
+void StructureDialog::EditValues(int row, const QString& titleLine, const QStringList& labels) {
     if (!askThreeValues) return;
     const int32_t offset = EditedValuesOffset(scene_, row);
     if (offset < 0 || offset + 3 > scene_.valueCount) return;
@@ -216,7 +216,7 @@ void CStructureDialog::EditValues(int row, const QString& titleLine, const QStri
     emit SceneEdited();
 }
 
-void CStructureDialog::EditMaterial(int materialRow) {
+void StructureDialog::EditMaterial(int materialRow) {
     if (materialRow < 0 || materialRow > scene_.materialCount) return;
     MaterialColourDialog dialog(this);
     dialog.SetValues(scene_.MaterialRow(materialRow));
@@ -228,12 +228,12 @@ void CStructureDialog::EditMaterial(int materialRow) {
     emit SceneEdited();
 }
 
-void CStructureDialog::Record(const QString& text, SceneChange& change) {
+void StructureDialog::Record(const QString& text, SceneChange& change) {
     change.Finish(scene_);
     if (recordEdit) recordEdit(text, std::move(change));
 }
 
-void CStructureDialog::RefreshImages() {
+void StructureDialog::RefreshImages() {
     for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
         QTreeWidgetItem* item = *it;
         const int image = item->data(0, kImageRole).toInt();

@@ -16,11 +16,11 @@ namespace vantor {
 
 class SceneData;
 
-class CStructureDialog : public QDialog {
+class StructureDialog : public QDialog {
     Q_OBJECT
   public:
     // `scene` is borrowed from the document and must outlive the dialog.
-    explicit CStructureDialog(SceneData& scene, QWidget* parent = nullptr);
+    explicit StructureDialog(SceneData& scene, QWidget* parent = nullptr);
 
     // Clears and rebuilds the tree, then sets the caption.
     void RebuildTree(const QString& caption);

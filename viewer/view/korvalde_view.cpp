@@ -8,17 +8,20 @@
 #include <QTimer>
 
 #include <QCoreApplication>
-#include "app/command_ids.h"
-#include "app/korvalde_app.h"
+#include "commands/command_ids.h"
+#include "context/app_context.h"
 #include "doc/korvalde_doc.h"
-#include "navigate/view_navigation_controller.h"
+#include "navigate/view_navigation.h"
 #include "render/background_bitmap.h"
 #include "render/outline_font.h"
 #include "scene/scene_data.h"
 #include "select/view_selection.h"
 
 CKorvaldeView::CKorvaldeView(CKorvaldeDoc* doc, QWidget* parent)
-    : QOpenGLWidget(parent), document_(doc), font_(vantor::DefaultOutlineFont()) {
+    : QOpenGLWidget(parent),
+      document_(doc),
+      context_(doc ? doc->Context() : vantor::DetachedContext::Shared()),
+      font_(vantor::DefaultOutlineFont()) {
     QSurfaceFormat format = QSurfaceFormat::defaultFormat();
     format.setRenderableType(QSurfaceFormat::OpenGL);
     format.setProfile(QSurfaceFormat::CompatibilityProfile);
@@ -33,7 +36,7 @@ CKorvaldeView::CKorvaldeView(CKorvaldeDoc* doc, QWidget* parent)
         connect(document_, &CKorvaldeDoc::SceneChanged, this, [this] { OnSceneChanged(); });
         connect(document_, &CKorvaldeDoc::SceneReloaded, this, [this] { OnSceneReloaded(); });
     }
-    vantor::ViewNavigationController::ViewHooks hooks;
+    vantor::ViewNavigation::ViewHooks hooks;
     hooks.scene = [this] { return Scene(); };
     hooks.redrawView = [this] { RedrawView(); };
     hooks.resizeViewport = [this] { ResizeViewport(); };
@@ -41,8 +44,8 @@ CKorvaldeView::CKorvaldeView(CKorvaldeDoc* doc, QWidget* parent)
         if (document_) document_->MakeActive();
     };
     selection_ = new vantor::ViewSelection(this);
-    selection_->FillHooks(hooks);
-    navigation_ = new vantor::ViewNavigationController(this, camera, settings, hooks);
+    navigation_ = new vantor::ViewNavigation(this, camera, settings, hooks, &context_);
+    navigation_->SetSelection(selection_);
 }
 
 CKorvaldeView::~CKorvaldeView() {
@@ -91,7 +94,7 @@ void CKorvaldeView::paintGL() {
     vantor::SceneData empty;
     if (!scene) scene = &empty;
     if (vantor::ApplyFit(camera, *scene)) fittedNodeCount_ = scene->nodeCount;
-    if (CKorvaldeApp* app = CKorvaldeApp::Instance()) settings.dimensions = app->dimensionDisplay;
+    settings.dimensions = context_.Dimensions();
     renderer_.DrawScene(*scene, camera, settings);
     if (document_) document_->MakeActive();
     emit FrameDrawn();
@@ -126,11 +129,6 @@ void CKorvaldeView::SetOrthographic() {
 
 void CKorvaldeView::SetPerspective() {
     camera.projectionMode = vantor::kProjectionPerspective;
-    RedrawView();
-}
-
-void CKorvaldeView::SetDisplayMode(int32_t mode) {
-    settings.displayMode = mode;
     RedrawView();
 }
 
@@ -194,36 +192,18 @@ void CKorvaldeView::ChooseBackgroundColour() {
     RedrawView();
 }
 
-void CKorvaldeView::ToggleCoordinateCentre() {
-    settings.showCoordinateCentre = settings.showCoordinateCentre == 1 ? 0 : 1;
-    RedrawView();
-}
-
-void CKorvaldeView::ToggleRotationCentre() {
-    settings.showRotationCentre = settings.showRotationCentre == 1 ? 0 : 1;
-    RedrawView();
-}
-
-void CKorvaldeView::ToggleDatums() {
-    settings.showDatums = settings.showDatums == 1 ? 0 : 1;
-    RedrawView();
-}
-
 bool CKorvaldeView::SaveImage(const QString& path) {
     return grabFramebuffer().save(path);
 }
 
 bool CKorvaldeView::OnCommand(int id) {
-    using namespace cmd;
+    using namespace vantor::cmd;
     switch (id) {
         case kOrthographic:
             SetOrthographic();
             return true;
         case kPerspective:
             SetPerspective();
-            return true;
-        case kRepaint:
-            ResizeViewport();
             return true;
         case kChangeFont:
             ChangeFont();
@@ -233,27 +213,6 @@ bool CKorvaldeView::OnCommand(int id) {
             return true;
         case kBackgroundColour:
             ChooseBackgroundColour();
-            return true;
-        case kShaded:
-            SetDisplayMode(vantor::kDisplayShaded);
-            return true;
-        case kHiddenLineRemoved:
-            SetDisplayMode(vantor::kDisplayHiddenLineRemoval);
-            return true;
-        case kHiddenLine:
-            SetDisplayMode(vantor::kDisplayHiddenLine);
-            return true;
-        case kWireframe:
-            SetDisplayMode(vantor::kDisplayWireframe);
-            return true;
-        case kShowCoordinateCentre:
-            ToggleCoordinateCentre();
-            return true;
-        case kShowRotationCentre:
-            ToggleRotationCentre();
-            return true;
-        case kShowDatums:
-            ToggleDatums();
             return true;
         case kSaveImage: {
             const QString path = QFileDialog::getSaveFileName(
@@ -270,8 +229,7 @@ bool CKorvaldeView::OnCommand(int id) {
 }
 
 void CKorvaldeView::UpdateCommandState(int id, bool& enabled, bool& checked) {
-    using namespace cmd;
-    if (selection_->CommandState(id, enabled)) return;
+    using namespace vantor::cmd;
     switch (id) {
         case kOrthographic:
             checked = camera.projectionMode == vantor::kProjectionOrthographic;
@@ -281,27 +239,6 @@ void CKorvaldeView::UpdateCommandState(int id, bool& enabled, bool& checked) {
             break;
         case kBackgroundBitmap:
             checked = settings.useBackgroundBitmap == 1;
-            break;
-        case kShaded:
-            checked = settings.displayMode == vantor::kDisplayShaded;
-            break;
-        case kHiddenLineRemoved:
-            checked = settings.displayMode == vantor::kDisplayHiddenLineRemoval;
-            break;
-        case kHiddenLine:
-            checked = settings.displayMode == vantor::kDisplayHiddenLine;
-            break;
-        case kWireframe:
-            checked = settings.displayMode == vantor::kDisplayWireframe;
-            break;
-        case kShowCoordinateCentre:
-            checked = settings.showCoordinateCentre == 1;
-            break;
-        case kShowRotationCentre:
-            checked = settings.showRotationCentre == 1;
-            break;
-        case kShowDatums:
-            checked = settings.showDatums == 1;
             break;
         default:
             if (!navigation_->Navigator().IsCommandChecked(id, checked)) return;

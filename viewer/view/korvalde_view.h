@@ -7,7 +7,7 @@
 #include <QRect>
 #include <cstdint>
 
-#include "app/command_target.h"
+#include "context/command_target.h"
 #include "render/camera.h"
 #include "render/render_settings.h"
 #include "render/scene_renderer.h"
@@ -15,8 +15,9 @@
 class CKorvaldeDoc;
 
 namespace vantor {
+class AppContext;
 class SceneData;
-class ViewNavigationController;
+class ViewNavigation;
 class ViewSelection;
 }  // namespace vantor
 
@@ -27,10 +28,12 @@ class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
     ~CKorvaldeView() override;
 
     CKorvaldeDoc* Document() const { return document_; }
+    // The application's services, from the document (a stand-in without one).
+    vantor::AppContext& Context() const { return context_; }
     vantor::SceneData* Scene() const;
     vantor::SceneRenderer& Renderer() { return renderer_; }
     // Key, mouse and camera commands of this view.
-    vantor::ViewNavigationController& Navigation() { return *navigation_; }
+    vantor::ViewNavigation& Navigation() { return *navigation_; }
     vantor::ViewSelection& Selection() { return *selection_; }
 
     // Camera, display state and the other fields the view keeps.
@@ -43,7 +46,6 @@ class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
     void FitCameraToScene();
     void SetOrthographic();
     void SetPerspective();
-    void SetDisplayMode(int32_t mode);
     // Aspect ratio from the window, then a redraw ("再ペイント").
     void ResizeViewport();
     // Draws the view again now.
@@ -54,9 +56,6 @@ class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
     const QFont& OutlineFont() const { return font_; }
     void ToggleBackgroundBitmap();
     void ChooseBackgroundColour();
-    void ToggleCoordinateCentre();
-    void ToggleRotationCentre();
-    void ToggleDatums();
     // Writes the current view as an image file; false when it failed.
     bool SaveImage(const QString& path);
 
@@ -79,9 +78,10 @@ class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
     void BuildFont();
 
     CKorvaldeDoc* document_;
+    vantor::AppContext& context_;
     vantor::SceneRenderer renderer_;
     QFont font_;  // the outline font of this view's texts
     int32_t fittedNodeCount_ = 0;
-    vantor::ViewNavigationController* navigation_;  // child object
-    vantor::ViewSelection* selection_;              // child object
+    vantor::ViewNavigation* navigation_;  // child object
+    vantor::ViewSelection* selection_;    // child object
 };

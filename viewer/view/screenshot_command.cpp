@@ -15,7 +15,7 @@
 #include <new>
 #include <string>
 
-#include "app/settings_store.h"
+#include "context/settings_store.h"
 #include "import/model_import.h"
 #include "language.h"
 #include "prompt/prompt.h"

@@ -9,7 +9,6 @@
 #include <QRubberBand>
 #include <QTimer>
 #include <functional>
-#include <memory>
 
 #include "navigate/navigation_host.h"
 #include "navigate/view_navigator.h"
@@ -18,7 +17,9 @@ class QWidget;
 
 namespace vantor {
 
-class ViewNavigationController : public QObject, public NavigationHost {
+class AppContext;
+
+class ViewNavigation : public QObject, public NavigationHost {
     Q_OBJECT
   public:
     struct ViewHooks {
@@ -26,25 +27,19 @@ class ViewNavigationController : public QObject, public NavigationHost {
         std::function<void()> redrawView;      // draws the view again
         std::function<void()> resizeViewport;  // aspect, projection, redraw
         std::function<void()> makeDocumentActive;
-        // Selection (all optional: without them nothing is selected).
-        std::function<bool()> selectionEmpty;
-        std::function<void(int32_t)> runDataCommand;  // data command 1-10
-        std::function<bool(SelectedItem&)> currentSelectedItem;
-        std::function<void()> clearSelection;  // "Data Delete"
-        std::function<void()> redrawSelectionHighlight;
-        std::function<void(int)> dimensionKeyClicked;
-        std::function<void(const double*)> moveSelectedDimension;
     };
 
-    ViewNavigationController(QWidget* view, Camera& camera, RenderSettings& settings,
-                             ViewHooks hooks);
-    ~ViewNavigationController() override;
+    // Without `context` nothing is bound and messages go to stderr.
+    ViewNavigation(QWidget* view, Camera& camera, RenderSettings& settings, ViewHooks hooks,
+                   AppContext* context = nullptr);
+    ~ViewNavigation() override;
 
     ViewNavigator& Navigator() { return navigator_; }
-    // The view's hooks; the selection fills its own after construction.
-    ViewHooks& Hooks() { return hooks_; }
+    // The view's selection, reached directly by the data keys, the rotation
+    // centre and the dimension actions; without one nothing is selected.
+    void SetSelection(NavigationSelection* selection) { selection_ = selection; }
 
-    // Bindings and prompt to use instead of the application's (tests).
+    // Bindings and prompt to use instead of the context's (tests).
     void SetBindings(const BindingTable* bindings) { bindings_ = bindings; }
     void SetPrompt(Prompt* prompt) { prompt_ = prompt; }
 
@@ -83,12 +78,13 @@ class ViewNavigationController : public QObject, public NavigationHost {
     Camera& camera_;
     RenderSettings& settings_;
     ViewHooks hooks_;
+    NavigationSelection* selection_ = nullptr;
     ViewNavigator navigator_;
     QTimer spinTimer_;
     QPointer<QRubberBand> band_;  // made on the first zoom box
+    AppContext& context_;
     const BindingTable* bindings_ = nullptr;
     Prompt* prompt_ = nullptr;
-    std::unique_ptr<Prompt> ownPrompt_;
 };
 
 }  // namespace vantor

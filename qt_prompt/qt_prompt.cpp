@@ -1,4 +1,4 @@
-#include "app/qt_prompt.h"
+#include "qt_prompt.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -7,38 +7,40 @@
 #include <QStringList>
 #include <algorithm>
 
+namespace vantor {
+
 QWidget* DialogParent() {
     return QApplication::activeWindow();
 }
 
-vantor::PromptAnswer QtPrompt::ShowMessage(const std::string& text, const std::string& caption,
-                                           vantor::PromptButtons buttons, vantor::PromptIcon icon) {
+PromptAnswer QtPrompt::ShowMessage(const std::string& text, const std::string& caption,
+                                   PromptButtons buttons, PromptIcon icon) {
     QMessageBox box(DialogParent());
     box.setWindowTitle(QString::fromStdString(caption));
     box.setText(QString::fromStdString(text));
     switch (icon) {
-        case vantor::PromptIcon::Exclamation:
+        case PromptIcon::Exclamation:
             box.setIcon(QMessageBox::Warning);
             break;
-        case vantor::PromptIcon::Question:
+        case PromptIcon::Question:
             box.setIcon(QMessageBox::Question);
             break;
-        case vantor::PromptIcon::Information:
+        case PromptIcon::Information:
             box.setIcon(QMessageBox::Information);
             break;
-        case vantor::PromptIcon::Error:
+        case PromptIcon::Error:
             box.setIcon(QMessageBox::Critical);
             break;
-        case vantor::PromptIcon::None:
+        case PromptIcon::None:
             break;
     }
-    if (buttons == vantor::PromptButtons::OkCancel) {
+    if (buttons == PromptButtons::OkCancel) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Ok);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
-    return box.exec() == QMessageBox::Ok ? vantor::PromptAnswer::Ok : vantor::PromptAnswer::Cancel;
+    return box.exec() == QMessageBox::Ok ? PromptAnswer::Ok : PromptAnswer::Cancel;
 }
 
 int QtPrompt::AskChoice(const std::string& text, const std::string& caption,
@@ -60,15 +62,16 @@ int QtPrompt::AskChoice(const std::string& text, const std::string& caption,
 
 bool QtPrompt::AskOpenFile(const std::string& filter, const std::string& startFolder,
                            std::string& path) {
-    const QString chosen = QFileDialog::getOpenFileName(
-        DialogParent(), QString(), QString::fromStdString(startFolder), ToQtFilter(filter));
+    const QString chosen =
+        QFileDialog::getOpenFileName(DialogParent(), QString(), QString::fromStdString(startFolder),
+                                     ToQtFilter(QString::fromStdString(filter)));
     if (chosen.isEmpty()) return false;
     path = chosen.toStdString();
     return true;
 }
 
-QString QtPrompt::ToQtFilter(const std::string& filter) {
-    const QStringList parts = QString::fromStdString(filter).split(u'|');
+QString ToQtFilter(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         if (parts[i].isEmpty()) break;
@@ -84,3 +87,5 @@ QString QtPrompt::ToQtFilter(const std::string& filter) {
     }
     return filters.join(QStringLiteral(";;"));
 }
+
+}  // namespace vantor

@@ -1,11 +1,11 @@
-#include "app/settings_store.h"
+#include "context/settings_store.h"
 
-#include "app/command_ids.h"
+#include "commands/command_ids.h"
 
 QStringList ReadRecentFiles(QSettings& settings) {
     QStringList files;
     settings.beginGroup(QStringLiteral("Recent File List"));
-    for (int i = 1; i <= cmd::kRecentFileCount; ++i) {
+    for (int i = 1; i <= vantor::cmd::kRecentFileCount; ++i) {
         const QString file = settings.value(QStringLiteral("File%1").arg(i)).toString();
         if (!file.isEmpty()) files << file;
     }
@@ -15,7 +15,7 @@ QStringList ReadRecentFiles(QSettings& settings) {
 
 void WriteRecentFiles(QSettings& settings, const QStringList& files) {
     settings.beginGroup(QStringLiteral("Recent File List"));
-    for (int i = 1; i <= cmd::kRecentFileCount; ++i) {
+    for (int i = 1; i <= vantor::cmd::kRecentFileCount; ++i) {
         const QString key = QStringLiteral("File%1").arg(i);
         if (i <= files.size())
             settings.setValue(key, files[i - 1]);

@@ -1,4 +1,4 @@
-#include "navigate/view_navigation_controller.h"
+#include "navigate/view_navigation.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -7,9 +7,8 @@
 #include <QWheelEvent>
 #include <QWidget>
 
-#include "app/korvalde_app.h"
-#include "app/qt_prompt.h"
 #include "bindings/binding_table.h"
+#include "context/app_context.h"
 #include "dialogs/three_value_dialog.h"
 #include "keys/virtual_key.h"
 
@@ -40,49 +39,43 @@ MousePoint PointOf(const QMouseEvent& event) {
 
 }  // namespace
 
-ViewNavigationController::ViewNavigationController(QWidget* view, Camera& camera,
-                                                   RenderSettings& settings, ViewHooks hooks)
+ViewNavigation::ViewNavigation(QWidget* view, Camera& camera, RenderSettings& settings,
+                               ViewHooks hooks, AppContext* context)
     : QObject(view),
       view_(view),
       camera_(camera),
       settings_(settings),
       hooks_(std::move(hooks)),
-      navigator_(*this) {
+      navigator_(*this),
+      context_(context ? *context : DetachedContext::Shared()) {
     spinTimer_.setInterval(kSpinTimerMilliseconds);
     connect(&spinTimer_, &QTimer::timeout, this, [this] { navigator_.SpinTimerTick(); });
     view_->setFocusPolicy(Qt::StrongFocus);
     view_->installEventFilter(this);
 }
 
-ViewNavigationController::~ViewNavigationController() {
+ViewNavigation::~ViewNavigation() {
     spinTimer_.stop();
 }
 
-SceneData* ViewNavigationController::NavScene() {
+SceneData* ViewNavigation::NavScene() {
     return hooks_.scene ? hooks_.scene() : nullptr;
 }
 
-const BindingTable& ViewNavigationController::NavBindings() {
-    if (bindings_) return *bindings_;
-    if (CKorvaldeApp* app = CKorvaldeApp::Instance()) return app->Bindings();
-    // Without the application nothing is bound.
-    static const BindingTable kEmpty;
-    return kEmpty;
+const BindingTable& ViewNavigation::NavBindings() {
+    return bindings_ ? *bindings_ : context_.Bindings();
 }
 
-Prompt& ViewNavigationController::NavPrompt() {
-    if (prompt_) return *prompt_;
-    if (CKorvaldeApp* app = CKorvaldeApp::Instance()) return app->GetPrompt();
-    if (!ownPrompt_) ownPrompt_ = std::make_unique<QtPrompt>();
-    return *ownPrompt_;
+Prompt& ViewNavigation::NavPrompt() {
+    return prompt_ ? *prompt_ : context_.GetPrompt();
 }
 
-ViewportSize ViewNavigationController::NavViewport() {
+ViewportSize ViewNavigation::NavViewport() {
     // Mouse positions are in widget units, so the pixel scale is too.
     return {view_->width(), view_->height()};
 }
 
-void ViewNavigationController::RedrawView() {
+void ViewNavigation::RedrawView() {
     if (hooks_.redrawView) {
         hooks_.redrawView();
     } else {
@@ -90,7 +83,7 @@ void ViewNavigationController::RedrawView() {
     }
 }
 
-void ViewNavigationController::ResizeViewport() {
+void ViewNavigation::ResizeViewport() {
     if (hooks_.resizeViewport) {
         hooks_.resizeViewport();
     } else {
@@ -98,73 +91,73 @@ void ViewNavigationController::ResizeViewport() {
     }
 }
 
-bool ViewNavigationController::AskThreeValues(ThreeValueRequest& request) {
+bool ViewNavigation::AskThreeValues(ThreeValueRequest& request) {
     return ThreeValueDialog::Ask(view_, request);
 }
 
-void ViewNavigationController::StartSpinTimer() {
+void ViewNavigation::StartSpinTimer() {
     spinTimer_.start();
 }
 
-void ViewNavigationController::StopSpinTimer() {
+void ViewNavigation::StopSpinTimer() {
     spinTimer_.stop();
 }
 
-void ViewNavigationController::ShowZoomBox(int x, int y, int width, int height) {
+void ViewNavigation::ShowZoomBox(int x, int y, int width, int height) {
     if (!band_) band_ = new QRubberBand(QRubberBand::Rectangle, view_);
     band_->setGeometry(x, y, width, height);
     band_->show();
 }
 
-void ViewNavigationController::HideZoomBox() {
+void ViewNavigation::HideZoomBox() {
     if (band_) band_->hide();
 }
 
-void ViewNavigationController::MakeDocumentActive() {
+void ViewNavigation::MakeDocumentActive() {
     if (hooks_.makeDocumentActive) hooks_.makeDocumentActive();
 }
 
-bool ViewNavigationController::SelectionEmpty() {
-    return hooks_.selectionEmpty ? hooks_.selectionEmpty() : true;
+bool ViewNavigation::SelectionEmpty() {
+    return !selection_ || selection_->SelectionEmpty();
 }
 
-void ViewNavigationController::RunDataCommand(int32_t code) {
-    if (hooks_.runDataCommand) hooks_.runDataCommand(code);
+void ViewNavigation::RunDataCommand(int32_t code) {
+    if (selection_) selection_->RunDataCommand(code);
 }
 
-bool ViewNavigationController::CurrentSelectedItem(SelectedItem& item) {
-    return hooks_.currentSelectedItem ? hooks_.currentSelectedItem(item) : false;
+bool ViewNavigation::CurrentSelectedItem(SelectedItem& item) {
+    return selection_ && selection_->CurrentSelectedItem(item);
 }
 
-void ViewNavigationController::ClearSelection() {
-    if (hooks_.clearSelection) hooks_.clearSelection();
+void ViewNavigation::ClearSelection() {
+    if (selection_) selection_->ClearSelection();
 }
 
-void ViewNavigationController::DimensionKeyClicked(int index) {
-    if (hooks_.dimensionKeyClicked) hooks_.dimensionKeyClicked(index);
+void ViewNavigation::DimensionKeyClicked(int index) {
+    if (selection_) selection_->DimensionKeyClicked(index);
 }
 
-void ViewNavigationController::MoveSelectedDimension(const double delta[3]) {
-    if (hooks_.moveSelectedDimension) hooks_.moveSelectedDimension(delta);
+void ViewNavigation::MoveSelectedDimension(const double delta[3]) {
+    if (selection_) selection_->MoveSelectedDimension(delta);
 }
 
-void ViewNavigationController::RedrawSelectionHighlight() {
-    if (hooks_.redrawSelectionHighlight) {
-        hooks_.redrawSelectionHighlight();
+void ViewNavigation::RedrawSelectionHighlight() {
+    if (selection_) {
+        selection_->RedrawSelectionHighlight();
     } else {
         RedrawView();
     }
 }
 
-void ViewNavigationController::ShowStatusText(const QString& text) {
-    if (CKorvaldeApp* app = CKorvaldeApp::Instance()) emit app->StatusText(text);
+void ViewNavigation::ShowStatusText(const QString& text) {
+    context_.ShowStatusText(text);
 }
 
-void ViewNavigationController::RedrawMainWindow() {
+void ViewNavigation::RedrawMainWindow() {
     if (QWidget* top = view_->window()) top->repaint();
 }
 
-bool ViewNavigationController::eventFilter(QObject* watched, QEvent* event) {
+bool ViewNavigation::eventFilter(QObject* watched, QEvent* event) {
     if (watched != view_) return QObject::eventFilter(watched, event);
     ViewNavigator::Button button;
     switch (event->type()) {

@@ -1,9 +1,10 @@
 #pragma once
 // Command identifiers of the viewer's menus, tool bar and accelerators. The
 // numbers are those of the binding file's world and of the older resource
-// files, so they stay fixed.
+// files, so they stay fixed; ids added later count up from 32950. Texts,
+// binding codes and menus of each id are in command_table.cpp.
 
-namespace cmd {
+namespace vantor::cmd {
 
 // Framework commands.
 inline constexpr int kFileNew = 57600;
@@ -114,4 +115,4 @@ inline constexpr int kCsysReset = 32951;        // measuring system back to the 
 inline constexpr int kMeasurePanel = 32952;     // show or hide the measurement panel
 inline constexpr int kDeleteDimension = 32955;  // delete the selected dimension
 
-}  // namespace cmd
+}  // namespace vantor::cmd
