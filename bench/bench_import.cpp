@@ -1,7 +1,10 @@
 // Importing meshes of about 100 MB: a binary STL and an OBJ of a wavy
 // grid, each read by Assimp alone (the floor: the same post-processing,
-// no rows), by our whole import (Assimp, rows, geometry preparation), and
-// the same triangles as a VRML 2.0 file by our VRML reader.
+// no rows), by Assimp joining identical vertices itself, by our conversion
+// alone (vertex joining, rows, geometry preparation of an imported scene),
+// by our whole import, and the same triangles as a VRML 2.0 file by our
+// VRML reader.
+#include <assimp/postprocess.h>
 #include <assimp/scene.h>
 #include <benchmark/benchmark.h>
 #include <assimp/Importer.hpp>
@@ -15,6 +18,7 @@
 #include <string>
 
 #include "import/model_import.h"
+#include "import/scene_rows.h"
 #include "prompt/prompt.h"
 #include "vrml_read/vrml_reader.h"
 
@@ -162,6 +166,38 @@ void BM_AssimpAlone(benchmark::State& state) {
     Report(state, path, triangles);
 }
 
+// Assimp's own joining of identical vertices, for comparison with ours.
+void BM_AssimpJoining(benchmark::State& state) {
+    const std::string path = FileFor(int(state.range(0)));
+    for (auto _ : state) {
+        Assimp::Importer importer;
+        if (!importer.ReadFile(path, ImportPostProcessFlags() | aiProcess_JoinIdenticalVertices)) {
+            state.SkipWithError(importer.GetErrorString());
+            return;
+        }
+    }
+    Report(state, path, 0);
+}
+
+// What we add to Assimp: the rows of a scene it has read.
+void BM_ConversionAlone(benchmark::State& state) {
+    const std::string path = FileFor(int(state.range(0)));
+    Assimp::Importer importer;
+    const aiScene* scene = importer.ReadFile(path, ImportPostProcessFlags());
+    if (!scene) {
+        state.SkipWithError(importer.GetErrorString());
+        return;
+    }
+    const ImportKind kind{state.range(0) == 1, state.range(0) == 0};
+    double triangles = 0;
+    for (auto _ : state) {
+        VrmlReader reader;
+        AddImportedRows(reader, *scene, path, kind);
+        triangles = reader.coordIndexCount / 3;
+    }
+    Report(state, path, triangles);
+}
+
 // Our whole import, or the VRML reader for the VRML files.
 void BM_ReadModelFile(benchmark::State& state) {
     const std::string path = FileFor(int(state.range(0)));
@@ -183,6 +219,8 @@ void BM_ReadModelFile(benchmark::State& state) {
 
 // 0 binary STL, 1 OBJ, 2 and 3 the same grids as VRML 2.0.
 BENCHMARK(BM_AssimpAlone)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_AssimpJoining)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_ConversionAlone)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_ReadModelFile)
     ->Arg(0)
     ->Arg(1)

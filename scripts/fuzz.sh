@@ -5,8 +5,9 @@
 #
 #   scripts/fuzz.sh [--build-only] [--time SECONDS] [--max-len BYTES] [TARGET...]
 #
-# TARGET is fuzz_vrml_read, fuzz_binding_file or fuzz_write_reread (all
-# three by default, run at the same time). Logs go to $FUZZ_LOGS
+# TARGET is fuzz_vrml_read, fuzz_binding_file, fuzz_write_reread or one of
+# the mesh importer's fuzz_import_stl, _obj, _ply and _off (all by default,
+# run at the same time). Logs go to $FUZZ_LOGS
 # (/tmp/vantor-fuzz-logs), crash, leak and timeout inputs to
 # $FUZZ_ARTIFACTS (/tmp/vantor-fuzz-artifacts); the growing corpora live in
 # build-fuzz/corpus/<target>/.
@@ -26,7 +27,8 @@ while [ $# -gt 0 ]; do
   esac
   shift
 done
-[ ${#targets[@]} -eq 0 ] && targets=(fuzz_vrml_read fuzz_binding_file fuzz_write_reread)
+[ ${#targets[@]} -eq 0 ] && targets=(fuzz_vrml_read fuzz_binding_file fuzz_write_reread
+  fuzz_import_stl fuzz_import_obj fuzz_import_ply fuzz_import_off)
 logs=${FUZZ_LOGS:-/tmp/vantor-fuzz-logs}
 artifacts=${FUZZ_ARTIFACTS:-/tmp/vantor-fuzz-artifacts}
 
@@ -57,6 +59,7 @@ done
 find "$root/tests/inputs" "$root/data" -type f -iname '*.cfg' -exec cp --backup=numbered -t "$seed_cfg" {} + 2>/dev/null || true
 
 export ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1
+export LSAN_OPTIONS=suppressions=$root/fuzz/lsan.supp
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 pids=()
 for target in "${targets[@]}"; do
@@ -65,6 +68,11 @@ for target in "${targets[@]}"; do
   if [ "$target" = fuzz_binding_file ]; then
     seeds=$seed_cfg
     dict=$root/fuzz/binding.dict
+  elif [[ "$target" == fuzz_import_* ]]; then
+    seeds=$build/seeds/${target#fuzz_import_}
+    mkdir -p "$seeds"
+    cp "$root"/fuzz/import_seeds/*."${target#fuzz_import_}" "$seeds"/
+    dict=$root/fuzz/import.dict
   fi
   work=$build/corpus/$target
   mkdir -p "$work" "$artifacts/$target"

@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "import/bounded_io.h"
+#include "import/declared_counts.h"
 #include "import/scene_rows.h"
 #include "prompt/translate.h"
 #include "scene/prepare_geometry.h"
@@ -22,21 +24,44 @@ namespace {
 
 // What a viewer needs and no more: polygons as triangles, one primitive
 // kind per mesh. Normals come from the file or from our own geometry
-// preparation. Validation runs first: the other steps abort the process
-// (an assertion) on the inconsistent meshes a broken file gives. Assimp's
-// joining of identical vertices costs 3 to 20 times the parse of a large
-// STL or OBJ; the rows join them exactly, by hashing, for far less.
-constexpr unsigned kPostProcess =
-    aiProcess_ValidateDataStructure | aiProcess_Triangulate | aiProcess_SortByPType;
+// preparation. Validation runs with the reading, the other steps after
+// MendFaces: they abort the process (an assertion) on the
+// inconsistent meshes a broken file gives. Assimp's joining of identical
+// vertices costs 3 to 20 times the parse of a large STL or OBJ; the rows
+// join them exactly, by hashing, for far less.
+constexpr unsigned kValidate = aiProcess_ValidateDataStructure;
+constexpr unsigned kTriangulate = aiProcess_Triangulate | aiProcess_SortByPType;
+constexpr unsigned kPostProcess = kValidate | kTriangulate;
+
+// Triangulation and sorting assert that a mesh holds the kinds of face it
+// claims and crash on faces without corners, both of which a broken PLY
+// gives past validation: such faces are dropped and the kinds recounted.
+void MendFaces(aiScene& scene) {
+    for (unsigned i = 0; i < scene.mNumMeshes; ++i) {
+        aiMesh* mesh = scene.mMeshes[i];
+        if (!mesh || !mesh->mFaces) continue;
+        unsigned kinds = 0, kept = 0;
+        for (unsigned f = 0; f < mesh->mNumFaces; ++f) {
+            const unsigned corners = mesh->mFaces[f].mNumIndices;
+            if (corners == 0) continue;
+            kinds |= corners > 3    ? aiPrimitiveType_POLYGON
+                     : corners == 3 ? aiPrimitiveType_TRIANGLE
+                     : corners == 2 ? aiPrimitiveType_LINE
+                                    : aiPrimitiveType_POINT;
+            // The faces past the new count are still freed with the array.
+            if (kept != f) std::swap(mesh->mFaces[kept], mesh->mFaces[f]);
+            ++kept;
+        }
+        mesh->mNumFaces = kept;
+        mesh->mPrimitiveTypes = kinds;
+    }
+}
 
 // Cancels the import once the time is up (checked between the importer's
-// steps).
+// steps; the file access checks it too, see BoundedIOSystem).
 class Deadline : public Assimp::ProgressHandler {
   public:
-    explicit Deadline(double seconds)
-        : end_(std::chrono::steady_clock::now() +
-               std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                   std::chrono::duration<double>(seconds))) {}
+    explicit Deadline(std::chrono::steady_clock::time_point end) : end_(end) {}
     bool Update(float) override { return std::chrono::steady_clock::now() < end_; }
 
   private:
@@ -130,10 +155,27 @@ int ImportMeshFile(VrmlReader& reader, const std::string& path, Prompt& prompt,
         Warn(prompt, FillIn(Translate("Core", "%1は大きすぎて読み込めません。"), fileName));
         return -1;
     }
+    if (DeclaresMoreThanItHolds(FileHead(fullPath, 65536), bytes,
+                                LowerExtension(fullPath) == ".off")) {
+        Warn(prompt,
+             FillIn(Translate("Core", "%1を読み込めません。\n%2"), fileName,
+                    "its header is malformed or declares more elements than the file holds"));
+        return -1;
+    }
 
     Assimp::Importer importer;
-    importer.SetProgressHandler(new Deadline(limits.maxSeconds));  // the importer deletes it
-    const aiScene* scene = importer.ReadFile(fullPath, kPostProcess);
+    const auto end = std::chrono::steady_clock::now() +
+                     std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                         std::chrono::duration<double>(limits.maxSeconds));
+    // The importer deletes both.
+    importer.SetProgressHandler(new Deadline(end));
+    importer.SetIOHandler(new BoundedIOSystem(end));
+    const aiScene* scene = importer.ReadFile(fullPath, kValidate);
+    if (scene) {
+        // The importer's own scene, which it hands out as const.
+        MendFaces(const_cast<aiScene&>(*scene));
+        scene = importer.ApplyPostProcessing(kTriangulate);
+    }
     if (!scene || !scene->mRootNode || (scene->mFlags & AI_SCENE_FLAGS_INCOMPLETE)) {
         const std::string reason = scene ? "incomplete scene" : importer.GetErrorString();
         Warn(prompt, FillIn(Translate("Core", "%1を読み込めません。\n%2"), fileName, reason));

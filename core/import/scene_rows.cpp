@@ -106,6 +106,7 @@ class RowWriter {
     int32_t AddVectors(const aiMesh& mesh, int32_t row, bool normals,
                        const std::vector<uint32_t>& firsts = {});
     void AddFaceSet(const aiMesh& mesh);
+    void AddCornerColours(const aiMesh& mesh, int32_t colourRow, int32_t corners);
     void AddLineSet(const aiMesh& mesh);
     void AddPointSet(const aiMesh& mesh);
 
@@ -271,7 +272,7 @@ void RowWriter::AddFaceSet(const aiMesh& mesh) {
     r_.AddRow(kind::ShapeHints, file_, tag::ShapeHints, -1, -9999);
     const int32_t coordRow = r_.AddRow(kind::Coordinate3, file_, tag::Value, -1, -1);
     const int32_t normalRow = r_.AddRow(kind::Normal, file_, tag::Value, 0, 0);
-    r_.AddRow(kind::Color, file_, tag::Value, -9998, -9999);
+    const int32_t colourRow = r_.AddRow(kind::Color, file_, tag::Value, -9998, -9999);
     r_.AddRow(kind::TextureTransform, file_, tag::Value, -9998, -9999);
     const float unset[5] = {-1, -1, -1, -1, -1};
     const int32_t block = r_.AddValues(unset, 5);
@@ -308,6 +309,7 @@ void RowWriter::AddFaceSet(const aiMesh& mesh) {
     }
     r_.coordIndexCount = count;
     if (normals) r_.normalIndexCount = firstNormalIndex + (count - firstIndex);
+    if (mesh.mColors[0]) AddCornerColours(mesh, colourRow, count - firstIndex);
     float* values = r_.Block(block);
     values[0] = normals ? 1.0f : -1.0f;
     values[1] = float(firstIndex);
@@ -315,6 +317,27 @@ void RowWriter::AddFaceSet(const aiMesh& mesh) {
     values[3] = float(firstNormalIndex);
     values[4] = float(r_.normalIndexCount);
     Close(group);
+}
+
+// Vertex colours become one colour per triangle corner, as a VRML Color
+// bound per vertex gives (taken before joining: equal points may differ
+// in colour).
+void RowWriter::AddCornerColours(const aiMesh& mesh, int32_t colourRow, int32_t corners) {
+    const int32_t first = r_.colorCount;
+    r_.colorPool.Ensure(int64_t(first) + 3 * int64_t(corners));
+    float* out = r_.colorPool.data() + first;
+    for (unsigned f = 0; f < mesh.mNumFaces; ++f) {
+        const aiFace& face = mesh.mFaces[f];
+        if (!IsTriangle(face, mesh.mNumVertices)) continue;
+        for (int k = 0; k < 3; ++k) {
+            const aiColor4D& colour = mesh.mColors[0][face.mIndices[k]];
+            for (float channel : {colour.r, colour.g, colour.b})
+                *out++ = channel >= 0 ? std::min(channel, 1.0f) : 0.0f;  // NaN too
+        }
+    }
+    r_.colorCount = first + 3 * corners;
+    r_.Row(colourRow).dataBegin = first;
+    r_.Row(colourRow).dataEnd = r_.colorCount;
 }
 
 void RowWriter::AddLineSet(const aiMesh& mesh) {

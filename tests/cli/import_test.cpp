@@ -129,6 +129,7 @@ struct ModelCase {
     std::string broken;          // the same kind, unreadable
     std::string extraName = {};  // a second file beside it (an OBJ's MTL)
     std::string extraContent = {};
+    std::vector<float> corners = {};  // r, g, b of each triangle corner, when coloured
 };
 
 const std::vector<float> kVrmlDefaultDiffuse = {0.8f, 0.8f, 0.8f};
@@ -173,15 +174,21 @@ std::vector<ModelCase> Cases() {
          "this is not an obj file\n",
          "box.mtl",
          "newmtl red\nKd 1 0 0\nKs 0.5 0.5 0.5\nNs 64\nd 0.75\n"},
+        // Vertex colours: two corners share a point but not its colour.
         {"quad.ply",
-         "ply\nformat ascii 1.0\nelement vertex 4\nproperty float x\nproperty float y\n"
-         "property float z\nelement face 1\nproperty list uchar int vertex_indices\nend_header\n"
-         "0 0 0\n1 0 0\n1 0 1\n0 0 1\n4 0 1 2 3\n",
+         "ply\nformat ascii 1.0\nelement vertex 5\nproperty float x\nproperty float y\n"
+         "property float z\nproperty uchar red\nproperty uchar green\nproperty uchar blue\n"
+         "element face 2\nproperty list uchar int vertex_indices\nend_header\n"
+         "0 0 0 255 0 0\n1 0 0 0 255 0\n1 0 1 0 0 255\n0 0 1 255 255 255\n0 0 0 0 0 0\n"
+         "3 0 1 2\n3 4 2 3\n",
          2,
          4,
          {0, 1, 0, 0, 0, 1},
          kVrmlDefaultDiffuse,
-         "ply\nformat ascii 1.0\nelement vertex 4000000000\nproperty float x\nend_header\n0\n"},
+         "ply\nformat ascii 1.0\nelement vertex 4000000000\nproperty float x\nend_header\n0\n",
+         "",
+         "",
+         {1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 1, 1, 1, 1}},
         {"tri.gltf", Gltf(), 1, 3, {10, 11, 0, 1, 0, 0}, {0, 0, 1}, R"({"asset":)"},
         {"tri.glb", glb, 1, 3, {10, 11, 0, 1, 0, 0}, {0, 0, 1}, glb.substr(0, 100)},
         {"tri.3ds",
@@ -277,6 +284,9 @@ TEST_F(ModelImport, EachFormatReadsConvertsAndFailsWithItsReason) {
         const float* material = FirstShapeMaterial(reader);
         ASSERT_NE(material, nullptr);
         for (int i = 0; i < 3; ++i) EXPECT_NEAR(material[5 + i], c.diffuse[i], 1e-5) << i;
+        const std::vector<float> corners(reader.colorPool.data(),
+                                         reader.colorPool.data() + reader.colorCount);
+        EXPECT_EQ(corners, c.corners);
         if (c.name == "box.obj") {
             // Ns 64 is half of VRML's largest exponent; d 0.75 is opacity.
             EXPECT_FLOAT_EQ(material[17], 0.5f);
@@ -295,6 +305,11 @@ TEST_F(ModelImport, EachFormatReadsConvertsAndFailsWithItsReason) {
             const std::string after = RunCli("info --json --log " + Log() + " " + out).out;
             EXPECT_EQ(JsonField(after, "triangles"), std::to_string(c.triangles));
             EXPECT_EQ(JsonField(after, "bounds"), JsonField(before, "bounds"));
+            vantor::VrmlReader back;
+            ASSERT_EQ(vantor::ReadModelFile(back, out, prompt, Log()), 1);
+            EXPECT_EQ(
+                std::vector<float>(back.colorPool.data(), back.colorPool.data() + back.colorCount),
+                corners);
         }
 
         // A broken file of the same kind: one message with the reason, an
