@@ -4,7 +4,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config ccache
-  qt6-base-dev libqt6opengl6-dev
+  qt6-base-dev libqt6opengl6-dev qt6-image-formats-plugins
   libgl-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri
   libsqlite3-dev zlib1g-dev libassimp-dev
   libgtest-dev libbenchmark-dev

@@ -28,7 +28,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://norrkel.example/vantor3d")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libegl-mesa0, libgl1-mesa-dri, fonts-ipafont-gothic | fonts-noto-cjk")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio-utils | pipewire-bin | alsa-utils")
+# Qt plug-ins read TGA, TIFF and WebP textures.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "pulseaudio-utils | pipewire-bin | alsa-utils, qt6-image-formats-plugins")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
