@@ -15,6 +15,7 @@
 #include "import/vertex_join.h"
 #include "scene/node_kind.h"
 #include "scene/prepare_geometry.h"
+#include "scene/textures.h"
 #include "vrml_read/vrml_paths.h"
 
 namespace vantor {
@@ -105,6 +106,8 @@ class RowWriter {
     // Coordinate3 (or Normal) `row` at them; returns the first vector number.
     int32_t AddVectors(const aiMesh& mesh, int32_t row, bool normals,
                        const std::vector<uint32_t>& firsts = {});
+    void AddTexture(const aiMaterial& material);
+    void AddCornerTexCoords(const aiMesh& mesh);
     void AddFaceSet(const aiMesh& mesh);
     void AddCornerColours(const aiMesh& mesh, int32_t colourRow, int32_t corners);
     void AddLineSet(const aiMesh& mesh);
@@ -114,6 +117,8 @@ class RowWriter {
     const aiScene& scene_;
     ImportKind kind_;
     int32_t file_ = 0;
+    std::string folder_;                 // of the imported file, for texture names
+    bool shapeTextured_ = false;         // the open Shape has a texture row
     std::vector<int32_t> materialRows_;  // per imported material
     int64_t droppedFaces_ = 0;
     bool depthCut_ = false;
@@ -142,6 +147,7 @@ void RowWriter::Write(const std::string& fullPath) {
     record.fileName = record.name;
     record.version = kImportedFileVersion;
     file_ = r_.AddFileRecord(record);
+    folder_ = FolderOf(fullPath);
     r_.currentFileIndex = file_;
     r_.version = kImportedFileVersion;
 
@@ -232,6 +238,10 @@ void RowWriter::AddShape(const aiMesh& mesh, const std::string& nodeName) {
             materialName = DefName(source->GetName());
     }
     r_.AddRow(kind::Material2, file_, tag::Material, material, kMaterialEnd, materialName);
+    shapeTextured_ = false;
+    if (kind_.keepMaterials && mesh.mMaterialIndex < scene_.mNumMaterials &&
+        scene_.mMaterials[mesh.mMaterialIndex])
+        AddTexture(*scene_.mMaterials[mesh.mMaterialIndex]);
     Close(appearance);
     r_.currentMaterial = material;
     if (mesh.mPrimitiveTypes & aiPrimitiveType_TRIANGLE)
@@ -267,6 +277,35 @@ int32_t RowWriter::AddVectors(const aiMesh& mesh, int32_t row, bool normals,
     return first / 3;
 }
 
+// The material's first diffuse image file as an ImageTexture row, as the
+// VRML 2.0 reader adds one; images packed into the file are left out.
+void RowWriter::AddTexture(const aiMaterial& material) {
+    aiString url;
+    if (material.GetTexture(aiTextureType_DIFFUSE, 0, &url) != AI_SUCCESS) return;
+    if (url.length == 0 || url.data[0] == '*') return;
+    TextureRecord record;
+    record.url = url.C_Str();
+    record.path = MatchPathCase(ResolveInlineName(record.url, folder_));
+    AddTextureRow(r_, kind::ImageTexture, record, file_);
+    shapeTextured_ = true;
+}
+
+// u, v per corner of the faces AddFaceSet keeps, in the same order.
+void RowWriter::AddCornerTexCoords(const aiMesh& mesh) {
+    if (!shapeTextured_ || !mesh.HasTextureCoords(0)) return;
+    std::vector<float> uv;
+    uv.reserve(size_t(mesh.mNumFaces) * 6);
+    for (unsigned f = 0; f < mesh.mNumFaces; ++f) {
+        const aiFace& face = mesh.mFaces[f];
+        if (!IsTriangle(face, mesh.mNumVertices)) continue;
+        for (int k = 0; k < 3; ++k) {
+            const aiVector3D& t = mesh.mTextureCoords[0][face.mIndices[k]];
+            uv.insert(uv.end(), {t.x, t.y});
+        }
+    }
+    AddCornerTexCoordRow(r_, uv.data(), int64_t(uv.size() / 2), file_);
+}
+
 void RowWriter::AddFaceSet(const aiMesh& mesh) {
     const OpenGroup group = AddGroup(kind::IndexedFaceSet2, 3, std::string());
     r_.AddRow(kind::ShapeHints, file_, tag::ShapeHints, -1, -9999);
@@ -274,6 +313,7 @@ void RowWriter::AddFaceSet(const aiMesh& mesh) {
     const int32_t normalRow = r_.AddRow(kind::Normal, file_, tag::Value, 0, 0);
     const int32_t colourRow = r_.AddRow(kind::Color, file_, tag::Value, -9998, -9999);
     r_.AddRow(kind::TextureTransform, file_, tag::Value, -9998, -9999);
+    AddCornerTexCoords(mesh);
     const float unset[5] = {-1, -1, -1, -1, -1};
     const int32_t block = r_.AddValues(unset, 5);
     r_.AddRow(kind::IndexedFaceSet, file_, tag::Shown, block, block + 4);

@@ -166,14 +166,15 @@ std::vector<ModelCase> Cases() {
          kVrmlDefaultDiffuse,
          "not VRML at all, not a mesh either"},
         {"box.obj",
-         "mtllib box.mtl\no box\nv 0 0 0\nv 2 0 0\nv 2 3 0\nv 0 3 0\nusemtl red\nf 1 2 3 4\n",
+         "mtllib box.mtl\no box\nv 0 0 0\nv 2 0 0\nv 2 3 0\nv 0 3 0\n"
+         "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nusemtl red\nf 1/1 2/2 3/3 4/4\n",
          2,
          4,
          {0, 2, 0, 3, 0, 0},
          {1, 0, 0},
          "this is not an obj file\n",
          "box.mtl",
-         "newmtl red\nKd 1 0 0\nKs 0.5 0.5 0.5\nNs 64\nd 0.75\n"},
+         "newmtl red\nKd 1 0 0\nKs 0.5 0.5 0.5\nNs 64\nd 0.75\nmap_Kd red.png\n"},
         // Vertex colours: two corners share a point but not its colour.
         {"quad.ply",
          "ply\nformat ascii 1.0\nelement vertex 5\nproperty float x\nproperty float y\n"
@@ -292,6 +293,12 @@ TEST_F(ModelImport, EachFormatReadsConvertsAndFailsWithItsReason) {
             EXPECT_FLOAT_EQ(material[17], 0.5f);
             EXPECT_FLOAT_EQ(material[19], 0.25f);
             EXPECT_FLOAT_EQ(material[9], 0.5f);
+            // The diffuse map, resolved beside the file, with u, v per corner.
+            ASSERT_EQ(reader.textureCount, 1);
+            EXPECT_EQ(reader.textures.items[0].path, (folder_ / "red.png").string());
+            const std::vector<float> uv(reader.texCoordPool.data(),
+                                        reader.texCoordPool.data() + reader.texCoordCount);
+            EXPECT_EQ(uv, (std::vector<float>{0, 0, 1, 0, 1, 1, 0, 0, 1, 1, 0, 1}));
         }
 
         // info, then convert to VRML 1.0 and info again: the same triangles
@@ -310,6 +317,8 @@ TEST_F(ModelImport, EachFormatReadsConvertsAndFailsWithItsReason) {
             EXPECT_EQ(
                 std::vector<float>(back.colorPool.data(), back.colorPool.data() + back.colorCount),
                 corners);
+            EXPECT_EQ(back.textureCount, reader.textureCount);
+            EXPECT_EQ(back.texCoordCount, reader.texCoordCount);
         }
 
         // A broken file of the same kind: one message with the reason, an
