@@ -110,20 +110,6 @@ TEST(CameraFit, ApplyFitRunsOnceAndGuardsBadExtents) {
     }
 }
 
-TEST(CameraDefaults, InitialFieldsAndRotation) {
-    Camera camera;
-    EXPECT_EQ(camera.projectionMode, kProjectionPerspective);
-    EXPECT_FLOAT_EQ(camera.viewDistance, 240);
-    EXPECT_FLOAT_EQ(camera.nearPlane, 40);
-    EXPECT_FLOAT_EQ(camera.farPlane, 400);
-    EXPECT_FLOAT_EQ(camera.fieldOfView, 20);
-    // Ry(-30) x Rx(30) turns +z towards -x and tilts it down.
-    const float* r = camera.viewRotation;
-    EXPECT_NEAR(r[8], -0.5f * std::cos(30 * M_PI / 180), 1e-6);
-    EXPECT_NEAR(r[0], std::cos(30 * M_PI / 180), 1e-6);
-    EXPECT_NEAR(r[9], -0.5f, 1e-6);
-}
-
 // A file's camera: the eye goes to the origin of the view, its direction to
 // -z and its up to +y; the angle or height and the projection follow it.
 TEST(FileCamera, ViewThroughTheFilesCamera) {
