@@ -5,12 +5,9 @@
 
 #include <unistd.h>
 #include "cli/cli_runner.h"
+#include "support/scratch_folder.h"
 
-#include <array>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -24,8 +21,7 @@ using ConvertRun = vantor::testing::CliRun;
 class CliConvert : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (!fs::exists(std::string(VANTOR_BIN_DIR) + "/korvalde-cli"))
-            GTEST_SKIP() << "korvalde-cli not built";
+        if (!vantor::testing::CliBuilt()) GTEST_SKIP() << "korvalde-cli not built";
         folder_ = fs::temp_directory_path() /
                   ("vantor_cli_convert_" + std::to_string(::getpid()) + "_" +
                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -38,13 +34,6 @@ class CliConvert : public ::testing::Test {
 
     ConvertRun Run(const std::string& arguments) const {
         return vantor::testing::RunCli(arguments, folder_.string());
-    }
-
-    static std::string Read(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
     }
 
     // The value after "<label>: " in the info output.
@@ -98,13 +87,13 @@ TEST_F(CliConvert, InfoOfTheWrittenFileMatchesTheInput) {
 
 TEST_F(CliConvert, HeaderNamesTheUserAndModeNewWritesOneSeparatorPerFile) {
     ASSERT_EQ(Run("convert --user Hanako " + Input("v1_parts.wrl") + " top.wrl").status, 0);
-    const std::string top = Read(folder_ / "top.wrl");
+    const std::string top = vantor::testing::ReadText(folder_ / "top.wrl");
     EXPECT_EQ(top.rfind("#VRML V1.0 ascii\r\n\r\n# Date :", 0), 0u);
     EXPECT_NE(top.find("\r\n# UserName :Hanako\r\n"), std::string::npos);
     EXPECT_EQ(top.find("KORVALDE_VRML"), std::string::npos);
 
     ASSERT_EQ(Run("convert --mode new " + Input("v1_parts.wrl") + " new.wrl").status, 0);
-    const std::string fresh = Read(folder_ / "new.wrl");
+    const std::string fresh = vantor::testing::ReadText(folder_ / "new.wrl");
     EXPECT_NE(fresh.find("DEF \"KORVALDE_VRML_v1_parts.wrl\" Separator {    \r\n"),
               std::string::npos);
     // The reference leads from the output folder back to the input file.

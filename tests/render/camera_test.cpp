@@ -1,7 +1,6 @@
 // Camera fitting and projection numbers.
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 
 #include "math/vector_math.h"
