@@ -2,13 +2,9 @@
 // document, through `korvalde-cli info` and `convert`, and broken.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -20,7 +16,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using vantor::testing::RunCli;
 
 // Little-endian binary building.
@@ -167,21 +162,10 @@ std::vector<ModelCase> Cases() {
 
 class ModelImport : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("vantor_import_" + std::to_string(::getpid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_ / "broken");
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     std::string Write(const std::string& name, const std::string& content) const {
-        const fs::path path = folder_ / name;
-        std::ofstream(path, std::ios::binary) << content;
-        return path.string();
+        return folder_.Write(name, content);
     }
-    std::string Log() const { return (folder_ / "reading.log").string(); }
+    std::string Log() const { return folder_ / "reading.log"; }
 
     // Reads `path` expecting a refusal: one message box, caption "Caution",
     // an empty scene. Returns the message.
@@ -196,7 +180,7 @@ class ModelImport : public ::testing::Test {
         return prompt.shown[0].text;
     }
 
-    fs::path folder_;
+    vantor::testing::ScratchFolder folder_;
 };
 
 // The material row of the first Shape's Material row.
@@ -244,7 +228,7 @@ TEST_F(ModelImport, EachFormatReadsConvertsAndFailsWithItsReason) {
         // info, then convert to VRML 1.0 and info again: the same triangles
         // and bounds.
         if (vantor::testing::CliBuilt()) {
-            const std::string out = (folder_ / (c.name + ".out.wrl")).string();
+            const std::string out = folder_ / (c.name + ".out.wrl");
             const std::string before = RunCli("info --json --log " + Log() + " " + path).out;
             EXPECT_EQ(JsonField(before, "triangles"), std::to_string(c.triangles));
             const auto convert = RunCli("convert --log " + Log() + " " + path + " " + out);
@@ -281,7 +265,7 @@ TEST_F(ModelImport, AssemblyWithAMeshSavesAndLimitsRefuse) {
     ASSERT_EQ(vantor::AddModelToData(scene, stl, prompt, Log()), 1);
     EXPECT_EQ(scene.coordIndexCount / 3, ownTriangles + 4);
 
-    const std::string saved = (folder_ / "assembly.wrl").string();
+    const std::string saved = folder_ / "assembly.wrl";
     ASSERT_TRUE(vantor::SaveScene(scene, saved, 1, vantor::SaveOptions{}).saved());
     vantor::VrmlReader again;
     ASSERT_EQ(vantor::ReadModelFile(again, saved, prompt, Log()), 1);
