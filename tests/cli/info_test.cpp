@@ -2,11 +2,8 @@
 
 #include "cli/cli_runner.h"
 
-#include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -18,8 +15,7 @@ namespace {
 class CliInfo : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (!std::filesystem::exists(std::string(VANTOR_BIN_DIR) + "/korvalde-cli"))
-            GTEST_SKIP() << "korvalde-cli not built";
+        if (!vantor::testing::CliBuilt()) GTEST_SKIP() << "korvalde-cli not built";
         // One log per test: ctest runs the tests of this program side by side.
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         log_ = (std::filesystem::temp_directory_path() /

@@ -23,7 +23,6 @@
 namespace vantor {
 namespace {
 
-using testing::ReadText;
 using testing::ScratchFolder;
 using testing::WriteText;
 
@@ -56,20 +55,6 @@ TEST(InputFaults, VrmlFilesThatAreNotThereOrNotFiles) {
         VrmlReader reader;
         ScriptedPrompt prompt;
         EXPECT_EQ(reader.ReadVrmlFile(pipe, prompt, log), -1);
-    }
-    {
-        SCOPED_TRACE("inline file removed before the top file was read");
-        const std::string top = folder / "top.wrl";
-        WriteText(folder / "part.wrl", "#VRML V1.0 ascii\nCube { }\n");
-        WriteText(top,
-                  "#VRML V1.0 ascii\nSeparator { WWWInline { name \"part.wrl\" }\n"
-                  "Sphere { } }\n");
-        std::filesystem::remove(folder.path() / "part.wrl");
-        VrmlReader reader;
-        ScriptedPrompt prompt;
-        EXPECT_EQ(reader.ReadVrmlFile(top, prompt, log), 1);
-        EXPECT_FALSE(prompt.shown.empty()) << "the missing inline is reported";
-        EXPECT_GT(reader.nodeCount, 0) << "the rest of the top file is kept";
     }
     {
         SCOPED_TRACE("broken gzip stream");

@@ -24,7 +24,6 @@ namespace {
 
 using testing::ReadText;
 using testing::ScratchFolder;
-using testing::WriteText;
 
 std::vector<std::filesystem::path> RegressionInputs() {
     std::vector<std::filesystem::path> files;

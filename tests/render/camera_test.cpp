@@ -1,7 +1,6 @@
 // Camera fitting and projection numbers.
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 
 #include "math/vector_math.h"
@@ -110,20 +109,6 @@ TEST(CameraFit, ApplyFitRunsOnceAndGuardsBadExtents) {
     }
 }
 
-TEST(CameraDefaults, InitialFieldsAndRotation) {
-    Camera camera;
-    EXPECT_EQ(camera.projectionMode, kProjectionPerspective);
-    EXPECT_FLOAT_EQ(camera.viewDistance, 240);
-    EXPECT_FLOAT_EQ(camera.nearPlane, 40);
-    EXPECT_FLOAT_EQ(camera.farPlane, 400);
-    EXPECT_FLOAT_EQ(camera.fieldOfView, 20);
-    // Ry(-30) x Rx(30) turns +z towards -x and tilts it down.
-    const float* r = camera.viewRotation;
-    EXPECT_NEAR(r[8], -0.5f * std::cos(30 * M_PI / 180), 1e-6);
-    EXPECT_NEAR(r[0], std::cos(30 * M_PI / 180), 1e-6);
-    EXPECT_NEAR(r[9], -0.5f, 1e-6);
-}
-
 // A file's camera: the eye goes to the origin of the view, its direction to
 // -z and its up to +y; the angle or height and the projection follow it.
 TEST(FileCamera, ViewThroughTheFilesCamera) {
@@ -227,10 +212,8 @@ TEST_F(ProjectionTest, OpeningFramesTheModel) {
                     (projection == kProjectionPerspective ? " persp" : " ortho") +
                     (fromTop ? " top" : "");
                 ASSERT_FALSE(box.isEmpty()) << label;
-                EXPECT_GT(box.left(), 0) << label;
-                EXPECT_GT(box.top(), 0) << label;
-                EXPECT_LT(box.right(), kWidth - 1) << label;
-                EXPECT_LT(box.bottom(), kHeight - 1) << label;
+                // Clear of the picture's edges, so nothing is cut off.
+                EXPECT_TRUE(QRect(1, 1, kWidth - 2, kHeight - 2).contains(box)) << label;
                 EXPECT_TRUE(box.width() >= 0.4 * kWidth || box.height() >= 0.4 * kHeight)
                     << label << " " << box.width() << "x" << box.height();
                 // The box's centre in the middle of the picture.

@@ -298,29 +298,21 @@ TEST_F(SceneDrawingTest, PlayEachSpinsKorvaldeMatrices) {
     EXPECT_NE(settings.partSpin[0], 1);
 }
 
-}  // namespace
-}  // namespace vantor
-
-namespace vantor {
-namespace {
-
-class PrimitivePartsTest : public testing::RenderTest {};
-
 // The reader's default parts value ALL (8) must draw the whole shape.
-TEST_F(PrimitivePartsTest, AllPartsAndSingleParts) {
+TEST_F(SceneDrawingTest, PrimitiveAllPartsAndSingleParts) {
     for (int32_t code : {kind::Cylinder, kind::Cone}) {
         SceneData scene;
-        testing::SceneBuilder b(scene);
+        SceneBuilder b(scene);
         b.BeginFile("parts.wrl");
         const int32_t shape = b.Values(code, {8, 2, 4});
         b.EndFile();
         PrepareGeometry(scene);
         scene.sceneExtent = 4;
         camera = Camera();
-        const int all = testing::CountPixelsNotColoured(Draw(scene), qRgb(0, 0, 128));
+        const int all = CountPixelsNotColoured(Draw(scene), kNavy);
         EXPECT_GT(all, 1000) << "ALL, kind " << code;
         scene.valuePool[scene.Row(shape).dataBegin] = 2;  // one cap only
-        const int cap = testing::CountPixelsNotColoured(Draw(scene), qRgb(0, 0, 128));
+        const int cap = CountPixelsNotColoured(Draw(scene), kNavy);
         EXPECT_GT(cap, 0) << "cap, kind " << code;
         EXPECT_LT(cap, all) << "cap, kind " << code;
     }

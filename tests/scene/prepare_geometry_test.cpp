@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <vector>
 
 #include "scene/prepare_geometry.h"
 #include "scene/scene_builder.h"
@@ -27,61 +27,48 @@ int CountRows(const SceneData& s, int32_t code) {
 }  // namespace
 
 TEST(Transforms, ComposeOnTheRightInFileOrder) {
+    struct Step {
+        int32_t kind;
+        std::vector<float> values;
+    };
     struct Case {
         const char* label;
-        std::function<void(SceneBuilder&)> transforms;
-        float x, y, z;  // where the point (1, 0, 0) ends up
+        std::vector<float> at;  // where the point (1, 0, 0) ends up
+        std::vector<Step> steps;
     };
     const Case cases[] = {
-        {"translation",
-         [](SceneBuilder& b) {
-             b.Values(kind::Translation, {1, 2, 3});
-         },
-         2, 2, 3},
-        {"scale",
-         [](SceneBuilder& b) {
-             b.Values(kind::Scale, {2, 3, 4});
-         },
-         2, 0, 0},
-        {"rotation about z, degrees",
-         [](SceneBuilder& b) {
-             b.Values(kind::Rotation, {0, 0, 1, 90});
-         },
-         0, 1, 0},
-        {"translate then scale (scale applies first to the point)",
-         [](SceneBuilder& b) {
-             b.Values(kind::Translation, {1, 0, 0});
-             b.Values(kind::Scale, {2, 2, 2});
-         },
-         3, 0, 0},
-        {"matrix transform",
-         [](SceneBuilder& b) {
-             b.Matrix({0, 1, 0, 0, -1, 0, 0, 0, 0, 0, 1, 0, 5, 0, 0, 1});
-         },
-         5, 1, 0},
+        {"translation", {2, 2, 3}, {{kind::Translation, {1, 2, 3}}}},
+        {"scale", {2, 0, 0}, {{kind::Scale, {2, 3, 4}}}},
+        {"rotation about z, degrees", {0, 1, 0}, {{kind::Rotation, {0, 0, 1, 90}}}},
+        {"translate, then scale (applied first)",
+         {3, 0, 0},
+         {{kind::Translation, {1, 0, 0}}, {kind::Scale, {2, 2, 2}}}},
+        {"matrix",
+         {5, 1, 0},
+         {{kind::MatrixTransform, {0, 1, 0, 0, -1, 0, 0, 0, 0, 0, 1, 0, 5, 0, 0, 1}}}},
         {"transform: rotation (0 1 0 90) and translation (1 0 0)",
-         [](SceneBuilder& b) {
-             b.Values(kind::Transform, {1, 0, 0, 0, 1, 0, 90, 1, 1, 1, 0, 0, 1, 0, 0, 0, 0});
-         },
-         1, 0, -1},
+         {1, 0, -1},
+         {{kind::Transform, {1, 0, 0, 0, 1, 0, 90, 1, 1, 1, 0, 0, 1, 0, 0, 0, 0}}}},
+        // Scale x by 3 about centre (1, 0, 0): (1, 0, 0) stays.
         {"transform about a centre with a scale orientation",
-         [](SceneBuilder& b) {
-             // Scale x by 3 about centre (1, 0, 0): (1, 0, 0) stays.
-             b.Values(kind::Transform, {0, 0, 0, 0, 0, 1, 0, 3, 1, 1, 0, 0, 1, 0, 1, 0, 0});
-         },
-         1, 0, 0},
+         {1, 0, 0},
+         {{kind::Transform, {0, 0, 0, 0, 0, 1, 0, 3, 1, 1, 0, 0, 1, 0, 1, 0, 0}}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         SceneData s;
         SceneBuilder b(s);
         b.BeginFile("t.wrl");
-        c.transforms(b);
+        for (const Step& step : c.steps) {
+            const int32_t n = int32_t(step.values.size());
+            const int32_t at = s.AddValues(step.values.data(), n);
+            s.AddRow(step.kind, b.file(), tag::Value, at, at + n - 1);
+        }
         b.Coordinates({1, 0, 0});
         s.AddRow(kind::PointSet, 0, tag::PointSet, 0, 1);
         b.EndFile();
         PrepareGeometry(s);
-        ExpectBounds(s, {c.x, c.x, c.y, c.y, c.z, c.z});
+        ExpectBounds(s, {c.at[0], c.at[0], c.at[1], c.at[1], c.at[2], c.at[2]});
     }
 }
 

@@ -23,19 +23,6 @@ TEST(Pools, SceneTablesGrowTogetherAndRecordsStartAsDefaults) {
     EXPECT_EQ(scene.FileRecordAt(scene.files.capacity - 1).firstRow, -9999);
 }
 
-TEST(Bounds, PointsGoThroughTheCurrentMatrix) {
-    SceneData scene;
-    scene.currentMatrix[12] = 10;  // translate x by 10
-    scene.AddBoundsPoint(1, 2, 3);
-    scene.AddBoundsPoint(-1, 0, 5);
-    EXPECT_FLOAT_EQ(scene.bounds[0], 9);
-    EXPECT_FLOAT_EQ(scene.bounds[1], 11);
-    EXPECT_FLOAT_EQ(scene.bounds[2], 0);
-    EXPECT_FLOAT_EQ(scene.bounds[3], 2);
-    EXPECT_FLOAT_EQ(scene.bounds[4], 3);
-    EXPECT_FLOAT_EQ(scene.bounds[5], 5);
-}
-
 namespace {
 
 // One file with every kind of row that carries an index into a pool.

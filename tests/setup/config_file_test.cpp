@@ -15,7 +15,6 @@
 
 #include "bindings/binding_table.h"
 #include "bindings/config_reader.h"
-#include "frm_about.h"
 #include "frm_main.h"
 #include "frm_select_key_command.h"
 #include "keyboard_panel.h"
@@ -112,22 +111,6 @@ TEST(ConfigFile, ForeignEntriesAndBadButtonsAreDroppedOnOpening) {
     EXPECT_EQ(text.find("Error"), std::string::npos);
     EXPECT_EQ(text.find("RADIUS0"), std::string::npos);
     EXPECT_NE(text.find("DEF KEY_VIEW_TOP Info { string \"VK_T\" } \r\n"), std::string::npos);
-}
-
-TEST(ConfigFile, FileWithMoreInfoNodesThanTheReaderHoldsIsReadInPart) {
-    test::ScriptedSetupPrompt prompt;
-    test::ScratchFolder folder;
-    // 101 nodes that bind nothing, then one that would bind T.
-    std::string text;
-    for (int i = 0; i < 101; ++i) text += "Info { string \"x\" }\n";
-    text += "DEF KEY_VIEW_TOP Info { string \"VK_T\" }\n";
-    testing::WriteText(folder.Path("long.cfg").toStdString(), text);
-    frmMain window;
-    window.SetDataName(folder.Path("long.cfg"));
-    EXPECT_TRUE(window.OpenData());
-    ASSERT_EQ(prompt.shown.size(), 1u);
-    EXPECT_EQ(prompt.shown[0].title, QStringLiteral("注意"));
-    EXPECT_EQ(window.Bindings().KeyOwner('T' - 'A'), key_owner::Free);
 }
 
 TEST(ConfigFile, FailedSaveIsReportedAndWritesNothing) {
@@ -249,11 +232,7 @@ TEST(ConfigFile, ViewerReadsWhatTheToolSaved) {
     EXPECT_EQ(table.ModifierKey(MouseAction::Zoom0), 17);
 }
 
-TEST(AboutBox, ShowsTitleVersionAndTheSystemsDetails) {
-    frmAbout about;
-    EXPECT_EQ(about.windowTitle(), QStringLiteral("Vantor3D Setupのﾊﾞｰｼﾞｮﾝ情報"));
-    EXPECT_EQ(about.lblTitle()->text(), QStringLiteral("Vantor3D Setup"));
-    EXPECT_EQ(about.lblVersion()->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.0.0"));
+TEST(AboutBox, SystemDetails) {
     const QString info = GatherSystemInfo();
     EXPECT_TRUE(info.contains(QStringLiteral("Qt: ") + QString::fromLatin1(qVersion())));
     EXPECT_TRUE(info.contains(QStringLiteral("OS: ")));
