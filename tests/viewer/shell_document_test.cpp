@@ -3,9 +3,6 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QMdiArea>
-#include <QMenu>
-#include <QMimeData>
-#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QUrl>
