@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -14,17 +13,17 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
 
 #include "app/child_frame.h"
-#include "commands/command_ids.h"
 #include "app/main_frame.h"
+#include "commands/command_ids.h"
 #include "dims/dimension.h"
 #include "doc/korvalde_doc.h"
 #include "scene/scene_equal.h"
 #include "shell_fixture.h"
 #include "structure/material_colour_dialog.h"
 #include "structure/structure_dialog.h"
+#include "structure_select.h"
 #include "support/qt_window.h"
 #include "view/korvalde_view.h"
 #include "vrml_read/vrml_reader.h"
@@ -81,17 +80,6 @@ vantor::StructureDialog* OpenTree(CKorvaldeDoc* doc, CMainFrame* frame) {
         };
     }
     return dialog;
-}
-
-void SelectRow(vantor::StructureDialog& dialog, int32_t row) {
-    dialog.filterCombo()->setCurrentIndex(0);
-    dialog.RebuildTree(QStringLiteral("t"));
-    for (QTreeWidgetItemIterator it(dialog.tree()); *it; ++it)
-        if ((*it)->data(0, Qt::UserRole).toInt() == row) {
-            dialog.tree()->setCurrentItem(*it);
-            return;
-        }
-    FAIL() << "no item for row " << row;
 }
 
 TEST(DocumentEdits, TreeEditsAreStepsTheTitleMarksAndClosingAsks) {

@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <cmath>
 
+#include "bindings/config_reader.h"
 #include "commands/command_table.h"
 #include "math/vector_math.h"
 #include "navigate/view_navigator.h"
@@ -21,57 +22,18 @@ constexpr int32_t kShift = 16;
 constexpr int32_t kKeyD = 68;
 constexpr int32_t kKeyN = 78;
 
-// The mouse part of the default binding file, and a few keys.
-void BindDefaults(BindingTable& b) {
-    b.ApplyBinding("MOUSE_MOUSE_SPIN", "MOUSE_LEFT");
-    b.ApplyBinding("MOUSE_MOUSE_MOVE_XY", "MOUSE_MIDDLE");
-    b.ApplyBinding("MOUSE_MOUSE_ZOOM0", "MOUSE_RIGHT");
-    b.ApplyBinding("MOUSE_MOUSE_ZOOM1", "MOUSE_LEFT");
-    b.ApplyBinding("MOUSE_KEY_ZOOM1", "VK_SHIFT");
-    b.ApplyBinding("MOUSE_MOUSE_MOVE_Z0", "MOUSE_MIDDLE");
-    b.ApplyBinding("MOUSE_KEY_MOVE_Z0", "VK_SHIFT");
-    b.ApplyBinding("MOUSE_MOUSE_MOVE_Z1", "MOUSE_RIGHT");
-    b.ApplyBinding("MOUSE_KEY_MOVE_Z1", "VK_SHIFT");
-    b.ApplyBinding("KEY_VIEW_DEFAULT", "VK_D");
-    b.ApplyBinding("KEY_DATA_NEXT", "VK_N");
-    b.ApplyBinding("KEY_MAKE_DIM_RADIUS0", "VK_SHIFT");
-}
-
 struct Rig {
-    Rig() : navigator(host) { BindDefaults(host.bindings); }
+    Rig() : navigator(host) {
+        ConfigReader(host.bindings, host.prompt)
+            .ReadConfigFile(VANTOR_TEST_INPUTS "/navigate/mouse_and_keys.cfg");
+        host.bindings.ApplyBinding("KEY_VIEW_DEFAULT", "VK_D");
+        host.bindings.ApplyBinding("KEY_MAKE_DIM_RADIUS0", "VK_SHIFT");
+    }
     FakeNavigationHost host;
     ViewNavigator navigator;
 };
 
 }  // namespace
-
-TEST(NavigateDispatch, ButtonAndActionClassification) {
-    struct Row {
-        bool right, left, middle;
-        int32_t expected;
-    };
-    const Row rows[] = {
-        {false, false, false, -1},    {true, false, false, 100001}, {false, true, false, 100002},
-        {false, false, true, 100003}, {true, true, false, 100004},  {false, true, true, -1},
-        {true, false, true, -1},      {true, true, true, -1},
-    };
-    for (const Row& r : rows) {
-        EXPECT_EQ(ClassifyButtons(r.right, r.left, r.middle), r.expected)
-            << "right " << r.right << " left " << r.left << " middle " << r.middle;
-    }
-
-    BindingTable b;
-    BindDefaults(b);
-    EXPECT_EQ(ClassifyAction(b, 100002, -1), 10) << "left alone spins";
-    EXPECT_EQ(ClassifyAction(b, 100002, kShift), 60) << "left with Shift: zoom box";
-    EXPECT_EQ(ClassifyAction(b, 100003, -1), 20);
-    EXPECT_EQ(ClassifyAction(b, 100003, kShift), 30);
-    EXPECT_EQ(ClassifyAction(b, 100001, -1), 50);
-    EXPECT_EQ(ClassifyAction(b, 100001, kShift), 40);
-    EXPECT_EQ(ClassifyAction(b, 100002, kKeyD), -1) << "another key held matches nothing";
-    EXPECT_EQ(ClassifyAction(b, -1, -1), -1) << "no buttons";
-    EXPECT_EQ(ClassifyAction(BindingTable{}, 100002, -1), -1) << "empty table: no action";
-}
 
 TEST(NavigateDispatch, LeftAndMiddleTogetherDoNothing) {
     Rig rig;
@@ -117,43 +79,27 @@ TEST(NavigateDispatch, ClipSlabDragsUseTheirFactor) {
     rig.navigator.KeyRelease(kShift);
 }
 
-TEST(NavigateDispatch, ZoomBoxBandAndFinish) {
-    Rig rig;
-    rig.navigator.KeyPress(kShift);
-    rig.navigator.ButtonDown(Button::Left, {300, 200});
-    ASSERT_EQ(rig.navigator.Input().mouseAction, 60);
-    rig.navigator.Drag({250, 260});
-    ASSERT_TRUE(rig.host.zoomBox.has_value());
-    EXPECT_EQ(*rig.host.zoomBox, QRect(250, 200, 50, 60)) << "left of the anchor, below it";
-    EXPECT_EQ(rig.navigator.Input().zoomBoxSignX, -1);
-    EXPECT_EQ(rig.navigator.Input().zoomBoxSignY, 0);
-    rig.navigator.ButtonUp(Button::Left, {250, 260});
-    EXPECT_FALSE(rig.host.zoomBox.has_value()) << "the band goes away";
-    const double k = 40.0 / 300 * 2.05;
-
-    // A box 5 pixels high only re-centres.
-    Rig small;
-    small.navigator.KeyPress(kShift);
-    small.navigator.ButtonDown(Button::Left, {0, 0});
-    small.navigator.Drag({40, 5});
-    small.navigator.ButtonUp(Button::Left, {40, 5});
-    EXPECT_EQ(small.host.camera.zoomFactor, 1.0f);
-    EXPECT_EQ(small.host.camera.fieldOfView, 20.0f);
-    EXPECT_NEAR(small.host.camera.panX, (20 - 200) * k, 1e-4);
-    // The radius key held with the left click ends the held key.
-    EXPECT_EQ(small.navigator.Input().heldKey, -1);
-
+// Zoom boxes cut short, which real events cannot time.
+TEST(NavigateDispatch, ZoomBoxEndsWithoutAFrameLeft) {
     // Shift let go during the drag: the release is no zoom box any more,
     // and no frame stays behind.
     Rig released;
     released.navigator.KeyPress(kShift);
-    released.navigator.ButtonDown(Button::Left, {0, 0});
-    released.navigator.Drag({100, 80});
+    released.navigator.ButtonDown(Button::Left, {300, 200});
+    released.navigator.Drag({250, 260});
     ASSERT_TRUE(released.host.zoomBox.has_value());
+    EXPECT_EQ(*released.host.zoomBox, QRect(250, 200, 50, 60)) << "left of the anchor";
     released.navigator.KeyRelease(kShift);
-    released.navigator.ButtonUp(Button::Left, {100, 80});
+    released.navigator.ButtonUp(Button::Left, {250, 260});
     EXPECT_FALSE(released.host.zoomBox.has_value());
     EXPECT_EQ(released.host.camera.zoomFactor, 1.0f);
+
+    // A left click with the radius key held ends the held key.
+    Rig radius;
+    radius.navigator.KeyPress(kShift);
+    radius.navigator.ButtonDown(Button::Left, {0, 0});
+    radius.navigator.ButtonUp(Button::Left, {40, 5});
+    EXPECT_EQ(radius.navigator.Input().heldKey, -1);
 
     // Losing the activation in the middle of a box ends it too.
     Rig deactivated;
@@ -201,13 +147,8 @@ TEST(NavigateDispatch, MenuCommandsAndCheckMarks) {
     bool checked = false;
     EXPECT_FALSE(nav.IsCommandChecked(cmd::kZoomIn, checked));
 
-    ASSERT_TRUE(nav.RunCommand(cmd::kWireframe));
-    EXPECT_EQ(rig.host.settings.displayMode, 3);
-    ASSERT_TRUE(nav.IsCommandChecked(cmd::kWireframe, checked));
-    EXPECT_TRUE(checked);
-    nav.IsCommandChecked(cmd::kShaded, checked);
-    EXPECT_FALSE(checked);
-    nav.RunCommand(cmd::kHiddenLineRemoved);
+    rig.host.settings.displayMode = 3;
+    ASSERT_TRUE(nav.RunCommand(cmd::kHiddenLineRemoved));
     EXPECT_EQ(rig.host.settings.displayMode, 1);
 
     rig.host.settings.showDatums = 7;  // anything but 1 turns on
@@ -221,10 +162,6 @@ TEST(NavigateDispatch, MenuCommandsAndCheckMarks) {
     nav.RunCommand(cmd::kFront);
     EXPECT_EQ(rig.host.camera.viewRotation[0], 1.0f);
     EXPECT_EQ(rig.host.camera.viewRotation[4], 0.0f);
-
-    EXPECT_EQ(CommandForBindingCode(1101), 0);
-    EXPECT_EQ(CommandForBindingCode(2001), 0);
-    EXPECT_EQ(CommandForBindingCode(111), 0) << "dimension ids do nothing";
 }
 
 TEST(NavigateDispatch, SpinToggles) {
@@ -282,9 +219,6 @@ TEST(NavigateDispatch, RotationCentreClipAndStepDialogs) {
     rig.host.dialogAnswers.push_back(std::array<float, 3>{1, 2, 3});
     nav.RunCommand(cmd::kSetRotationCentre);
     ASSERT_EQ(rig.host.asked.size(), 1u);
-    EXPECT_EQ(rig.host.asked[0].windowTitle, QStringLiteral("Set Vector"));
-    EXPECT_EQ(rig.host.asked[0].titleLine, QStringLiteral("スピン回転座標の設定"));
-    EXPECT_EQ(rig.host.asked[0].labels[2], QStringLiteral("Z座標"));
     EXPECT_EQ(cam.rotationCentre[2], 3.0f);
     EXPECT_EQ(cam.panX, 1.0f);
     EXPECT_EQ(cam.panY, 2.0f);
@@ -292,7 +226,6 @@ TEST(NavigateDispatch, RotationCentreClipAndStepDialogs) {
 
     rig.host.dialogAnswers.push_back(std::nullopt);
     nav.RunCommand(cmd::kClipDistances);
-    EXPECT_EQ(rig.host.asked[1].labels[1], QStringLiteral("視点位置"));
     EXPECT_EQ(rig.host.asked[1].values[2], 400.0f);
     EXPECT_EQ(cam.nearPlane, 40.0f) << "Cancel keeps the planes";
 
@@ -304,8 +237,6 @@ TEST(NavigateDispatch, RotationCentreClipAndStepDialogs) {
 
     rig.host.dialogAnswers.push_back(std::array<float, 3>{2.5f, 15, 99});
     nav.RunCommand(cmd::kStepAmounts);
-    EXPECT_EQ(rig.host.asked[3].labels[1], QStringLiteral("角度(Deg)"));
-    EXPECT_TRUE(rig.host.asked[3].labels[2].isEmpty());
     EXPECT_EQ(cam.stepDistance, 2.5f);
     EXPECT_EQ(cam.stepAngle, 15.0f);
 }

@@ -9,8 +9,8 @@
 #include <QTest>
 #include <array>
 
-#include "commands/command_ids.h"
 #include "bindings/config_reader.h"
+#include "commands/command_ids.h"
 #include "dims/dimension.h"
 #include "doc/korvalde_doc.h"
 #include "prompt/prompt.h"
@@ -68,6 +68,17 @@ QPoint OnScreen(const CKorvaldeView& view, double x, double y, double z) {
     return QPoint(int(sx), view.height() - int(sy));
 }
 
+// Shows the view with its selection on `table`; false if it never appeared.
+bool ShowView(CKorvaldeView& view, HitTable& table, ScriptedPrompt& prompt,
+              const BindingTable* bindings = nullptr) {
+    view.Selection().SetHitTable(&table);
+    view.Selection().SetPrompt(&prompt);
+    if (bindings) view.Selection().SetBindings(bindings);
+    view.resize(320, 240);
+    view.show();
+    return QTest::qWaitForWindowExposed(&view);
+}
+
 void DoubleClick(CKorvaldeView& view, QPoint at) {
     QTest::mouseDClick(&view, Qt::LeftButton, Qt::NoModifier, at);
     QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, at);
@@ -83,12 +94,8 @@ TEST(SelectView, DoubleClickSelectsAndFramesShowTheHighlight) {
     const int32_t faces = BuildPlate(doc.Scene());
 
     CKorvaldeView view(&doc);
-    view.Selection().SetHitTable(&table);
-    view.Selection().SetPrompt(&prompt);
     for (int i = 0; i < 16; ++i) view.camera.viewRotation[i] = i % 5 == 0 ? 1 : 0;
-    view.resize(320, 240);
-    view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    ASSERT_TRUE(ShowView(view, table, prompt));
     EXPECT_EQ(CountSelectedRed(view.grabFramebuffer()), 0);
 
     // A point inside the triangle, away from the datum lines through the
@@ -134,14 +141,9 @@ TEST(SelectView, BoundMouseActionsDragTheSelectedDimension) {
     CKorvaldeDoc doc;
     BuildPlate(doc.Scene());
     CKorvaldeView view(&doc);
-    view.Selection().SetHitTable(&table);
-    view.Selection().SetPrompt(&prompt);
-    view.Selection().SetBindings(&bindings);
     view.Navigation().SetBindings(&bindings);
     for (int i = 0; i < 16; ++i) view.camera.viewRotation[i] = i % 5 == 0 ? 1 : 0;
-    view.resize(320, 240);
-    view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    ASSERT_TRUE(ShowView(view, table, prompt, &bindings));
     auto onScreen = [&view](const float* p) { return OnScreen(view, p[0], p[1], p[2]); };
 
     DoubleClick(view, OnScreen(view, 1, -2, 0));
@@ -207,32 +209,20 @@ int FaceSetRows(HitTable& table) {
 // give face-set rows; Ctrl (hide parts) picks the same way.
 TEST(SelectView, PlainDoubleClickPicksInsideParts) {
     QTemporaryDir folder;
-    const QString vrml1 = folder.filePath("separator.wrl");
-    const QString vrml2 = folder.filePath("shape.wrl");
-    std::ofstream(vrml1.toStdString())
-        << "#VRML V1.0 ascii\nSeparator { Coordinate3 { point [-4 -3 0, 4 -3 0, 0 4 0] }\n"
-           "IndexedFaceSet { coordIndex [0, 1, 2, -1] } }\n";
-    std::ofstream(vrml2.toStdString())
-        << "#VRML V2.0 utf8\nTransform { children Shape { geometry IndexedFaceSet {\n"
-           "coord Coordinate { point [-4 -3 0, 4 -3 0, 0 4 0] } coordIndex [0, 1, 2, -1] } } }\n";
     HitTable table;
     ASSERT_TRUE(OpenHitTable(folder, table));
     ScriptedPrompt prompt;
     BindingTable bindings;
     ConfigReader(bindings, prompt).ReadConfigFile(VANTOR_SOURCE_DIR "/data/Config.cfg");
 
-    for (const QString& path :
-         {vrml1, vrml2, QStringLiteral(VANTOR_SOURCE_DIR "/data/sample.wrl")}) {
-        SCOPED_TRACE(path.toStdString());
+    for (const char* path :
+         {VANTOR_TEST_INPUTS "/select/separator.wrl", VANTOR_TEST_INPUTS "/select/shape.wrl",
+          VANTOR_SOURCE_DIR "/data/sample.wrl"}) {
+        SCOPED_TRACE(path);
         CKorvaldeDoc doc;
-        ASSERT_TRUE(doc.OnOpenDocument(path, prompt));
+        ASSERT_TRUE(doc.OnOpenDocument(QString::fromUtf8(path), prompt));
         CKorvaldeView view(&doc);
-        view.Selection().SetHitTable(&table);
-        view.Selection().SetPrompt(&prompt);
-        view.Selection().SetBindings(&bindings);
-        view.resize(320, 240);
-        view.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+        ASSERT_TRUE(ShowView(view, table, prompt, &bindings));
         const QPoint middle(160, 120);
         for (const bool control : {false, true}) {
             table.DeleteAll();

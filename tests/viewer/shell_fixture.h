@@ -60,10 +60,3 @@ class ShellFolder {
   private:
     QTemporaryDir dir_;
 };
-
-// The texts of the message boxes a scripted prompt showed.
-inline std::vector<std::string> Texts(const vantor::ScriptedPrompt& prompt) {
-    std::vector<std::string> texts;
-    for (const auto& shown : prompt.shown) texts.push_back(shown.text);
-    return texts;
-}

@@ -6,11 +6,15 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <sstream>
+
 #include "scene/prepare_geometry.h"
 #include "scene/scene_builder.h"
 #include "structure/material_colour_dialog.h"
 #include "structure/structure_dialog.h"
 #include "structure/structure_tree.h"
+#include "structure_select.h"
+#include "support/scratch_folder.h"
 
 using namespace vantor;
 using vantor::testing::SceneBuilder;
@@ -77,25 +81,11 @@ TEST(StructureTree, AllRowsWithNamesInlinesAndUses) {
     SceneData s;
     const Rows r = BuildScene(s);
     const auto items = BuildStructureItems(s, 0x7FFFFF);
-    const std::vector<std::string> expected = {
-        "0:Vantor3D",
-        "1:DEF top.wrl Vrml_Data",
-        "2:DEF KORVALDE_DEFAULT_MARERIAL Material",
-        "2:DEF KORVALDE_DEFAULT_MATRIXTRANSFORM MatrixTransform",
-        "2:DEF Bracket Separator",
-        "3:Material",
-        "3:MatrixTransform",
-        "3:Translation",
-        "3:Coordinate3",
-        "3:IndexedFaceSet",
-        "2:Separator",
-        "3:Sphere",
-        "2:WWWInline # bolt.wrl #",
-        "3:Cube",
-        "2:USE # Bracket #",
-        // Rows made by geometry preparation follow the file's rows.
-        "1:NormalG",
-    };
+    // Rows made by geometry preparation follow the file's rows.
+    std::vector<std::string> expected;
+    std::istringstream lines(
+        vantor::testing::ReadText(VANTOR_TEST_INPUTS "/structure/all_rows.txt"));
+    for (std::string line; std::getline(lines, line);) expected.push_back(line);
     EXPECT_EQ(Outline(items), expected);
     EXPECT_EQ(ItemForRow(items, r.hidden)->image, kImageHiddenGroup);
     EXPECT_EQ(ItemForRow(items, r.part)->image, kImageGroup);
@@ -149,22 +139,6 @@ TEST(StructureWindow, CaptionsFollowTotalsAndSelection) {
     dialog.filterCombo()->setCurrentIndex(1);
     EXPECT_EQ(dialog.filterMask(), 0x80001);
 }
-
-namespace {
-
-// Selects the tree item of a row (the whole tree is listed first).
-void SelectRow(StructureDialog& dialog, int32_t row) {
-    dialog.filterCombo()->setCurrentIndex(0);
-    dialog.RebuildTree("t");
-    for (QTreeWidgetItemIterator it(dialog.tree()); *it; ++it)
-        if ((*it)->data(0, Qt::UserRole).toInt() == row) {
-            dialog.tree()->setCurrentItem(*it);
-            return;
-        }
-    FAIL() << "no item for row " << row;
-}
-
-}  // namespace
 
 TEST(NodeEditing, OnlyMatrixTranslationAndScaleAskForValues) {
     SceneData s;
