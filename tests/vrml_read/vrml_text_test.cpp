@@ -50,17 +50,6 @@ TEST(VrmlText, PreparationMakesOneBlankSeparatedWordStream) {
     EXPECT_EQ(Prepare(""), " ");
 }
 
-TEST(VrmlText, PreparationGrowsInsteadOfOverrunning) {
-    // Nothing but brackets and commas triples the text.
-    std::string raw = "a" + std::string(100000, ',') + "[]";
-    std::string prepared = Prepare(raw);
-    std::string expected = "a ";
-    for (int i = 0; i < 100000; ++i) expected += ", ";
-    expected += "[ ] ";
-    EXPECT_EQ(prepared, expected);
-    EXPECT_EQ(Prepare("x,"), "x , ");
-}
-
 TEST(VrmlText, WordsAndStrings) {
     std::string text = Prepare("Info { string \"two words\" } end");
     int pos = 0;
