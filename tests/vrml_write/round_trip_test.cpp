@@ -14,6 +14,7 @@
 
 #include "prompt/prompt.h"
 #include "scene/node_kind.h"
+#include "support/scratch_folder.h"
 #include "vrml_read/vrml_reader.h"
 #include "vrml_write/save_scene.h"
 
@@ -213,15 +214,8 @@ TEST_F(RoundTrip, SavedFileSavedAgainIsTheSameText) {
     ASSERT_TRUE(SaveScene(*once, (folder_ / "out" / "a.wrl").string(), 0, fixed).saved());
     const auto twice = Read((folder_ / "out" / "a.wrl").string());
     ASSERT_TRUE(SaveScene(*twice, (folder_ / "out" / "b.wrl").string(), 0, fixed).saved());
-    auto text = [](const fs::path& path) {
-        std::string content(size_t(fs::file_size(path)), '\0');
-        FILE* file = std::fopen(path.c_str(), "rb");
-        const size_t got = std::fread(content.data(), 1, content.size(), file);
-        std::fclose(file);
-        content.resize(got);
-        return content;
-    };
-    EXPECT_EQ(text(folder_ / "out" / "a.wrl"), text(folder_ / "out" / "b.wrl"));
+    EXPECT_EQ(vantor::testing::ReadText((folder_ / "out" / "a.wrl").string()),
+              vantor::testing::ReadText((folder_ / "out" / "b.wrl").string()));
 }
 
 TEST_F(RoundTrip, EveryCorpusFileKeepsTrianglesAndBounds) {
