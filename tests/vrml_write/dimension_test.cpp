@@ -3,7 +3,6 @@
 // the file gives the same groups back.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <array>
 #include <cmath>
@@ -26,11 +25,8 @@ const std::string kCube = std::string(VANTOR_TEST_INPUTS) + "/vrml_write/cube10.
 class DimensionTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("dims_" + std::to_string(getpid()));
-        fs::create_directories(folder_);
         ASSERT_EQ(scene_.ReadVrmlText(vantor::testing::ReadText(kCube), "cube.wrl", prompt_), 1);
     }
-    void TearDown() override { fs::remove_all(folder_); }
 
     static DimensionRequest Linear(std::initializer_list<double> from,
                                    std::initializer_list<double> to) {
@@ -61,7 +57,8 @@ class DimensionTest : public ::testing::Test {
         return back;
     }
 
-    fs::path folder_;
+    vantor::testing::ScratchFolder scratch_;
+    const fs::path& folder_ = scratch_.path();
     ScriptedPrompt prompt_;
     VrmlReader scene_;
 };

@@ -4,7 +4,6 @@
 // the public corpus.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -123,14 +122,7 @@ constexpr int kMaterialValues[] = {1, 2, 3, 5, 6, 7, 9, 10, 11, 13, 14, 15, 17, 
 
 class RoundTrip : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("vantor_round_trip_" + std::to_string(::getpid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_ / "out");
-    }
-    void TearDown() override { fs::remove_all(folder_); }
+    void SetUp() override { fs::create_directories(folder_ / "out"); }
 
     std::unique_ptr<VrmlReader> Read(const std::string& path) {
         auto reader = std::make_unique<VrmlReader>();
@@ -169,7 +161,8 @@ class RoundTrip : public ::testing::Test {
         ExpectSameBounds(a, b, "scene");
     }
 
-    fs::path folder_;
+    vantor::testing::ScratchFolder scratch_;
+    const fs::path& folder_ = scratch_.path();
     ScriptedPrompt prompt_;
 };
 
