@@ -129,17 +129,11 @@ TEST(RealExports, PrimitivePartsWithOrWithoutBlanks) {
 }
 
 std::string Gzipped(const std::string& text) {
-    z_stream z{};
-    deflateInit2(&z, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY);
-    std::string out(text.size() + 128, '\0');
-    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
-    z.avail_in = uInt(text.size());
-    z.next_out = reinterpret_cast<Bytef*>(out.data());
-    z.avail_out = uInt(out.size());
-    deflate(&z, Z_FINISH);
-    out.resize(z.total_out);
-    deflateEnd(&z);
-    return out;
+    ScratchFolder folder("packing");
+    gzFile gz = gzopen(folder.Path("packed.gz").c_str(), "wb");
+    gzwrite(gz, text.data(), unsigned(text.size()));
+    gzclose(gz);
+    return ReadText(folder.Path("packed.gz"));
 }
 
 TEST(RealExports, DamagedCompressedFilesAreReportedAsDamaged) {
