@@ -94,10 +94,7 @@ TEST(VrmlInline, CirculationAndNestingLimit) {
 
 TEST(VrmlInline, RefusedMissingAndChosenFiles) {
     ScratchFolder folder("inline_missing");
-    folder.Write("model.obj", kHeader + "Cube { }\n");
-    folder.Write("elsewhere/found.wrl", kHeader + "Sphere { }\n");
-    const std::string top =
-        folder.Write("top.wrl", kHeader + Inline("model.obj") + Inline("missing.wrl"));
+    const std::string dir = kInputs + "missing/", top = dir + "top.wrl";
     {
         VrmlReader reader;
         ScriptedPrompt prompt;
@@ -109,9 +106,8 @@ TEST(VrmlInline, RefusedMissingAndChosenFiles) {
         EXPECT_TRUE(Contains(log, "このファイルの読み出しはキャンセルされました\r\n"));
         ASSERT_EQ(prompt.shown.size(), 4u);
         EXPECT_EQ(prompt.shown[0].text, "So We only support .wrl file :model.obj");
-        EXPECT_EQ(
-            prompt.shown[1].text,
-            folder.Path("missing.wrl") + "は存在しません。ファイルを探す場合はＯＫを押して下さい");
+        EXPECT_EQ(prompt.shown[1].text,
+                  dir + "missing.wrl" + "は存在しません。ファイルを探す場合はＯＫを押して下さい");
         EXPECT_EQ(prompt.shown[1].buttons, PromptButtons::OkCancel);
         EXPECT_EQ(prompt.shown[2].text, "missing.wrlの選択を続けますか？");
         EXPECT_EQ(prompt.shown[2].caption, "警告");
@@ -127,10 +123,10 @@ TEST(VrmlInline, RefusedMissingAndChosenFiles) {
     {
         VrmlReader reader;
         ScriptedPrompt prompt;
-        prompt.fileAnswers = {folder.Path("elsewhere/found.wrl")};
+        prompt.fileAnswers = {dir + "elsewhere/found.wrl"};
         ASSERT_EQ(reader.ReadVrmlFile(top, prompt, folder.LogPath()), 1);
         EXPECT_EQ(RowsOfKind(reader, kind::Sphere).size(), 1u);
-        EXPECT_EQ(reader.FileRecordAt(2).path, folder.Path("elsewhere/found.wrl"));
+        EXPECT_EQ(reader.FileRecordAt(2).path, dir + "elsewhere/found.wrl");
     }
 }
 
@@ -166,9 +162,8 @@ TEST(VrmlInline, WindowsNamesCaseAndGzip) {
 
 TEST(VrmlInline, AddFileToDataAppendsAFreshRead) {
     ScratchFolder folder("assembly");
-    const std::string first = folder.Write("first.wrl", kHeader + "Cube { }\n");
-    const std::string second =
-        folder.Write("second.wrl", kHeader + "Material { diffuseColor 0 0 1 }\nSphere { }\n");
+    const std::string first = kInputs + "assembly/first.wrl",
+                      second = kInputs + "assembly/second.wrl";
     VrmlReader scene;
     ScriptedPrompt prompt;
     ASSERT_EQ(scene.ReadVrmlFile(first, prompt, folder.LogPath()), 1);
