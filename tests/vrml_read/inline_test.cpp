@@ -17,6 +17,7 @@ using testing::RowsOfKind;
 using testing::ScratchFolder;
 
 const std::string kHeader = "#VRML V1.0 ascii\n";
+const std::string kInputs = std::string(VANTOR_TEST_INPUTS) + "/vrml_read/inline/";
 
 std::string Inline(const std::string& name) {
     return "WWWInline { name \"" + name + "\" }\n";
@@ -24,12 +25,7 @@ std::string Inline(const std::string& name) {
 
 TEST(VrmlInline, ChildFilesAreReadOnceWithTheirOwnFileIndex) {
     ScratchFolder folder("inline_once");
-    folder.Write("parts/child.wrl",
-                 kHeader + "Coordinate3 { point [ 9 9 9, 8 8 8, 7 7 7 ] }\nMystery { }\n");
-    const std::string top =
-        folder.Write("top.wrl", kHeader + "Coordinate3 { point [ 0 0 0, 1 0 0, 1 1 0 ] }\n" +
-                                    Inline("parts/child.wrl") + Inline("parts\\child.wrl") +
-                                    "IndexedFaceSet { coordIndex [ 0 1 2 -1 ] }\n");
+    const std::string top = kInputs + "top.wrl";
     VrmlReader reader;
     ScriptedPrompt prompt;
     ASSERT_EQ(reader.ReadVrmlFile(top, prompt, folder.LogPath()), 1);
@@ -37,7 +33,7 @@ TEST(VrmlInline, ChildFilesAreReadOnceWithTheirOwnFileIndex) {
     ASSERT_EQ(reader.fileCount, 2);
     const FileRecord child = reader.FileRecordAt(1);
     EXPECT_EQ(child.name, "child.wrl");
-    EXPECT_EQ(child.path, folder.Path("parts/child.wrl"));
+    EXPECT_EQ(child.path, kInputs + "parts/child.wrl");
     EXPECT_EQ(child.version, kVrmlVersion1);
 
     const auto inlines = RowsOfKind(reader, kind::WWWInline);
@@ -62,8 +58,7 @@ TEST(VrmlInline, ChildFilesAreReadOnceWithTheirOwnFileIndex) {
 TEST(VrmlInline, CirculationAndNestingLimit) {
     ScratchFolder folder("inline_circle");
     {
-        const std::string self =
-            folder.Write("self.wrl", kHeader + Inline("self.wrl") + "Cube { }\n");
+        const std::string self = kInputs + "circle/self.wrl";
         VrmlReader reader;
         ScriptedPrompt prompt;
         ASSERT_EQ(reader.ReadVrmlFile(self, prompt, folder.LogPath()), 1);
@@ -75,8 +70,7 @@ TEST(VrmlInline, CirculationAndNestingLimit) {
         EXPECT_EQ(RowsOfKind(reader, kind::Cube).size(), 1u);
     }
     {
-        const std::string a = folder.Write("a.wrl", kHeader + Inline("b.wrl"));
-        folder.Write("b.wrl", kHeader + Inline("a.wrl") + "Sphere { }\n");
+        const std::string a = kInputs + "circle/a.wrl";
         VrmlReader reader;
         ScriptedPrompt prompt;
         ASSERT_EQ(reader.ReadVrmlFile(a, prompt, folder.LogPath()), 1);
@@ -87,13 +81,7 @@ TEST(VrmlInline, CirculationAndNestingLimit) {
     }
     {
         // Eleven files deep: the chain holds ten names, so the last is refused.
-        std::string first;
-        for (int i = 0; i <= 11; ++i) {
-            const std::string body =
-                i < 11 ? Inline("n" + std::to_string(i + 1) + ".wrl") : std::string("Cube { }\n");
-            const std::string path = folder.Write("n" + std::to_string(i) + ".wrl", kHeader + body);
-            if (i == 0) first = path;
-        }
+        const std::string first = kInputs + "circle/n0.wrl";
         VrmlReader reader;
         ScriptedPrompt prompt;
         ASSERT_EQ(reader.ReadVrmlFile(first, prompt, folder.LogPath()), 1);
@@ -106,10 +94,7 @@ TEST(VrmlInline, CirculationAndNestingLimit) {
 
 TEST(VrmlInline, RefusedMissingAndChosenFiles) {
     ScratchFolder folder("inline_missing");
-    folder.Write("model.obj", kHeader + "Cube { }\n");
-    folder.Write("elsewhere/found.wrl", kHeader + "Sphere { }\n");
-    const std::string top =
-        folder.Write("top.wrl", kHeader + Inline("model.obj") + Inline("missing.wrl"));
+    const std::string dir = kInputs + "missing/", top = dir + "top.wrl";
     {
         VrmlReader reader;
         ScriptedPrompt prompt;
@@ -121,9 +106,8 @@ TEST(VrmlInline, RefusedMissingAndChosenFiles) {
         EXPECT_TRUE(Contains(log, "このファイルの読み出しはキャンセルされました\r\n"));
         ASSERT_EQ(prompt.shown.size(), 4u);
         EXPECT_EQ(prompt.shown[0].text, "So We only support .wrl file :model.obj");
-        EXPECT_EQ(
-            prompt.shown[1].text,
-            folder.Path("missing.wrl") + "は存在しません。ファイルを探す場合はＯＫを押して下さい");
+        EXPECT_EQ(prompt.shown[1].text,
+                  dir + "missing.wrl" + "は存在しません。ファイルを探す場合はＯＫを押して下さい");
         EXPECT_EQ(prompt.shown[1].buttons, PromptButtons::OkCancel);
         EXPECT_EQ(prompt.shown[2].text, "missing.wrlの選択を続けますか？");
         EXPECT_EQ(prompt.shown[2].caption, "警告");
@@ -139,10 +123,10 @@ TEST(VrmlInline, RefusedMissingAndChosenFiles) {
     {
         VrmlReader reader;
         ScriptedPrompt prompt;
-        prompt.fileAnswers = {folder.Path("elsewhere/found.wrl")};
+        prompt.fileAnswers = {dir + "elsewhere/found.wrl"};
         ASSERT_EQ(reader.ReadVrmlFile(top, prompt, folder.LogPath()), 1);
         EXPECT_EQ(RowsOfKind(reader, kind::Sphere).size(), 1u);
-        EXPECT_EQ(reader.FileRecordAt(2).path, folder.Path("elsewhere/found.wrl"));
+        EXPECT_EQ(reader.FileRecordAt(2).path, dir + "elsewhere/found.wrl");
     }
 }
 
@@ -178,9 +162,8 @@ TEST(VrmlInline, WindowsNamesCaseAndGzip) {
 
 TEST(VrmlInline, AddFileToDataAppendsAFreshRead) {
     ScratchFolder folder("assembly");
-    const std::string first = folder.Write("first.wrl", kHeader + "Cube { }\n");
-    const std::string second =
-        folder.Write("second.wrl", kHeader + "Material { diffuseColor 0 0 1 }\nSphere { }\n");
+    const std::string first = kInputs + "assembly/first.wrl",
+                      second = kInputs + "assembly/second.wrl";
     VrmlReader scene;
     ScriptedPrompt prompt;
     ASSERT_EQ(scene.ReadVrmlFile(first, prompt, folder.LogPath()), 1);

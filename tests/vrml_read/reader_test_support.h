@@ -30,6 +30,13 @@ inline void ReadFile(Read& read, const ScratchFolder& folder, const std::string&
     read.log = ReadText(folder.LogPath());
 }
 
+// Reads tests/inputs/vrml_read/<name>, logging into `folder`.
+inline void ReadInput(Read& read, const ScratchFolder& folder, const std::string& name) {
+    read.result = read.reader.ReadVrmlFile(std::string(VANTOR_TEST_INPUTS) + "/vrml_read/" + name,
+                                           read.prompt, folder.LogPath());
+    read.log = ReadText(folder.LogPath());
+}
+
 inline std::array<float, 6> Bounds(const SceneData& s) {
     return {s.bounds[0], s.bounds[1], s.bounds[2], s.bounds[3], s.bounds[4], s.bounds[5]};
 }

@@ -5,6 +5,7 @@
 #include <zlib.h>
 
 #include <array>
+#include <filesystem>
 #include <string>
 
 #include "reader_test_support.h"
@@ -19,29 +20,19 @@ using testing::Bounds;
 using testing::Contains;
 using testing::FaceIndices;
 using testing::kHeader1;
-using testing::kHeader2;
 using testing::Read;
 using testing::ReadFile;
+using testing::ReadInput;
 using testing::ReadText;
 using testing::RowsOfKind;
 using testing::ScratchFolder;
 
-const std::string kBox = "Shape { geometry Box { } }";
+const std::string kInputs = std::string(VANTOR_TEST_INPUTS) + "/vrml_read/";
 
 TEST(RealExports, UseFindsTheNearestEarlierDefOfItsFile) {
     ScratchFolder folder("use_map");
-    // A name defined again shadows the first; a DEF inside a node that was
-    // taken back (a grid with the wrong number of heights) is no target.
     Read read;
-    ReadFile(read, folder,
-             kHeader2 +
-                 "DEF M Transform { translation 1 0 0 }\n"
-                 "DEF M Transform { translation 2 0 0 }\n"
-                 "Shape { geometry DEF M ElevationGrid { xDimension 2 zDimension 2 "
-                 "height [ 0 0 0 ] } }\n"
-                 "DEF U USE M\n"
-                 "DEF U2 USE U\n"
-                 "USE NOWHERE\n");
+    ReadInput(read, folder, "real_exports/use_map.wrl");
     const std::vector<int32_t> uses = RowsOfKind(read.reader, kind::Use);
     ASSERT_EQ(uses.size(), 2u);
     const std::vector<int32_t> transforms = RowsOfKind(read.reader, kind::Transform2);
@@ -52,9 +43,7 @@ TEST(RealExports, UseFindsTheNearestEarlierDefOfItsFile) {
 
     // A child file sees neither its parent's names nor the reverse.
     Read inlined;
-    folder.Write("child.wrl", kHeader1 + "USE P\nDEF C Cube { }\n");
-    ReadFile(inlined, folder,
-             kHeader1 + "DEF P Cube { }\nWWWInline { name \"child.wrl\" }\nUSE C\nUSE P\n");
+    ReadInput(inlined, folder, "real_exports/use_scope/top.wrl");
     const std::vector<int32_t> inlineUses = RowsOfKind(inlined.reader, kind::Use);
     ASSERT_EQ(inlineUses.size(), 1u);
     EXPECT_EQ(inlined.reader.Row(inlineUses[0]).dataBegin,
@@ -64,60 +53,27 @@ TEST(RealExports, UseFindsTheNearestEarlierDefOfItsFile) {
 }
 
 TEST(RealExports, UseOfAGroupBringsItsWholeSubtree) {
-    struct Case {
-        const char* name;
-        std::string text;
-    };
-    const std::string moved = " Transform { translation 10 0 0 children [ USE G ] }\n";
-    const Case cases[] = {
-        {"group", kHeader2 + "DEF G Group { children [ " + kBox + " ] }" + moved},
-        {"transform", kHeader2 + "DEF G Transform { children [ " + kBox + " ] }" + moved},
-        {"anchor", kHeader2 + "DEF G Anchor { url \"x\" children [ " + kBox + " ] }" + moved},
-        {"collision", kHeader2 + "DEF G Collision { children [ " + kBox + " ] }" + moved},
-        {"billboard", kHeader2 + "DEF G Billboard { children [ " + kBox + " ] }" + moved},
-        {"switch", kHeader2 + "DEF G Switch { whichChoice 0 choice [ " + kBox + " ] }" + moved},
-        {"shape", kHeader2 + "DEF G " + kBox + moved},
-        {"lod", kHeader2 + "DEF G LOD { level [ " + kBox + " ] }" + moved},
-        {"separator", kHeader1 + "DEF G Separator { Cube { } } Translation { translation 10 0 0 } "
-                                 "USE G\n"},
-        {"vrml1 group", kHeader1 + "DEF G Group { Cube { } } Translation { translation 10 0 0 } "
-                                   "USE G\n"},
-        {"wwwanchor", kHeader1 + "DEF G WWWAnchor { name \"x\" Cube { } } Translation { "
-                                 "translation 10 0 0 } USE G\n"},
-        {"vrml1 lod", kHeader1 + "DEF G LOD { range [ 1 ] Cube { } Sphere { radius 9 } } "
-                                 "Translation { translation 10 0 0 } USE G\n"},
-    };
-    for (const Case& c : cases) {
-        ScratchFolder folder("use_group");
+    // A group, shape or LOD named once and used again moved 10 along x.
+    ScratchFolder folder("use_group");
+    const std::string dir = kInputs + "real_exports/use_group";
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        const std::string name = entry.path().filename().string();
         Read read;
-        ReadFile(read, folder, c.text);
-        EXPECT_FLOAT_EQ(read.reader.bounds[0], -1) << c.name;
-        EXPECT_FLOAT_EQ(read.reader.bounds[1], 11) << c.name;
-        EXPECT_FLOAT_EQ(read.reader.bounds[3], 1) << c.name;
+        ReadInput(read, folder, "real_exports/use_group/" + name);
+        ++files;
+        EXPECT_FLOAT_EQ(read.reader.bounds[0], -1) << name;
+        EXPECT_FLOAT_EQ(read.reader.bounds[1], 11) << name;
+        EXPECT_FLOAT_EQ(read.reader.bounds[3], 1) << name;
     }
+    EXPECT_EQ(files, 12);
 }
 
 TEST(RealExports, ClockwiseFacesAreTurnedOnceAndSeparatorsKeepTheirHints) {
     ScratchFolder folder("winding");
-    // Each face is written so that it faces +z once read right: clockwise
-    // (0 2 1) where the hints say so, counter-clockwise elsewhere (after a
-    // Separator, inside an inlined file).
-    const std::string face = "Coordinate3 { point [ 0 0 0, 1 0 0, 0 1 0 ] } ";
-    const std::string hints = "ShapeHints { vertexOrdering CLOCKWISE } ";
-    folder.Write("child.wrl", kHeader1 + face + "IndexedFaceSet { coordIndex [ 0 1 2 -1 ] }\n");
-    Read v1;
-    ReadFile(v1, folder,
-             kHeader1 + "Separator { " + hints + face +
-                 "DEF F IndexedFaceSet { coordIndex [ 0 2 1 -1 ] } USE F }\n"
-                 "Separator { " +
-                 face + "IndexedFaceSet { coordIndex [ 0 1 2 -1 ] } }\n" + hints +
-                 "WWWInline { name \"child.wrl\" }\n" + face +
-                 "IndexedFaceSet { coordIndex [ 0 2 1 -1 ] }\n");
-    Read v2;
-    ReadFile(v2, folder,
-             kHeader2 +
-                 "DEF S Shape { geometry IndexedFaceSet { ccw FALSE coord Coordinate { "
-                 "point [ 0 0 0, 1 0 0, 0 1 0 ] } coordIndex [ 0 2 1 -1 ] } }\nUSE S\n");
+    Read v1, v2;
+    ReadInput(v1, folder, "real_exports/winding/top.wrl");
+    ReadInput(v2, folder, "real_exports/winding2.wrl");
     for (Read* read : {&v1, &v2}) {
         VrmlReader& r = read->reader;
         // Preparing again (an added file, an edit) must not turn them back.
@@ -136,14 +92,14 @@ TEST(RealExports, ClockwiseFacesAreTurnedOnceAndSeparatorsKeepTheirHints) {
 TEST(RealExports, Vrml2LodDrawsItsFirstLevelAndKeepsTheOthers) {
     ScratchFolder folder("lod2");
     Read read;
-    ReadFile(read, folder,
-             kHeader2 + "LOD { range [ 10 ] level [ " + kBox +
-                 " Shape { geometry Sphere { radius 5 } } ] }\n");
+    ReadInput(read, folder, "real_exports/lod2.wrl");
     EXPECT_EQ(Bounds(read.reader), (std::array<float, 6>{-1, 1, -1, 1, -1, 1}));
     EXPECT_EQ(RowsOfKind(read.reader, kind::Sphere2).size(), 1u);
 
     // An added file's levels keep their first-level end.
-    ASSERT_EQ(AddFileToData(read.reader, folder.Path("top.wrl"), read.prompt, folder.LogPath()), 1);
+    ASSERT_EQ(AddFileToData(read.reader, kInputs + "real_exports/lod2.wrl", read.prompt,
+                            folder.LogPath()),
+              1);
     const std::vector<int32_t> levels = RowsOfKind(read.reader, kind::Level);
     ASSERT_EQ(levels.size(), 2u);
     auto firstEnd = [&](int32_t row) {
@@ -173,17 +129,11 @@ TEST(RealExports, PrimitivePartsWithOrWithoutBlanks) {
 }
 
 std::string Gzipped(const std::string& text) {
-    z_stream z{};
-    deflateInit2(&z, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY);
-    std::string out(text.size() + 128, '\0');
-    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
-    z.avail_in = uInt(text.size());
-    z.next_out = reinterpret_cast<Bytef*>(out.data());
-    z.avail_out = uInt(out.size());
-    deflate(&z, Z_FINISH);
-    out.resize(z.total_out);
-    deflateEnd(&z);
-    return out;
+    ScratchFolder folder("packing");
+    gzFile gz = gzopen(folder.Path("packed.gz").c_str(), "wb");
+    gzwrite(gz, text.data(), unsigned(text.size()));
+    gzclose(gz);
+    return ReadText(folder.Path("packed.gz"));
 }
 
 TEST(RealExports, DamagedCompressedFilesAreReportedAsDamaged) {
@@ -225,17 +175,9 @@ TEST(RealExports, DamagedCompressedFilesAreReportedAsDamaged) {
 
 TEST(RealExports, BadNormalIndexKeepsTheFaceWithMadeNormals) {
     ScratchFolder folder("normal_index");
-    Read v1;
-    ReadFile(v1, folder,
-             kHeader1 +
-                 "Coordinate3 { point [ 0 0 0, 1 0 0, 0 1 0 ] } Normal { vector [ 0 0 1 ] "
-                 "} IndexedFaceSet { coordIndex [ 0 1 2 -1 ] normalIndex [ 0 0 7 -1 ] }\n");
-    Read v2;
-    ReadFile(v2, folder,
-             kHeader2 +
-                 "Shape { geometry IndexedFaceSet { coord Coordinate { point [ 0 0 0, 1 0 "
-                 "0, 0 1 0 ] } normal Normal { vector [ 0 0 1 ] } coordIndex [ 0 1 2 -1 ] "
-                 "normalIndex [ 0 0 7 -1 ] } }\n");
+    Read v1, v2;
+    ReadInput(v1, folder, "real_exports/normal_index1.wrl");
+    ReadInput(v2, folder, "real_exports/normal_index2.wrl");
     for (Read* read : {&v1, &v2}) {
         const std::vector<int32_t> faces = RowsOfKind(read->reader, kind::IndexedFaceSet);
         ASSERT_EQ(faces.size(), 1u);
@@ -250,11 +192,7 @@ TEST(RealExports, BadNormalIndexKeepsTheFaceWithMadeNormals) {
 TEST(RealExports, RoutesAreSkippedQuietlyWhereverTheyStand) {
     ScratchFolder folder("route");
     Read read;
-    ReadFile(read, folder,
-             kHeader2 + "DEF T Transform { children [ " + kBox +
-                 " ROUTE A.x TO B.y ] ROUTE T.a TO T.b } ROUTE T.c TO T.d\n"
-                 "Group { children [ " +
-                 kBox + " ] ROUTE T.e TO T.f }\n");
+    ReadInput(read, folder, "real_exports/routes.wrl");
     EXPECT_EQ(RowsOfKind(read.reader, kind::Box).size(), 2u);
     EXPECT_EQ(read.log, "");
 }

@@ -17,10 +17,10 @@ namespace {
 
 using testing::Bounds;
 using testing::Contains;
-using testing::kHeader1;
 using testing::kHeader2;
 using testing::Read;
 using testing::ReadFile;
+using testing::ReadInput;
 using testing::ReadText;
 using testing::RowsOfKind;
 using testing::ScratchFolder;
@@ -36,30 +36,8 @@ int32_t Triangles(const SceneData& s) {
 
 TEST(Prototypes, InstancesReadAsTheirBodyWithFieldValues) {
     ScratchFolder folder("proto");
-    folder.Write("lib/shapes.wrl",
-                 kHeader2 +
-                     "PROTO Other [ ] { Shape { geometry Sphere { } } }\n"
-                     "PROTO Block [ field SFVec3f size 2 2 2 ] { Box { size IS size } }\n");
     Read read;
-    ReadFile(read, folder,
-             kHeader2 +
-                 // Defaults, instance values, an event and a ROUTE target in
-                 // the interface, a nested prototype and a node-valued field.
-                 "PROTO Part [ field SFVec3f at 0 0 0 exposedField SFNode geometry Box { } "
-                 "eventIn SFVec3f set_at ]\n"
-                 "{ Transform { translation IS at set_translation IS set_at children Shape { "
-                 "geometry IS geometry } } }\n"
-                 "PROTO Pair [ field SFVec3f at 0 0 0 ] { Group { children [ Part { at IS at } "
-                 "Part { geometry Sphere { radius 0.5 } } ] } }\n"
-                 "DEF P Part { at 10 0 0 }\n"
-                 "Pair { at 0 -5 0 }\n"
-                 "EXTERNPROTO Block [ field SFVec3f size ] [ \"missing.wrl\", "
-                 "\"lib/shapes.wrl#Block\" ]\n"
-                 "Transform { translation 0 0 20 children Shape { geometry Block { size 4 4 4 } "
-                 "} }\n"
-                 "EXTERNPROTO Gone [ ] \"nowhere.wrl\"\n"
-                 "Gone { }\n"
-                 "ROUTE P.at TO P.set_at\n");
+    ReadInput(read, folder, "structure/prototypes.wrl");
     ASSERT_EQ(read.result, 1);
     EXPECT_EQ(RowsOfKind(read.reader, kind::Box).size(), 3u);
     EXPECT_EQ(RowsOfKind(read.reader, kind::Sphere2).size(), 1u);
@@ -75,15 +53,8 @@ TEST(Prototypes, InstancesReadAsTheirBodyWithFieldValues) {
 
 TEST(Prototypes, SelfUseAndFilesNamingEachOtherAreBounded) {
     ScratchFolder folder("proto_hostile");
-    folder.Write("a.wrl", kHeader2 + "EXTERNPROTO B [ ] \"b.wrl\"\nPROTO A [ ] { B { } }\n");
-    folder.Write("b.wrl", kHeader2 + "EXTERNPROTO A [ ] \"a.wrl\"\nPROTO B [ ] { A { } }\n");
     Read read;
-    ReadFile(read, folder,
-             kHeader2 +
-                 "PROTO Self [ ] { Group { children [ Self { } Shape { geometry Box { } } ] } }\n"
-                 "Self { }\n"
-                 "EXTERNPROTO A [ ] \"a.wrl\"\n"
-                 "A { }\n");
+    ReadInput(read, folder, "structure/proto_hostile/top.wrl");
     ASSERT_EQ(read.result, 1);
     EXPECT_TRUE(Contains(read.log, "##Self## instances nest too deep"));
     // The files' cycle is cut where it closes; what remains nests too deep.
@@ -96,13 +67,7 @@ TEST(Prototypes, SelfUseAndFilesNamingEachOtherAreBounded) {
 TEST(Extrusions, SweptIntoFaceSets) {
     ScratchFolder folder("extrusion");
     Read read;
-    // Defaults: a unit square swept one unit up, capped: 6 quads.
-    ReadFile(read, folder,
-             kHeader2 +
-                 "Shape { geometry DEF E Extrusion { } }\n"
-                 "Transform { translation 10 0 0 children Shape { geometry Extrusion { "
-                 "crossSection [ 1 0, 0 1, -1 0, 1 0 ] spine [ 0 0 0, 0 0 3 ] "
-                 "scale [ 1 1, 2 2 ] beginCap FALSE ccw FALSE } } }\n");
+    ReadInput(read, folder, "structure/extrusions.wrl");
     ASSERT_EQ(read.result, 1);
     const auto faceSets = RowsOfKind(read.reader, kind::IndexedFaceSet2);
     ASSERT_EQ(faceSets.size(), 2u);
@@ -131,11 +96,7 @@ TEST(Extrusions, AbsurdSizesAreRefused) {
 TEST(TextBounds, TheDrawnGlyphBoxWidensTheBounds) {
     ScratchFolder folder("text_bounds");
     Read read;
-    // Left to right from the origin, one em high, 0.15 deep.
-    ReadFile(read, folder,
-             kHeader1 +
-                 "Separator { Translation { translation 0 5 0 } AsciiText { string "
-                 "\"AB\" } }\n AsciiText { string \"abcdefghijklmnopqrstuvwxyz\" }\n");
+    ReadInput(read, folder, "structure/text_bounds.wrl");
     ASSERT_EQ(read.result, 1);
     ExpectBounds(read.reader, {0, 26 * 0.56f, -0.21f, 5.9f, -0.15f, 0});
 }
@@ -143,13 +104,7 @@ TEST(TextBounds, TheDrawnGlyphBoxWidensTheBounds) {
 TEST(FileCameras, ReadAndPlacedInTheWorld) {
     ScratchFolder folder("cameras");
     Read v2;
-    ReadFile(v2, folder,
-             kHeader2 +
-                 "Transform { translation 0 0 5 children [ Viewpoint { position 1 2 10 "
-                 "orientation 0 1 0 1.5707963 fieldOfView 0.5 description \"Front door\" "
-                 "jump TRUE } ] }\n"
-                 "DEF Plain Viewpoint { }\n"
-                 "Shape { geometry Box { } }\n");
+    ReadInput(v2, folder, "structure/cameras2.wrl");
     ASSERT_EQ(v2.result, 1);
     ASSERT_EQ(RowsOfKind(v2.reader, kind::Viewpoint).size(), 2u);
     ASSERT_EQ(v2.reader.cameras.size(), 2u);
@@ -169,14 +124,7 @@ TEST(FileCameras, ReadAndPlacedInTheWorld) {
     EXPECT_FALSE(Contains(v2.log, "Viewpoint"));
 
     Read v1;
-    ReadFile(v1, folder,
-             kHeader1 +
-                 "Separator { Translation { translation 0 0 -2 } DEF Persp PerspectiveCamera { "
-                 "position 0 0 8 focalDistance 8 heightAngle 0.6 } }\n"
-                 "Scale { scaleFactor 3 3 3 } OrthographicCamera { position 0 5 0 orientation "
-                 "1 0 0 -1.5707963 height 4 viewportMapping ADJUST_CAMERA }\n"
-                 "Cube { }\n",
-             "top1.wrl");
+    ReadInput(v1, folder, "structure/cameras1.wrl");
     ASSERT_EQ(v1.result, 1);
     ASSERT_EQ(v1.reader.cameras.size(), 2u);
     EXPECT_FLOAT_EQ(v1.reader.cameras[0].eye[2], 6);
@@ -191,20 +139,10 @@ TEST(FileCameras, ReadAndPlacedInTheWorld) {
 TEST(ConcaveFaces, TriangulatedInsideTheirOutline) {
     InstallGluTriangulator();
     ScratchFolder folder("concave");
-    // An L of area 4 starting at a corner from which a fan would cross the
-    // notch; then the same L slightly bent out of its plane, in VRML 1.0.
-    const std::string l = "2 0 0, 2 1 0, 1 1 0, 1 3 0, 0 3 0, 0 0 0";
-    Read v2;
-    ReadFile(v2, folder,
-             kHeader2 + "Shape { geometry IndexedFaceSet { coord Coordinate { point [ " + l +
-                 " ] } coordIndex [ 0 1 2 3 4 5 -1 ] color Color { color [ 1 0 0, 0 1 0, "
-                 "0 0 1, 1 1 0, 0 1 1, 1 0 1 ] } } }\n");
-    Read v1;
-    ReadFile(v1, folder,
-             kHeader1 +
-                 "Coordinate3 { point [ 2 0 0, 2 1 0, 1 1 0.05, 1 3 0, 0 3 0.05, 0 0 0 ] }\n"
-                 "IndexedFaceSet { coordIndex [ 0, 1, 2, 3, 4, 5, -1 ] }\n",
-             "top1.wrl");
+    // An L from a corner whose fan would cross the notch, flat and bent.
+    Read v2, v1;
+    ReadInput(v2, folder, "structure/concave2.wrl");
+    ReadInput(v1, folder, "structure/concave1.wrl");
     for (Read* read : {&v2, &v1}) {
         ASSERT_EQ(read->result, 1);
         const SceneData& s = read->reader;

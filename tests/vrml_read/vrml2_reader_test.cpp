@@ -19,7 +19,8 @@ const std::string kInputs = std::string(VANTOR_TEST_INPUTS) + "/vrml_read/vrml2/
 const std::string kHeader = "#VRML V2.0 utf8\n";
 
 // Reads tests/inputs/vrml_read/vrml2/<name> and returns the log text.
-std::string ReadInput(VrmlReader& reader, const std::string& name, const ScratchFolder& folder) {
+std::string ReadInput(VrmlReader& reader, const std::string& name) {
+    ScratchFolder folder(name);
     ScriptedPrompt prompt;
     EXPECT_EQ(reader.ReadVrmlFile(kInputs + name, prompt, folder.LogPath()), 1);
     return ReadText(folder.LogPath());
@@ -32,9 +33,8 @@ std::vector<int32_t> Kinds(const SceneData& scene, int32_t first, int32_t end) {
 }
 
 TEST(Vrml2Reader, ShapeRowsAndDefaultMaterial) {
-    ScratchFolder folder("v2_shape");
     VrmlReader reader;
-    const std::string log = ReadInput(reader, "shape_rows_and_default_material.wrl", folder);
+    const std::string log = ReadInput(reader, "shape_rows_and_default_material.wrl");
     // Root, default material, default matrix, then the Shape's rows.
     const std::vector<int32_t> expected = {
         kind::Shape,           kind::Appearance, kind::Material2,
@@ -62,10 +62,9 @@ TEST(Vrml2Reader, ShapeRowsAndDefaultMaterial) {
 }
 
 TEST(Vrml2Reader, AppearancesAndMaterialsAreMergedAndShared) {
-    ScratchFolder folder("v2_appearance");
     VrmlReader reader;
     const std::string log =
-        ReadInput(reader, "appearances_and_materials_are_merged_and_shared.wrl", folder);
+        ReadInput(reader, "appearances_and_materials_are_merged_and_shared.wrl");
     const std::vector<int32_t> shapes = RowsOfKind(reader, kind::Shape);
     const std::vector<int32_t> materials = RowsOfKind(reader, kind::Material2);
     ASSERT_EQ(shapes.size(), 3u);
@@ -120,9 +119,8 @@ TEST(Vrml2Reader, IndicesAreAbsoluteWhateverTheFieldOrder) {
 }
 
 TEST(Vrml2Reader, FacesThatCannotBeDrawnAreDropped) {
-    ScratchFolder folder("v2_faces");
     VrmlReader reader;
-    const std::string log = ReadInput(reader, "faces_that_cannot_be_drawn_are_dropped.wrl", folder);
+    const std::string log = ReadInput(reader, "faces_that_cannot_be_drawn_are_dropped.wrl");
     const std::vector<int32_t> faceSets = RowsOfKind(reader, kind::IndexedFaceSet);
     ASSERT_EQ(faceSets.size(), 1u);
     // The short face and the face reaching point 9 go; the unterminated
@@ -139,10 +137,8 @@ TEST(Vrml2Reader, FacesThatCannotBeDrawnAreDropped) {
 }
 
 TEST(Vrml2Reader, NormalsFollowTheirFacesOrAreLeftOut) {
-    ScratchFolder folder("v2_normals");
     VrmlReader reader;
-    const std::string log =
-        ReadInput(reader, "normals_follow_their_faces_or_are_left_out.wrl", folder);
+    const std::string log = ReadInput(reader, "normals_follow_their_faces_or_are_left_out.wrl");
     const std::vector<int32_t> faceSets = RowsOfKind(reader, kind::IndexedFaceSet);
     ASSERT_EQ(faceSets.size(), 2u);
     const float* first = reader.Block(reader.Row(faceSets[0]).dataBegin);
@@ -155,9 +151,8 @@ TEST(Vrml2Reader, NormalsFollowTheirFacesOrAreLeftOut) {
 }
 
 TEST(Vrml2Reader, CounterClockwiseFalseReversesTriangles) {
-    ScratchFolder folder("v2_ccw");
     VrmlReader reader;
-    ReadInput(reader, "counter_clockwise_false_reverses_triangles.wrl", folder);
+    ReadInput(reader, "counter_clockwise_false_reverses_triangles.wrl");
     const std::vector<int32_t> hints = RowsOfKind(reader, kind::ShapeHints);
     ASSERT_EQ(hints.size(), 2u);
     EXPECT_EQ(reader.Row(hints[0]).dataBegin, 1);
@@ -168,10 +163,9 @@ TEST(Vrml2Reader, CounterClockwiseFalseReversesTriangles) {
 }
 
 TEST(Vrml2Reader, ElevationGridPointsTrianglesAndMismatch) {
-    ScratchFolder folder("v2_grid");
     {
         VrmlReader reader;
-        ReadInput(reader, "elevation_grid_points_triangles_and_mismatch.wrl", folder);
+        ReadInput(reader, "elevation_grid_points_triangles_and_mismatch.wrl");
         EXPECT_EQ(reader.pointCount, 18);
         EXPECT_EQ(reader.coordIndexCount, 12);
         ASSERT_EQ(RowsOfKind(reader, kind::ElevationGrid).size(), 1u);
@@ -186,7 +180,7 @@ TEST(Vrml2Reader, ElevationGridPointsTrianglesAndMismatch) {
     {
         VrmlReader reader;
         const std::string log =
-            ReadInput(reader, "elevation_grid_points_triangles_and_mismatch_2.wrl", folder);
+            ReadInput(reader, "elevation_grid_points_triangles_and_mismatch_2.wrl");
         EXPECT_TRUE(RowsOfKind(reader, kind::ElevationGrid).empty());
         EXPECT_TRUE(RowsOfKind(reader, kind::IndexedFaceSet).empty());
         EXPECT_EQ(reader.pointCount, 0);
@@ -198,10 +192,8 @@ TEST(Vrml2Reader, ElevationGridPointsTrianglesAndMismatch) {
 }
 
 TEST(Vrml2Reader, FaceSetWithoutCoordinatesIsRolledBack) {
-    ScratchFolder folder("v2_nocoord");
     VrmlReader reader;
-    const std::string log =
-        ReadInput(reader, "face_set_without_coordinates_is_rolled_back.wrl", folder);
+    const std::string log = ReadInput(reader, "face_set_without_coordinates_is_rolled_back.wrl");
     EXPECT_EQ(RowsOfKind(reader, kind::IndexedFaceSet2).size(), 1u);
     EXPECT_EQ(RowsOfKind(reader, kind::Shape).size(), 2u);
     EXPECT_EQ(reader.coordIndexCount, 3);
@@ -215,7 +207,7 @@ TEST(Vrml2Reader, SwitchChoosesOneChoiceAndKeepsAll) {
     ScratchFolder folder("v2_switch");
     {
         VrmlReader reader;
-        ReadInput(reader, "switch_chooses_nothing.wrl", folder);
+        ReadInput(reader, "switch_chooses_nothing.wrl");
         EXPECT_EQ(RowsOfKind(reader, kind::Box).size(), 1u) << "rows kept";
         EXPECT_EQ(RowsOfKind(reader, kind::Choice).size(), 1u);
         const int32_t row = RowsOfKind(reader, kind::Switch2)[0];
@@ -226,7 +218,7 @@ TEST(Vrml2Reader, SwitchChoosesOneChoiceAndKeepsAll) {
     }
     {
         VrmlReader reader;
-        ReadInput(reader, "switch_chooses_the_transform.wrl", folder);
+        ReadInput(reader, "switch_chooses_the_transform.wrl");
         const int32_t row = RowsOfKind(reader, kind::Switch2)[0];
         const float* block = reader.Block(reader.Row(row).dataBegin);
         EXPECT_EQ(reader.Row(int(block[0])).kind, kind::Transform2);
@@ -250,9 +242,8 @@ TEST(Vrml2Reader, SwitchChoosesOneChoiceAndKeepsAll) {
 }
 
 TEST(Vrml2Reader, TransformGroupsAndSkippedNodes) {
-    ScratchFolder folder("v2_groups");
     VrmlReader reader;
-    const std::string log = ReadInput(reader, "transform_groups_and_skipped_nodes.wrl", folder);
+    const std::string log = ReadInput(reader, "transform_groups_and_skipped_nodes.wrl");
     // Root, two defaults, then Anchor and Group rows for the Group.
     ASSERT_GE(reader.nodeCount, 5);
     EXPECT_EQ(reader.Row(3).kind, kind::Anchor);
@@ -315,9 +306,8 @@ TEST(Vrml2Reader, MixedVersionInlines) {
 }
 
 TEST(Vrml2Reader, LodAndText) {
-    ScratchFolder folder("v2_lod");
     VrmlReader reader;
-    const std::string log = ReadInput(reader, "lod_and_text.wrl", folder);
+    const std::string log = ReadInput(reader, "lod_and_text.wrl");
     const std::vector<int32_t> lods = RowsOfKind(reader, kind::Lod2);
     ASSERT_EQ(lods.size(), 1u);
     EXPECT_EQ(reader.Row(lods[0] + 1).kind, kind::Level);
@@ -362,9 +352,8 @@ TEST(Vrml2Reader, SharedGeometryAndCoordinates) {
 }
 
 TEST(Vrml2Reader, StrayBracesDoNotEndTheFile) {
-    ScratchFolder folder("v2_braces");
     VrmlReader reader;
-    const std::string log = ReadInput(reader, "stray_braces_do_not_end_the_file.wrl", folder);
+    const std::string log = ReadInput(reader, "stray_braces_do_not_end_the_file.wrl");
     const std::vector<int32_t> transforms = RowsOfKind(reader, kind::Transform2);
     ASSERT_EQ(transforms.size(), 1u) << "a DEF name that is a node word names that node";
     EXPECT_FLOAT_EQ(reader.Block(reader.Row(transforms[0] + 1).dataBegin)[0], 1.0f);

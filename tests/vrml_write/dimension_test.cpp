@@ -3,7 +3,6 @@
 // the file gives the same groups back.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <array>
 #include <cmath>
@@ -12,6 +11,7 @@
 
 #include "dims/dimension.h"
 #include "prompt/prompt.h"
+#include "support/scratch_folder.h"
 #include "vrml_read/vrml_reader.h"
 #include "vrml_write/save_scene.h"
 
@@ -20,21 +20,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char kCube[] =
-    "#VRML V1.0 ascii\n"
-    "Separator { Coordinate3 { point [ 0 0 0, 10 0 0, 10 10 0, 0 10 0,"
-    " 0 0 10, 10 0 10, 10 10 10, 0 10 10 ] }\n"
-    "IndexedFaceSet { coordIndex [ 0 3 2 1 -1 4 5 6 7 -1 0 1 5 4 -1"
-    " 1 2 6 5 -1 2 3 7 6 -1 3 0 4 7 -1 ] } }\n";
+const std::string kCube = std::string(VANTOR_TEST_INPUTS) + "/vrml_write/cube10.wrl";
 
 class DimensionTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("dims_" + std::to_string(getpid()));
-        fs::create_directories(folder_);
-        ASSERT_EQ(scene_.ReadVrmlText(kCube, "cube.wrl", prompt_), 1);
+        ASSERT_EQ(scene_.ReadVrmlText(vantor::testing::ReadText(kCube), "cube.wrl", prompt_), 1);
     }
-    void TearDown() override { fs::remove_all(folder_); }
 
     static DimensionRequest Linear(std::initializer_list<double> from,
                                    std::initializer_list<double> to) {
@@ -65,7 +57,8 @@ class DimensionTest : public ::testing::Test {
         return back;
     }
 
-    fs::path folder_;
+    vantor::testing::ScratchFolder scratch_;
+    const fs::path& folder_ = scratch_.path();
     ScriptedPrompt prompt_;
     VrmlReader scene_;
 };
@@ -150,7 +143,7 @@ TEST_F(DimensionTest, SavedGroupsReadBackAndDelete) {
 TEST_F(DimensionTest, AssemblyAndInliningFileKeepTheirDimensions) {
     const fs::path part = folder_ / "part.wrl";
     const fs::path top = folder_ / "top.wrl";
-    std::ofstream(part) << kCube;
+    fs::copy_file(kCube, part);
     std::ofstream(top) << "#VRML V1.0 ascii\nSeparator { WWWInline { name \"part.wrl\" } }\n";
     VrmlReader assembly = ReadBack(part);
     VrmlReader second = ReadBack(part);

@@ -3,17 +3,16 @@
 // colours per face or vertex, textures. A save keeps them.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <array>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "prompt/prompt.h"
 #include "scene/node_kind.h"
+#include "support/scratch_folder.h"
 #include "vrml_read/vrml_reader.h"
 #include "vrml_write/save_scene.h"
 
@@ -77,21 +76,17 @@ std::vector<float> CornerTexCoords(const SceneData& s) {
 // to `check`.
 template <typename Check>
 void ReadSavedAndReadAgain(const std::string& text, Check check) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("vantor_appearance_" + std::to_string(::getpid()));
-    fs::create_directories(folder);
+    vantor::testing::ScratchFolder folder("appearance");
     ScriptedPrompt prompt;
-    const std::string path = (folder / "in.wrl").string();
-    std::ofstream(path) << text;
-    std::ofstream(folder / "wood.png");  // the image the texture cases find
+    const std::string path = folder.Write("in.wrl", text);
+    folder.Write("wood.png", "");  // the image the texture cases find
     VrmlReader original;
-    original.ReadVrmlFile(path, prompt, (folder / "log").string());
-    const std::string saved = (folder / "saved.wrl").string();
+    original.ReadVrmlFile(path, prompt, folder.LogPath());
+    const std::string saved = folder.Path("saved.wrl");
     ASSERT_TRUE(SaveScene(original, saved, kSaveNewData).saved());
     VrmlReader again;
-    again.ReadVrmlFile(saved, prompt, (folder / "log").string());
+    again.ReadVrmlFile(saved, prompt, folder.LogPath());
     check(original, again);
-    fs::remove_all(folder);
 }
 
 TEST(FaceColours, BindingsGiveEachCornerItsColourAndASaveKeepsThem) {

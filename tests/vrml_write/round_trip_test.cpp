@@ -4,7 +4,6 @@
 // the public corpus.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -14,6 +13,7 @@
 
 #include "prompt/prompt.h"
 #include "scene/node_kind.h"
+#include "support/scratch_folder.h"
 #include "vrml_read/vrml_reader.h"
 #include "vrml_write/save_scene.h"
 
@@ -122,14 +122,7 @@ constexpr int kMaterialValues[] = {1, 2, 3, 5, 6, 7, 9, 10, 11, 13, 14, 15, 17, 
 
 class RoundTrip : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("vantor_round_trip_" + std::to_string(::getpid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_ / "out");
-    }
-    void TearDown() override { fs::remove_all(folder_); }
+    void SetUp() override { fs::create_directories(folder_ / "out"); }
 
     std::unique_ptr<VrmlReader> Read(const std::string& path) {
         auto reader = std::make_unique<VrmlReader>();
@@ -168,7 +161,8 @@ class RoundTrip : public ::testing::Test {
         ExpectSameBounds(a, b, "scene");
     }
 
-    fs::path folder_;
+    vantor::testing::ScratchFolder scratch_;
+    const fs::path& folder_ = scratch_.path();
     ScriptedPrompt prompt_;
 };
 
@@ -213,15 +207,8 @@ TEST_F(RoundTrip, SavedFileSavedAgainIsTheSameText) {
     ASSERT_TRUE(SaveScene(*once, (folder_ / "out" / "a.wrl").string(), 0, fixed).saved());
     const auto twice = Read((folder_ / "out" / "a.wrl").string());
     ASSERT_TRUE(SaveScene(*twice, (folder_ / "out" / "b.wrl").string(), 0, fixed).saved());
-    auto text = [](const fs::path& path) {
-        std::string content(size_t(fs::file_size(path)), '\0');
-        FILE* file = std::fopen(path.c_str(), "rb");
-        const size_t got = std::fread(content.data(), 1, content.size(), file);
-        std::fclose(file);
-        content.resize(got);
-        return content;
-    };
-    EXPECT_EQ(text(folder_ / "out" / "a.wrl"), text(folder_ / "out" / "b.wrl"));
+    EXPECT_EQ(vantor::testing::ReadText((folder_ / "out" / "a.wrl").string()),
+              vantor::testing::ReadText((folder_ / "out" / "b.wrl").string()));
 }
 
 TEST_F(RoundTrip, EveryCorpusFileKeepsTrianglesAndBounds) {

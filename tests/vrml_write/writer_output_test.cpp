@@ -68,11 +68,10 @@ TEST(WriterOutput, DefAndPlainFormsDifferInBlanks) {
     b.Matrix({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}, "M");
     scene.nodeDefNames[size_t(b.Text("plain text"))] = "";
     scene.nodeDefNames[size_t(b.Text("named"))] = "T";
-    const int32_t s = b.OpenGroup(kind::Separator, 3, "S");
+    b.OpenGroup(kind::Separator, 3, "S");
     b.Material(1, 0.5f, 0.0004f);
     b.Close();
     b.EndFile();
-    (void)s;
 
     ExpectGolden(Body(WriteScene(scene, 0)), "def_and_plain_forms");
 }
