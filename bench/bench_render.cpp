@@ -66,7 +66,7 @@ void BM_HiddenLineRemovalFrame(benchmark::State& state) {
 }
 
 // The floor: the same lit triangles, already transformed, from one buffer
-// in one call, with the same clear and projection.
+// in one call, with the same clear, projection and light state.
 void BM_SingleBufferFloor(benchmark::State& state) {
     Fixture& f = Shared();
     if (!f.ok) return state.SkipWithError("no headless GL");
@@ -100,6 +100,10 @@ void BM_SingleBufferFloor(benchmark::State& state) {
         glEnable(GL_DEPTH_TEST);
         glEnable(GL_LIGHTING);
         glEnable(GL_LIGHT0);
+        // Lit as the frame lights every shape: both sides, normals
+        // renormalized for scaled parts.
+        glEnable(GL_NORMALIZE);
+        glLightModelf(GL_LIGHT_MODEL_TWO_SIDE, 1.0f);
         glMatrixMode(GL_PROJECTION);
         glLoadMatrixd(projection);
         glMatrixMode(GL_MODELVIEW);
