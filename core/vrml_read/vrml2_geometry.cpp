@@ -163,11 +163,7 @@ void Vrml2NodeReader::ReadFloatTriples(int& position, bool normals) {
 
 bool Vrml2NodeReader::ReadVectorField(int& position, int32_t row, bool normals) {
     std::string defName;
-    std::string_view word = Next(position);
-    if (word == "DEF") {
-        defName = ReadDefName(position);
-        word = Next(position);
-    }
+    std::string_view word = NextNodeWord(position, defName);
     if (word == "USE") {
         std::string name;
         const int32_t useRow = reader_.nodeCount;
@@ -329,11 +325,7 @@ bool Vrml2NodeReader::ReadValueNode(int& position, std::string_view nodeName,
                                     std::string_view field, std::vector<float>& values) {
     values.clear();
     std::string defName;
-    std::string_view word = Next(position);
-    if (word == "DEF") {
-        defName = ReadDefName(position);
-        word = Next(position);
-    }
+    std::string_view word = NextNodeWord(position, defName);
     if (word == "USE") {
         // Lists are kept by name only for these nodes, so USE finds them here.
         const auto found = valueNodes_.find(std::string(Next(position)));

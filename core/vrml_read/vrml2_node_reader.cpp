@@ -203,6 +203,13 @@ std::string Vrml2NodeReader::ReadDefName(int& position) {
     return name;
 }
 
+std::string_view Vrml2NodeReader::NextNodeWord(int& position, std::string& defName) {
+    std::string_view word = Next(position);
+    if (word != "DEF") return word;
+    defName = ReadDefName(position);
+    return Next(position);
+}
+
 int Vrml2NodeReader::ReadFloats(int& position, float* values, int count) {
     bool bracketed = false;
     for (int i = 0; i < count;) {

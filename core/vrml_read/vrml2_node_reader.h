@@ -177,6 +177,8 @@ class Vrml2NodeReader {
                       std::initializer_list<int32_t> kinds, std::string& referencedName);
     // The name after "DEF" (kept off the recursion's stack frames).
     std::string ReadDefName(int& position);
+    // The next node word, past a "DEF name" whose name goes to `defName`.
+    std::string_view NextNodeWord(int& position, std::string& defName);
     // Reads `count` numbers of a single vector field. Commas may separate
     // the components ("0.9,0.9,0.9" is common); a trailing comma is taken.
     // Returns 1, or -1 (logged, position before the word that is not a

@@ -73,11 +73,7 @@ int Vrml2NodeReader::SetNodeShapeToVrml20Array(int& position, const std::string&
 void Vrml2NodeReader::ReadAppearanceField(int& position, int32_t appearanceRow, int32_t materialRow,
                                           int32_t ownMaterial) {
     std::string defName;
-    std::string_view word = Next(position);
-    if (word == "DEF") {
-        defName = ReadDefName(position);
-        word = Next(position);
-    }
+    std::string_view word = NextNodeWord(position, defName);
     if (word == "Appearance") {
         SetNodeAppearanceToVrml20Array(position, defName, appearanceRow, materialRow, ownMaterial);
     } else if (word == "USE") {
@@ -133,11 +129,7 @@ int Vrml2NodeReader::SetNodeAppearanceToVrml20Array(int& position, const std::st
 
 void Vrml2NodeReader::ReadTextureField(int& position) {
     std::string defName;
-    std::string_view word = Next(position);
-    if (word == "DEF") {
-        defName = ReadDefName(position);
-        word = Next(position);
-    }
+    std::string_view word = NextNodeWord(position, defName);
     const int32_t file = reader_.currentFileIndex;
     if (word == "USE") {
         std::string name;
@@ -166,11 +158,8 @@ void Vrml2NodeReader::ReadTextureField(int& position) {
 }
 
 void Vrml2NodeReader::ReadTextureTransform(int& position, TextureRecord& transform) {
-    std::string_view word = Next(position);
-    if (word == "DEF") {
-        ReadDefName(position);
-        word = Next(position);
-    }
+    std::string unusedName;
+    std::string_view word = NextNodeWord(position, unusedName);
     if (word != "TextureTransform") {
         if (word != "NULL" && word != "USE") SkipNodeBody(position);
         if (word == "USE") Next(position);
@@ -209,11 +198,7 @@ void Vrml2NodeReader::ShareAppearanceTexture(int32_t appearanceRow) {
 
 void Vrml2NodeReader::ReadMaterialField(int& position, int32_t materialRow, int32_t ownMaterial) {
     std::string defName;
-    std::string_view word = Next(position);
-    if (word == "DEF") {
-        defName = ReadDefName(position);
-        word = Next(position);
-    }
+    std::string_view word = NextNodeWord(position, defName);
     if (word == "Material") {
         // Never written into a row shared through an earlier USE.
         reader_.Row(materialRow).dataBegin = ownMaterial;
@@ -281,11 +266,7 @@ void Vrml2NodeReader::ReadMaterial20(int& position, int32_t material) {
 
 void Vrml2NodeReader::ReadGeometryField(int& position) {
     std::string defName;
-    std::string_view word = Next(position);
-    if (word == "DEF") {
-        defName = ReadDefName(position);
-        word = Next(position);
-    }
+    std::string_view word = NextNodeWord(position, defName);
     const int32_t code = NodeKindForName20(word);
     switch (code) {
         case kind::IndexedFaceSet2:
