@@ -147,9 +147,17 @@ TEST(NavigateDispatch, MenuCommandsAndCheckMarks) {
     bool checked = false;
     EXPECT_FALSE(nav.IsCommandChecked(cmd::kZoomIn, checked));
 
-    rig.host.settings.displayMode = 3;
-    ASSERT_TRUE(nav.RunCommand(cmd::kHiddenLineRemoved));
-    EXPECT_EQ(rig.host.settings.displayMode, 1);
+    // Each display command selects its mode, and only its entry is checked.
+    const int modeCommands[] = {cmd::kShaded, cmd::kHiddenLineRemoved, cmd::kHiddenLine,
+                                cmd::kWireframe};
+    for (int mode : {3, 2, 1, 0}) {
+        ASSERT_TRUE(nav.RunCommand(modeCommands[mode]));
+        EXPECT_EQ(rig.host.settings.displayMode, mode);
+        for (int other = 0; other < 4; ++other) {
+            ASSERT_TRUE(nav.IsCommandChecked(modeCommands[other], checked));
+            EXPECT_EQ(checked, other == mode) << mode << " " << other;
+        }
+    }
 
     rig.host.settings.showDatums = 7;  // anything but 1 turns on
     nav.RunCommand(cmd::kShowDatums);

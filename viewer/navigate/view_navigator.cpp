@@ -39,6 +39,38 @@ void Rotate(Camera& camera, double aboutX, double aboutY) {
     PreMultiplyRotation(camera, both);
 }
 
+// The display mode a view-menu command selects, or -1.
+int32_t DisplayModeOf(int id) {
+    switch (id) {
+        case cmd::kShaded:
+            return kDisplayShaded;
+        case cmd::kHiddenLineRemoved:
+            return kDisplayHiddenLineRemoval;
+        case cmd::kHiddenLine:
+            return kDisplayHiddenLine;
+        case cmd::kWireframe:
+            return kDisplayWireframe;
+        default:
+            return -1;
+    }
+}
+
+// The on/off overlay setting a view-menu command toggles, or null.
+template <typename Settings>
+auto* OverlayOf(Settings& settings, int id) {
+    decltype(&settings.showDatums) none = nullptr;
+    switch (id) {
+        case cmd::kShowCoordinateCentre:
+            return &settings.showCoordinateCentre;
+        case cmd::kShowRotationCentre:
+            return &settings.showRotationCentre;
+        case cmd::kShowDatums:
+            return &settings.showDatums;
+        default:
+            return none;
+    }
+}
+
 void ShiftClipPlanes(Camera& camera, double d, bool withViewDistance) {
     camera.nearPlane = static_cast<float>(camera.nearPlane + d);
     camera.farPlane = static_cast<float>(camera.farPlane + d);
@@ -53,6 +85,16 @@ bool ViewNavigator::RunCommand(int id) {
     SceneData* scene = host_.NavScene();
     const float* csys = scene ? scene->csysRotation : kIdentity;
 
+    if (const int32_t mode = DisplayModeOf(id); mode >= 0) {
+        settings.displayMode = mode;
+        host_.RedrawView();
+        return true;
+    }
+    if (int32_t* overlay = OverlayOf(settings, id)) {
+        *overlay = *overlay == 1 ? 0 : 1;
+        host_.RedrawView();
+        return true;
+    }
     switch (id) {
         case cmd::kZoomIn:
             ZoomIn(camera);
@@ -132,27 +174,6 @@ bool ViewNavigator::RunCommand(int id) {
         case cmd::kStepAmounts:
             EditStepAmounts();
             return true;
-        case cmd::kWireframe:
-            settings.displayMode = kDisplayWireframe;
-            break;
-        case cmd::kHiddenLine:
-            settings.displayMode = kDisplayHiddenLine;
-            break;
-        case cmd::kHiddenLineRemoved:
-            settings.displayMode = kDisplayHiddenLineRemoval;
-            break;
-        case cmd::kShaded:
-            settings.displayMode = kDisplayShaded;
-            break;
-        case cmd::kShowCoordinateCentre:
-            settings.showCoordinateCentre = settings.showCoordinateCentre == 1 ? 0 : 1;
-            break;
-        case cmd::kShowRotationCentre:
-            settings.showRotationCentre = settings.showRotationCentre == 1 ? 0 : 1;
-            break;
-        case cmd::kShowDatums:
-            settings.showDatums = settings.showDatums == 1 ? 0 : 1;
-            break;
         case cmd::kPlayAll:
             TogglePlayAll();
             break;
@@ -168,28 +189,15 @@ bool ViewNavigator::RunCommand(int id) {
 
 bool ViewNavigator::IsCommandChecked(int id, bool& checked) const {
     const RenderSettings& settings = host_.NavSettings();
+    if (const int32_t mode = DisplayModeOf(id); mode >= 0) {
+        checked = settings.displayMode == mode;
+        return true;
+    }
+    if (const int32_t* overlay = OverlayOf(settings, id)) {
+        checked = *overlay == 1;
+        return true;
+    }
     switch (id) {
-        case cmd::kShaded:
-            checked = settings.displayMode == kDisplayShaded;
-            return true;
-        case cmd::kHiddenLineRemoved:
-            checked = settings.displayMode == kDisplayHiddenLineRemoval;
-            return true;
-        case cmd::kHiddenLine:
-            checked = settings.displayMode == kDisplayHiddenLine;
-            return true;
-        case cmd::kWireframe:
-            checked = settings.displayMode == kDisplayWireframe;
-            return true;
-        case cmd::kShowCoordinateCentre:
-            checked = settings.showCoordinateCentre == 1;
-            return true;
-        case cmd::kShowRotationCentre:
-            checked = settings.showRotationCentre == 1;
-            return true;
-        case cmd::kShowDatums:
-            checked = settings.showDatums == 1;
-            return true;
         case cmd::kPlayAll:
             checked = spin_.playAll != 0;
             return true;
