@@ -11,11 +11,15 @@
 #include <Inventor/SoPrimitiveVertex.h>
 #include <Inventor/actions/SoCallbackAction.h>
 #include <Inventor/actions/SoSearchAction.h>
+#include <Inventor/lists/SoPathList.h>
 #include <Inventor/nodes/SoSeparator.h>
 #include <Inventor/nodes/SoShape.h>
+#include <Inventor/nodes/SoWWWInline.h>
+#include <Inventor/VRMLnodes/SoVRMLInline.h>
 
 #include <cstdio>
 #include <initializer_list>
+#include <string>
 
 namespace {
 
@@ -49,18 +53,79 @@ bool HasPrimitives(SoNode* root) {
     return false;
 }
 
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+}
+
+SoSeparator* ReadFile(const std::string& path);
+
+// Coin leaves inlines empty until an application fetches them; Korvalde
+// reads them with the file, so the comparison reads them too (relative to
+// the inlining file, a few levels deep at most). False when an inlined
+// file exists but Coin cannot read it.
+bool LoadInlines(SoNode* root, const std::string& folder, int depth) {
+    if (depth > 8) return true;
+    for (SoType type : {SoWWWInline::getClassTypeId(), SoVRMLInline::getClassTypeId()}) {
+        SoSearchAction search;
+        search.setType(type);
+        search.setInterest(SoSearchAction::ALL);
+        search.setSearchingAll(TRUE);
+        search.apply(root);
+        const SoPathList& paths = search.getPaths();
+        for (int i = 0; i < paths.getLength(); ++i) {
+            SoNode* node = paths[i]->getTail();
+            std::string name;
+            if (type == SoWWWInline::getClassTypeId())
+                name = static_cast<SoWWWInline*>(node)->name.getValue().getString();
+            else if (static_cast<SoVRMLInline*>(node)->url.getNum() > 0)
+                name = static_cast<SoVRMLInline*>(node)->url[0].getString();
+            if (name.empty()) continue;
+            const std::string path = name[0] == '/' ? name : folder + "/" + name;
+            SoSeparator* child = ReadFile(path);
+            if (!child) {
+                // A missing file is skipped by both; one Coin cannot read
+                // leaves its picture incomplete, so the whole file is unread.
+                if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+                    std::fclose(file);
+                    return false;
+                }
+                continue;
+            }
+            child->ref();  // an action on an unreferenced node would free it
+            const bool whole = LoadInlines(child, FolderOf(path), depth + 1);
+            if (type == SoWWWInline::getClassTypeId())
+                static_cast<SoWWWInline*>(node)->setChildData(child);
+            else
+                static_cast<SoVRMLInline*>(node)->setChildData(child);
+            child->unref();
+            if (!whole) return false;
+        }
+    }
+    return true;
+}
+
+SoSeparator* ReadFile(const std::string& path) {
+    SoInput input;
+    return input.openFile(path.c_str(), TRUE) ? SoDB::readAll(&input) : nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     SoDB::init();
     for (int i = 1; i < argc; ++i) {
-        SoInput input;
-        SoSeparator* root = input.openFile(argv[i], TRUE) ? SoDB::readAll(&input) : nullptr;
+        SoSeparator* root = ReadFile(argv[i]);
         if (!root) {
             std::printf("%s unread\n", argv[i]);
             continue;
         }
         root->ref();
+        if (!LoadInlines(root, FolderOf(argv[i]), 0)) {
+            std::printf("%s unread\n", argv[i]);
+            root->unref();
+            continue;
+        }
         SbBox3f box;
         SoCallbackAction action(SbViewportRegion(640, 480));
         action.addTriangleCallback(SoShape::getClassTypeId(), WidenByTriangle, &box);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "math/vector_math.h"
+#include "scene/text_layout.h"
 
 namespace vantor {
 
@@ -18,23 +19,6 @@ namespace {
 constexpr float kTextAscent = 0.9f;
 constexpr float kTextDescent = -0.21f;
 constexpr float kTextDepth = 0.15f;
-
-// Width of the drawn text in em units. Core has no font, so advances are
-// estimated: an average sans advance for ASCII, a full em for wider
-// characters (one per UTF-8 lead byte), nothing for control bytes.
-float TextAdvance(const std::string& bytes) {
-    float width = 0;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(bytes[i]);
-        if (c == ' ')
-            width += 0.28f;
-        else if (c > ' ' && c < 0x80)
-            width += 0.56f;
-        else if (c >= 0xC0)
-            width += 1.0f;
-    }
-    return width;
-}
 
 // The recursive walk over the node table, as drawing walks it.
 class GeometryWalk {
@@ -156,14 +140,16 @@ class GeometryWalk {
                 for (float sz : {z, -z}) s_.AddBoundsPoint(sx, sy, sz);
     }
 
-    // The box of the glyphs from the origin along +x, one em high, extruded
-    // towards -z. The whole string counts: the writer keeps the string but
-    // not the record's byte count, so a saved file bounds the same.
+    // The box of the drawn glyphs: every line from its place, one em high
+    // and extruded towards -z, scaled by the font size.
     void BoundsOfText(int32_t index) {
-        const float width = TextAdvance(s_.texts.items[size_t(index)].string);
-        for (float x : {0.0f, width})
-            for (float y : {kTextDescent, kTextAscent})
-                for (float z : {0.0f, -kTextDepth}) s_.AddBoundsPoint(x, y, z);
+        const TextRecord& record = s_.texts.items[size_t(index)];
+        const float em = record.fontSize;
+        for (const TextLine& line : LayOutText(record, EstimatedTextWidth))
+            for (float x : {line.x, line.x + line.width})
+                for (float y : {kTextDescent, kTextAscent})
+                    for (float z : {0.0f, -kTextDepth})
+                        s_.AddBoundsPoint(x * em, (line.y + y) * em, z * em);
     }
 
     // The camera under the current matrix: its eye, its axes turned by its

@@ -46,11 +46,15 @@ constexpr int32_t kJustifyCenter = 30070;
 constexpr int32_t kJustifyRight = 30080;
 
 struct TextRecord {
-    int32_t size = 18;
+    int32_t size = 18;  // bytes of `string` drawn; the readers set its length
     int32_t spacing = 1;
     int32_t justification = kJustifyLeft;
     int32_t width = 0;
     std::string string = "DefaultAsciiString";
+    // A VRML 2.0 FontStyle's size (em height in the text's units) and line
+    // spacing in ems, kept as read; the integer fields above stay as they were.
+    float fontSize = 1.0f;
+    float lineSpacing = 1.0f;
 };
 
 // Value block of a camera row (at dataBegin): position, orientation axis

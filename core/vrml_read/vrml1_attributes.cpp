@@ -377,6 +377,7 @@ int VrmlReader::ReadAsciiText(std::string_view text, int& position, const std::s
                 GetSFString0(text, position, value, &log);
             }
             record.string = value;
+            record.size = int32_t(record.string.size());
         } else if (field == "spacing" || field == "width") {
             std::string_view word = NextWord(text, position);
             if (word == "[") {  // width may be a list; its first entry is used
@@ -388,6 +389,7 @@ int VrmlReader::ReadAsciiText(std::string_view text, int& position, const std::s
             float number = 0;
             if (ParseFloatWord(word, number)) {
                 (field == "spacing" ? record.spacing : record.width) = int32_t(number);
+                if (field == "spacing" && std::isfinite(number)) record.lineSpacing = number;
             } else {
                 LogWord(field == "spacing" ? "Caution in  AsciiText spacing  ch = ##"
                                            : "Caution in  AsciiText width  ch = ##",
@@ -404,8 +406,30 @@ int VrmlReader::ReadAsciiText(std::string_view text, int& position, const std::s
             LogWord("Caution in AsciiText Field  ch1 = ##", field, "## ");
         }
     }
+    record.fontSize = faceHints.fontSize;
     const int32_t index = AddTextRecord(record);
     AddRow(kind::AsciiText, currentFileIndex, tag::Text, index, -9988, defName);
+    return 1;
+}
+
+int VrmlReader::ReadFontStyle(std::string_view text, int& position) {
+    const int before = position;
+    if (NextWord(text, position) != "{") {
+        LogLine("There must be some Mistake in this data about { after FontStyle");
+        position = before;
+        return -1;
+    }
+    float size = 10;
+    const int length = int(text.size());
+    while (position < length) {
+        std::string_view field = NextWord(text, position);
+        if (field == "}") break;
+        float value = 0;
+        if (field == "size" && ParseFloatWord(NextWord(text, position), value) &&
+            std::isfinite(value) && value > 0)
+            size = value;
+    }
+    faceHints.fontSize = size;
     return 1;
 }
 

@@ -164,7 +164,10 @@ int VrmlReader::MakeVrmlList01(std::string_view text, int& position, int stopDep
                 LogLine("Caution in MakeVrmlList01 Brace 0");
                 break;
             case kind::None:
-                ReadUnknownNode(text, position, word, defName);
+                if (word == "FontStyle")
+                    ReadFontStyle(text, position);
+                else
+                    ReadUnknownNode(text, position, word, defName);
                 break;
             default:
                 LogLine("Caution in switch VRML data 01 !");

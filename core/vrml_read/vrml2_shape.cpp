@@ -1,6 +1,7 @@
 // Shape, Appearance, Material and the primitive geometry of VRML 2.0.
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "scene/node_kind.h"
@@ -383,7 +384,9 @@ int Vrml2NodeReader::ReadText20(int& position, const std::string& defName) {
                 position = start;
                 GetSFString0(text_, position, value, &reader_.log);
             }
-            reader_.texts.items[size_t(textIndex)].string = value;
+            TextRecord& record = reader_.texts.items[size_t(textIndex)];
+            record.string = value;
+            record.size = int32_t(record.string.size());
         } else if (word == "fontStyle") {
             ReadFontStyle(position, textIndex);
         } else if (word == "length" || word == "maxExtent") {
@@ -414,9 +417,15 @@ void Vrml2NodeReader::ReadFontStyle(int& position, int32_t textIndex) {
         word = Next(position);
         if (word == "}") break;
         float value = 0;
-        if ((word == "size" || word == "spacing") && ParseFloatWord(Peek(position), value)) {
+        if (word == "size" && ParseFloatWord(Peek(position), value)) {
             Next(position);
-            (word == "size" ? record.size : record.spacing) = int(value);
+            if (std::isfinite(value) && value > 0) record.fontSize = value;
+        } else if (word == "spacing" && ParseFloatWord(Peek(position), value)) {
+            Next(position);
+            if (std::isfinite(value)) {
+                record.spacing = int(value);
+                record.lineSpacing = value;
+            }
         } else if (word == "justify") {
             // The first (major) alignment decides; VRML names them
             // BEGIN/FIRST, MIDDLE and END.

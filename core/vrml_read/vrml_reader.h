@@ -69,6 +69,9 @@ class VrmlReader : public SceneData {
         int32_t texture = -1;              // record of the Texture2 in force
         // u, v of the TextureCoordinate2 in force; shared, as Separators copy the hints.
         std::shared_ptr<const std::vector<float>> texPoints;
+        // Em height of texts from the FontStyle in force; without one texts
+        // keep the one unit they have always been drawn at.
+        float fontSize = 1;
     };
     FaceHints faceHints;
     Prompt* prompt = nullptr;  // set while ReadVrmlFile runs
@@ -184,6 +187,8 @@ class VrmlReader : public SceneData {
     void AddPaletteColours(const std::vector<int32_t>& faces, int32_t pointBase, int32_t pointLimit,
                            const std::vector<int32_t>& materialIndices);
     int ReadShapeHints(std::string_view text, int& position, const std::string& defName);
+    // A FontStyle sets the size of the texts after it (VRML 1.0's default 10).
+    int ReadFontStyle(std::string_view text, int& position);
     // Texture2, TextureCoordinate2 and Texture2Transform set the texture state.
     int ReadTexture2(std::string_view text, int& position, const std::string& defName);
     int ReadTextureCoordinate2(std::string_view text, int& position, const std::string& defName);

@@ -81,6 +81,7 @@ class VrmlWriter {
     // `DEF "d" <defForm>` or `<plainForm>` as a node line.
     void OpeningLine(const std::string& def, const char* defForm, const char* plainForm);
     void Exact(float value);              // coordinate-like value, blank before
+    void SizeLine(float size);            // a FontStyle line of that size
     void Styled(float value, int style);  // blank before
 
     void WriteParts(float parts);  // Cone and Cylinder parts other than ALL

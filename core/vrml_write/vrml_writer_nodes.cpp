@@ -33,12 +33,36 @@ float RadiansFor(float degrees) {
 void VrmlWriter::WriteAsciiText(int32_t textIndex, const std::string& def, std::string& out) {
     out_ = &out;
     const SceneData& s = *scene_;
-    std::string text =
-        textIndex >= 0 && textIndex < s.textCount ? s.texts.items[size_t(textIndex)].string : "";
+    const bool known = textIndex >= 0 && textIndex < s.textCount;
+    const TextRecord record = known ? s.texts.items[size_t(textIndex)] : TextRecord{};
+    std::string text = known ? record.string : "";
     // A string cannot hold a double quote in VRML 1.0 (there is no escape).
     std::replace(text.begin(), text.end(), '"', '\'');
+    // Layout beyond the plain one-unit, left-aligned text is kept: a font
+    // size as a FontStyle put back to one unit after the text, the rest as
+    // the text's own fields.
+    const bool sized = record.fontSize != 1;
+    if (sized) SizeLine(record.fontSize);
     OpeningLine(def, "AsciiText   {", "AsciiText {");
+    if (record.justification == kJustifyCenter || record.justification == kJustifyRight)
+        NodeLine(record.justification == kJustifyCenter ? "  justification CENTER"
+                                                        : "  justification RIGHT");
+    if (record.lineSpacing != 1) {
+        BeginLine();
+        out.append("  spacing");
+        Exact(record.lineSpacing);
+        EndNodeLine();
+    }
     NodeLine("  string \"" + text + "\" }");
+    if (sized) SizeLine(1);
+}
+
+void VrmlWriter::SizeLine(float size) {
+    BeginLine();
+    out_->append("FontStyle { size");
+    Exact(size);
+    out_->append(" }");
+    EndNodeLine();
 }
 
 void VrmlWriter::WriteMatrixTransform(int32_t block, const std::string& def, std::string& out) {

@@ -94,11 +94,23 @@ TEST(Extrusions, AbsurdSizesAreRefused) {
 }
 
 TEST(TextBounds, TheDrawnGlyphBoxWidensTheBounds) {
+    // H and I are 0.722 and 0.278 ems wide.
+    const struct {
+        const char* file;
+        std::array<float, 6> bounds;
+    } cases[] = {
+        {"structure/text_bounds.wrl", {0, 10, -0.21f, 5.9f, -0.15f, 0}},
+        {"structure/text_lines.wrl", {-1.722f, 1.722f, -3.42f, 1.8f, -0.3f, 0}},
+        {"structure/text_font_style.wrl", {-2, 0.278f, -0.42f, 1.8f, -0.3f, 0}},
+    };
     ScratchFolder folder("text_bounds");
-    Read read;
-    ReadInput(read, folder, "structure/text_bounds.wrl");
-    ASSERT_EQ(read.result, 1);
-    ExpectBounds(read.reader, {0, 26 * 0.56f, -0.21f, 5.9f, -0.15f, 0});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        Read read;
+        ReadInput(read, folder, c.file);
+        ASSERT_EQ(read.result, 1);
+        ExpectBounds(read.reader, c.bounds);
+    }
 }
 
 TEST(FileCameras, ReadAndPlacedInTheWorld) {

@@ -8,6 +8,7 @@
 #include <initializer_list>
 
 #include "render/gl_headers.h"
+#include "scene/text_layout.h"
 
 namespace vantor {
 
@@ -228,10 +229,17 @@ void OutlineFont::DrawCodePoints(const std::u32string& text) {
     }
 }
 
-void OutlineFont::DrawFileText(const std::string& bytes, int count) {
-    // The count never reaches past the string itself.
-    const size_t length = std::min(bytes.size(), size_t(std::max(0, count)));
-    DrawCodePoints(DecodeFileText(bytes.substr(0, length)));
+void OutlineFont::DrawTextRecord(const TextRecord& record) {
+    const auto width = [this](const std::string& bytes) { return Advance(DecodeFileText(bytes)); };
+    glPushMatrix();
+    glScalef(record.fontSize, record.fontSize, record.fontSize);
+    for (const TextLine& line : LayOutText(record, width)) {
+        glPushMatrix();
+        glTranslatef(line.x, line.y, 0);
+        DrawCodePoints(DecodeFileText(line.bytes));
+        glPopMatrix();
+    }
+    glPopMatrix();
 }
 
 std::u32string DecodeFileText(const std::string& bytes) {

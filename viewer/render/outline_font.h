@@ -10,6 +10,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "scene/scene_data.h"
+
 namespace vantor {
 
 constexpr int kFontListCount = 255;
@@ -54,8 +56,8 @@ class OutlineFont {
     float Advance(const std::u32string& text) const;
     // Draws code points one after another from the current position.
     void DrawCodePoints(const std::u32string& text);
-    // Draws a byte string from a file: UTF-8 when valid, else Shift-JIS.
-    void DrawFileText(const std::string& bytes, int count);
+    // Draws a text node's lines in their places, scaled by its font size.
+    void DrawTextRecord(const TextRecord& record);
 
   private:
     uint32_t ListFor(char32_t character);

@@ -58,7 +58,7 @@ void DrawPickHighlight(SceneRenderer& renderer, SceneData& scene, Camera& camera
                 SceneRenderer::MultiplyFacingText(camera, settings.dimensions.textFactor);
             glColor3fv(kSelectedColour);
             glPushAttrib(GL_LIST_BIT);
-            renderer.Font().DrawFileText(text.string, text.size);
+            renderer.Font().DrawTextRecord(text);
             glPopAttrib();
             glPopMatrix();
         }

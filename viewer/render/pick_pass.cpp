@@ -418,7 +418,7 @@ void PickPass::PickText(int32_t row) {
         glRectf(0, -0.2f, width, 0.8f);
     } else {
         glPushAttrib(GL_CURRENT_BIT | GL_LIST_BIT);
-        font_->DrawFileText(text.string, text.size);
+        font_->DrawTextRecord(text);
         glPopAttrib();
     }
     glPopMatrix();

@@ -50,7 +50,7 @@ void SceneRenderer::DrawShape(int32_t i) {
                 if (dimensionDepth_ > 0)
                     MultiplyFacingText(*camera_, settings_->dimensions.textFactor);
                 glPushAttrib(GL_CURRENT_BIT | GL_LIST_BIT);
-                font_.DrawFileText(text.string, text.size);
+                font_.DrawTextRecord(text);
                 glPopAttrib();
                 glPopMatrix();
             }
