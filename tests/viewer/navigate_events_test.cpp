@@ -1,5 +1,6 @@
 // Real Qt key, mouse and wheel events sent to a widget steered by the
-// navigation controller, with the bindings of a test binding file.
+// navigation controller, with the bindings of a test binding file; then a
+// real view with the shipped bindings.
 
 #include <gtest/gtest.h>
 
@@ -13,12 +14,13 @@
 
 #include "bindings/binding_table.h"
 #include "bindings/config_reader.h"
-#include "math/vector_math.h"
 #include "commands/command_table.h"
+#include "math/vector_math.h"
 #include "navigate/view_navigation.h"
 #include "prompt/prompt.h"
 #include "render/render_settings.h"
 #include "support/qt_window.h"
+#include "view/korvalde_view.h"
 
 using namespace vantor;
 
@@ -177,4 +179,47 @@ TEST_F(NavigateEvents, PlayAllSpinsOnTheTimer) {
     EXPECT_NE(camera.viewRotation[0], before);
     nav.RunCommand(cmd::kPlayAll);
     EXPECT_FALSE(controller->SpinTimerActive());
+}
+
+// The real OpenGL view with the shipped binding file, as a new user gets it:
+// drags and keys reach its camera. (Its menu commands and check marks are
+// the view window test's.)
+TEST(NavigateView, DefaultBindingsMoveTheViewCamera) {
+    BindingTable bindings;
+    ScriptedPrompt prompt;
+    ConfigReader(bindings, prompt).ReadConfigFile(VANTOR_SOURCE_DIR "/data/Config.cfg");
+    ASSERT_TRUE(prompt.shown.empty()) << prompt.shown.front().text;
+
+    CKorvaldeView view(nullptr);
+    view.resize(400, 300);
+    view.Navigation().SetBindings(&bindings);
+    view.Navigation().SetPrompt(&prompt);
+    ASSERT_TRUE(vantor::testing::ShowFocused(view));
+    const Camera start = view.camera;
+    const auto drag = [&view](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint from,
+                              QPoint to) {
+        QTest::mousePress(&view, button, modifiers, from);
+        QTest::mouseMove(&view, to);
+        QTest::mouseRelease(&view, button, modifiers, to);
+    };
+
+    drag(Qt::LeftButton, Qt::NoModifier, {100, 100}, {150, 120});
+    EXPECT_NE(view.camera.viewRotation[0], start.viewRotation[0]) << "left drag turns";
+    drag(Qt::MiddleButton, Qt::NoModifier, {100, 100}, {150, 100});
+    EXPECT_LT(view.camera.panX, 0) << "middle drag moves";
+    drag(Qt::RightButton, Qt::NoModifier, {200, 100}, {100, 100});
+    EXPECT_LT(view.camera.fieldOfView, start.fieldOfView) << "right drag to the left zooms in";
+
+    const float fov = view.camera.fieldOfView;
+    QTest::keyPress(&view, Qt::Key_Shift);
+    drag(Qt::LeftButton, Qt::ShiftModifier, {100, 100}, {200, 160});
+    QTest::keyRelease(&view, Qt::Key_Shift);
+    EXPECT_LT(view.camera.fieldOfView, fov) << "Shift + left drag zooms into the box";
+
+    const float zoom = view.camera.zoomFactor;
+    QTest::keyClick(&view, Qt::Key_PageUp);
+    EXPECT_LT(view.camera.zoomFactor, zoom) << "PageUp zooms in";
+    const float panY = view.camera.panY;
+    QTest::keyClick(&view, Qt::Key_8, Qt::KeypadModifier);
+    EXPECT_EQ(view.camera.panY, panY - 10) << "keypad 8 moves up";
 }

@@ -161,6 +161,9 @@ TEST_F(SelectControllerTest, PickStoresHitsNearestFirstAndKeysWalkThem) {
               "Node Line  Point0 X,Y,Z = 10.000 ,0.000 ,0.000 , Point1 X,Y,Z = 14.000 ,0.000 "
               ",0.000 ,");
     EXPECT_EQ(host.scene.examinedCentre[0], FLT_MAX) << "a segment has no centre";
+    controller.RunDataKey(data_key::Switch);
+    controller.RunDataKey(data_key::Switch);
+    EXPECT_EQ(host.table.values.lData2, 0) << "a line's sub-items cycle 0, 1, 2";
     EXPECT_TRUE(controller.RunDataKey(data_key::Last));
     EXPECT_EQ(host.table.values.lData2, 6);
     EXPECT_EQ(host.status.back().rfind(" Triange Selected ", 0), 0u);
@@ -431,9 +434,8 @@ TEST_F(SelectControllerTest, PointEditMovesTheSharedVertex) {
     ASSERT_EQ(host.asked.size(), 1u);
     EXPECT_FLOAT_EQ(host.asked[0].values[0], 4) << "the stored local coordinates";
     EXPECT_FLOAT_EQ(host.asked[0].values[1], 3);
-    EXPECT_FLOAT_EQ(host.scene.pointPool[6], 5);
-    EXPECT_FLOAT_EQ(host.scene.pointPool[7], 6);
-    EXPECT_FLOAT_EQ(host.scene.pointPool[8], 7);
+    EXPECT_EQ(std::vector<float>(&host.scene.pointPool[6], &host.scene.pointPool[9]),
+              (std::vector<float>{5, 6, 7}));
     EXPECT_EQ(host.edits, 1);
 
     // The first triangle reads the same pool entry.

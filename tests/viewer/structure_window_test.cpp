@@ -90,16 +90,13 @@ TEST(StructureTree, AllRowsWithNamesInlinesAndUses) {
     EXPECT_EQ(ItemForRow(items, r.hidden)->image, kImageHiddenGroup);
     EXPECT_EQ(ItemForRow(items, r.part)->image, kImageGroup);
     EXPECT_EQ(ItemForRow(items, r.faces)->image, kImageLeaf);
-    EXPECT_EQ(ItemForRow(items, r.inlineRow)->text, "WWWInline # bolt.wrl #");
-    EXPECT_EQ(ItemForRow(items, r.use)->text, "USE # Bracket #");
-    // The inlined file's rows hang under the inline item.
+    // The inlined file's rows hang under the inline item (the outline's
+    // depths alone would not tell).
     const StructureItem* cube = nullptr;
     for (const StructureItem& item : items)
         if (item.text == "Cube") cube = &item;
     ASSERT_NE(cube, nullptr);
     EXPECT_EQ(items[size_t(cube->parent)].row, r.inlineRow);
-    // "none" rows are never listed.
-    for (const StructureItem& item : items) EXPECT_NE(item.text, "none");
 }
 
 TEST(StructureTree, PartsOnlyListsFilesInlinesAndUsesUnderTheNearestListedAncestor) {
