@@ -81,18 +81,6 @@ bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-TEST_F(BindingEditor, SetUpShowsFreeKeys) {
-    EXPECT_EQ(window.keyboard()->KeyCaption(kKeyN), QStringLiteral("N"));
-    EXPECT_EQ(window.keyboard()->KeyColour(kKeyN),
-              window.keyboard()->cmdDummy()->palette().color(QPalette::Button));
-    EXPECT_EQ(window.groupLegend(2)->palette().color(QPalette::Window), DataColour());
-    for (int row = 0; row < kMouseRowCount; ++row) {
-        EXPECT_EQ(window.mouseRows()->ButtonCaption(row), QStringLiteral("コマンド不使用"));
-        EXPECT_EQ(window.mouseRows()->cmbMouseMove(row)->count(), 5);
-    }
-    EXPECT_TRUE(window.mouseRows()->optnMouseMove(0)->isChecked());
-}
-
 // A 1024 x 768 screen leaves about 1000 x 700 for the window: the keyboard
 // scales down and every key and button stays inside the window.
 TEST_F(BindingEditor, FitsASmallScreen) {
@@ -144,6 +132,8 @@ TEST_F(BindingEditor, KeyOfTheDataTabIsRefusedOnTheViewTabUntilFreed) {
 
     ASSERT_TRUE(ClickKey(2, kKeyN, QStringLiteral("キー不使用")));
     EXPECT_EQ(window.keyboard()->KeyCaption(kKeyN), QStringLiteral("N"));
+    EXPECT_EQ(window.keyboard()->KeyColour(kKeyN),
+              window.keyboard()->cmdDummy()->palette().color(QPalette::Button));
     EXPECT_EQ(window.keyboard()->KeyPointSize(kKeyN), 12);
     EXPECT_FALSE(Contains(Text(), "VK_N")) << "a freed key is written to no section";
 
