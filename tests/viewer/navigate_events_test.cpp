@@ -1,11 +1,14 @@
 // Real Qt key, mouse and wheel events sent to a widget steered by the
-// navigation controller, with the bindings of a test binding file; then a
-// real view with the shipped bindings.
+// navigation controller, with the bindings of a test binding file; a real
+// view with the shipped bindings; and the dialog that the navigation's
+// commands ask their three values with.
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QRubberBand>
 #include <QTest>
 #include <QWheelEvent>
@@ -15,6 +18,7 @@
 #include "bindings/binding_table.h"
 #include "bindings/config_reader.h"
 #include "commands/command_table.h"
+#include "dialogs/three_value_dialog.h"
 #include "math/vector_math.h"
 #include "navigate/view_navigation.h"
 #include "prompt/prompt.h"
@@ -58,6 +62,19 @@ class NavigateEvents : public ::testing::Test {
     ViewNavigation* controller = nullptr;  // owned by the widget
     int redraws = 0;
 };
+
+// A clip dialog request as the navigator makes it.
+ThreeValueRequest ClipRequest() {
+    ThreeValueRequest request;
+    request.titleLine = QStringLiteral("視点位置とクリップ面の設定");
+    request.labels[0] = QStringLiteral("NearPlane");
+    request.labels[1] = QStringLiteral("視点位置");
+    request.labels[2] = QStringLiteral("FarPlane");
+    request.values[0] = 40;
+    request.values[1] = 240.125f;
+    request.values[2] = 0.1f;
+    return request;
+}
 
 }  // namespace
 
@@ -222,4 +239,57 @@ TEST(NavigateView, DefaultBindingsMoveTheViewCamera) {
     const float panY = view.camera.panY;
     QTest::keyClick(&view, Qt::Key_8, Qt::KeypadModifier);
     EXPECT_EQ(view.camera.panY, panY - 10) << "keypad 8 moves up";
+}
+
+TEST(ThreeValueDialog, ShowsTextsAndValuesOfTheRequest) {
+    ThreeValueDialog dialog;
+    ThreeValueRequest request = ClipRequest();
+    request.windowTitle = QStringLiteral("Other");
+    request.enabled[2] = false;
+    dialog.SetRequest(request);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Other"));
+    EXPECT_EQ(dialog.TitleLine()->text(), request.titleLine);
+    EXPECT_EQ(dialog.Label(1)->text(), QStringLiteral("視点位置"));
+    EXPECT_TRUE(dialog.Field(0)->isEnabled());
+    EXPECT_FALSE(dialog.Field(2)->isEnabled()) << "a cleared flag disables its field";
+
+    // Unedited fields read back exactly, 0.1f included.
+    float values[3];
+    ASSERT_TRUE(dialog.ReadValues(values));
+    EXPECT_EQ(values[0], 40.0f);
+    EXPECT_EQ(values[1], 240.125f);
+    EXPECT_EQ(values[2], 0.1f);
+}
+
+TEST(ThreeValueDialog, CancelKeepsTheValuesOkTakesOnlyNumbers) {
+    ThreeValueRequest request = ClipRequest();
+    vantor::testing::OnNextModal<ThreeValueDialog>([](ThreeValueDialog* dialog) {
+        dialog->Field(0)->setText(QStringLiteral("99"));
+        dialog->reject();
+    });
+    EXPECT_FALSE(ThreeValueDialog::Ask(nullptr, request));
+    EXPECT_EQ(request.values[0], 40.0f);
+
+    bool stayedOpen = false;
+    QString message;
+    vantor::testing::OnNextModal<ThreeValueDialog>([&](ThreeValueDialog* dialog) {
+        stayedOpen = true;
+        for (const char* refused : {"12abc", "nan", "1e60"}) {
+            dialog->Field(1)->setText(QString::fromLatin1(refused));
+            dialog->accept();
+            stayedOpen = stayedOpen && dialog->isVisible();
+            if (message.isEmpty()) message = dialog->ErrorLine()->text();
+        }
+        dialog->Field(0)->setText(QStringLiteral(" 12.5 "));
+        dialog->Field(1)->setText(QStringLiteral("7"));
+        dialog->Field(2)->setText(QStringLiteral("-3e2"));
+        dialog->accept();
+    });
+    ASSERT_TRUE(ThreeValueDialog::Ask(nullptr, request));
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(message.contains(QStringLiteral("視点位置"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("not a number"))) << message.toStdString();
+    EXPECT_EQ(request.values[0], 12.5f);
+    EXPECT_EQ(request.values[1], 7.0f);
+    EXPECT_EQ(request.values[2], -300.0f);
 }
