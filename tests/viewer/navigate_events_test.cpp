@@ -30,6 +30,14 @@ using namespace vantor;
 
 namespace {
 
+// Presses `button`, moves to `to` and lets go there.
+void Drag(QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint from,
+          QPoint to) {
+    QTest::mousePress(widget, button, modifiers, from);
+    QTest::mouseMove(widget, to);
+    QTest::mouseRelease(widget, button, modifiers, to);
+}
+
 class NavigateEvents : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -109,9 +117,7 @@ TEST_F(NavigateEvents, ViewKeysFireOnRelease) {
 
 TEST_F(NavigateEvents, MouseDragsSpinPanAndZoom) {
     const Camera start = camera;
-    QTest::mousePress(widget.get(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
-    QTest::mouseMove(widget.get(), QPoint(110, 104));
-    QTest::mouseRelease(widget.get(), Qt::LeftButton, Qt::NoModifier, QPoint(110, 104));
+    Drag(widget.get(), Qt::LeftButton, Qt::NoModifier, {100, 100}, {110, 104});
     double rx[16], ry[16], r[16];
     vmath::RotationX(rx, 4 * 0.015);
     vmath::RotationY(ry, 10 * 0.015);
@@ -121,14 +127,10 @@ TEST_F(NavigateEvents, MouseDragsSpinPanAndZoom) {
     for (int i = 0; i < 16; ++i) EXPECT_NEAR(camera.viewRotation[i], expected[i], 1e-6) << i;
     EXPECT_GT(redraws, 0);
 
-    QTest::mousePress(widget.get(), Qt::MiddleButton, Qt::NoModifier, QPoint(100, 100));
-    QTest::mouseMove(widget.get(), QPoint(130, 100));
-    QTest::mouseRelease(widget.get(), Qt::MiddleButton, Qt::NoModifier, QPoint(130, 100));
+    Drag(widget.get(), Qt::MiddleButton, Qt::NoModifier, {100, 100}, {130, 100});
     EXPECT_NEAR(camera.panX, -30 * 2 * 40.0 / 300, 1e-5) << "middle drag pans";
 
-    QTest::mousePress(widget.get(), Qt::RightButton, Qt::NoModifier, QPoint(100, 100));
-    QTest::mouseMove(widget.get(), QPoint(60, 100));
-    QTest::mouseRelease(widget.get(), Qt::RightButton, Qt::NoModifier, QPoint(60, 100));
+    Drag(widget.get(), Qt::RightButton, Qt::NoModifier, {100, 100}, {60, 100});
     const double t0 = std::tan(20 * vmath::kPi / 180);
     EXPECT_NEAR(std::tan(camera.fieldOfView * vmath::kPi / 180), t0 / 1.1, 1e-5)
         << "right drag to the left zooms in";
@@ -213,23 +215,16 @@ TEST(NavigateView, DefaultBindingsMoveTheViewCamera) {
     view.Navigation().SetPrompt(&prompt);
     ASSERT_TRUE(vantor::testing::ShowFocused(view));
     const Camera start = view.camera;
-    const auto drag = [&view](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint from,
-                              QPoint to) {
-        QTest::mousePress(&view, button, modifiers, from);
-        QTest::mouseMove(&view, to);
-        QTest::mouseRelease(&view, button, modifiers, to);
-    };
-
-    drag(Qt::LeftButton, Qt::NoModifier, {100, 100}, {150, 120});
+    Drag(&view, Qt::LeftButton, Qt::NoModifier, {100, 100}, {150, 120});
     EXPECT_NE(view.camera.viewRotation[0], start.viewRotation[0]) << "left drag turns";
-    drag(Qt::MiddleButton, Qt::NoModifier, {100, 100}, {150, 100});
+    Drag(&view, Qt::MiddleButton, Qt::NoModifier, {100, 100}, {150, 100});
     EXPECT_LT(view.camera.panX, 0) << "middle drag moves";
-    drag(Qt::RightButton, Qt::NoModifier, {200, 100}, {100, 100});
+    Drag(&view, Qt::RightButton, Qt::NoModifier, {200, 100}, {100, 100});
     EXPECT_LT(view.camera.fieldOfView, start.fieldOfView) << "right drag to the left zooms in";
 
     const float fov = view.camera.fieldOfView;
     QTest::keyPress(&view, Qt::Key_Shift);
-    drag(Qt::LeftButton, Qt::ShiftModifier, {100, 100}, {200, 160});
+    Drag(&view, Qt::LeftButton, Qt::ShiftModifier, {100, 100}, {200, 160});
     QTest::keyRelease(&view, Qt::Key_Shift);
     EXPECT_LT(view.camera.fieldOfView, fov) << "Shift + left drag zooms into the box";
 
