@@ -50,6 +50,15 @@ struct SaveDialogScript {
 TEST_F(ShellDocument, AssemblyRefusesTopDataSaveButSavesAsNewData) {
     ASSERT_TRUE(Start());
     CKorvaldeDoc doc(&app);
+    SaveDialogScript dialog;
+    dialog.Attach(doc);
+    const QString target = folder.Temp("assembly.wrl");
+    dialog.answers = {target};
+    // The refusals' texts are the save test's; here that they come before
+    // the dialog: for empty data, then for the top data of an assembly.
+    doc.OnSaveNewData(prompt);
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].icon, vantor::PromptIcon::Exclamation);
     int changes = 0;
     QObject::connect(&doc, &CKorvaldeDoc::SceneChanged, [&] { ++changes; });
     ASSERT_TRUE(doc.OnOpenDocument(folder.Input("plate.wrl"), prompt));
@@ -62,23 +71,17 @@ TEST_F(ShellDocument, AssemblyRefusesTopDataSaveButSavesAsNewData) {
     prompt.fileAnswers = {"", folder.Input("pin.wrl").toStdString()};
     prompt.messageAnswers = {PromptAnswer::Ok};
     doc.OnAssembly(prompt);
-    ASSERT_EQ(prompt.shown.size(), 1u);
-    EXPECT_EQ(prompt.shown[0].text, "ファイルの選択を続けますか？");
-    EXPECT_EQ(prompt.shown[0].caption, "警告");
-    EXPECT_EQ(prompt.shown[0].buttons, vantor::PromptButtons::OkCancel);
+    ASSERT_EQ(prompt.shown.size(), 2u);
+    EXPECT_EQ(prompt.shown[1].text, "ファイルの選択を続けますか？");
+    EXPECT_EQ(prompt.shown[1].caption, "警告");
+    EXPECT_EQ(prompt.shown[1].buttons, vantor::PromptButtons::OkCancel);
     EXPECT_EQ(doc.Scene().assemblyFlag, 1);
     EXPECT_EQ(doc.Scene().fileCount, 2);
     EXPECT_EQ(doc.Scene().coordIndexCount, trianglesBefore + 3);
     EXPECT_EQ(changes, 2);
 
-    SaveDialogScript dialog;
-    dialog.Attach(doc);
-    const QString target = folder.Temp("assembly.wrl");
-    dialog.answers = {target};
     doc.OnSaveTopData(prompt);
-    // The refusal's text is the save test's; here that it comes before the dialog.
-    EXPECT_EQ(prompt.shown.size(), 2u) << "refused, with a message";
-    EXPECT_EQ(prompt.shown.back().icon, vantor::PromptIcon::Exclamation);
+    EXPECT_EQ(prompt.shown.size(), 3u) << "refused, with a message";
     EXPECT_TRUE(dialog.initialPaths.empty());
     EXPECT_FALSE(QFileInfo::exists(target));
 
