@@ -36,13 +36,10 @@ struct SaveDialogScript {
     void Attach(CKorvaldeDoc& doc) {
         doc.askSavePath = [this](const QString& initial, QString& chosen) {
             initialPaths.push_back(initial);
-            if (answers.empty() || answers.front().isEmpty()) {
-                if (!answers.empty()) answers.erase(answers.begin());
-                return false;
-            }
+            if (answers.empty()) return false;
             chosen = answers.front();
             answers.erase(answers.begin());
-            return true;
+            return !chosen.isEmpty();
         };
     }
 };
