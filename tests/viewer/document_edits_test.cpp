@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include "app/child_frame.h"
@@ -25,6 +24,7 @@
 #include "structure/material_colour_dialog.h"
 #include "structure/structure_dialog.h"
 #include "structure_select.h"
+#include "support/qt_window.h"
 #include "view/korvalde_view.h"
 #include "vrml_read/vrml_reader.h"
 
@@ -85,15 +85,12 @@ TEST_F(DocumentEdits, TreeEditsAreStepsTheTitleMarksAndClosingAsks) {
 
     vantor::StructureDialog* dialog = OpenTree(doc, frame);
     ASSERT_NE(dialog, nullptr);
-    // Colour dialogs are answered with a new first colour value.
-    QTimer colours;
-    QObject::connect(&colours, &QTimer::timeout, [] {
-        auto* box = qobject_cast<vantor::MaterialColourDialog*>(QApplication::activeModalWidget());
-        if (!box) return;
-        box->findChildren<QLineEdit*>().first()->setText(QStringLiteral("0.5"));
-        box->accept();
-    });
-    colours.start(10);
+    // The colour dialog is answered with a new first colour value.
+    vantor::testing::OnNextModal<vantor::MaterialColourDialog>(
+        [](vantor::MaterialColourDialog* box) {
+            box->findChildren<QLineEdit*>().first()->setText(QStringLiteral("0.5"));
+            box->accept();
+        });
 
     const vantor::SceneData& scene = doc->Scene();
     const struct {
