@@ -7,7 +7,6 @@
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QStatusTipEvent>
-#include <QTest>
 #include <QTimer>
 #include <QUrl>
 
