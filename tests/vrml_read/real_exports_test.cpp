@@ -1,11 +1,15 @@
 // Constructs that exporters write and small hand-made files miss: shared
-// DEFs, instanced groups, clockwise faces, LODs, damaged archives.
+// DEFs, instanced groups, clockwise faces, LODs, damaged archives, and
+// whole component models from the corpus.
 
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <array>
+#include <cfloat>
 #include <filesystem>
+#include <sstream>
 #include <string>
 
 #include "reader_test_support.h"
@@ -26,6 +30,8 @@ using testing::ReadInput;
 using testing::ReadText;
 using testing::RowsOfKind;
 using testing::ScratchFolder;
+
+namespace fs = std::filesystem;
 
 const std::string kInputs = std::string(VANTOR_TEST_INPUTS) + "/vrml_read/";
 
@@ -57,7 +63,7 @@ TEST(RealExports, UseOfAGroupBringsItsWholeSubtree) {
     ScratchFolder folder("use_group");
     const std::string dir = kInputs + "real_exports/use_group";
     int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+    for (const auto& entry : fs::directory_iterator(dir)) {
         const std::string name = entry.path().filename().string();
         Read read;
         ReadInput(read, folder, "real_exports/use_group/" + name);
@@ -195,6 +201,79 @@ TEST(RealExports, RoutesAreSkippedQuietlyWhereverTheyStand) {
     ReadInput(read, folder, "real_exports/routes.wrl");
     EXPECT_EQ(RowsOfKind(read.reader, kind::Box).size(), 2u);
     EXPECT_EQ(read.log, "");
+}
+
+// What a component model's text holds, counted without the reader: every
+// face of n indices is n - 2 triangles, and the box spans every point.
+struct TextCount {
+    long triangles = 0;
+    float box[6] = {FLT_MAX, -FLT_MAX, FLT_MAX, -FLT_MAX, FLT_MAX, -FLT_MAX};
+};
+
+TextCount CountComponentModel(const std::string& raw) {
+    TextCount count;
+    auto listAfter = [&](size_t from, const char* key, size_t& listEnd) -> std::string {
+        const size_t keyAt = raw.find(key, from);
+        if (keyAt == std::string::npos) return {};
+        const size_t open = raw.find('[', keyAt);
+        listEnd = raw.find(']', open);
+        std::string list = raw.substr(open + 1, listEnd - open - 1);
+        std::replace(list.begin(), list.end(), ',', ' ');
+        return list;
+    };
+    size_t at = 0;
+    for (size_t end = 0;; at = end) {
+        std::string list = listAfter(at, "coordIndex", end);
+        if (list.empty()) break;
+        std::istringstream in(list);
+        long run = 0;
+        for (long index; in >> index;) {
+            if (index == -1) {
+                count.triangles += std::max(0L, run - 2);
+                run = 0;
+            } else {
+                ++run;
+            }
+        }
+        count.triangles += std::max(0L, run - 2);
+    }
+    at = 0;
+    for (size_t end = 0;; at = end) {
+        std::string list = listAfter(at, "point", end);
+        if (list.empty()) break;
+        std::istringstream in(list);
+        float xyz[3];
+        while (in >> xyz[0] >> xyz[1] >> xyz[2]) {
+            for (int axis = 0; axis < 3; ++axis) {
+                count.box[2 * axis] = std::min(count.box[2 * axis], xyz[axis]);
+                count.box[2 * axis + 1] = std::max(count.box[2 * axis + 1], xyz[axis]);
+            }
+        }
+    }
+    return count;
+}
+
+TEST(VrmlCorpus, ComponentModelsGiveTheTrianglesAndBoxOfTheirText) {
+    const fs::path kicad = fs::path(VANTOR_CORPUS_DIR) / "real" / "vrml2" / "kicad-packages3d";
+    const char* models[] = {
+        "Package_TO_SOT_SMD.3dshapes/SOT-665.wrl",
+        "Inductor_SMD.3dshapes/L_1210_3225Metric.wrl",
+        "Display_7Segment.3dshapes/MAN3810A.wrl",
+        "Connector_PinHeader_1.27mm.3dshapes/PinHeader_2x37_P1.27mm_Horizontal.wrl",
+    };
+    if (!fs::is_directory(kicad)) GTEST_SKIP() << "no corpus at " << kicad;
+    ScratchFolder folder("v2_kicad");
+    for (const char* model : models) {
+        const fs::path file = kicad / model;
+        if (!fs::exists(file)) continue;
+        SCOPED_TRACE(model);
+        const TextCount expected = CountComponentModel(ReadText(file.string()));
+        VrmlReader reader;
+        ScriptedPrompt prompt;
+        ASSERT_EQ(reader.ReadVrmlFile(file.string(), prompt, folder.LogPath()), 1);
+        EXPECT_EQ(reader.coordIndexCount / 3, expected.triangles);
+        for (int i = 0; i < 6; ++i) EXPECT_NEAR(reader.bounds[i], expected.box[i], 1e-5f) << i;
+    }
 }
 
 }  // namespace
