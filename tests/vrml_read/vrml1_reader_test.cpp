@@ -147,34 +147,23 @@ TEST(Vrml1Reader, MaterialsTransformsAndPrimitives) {
     EXPECT_FLOAT_EQ(material[17], 0.5f);
     EXPECT_TRUE(Contains(log, "Caution in switch Material F_DIFFUSECOLOR !\r\n"));
 
-    const float* transform =
-        reader.Block(reader.Row(RowsOfKind(reader, kind::Transform)[0]).dataBegin);
-    EXPECT_EQ(transform[0], 1.0f);
-    EXPECT_NEAR(transform[6], 90.0f, 1e-3);  // kept in degrees
-    EXPECT_EQ(transform[7], 2.0f);
-    EXPECT_EQ(transform[12], 1.0f);  // scaleOrientation default axis z
-    const float* rotation =
-        reader.Block(reader.Row(RowsOfKind(reader, kind::Rotation)[0]).dataBegin);
-    EXPECT_NEAR(rotation[3], 180.0f, 1e-3);
-    const float* matrix =
-        reader.Block(reader.Row(RowsOfKind(reader, kind::MatrixTransform)[1]).dataBegin);
-    EXPECT_EQ(matrix[12], 7.0f);
-    EXPECT_EQ(matrix[15], 1.0f);
-
-    const float* cube = reader.Block(reader.Row(RowsOfKind(reader, kind::Cube)[0]).dataBegin);
-    EXPECT_EQ(cube[0], 4.0f);
-    EXPECT_EQ(cube[1], 2.0f);
-    EXPECT_EQ(cube[2], -1.0f);  // logged and stored as read
+    // The last row of each kind: places in its block and their values. The
+    // angle stays in degrees, scaleOrientation defaults to the z axis, a
+    // negative depth is logged and stored as read.
+    const std::pair<int32_t, std::vector<std::pair<int, float>>> blocks[] = {
+        {kind::Transform, {{0, 1}, {6, 90}, {7, 2}, {12, 1}}},
+        {kind::Rotation, {{3, 180}}},
+        {kind::MatrixTransform, {{12, 7}, {15, 1}}},
+        {kind::Cube, {{0, 4}, {1, 2}, {2, -1}}},
+        {kind::Cylinder, {{0, 1}, {1, 3}, {2, 2}}},
+        {kind::Cone, {{1, 2}, {2, 5}}},
+        {kind::Sphere, {{0, 0.5f}}}};
+    for (const auto& [k, places] : blocks) {
+        const float* block = reader.Block(reader.Row(RowsOfKind(reader, k).back()).dataBegin);
+        for (const auto& [at, value] : places)
+            EXPECT_NEAR(block[at], value, 1e-3) << KindName(k) << " " << at;
+    }
     EXPECT_TRUE(Contains(log, "Caution in  Cube depth  ch = ##-1## \r\n"));
-    const float* cylinder =
-        reader.Block(reader.Row(RowsOfKind(reader, kind::Cylinder)[0]).dataBegin);
-    EXPECT_EQ(cylinder[0], 1.0f);
-    EXPECT_EQ(cylinder[1], 3.0f);
-    EXPECT_EQ(cylinder[2], 2.0f);
-    const float* cone = reader.Block(reader.Row(RowsOfKind(reader, kind::Cone)[0]).dataBegin);
-    EXPECT_EQ(cone[1], 2.0f);
-    EXPECT_EQ(cone[2], 5.0f);
-    EXPECT_EQ(reader.Block(reader.Row(RowsOfKind(reader, kind::Sphere)[0]).dataBegin)[0], 0.5f);
     EXPECT_EQ(reader.Row(RowsOfKind(reader, kind::ShapeHints)[0]).dataBegin, 1);
 }
 
