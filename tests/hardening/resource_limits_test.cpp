@@ -111,31 +111,22 @@ TEST(ResourceLimits, NestingThousandsDeep) {
     }
 }
 
-// Each file declares far more than it gives; `note` is what the log says.
+// Each file in tests/inputs/resource_limits/ declares far more than it
+// gives; `note` is what the log says.
 TEST(ResourceLimits, AbsurdDeclaredSizes) {
-    const struct {
-        const char* text;
-        const char* note;
-    } cases[] = {
-        {"#VRML V2.0 utf8\nShape { geometry ElevationGrid {\n"
-         "xDimension 100000 zDimension 100000 height [ 0 1 2 ] } }\n",
-         "iXDimension = 100000"},
-        // The grid's size overflows 32 bits.
-        {"#VRML V2.0 utf8\nShape { geometry ElevationGrid {\n"
-         "xDimension 2147483647 zDimension 2147483647 height [ ] } }\n",
-         ""},
-        {"#VRML V1.0 ascii\nSwitch { whichChild 2000000000 Cube { } }\n#\n", ""},
-        {"#VRML V2.0 utf8\nShape { appearance Appearance { texture PixelTexture {\n"
-         "image 100000 100000 4 0xFF 0xFF } } geometry Box { } }\n",
-         "image size 100000 x 100000 x 4 refused"},
-        {"#VRML V1.0 ascii\nTexture2 { image 3 1 5 1 2 3 }\nCube { }\n",
-         "image size 3 x 1 x 5 refused"},
+    const std::pair<const char*, const char*> cases[] = {
+        {"elevation_grid_declaring_ten_billion_heights", "iXDimension = 100000"},
+        {"elevation_grid_size_overflowing_32_bits", ""},
+        {"switch_choosing_child_two_billion", ""},
+        {"pixel_texture_declaring_forty_gigabytes", "image size 100000 x 100000 x 4 refused"},
+        {"texture2_image_with_five_components", "image size 3 x 1 x 5 refused"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
+    for (const auto& [name, note] : cases) {
+        SCOPED_TRACE(name);
         Outcome o;
-        ReadWriteAndReread(c.text, o);
-        EXPECT_NE(o.log.find(c.note), std::string::npos) << o.log;
+        ReadWriteAndReread(
+            ReadText(std::string(VANTOR_TEST_INPUTS) + "/resource_limits/" + name + ".wrl"), o);
+        EXPECT_NE(o.log.find(note), std::string::npos) << o.log;
     }
 }
 
