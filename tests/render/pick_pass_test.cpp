@@ -283,12 +283,7 @@ TEST_F(PickPassTest, DenseGeometryOverflowsTheBuffer) {
     b.Coordinates({-4, -3, 0, 4, -3, 0, 0, 4, 0});
     std::vector<int32_t> indices;
     for (int i = 0; i < 1500; ++i) indices.insert(indices.end(), {0, 1, 2});
-    const int32_t c0 = scene.coordIndexCount;
-    scene.EnsureCoordIndices(c0 + int64_t(indices.size()));
-    for (int32_t i : indices) scene.coordIndexPool[scene.coordIndexCount++] = i;
-    const float block[5] = {-1, float(c0), float(scene.coordIndexCount), 0, 0};
-    const int32_t offset = scene.AddValues(block, 5);
-    scene.AddRow(kind::IndexedFaceSet, b.file(), tag::Shown, offset, offset + 4);
+    b.FaceSet(indices);
     b.EndFile();
     PrepareGeometry(scene);
     const float centroid[3] = {0, -2.0f / 3, 0};
@@ -312,20 +307,14 @@ TEST_F(PickPassTest, CullingKeepsTheHitsOfAFullPass) {
     for (int y = 0; y < kGrid; ++y)
         for (int x = 0; x < kGrid; ++x)
             xyz.insert(xyz.end(), {x - 10.0f, y - 10.0f, std::sin(x * 0.7f) * std::cos(y * 0.5f)});
-    const int32_t first = scene.pointCount;
-    scene.EnsurePoints(first + int64_t(xyz.size()));
-    for (float v : xyz) scene.pointPool[scene.pointCount++] = v;
-    const int32_t c0 = scene.coordIndexCount;
-    scene.EnsureCoordIndices(c0 + (kGrid - 1) * (kGrid - 1) * 6);
+    b.Coordinates(xyz);
+    std::vector<int32_t> triangles;
     for (int y = 0; y + 1 < kGrid; ++y)
         for (int x = 0; x + 1 < kGrid; ++x) {
-            const int32_t a = first / 3 + y * kGrid + x, c = a + kGrid + 1;
-            for (int32_t i : {a, a + 1, c, a, c, a + kGrid})
-                scene.coordIndexPool[scene.coordIndexCount++] = i;
+            const int32_t a = y * kGrid + x, c = a + kGrid + 1;
+            triangles.insert(triangles.end(), {a, a + 1, c, a, c, a + kGrid});
         }
-    const float block[5] = {-1, float(c0), float(scene.coordIndexCount), 0, 0};
-    const int32_t offset = scene.AddValues(block, 5);
-    scene.AddRow(kind::IndexedFaceSet, b.file(), tag::Shown, offset, offset + 4);
+    b.FaceSet(triangles);
     b.Close();
     b.EndFile();
     PrepareGeometry(scene);
