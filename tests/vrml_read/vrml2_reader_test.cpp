@@ -16,13 +16,15 @@ using testing::RowsOfKind;
 using testing::ScratchFolder;
 
 const std::string kInputs = std::string(VANTOR_TEST_INPUTS) + "/vrml_read/vrml2/";
-const std::string kHeader = "#VRML V2.0 utf8\n";
 
-// Reads tests/inputs/vrml_read/vrml2/<name> and returns the log text.
-std::string ReadInput(VrmlReader& reader, const std::string& name) {
-    ScratchFolder folder(name);
-    ScriptedPrompt prompt;
-    EXPECT_EQ(reader.ReadVrmlFile(kInputs + name, prompt, folder.LogPath()), 1);
+// Reads tests/inputs/vrml_read/vrml2/<name> and returns the log text; the
+// messages shown go to `shown`.
+std::string ReadInput(VrmlReader& reader, const std::string& name,
+                      ScriptedPrompt* shown = nullptr) {
+    ScratchFolder folder;
+    ScriptedPrompt own;
+    ScriptedPrompt& prompt = shown ? *shown : own;
+    EXPECT_EQ(reader.ReadVrmlFile(kInputs + name, prompt, folder.LogPath()), 1) << name;
     return ReadText(folder.LogPath());
 }
 
@@ -100,12 +102,10 @@ TEST(Vrml2Reader, AppearancesAndMaterialsAreMergedAndShared) {
 }
 
 TEST(Vrml2Reader, IndicesAreAbsoluteWhateverTheFieldOrder) {
-    ScratchFolder folder("v2_order");
     for (const char* input : {"coord_before_index.wrl", "kicad_style_index_before_coord.wrl"}) {
         SCOPED_TRACE(input);
         VrmlReader reader;
-        ScriptedPrompt prompt;
-        ASSERT_EQ(reader.ReadVrmlFile(kInputs + input, prompt, folder.LogPath()), 1);
+        const std::string log = ReadInput(reader, input);
         const std::vector<int32_t> faceSets = RowsOfKind(reader, kind::IndexedFaceSet);
         ASSERT_EQ(faceSets.size(), 2u);
         EXPECT_EQ(FaceIndices(reader, faceSets[0]), (std::vector<int32_t>{0, 1, 2, 0, 2, 3}));
@@ -114,7 +114,7 @@ TEST(Vrml2Reader, IndicesAreAbsoluteWhateverTheFieldOrder) {
         EXPECT_EQ(reader.pointCount, 21);
         // The box holds the second face set's points: z up to 7.
         EXPECT_FLOAT_EQ(reader.bounds[5], 7.0f);
-        EXPECT_FALSE(Contains(ReadText(folder.LogPath()), "IndexedFaceSet")) << "ignored fields";
+        EXPECT_FALSE(Contains(log, "IndexedFaceSet")) << "ignored fields";
     }
 }
 
@@ -204,7 +204,6 @@ TEST(Vrml2Reader, FaceSetWithoutCoordinatesIsRolledBack) {
 }
 
 TEST(Vrml2Reader, SwitchChoosesOneChoiceAndKeepsAll) {
-    ScratchFolder folder("v2_switch");
     {
         VrmlReader reader;
         ReadInput(reader, "switch_chooses_nothing.wrl");
@@ -227,16 +226,12 @@ TEST(Vrml2Reader, SwitchChoosesOneChoiceAndKeepsAll) {
         EXPECT_FLOAT_EQ(reader.bounds[1], 11.0f);
     }
     {
-        // More choices than the old fixed table: all read, the last chosen.
-        std::string many = kHeader + "Switch { whichChoice 599 choice [ ";
-        for (int i = 0; i < 600; ++i)
-            many += "Shape { geometry Sphere { radius " + std::to_string(i + 1) + " } } ";
+        // More choices than the old fixed table: all read, the box at 550 chosen.
         VrmlReader reader;
-        ScriptedPrompt prompt;
-        reader.ReadVrmlFile(folder.Write("many.wrl", many + "] }"), prompt, folder.LogPath());
-        const std::string log = ReadText(folder.LogPath());
-        EXPECT_EQ(RowsOfKind(reader, kind::Sphere2).size(), 600u);
-        EXPECT_FLOAT_EQ(reader.bounds[1], 600.0f);
+        const std::string log = ReadInput(reader, "../../hardening/switch_with_600_choices.wrl");
+        EXPECT_EQ(RowsOfKind(reader, kind::Box).size(), 600u);
+        EXPECT_FLOAT_EQ(reader.bounds[0], 549.0f);
+        EXPECT_FLOAT_EQ(reader.bounds[1], 551.0f);
         EXPECT_TRUE(Contains(log, "choice number = 600")) << log;
     }
 }
@@ -276,11 +271,10 @@ TEST(Vrml2Reader, TransformGroupsAndSkippedNodes) {
 }
 
 TEST(Vrml2Reader, MixedVersionInlines) {
-    ScratchFolder folder("v2_inline");
     {
         VrmlReader reader;
         ScriptedPrompt prompt;
-        ASSERT_EQ(reader.ReadVrmlFile(kInputs + "vrml1_parent.wrl", prompt, folder.LogPath()), 1);
+        ReadInput(reader, "vrml1_parent.wrl", &prompt);
         EXPECT_TRUE(prompt.shown.empty());
         ASSERT_EQ(reader.fileCount, 2);
         EXPECT_EQ(reader.FileRecordAt(0).version, 10);
@@ -293,7 +287,7 @@ TEST(Vrml2Reader, MixedVersionInlines) {
     {
         VrmlReader reader;
         ScriptedPrompt prompt;
-        ASSERT_EQ(reader.ReadVrmlFile(kInputs + "vrml2_parent.wrl", prompt, folder.LogPath()), 1);
+        ReadInput(reader, "vrml2_parent.wrl", &prompt);
         EXPECT_TRUE(prompt.shown.empty());
         ASSERT_EQ(reader.fileCount, 2);
         EXPECT_EQ(reader.FileRecordAt(1).version, 10);
@@ -323,12 +317,9 @@ TEST(Vrml2Reader, LodAndText) {
 }
 
 TEST(Vrml2Reader, SharedGeometryAndCoordinates) {
-    ScratchFolder folder("v2_share");
     VrmlReader reader;
     ScriptedPrompt prompt;
-    ASSERT_EQ(reader.ReadVrmlFile(kInputs + "shared_geometry_and_coordinates.wrl", prompt,
-                                  folder.LogPath()),
-              1);
+    ReadInput(reader, "shared_geometry_and_coordinates.wrl", &prompt);
     // The DEF name sits on the face set's grouping row, so USE brings its
     // coordinates along.
     const std::vector<int32_t> uses = RowsOfKind(reader, kind::Use);
