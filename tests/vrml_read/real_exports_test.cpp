@@ -151,6 +151,7 @@ TEST(RealExports, DamagedCompressedFilesAreReportedAsDamaged) {
     const std::pair<const char*, std::string> cases[] = {
         {"cut short", good.substr(0, good.size() / 2)},
         {"check sum", badSum},
+        {"not deflate", good.substr(0, 4) + "garbage that does not inflate"},
     };
     for (const auto& [name, bytes] : cases) {
         ScratchFolder folder("gzip");
