@@ -1,22 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "bindings/config_reader.h"
 #include "prompt/prompt.h"
+#include "support/scratch_folder.h"
 
 namespace vantor {
 namespace {
 
 std::string Input(const std::string& name) {
     return std::string(VANTOR_TEST_INPUTS) + "/bindings/" + name;
-}
-
-std::string WriteTemp(const std::string& name, const std::string& text) {
-    const auto path = std::filesystem::temp_directory_path() / ("vantor_bindings_" + name);
-    std::ofstream(path, std::ios::binary) << text;
-    return path.string();
 }
 
 std::vector<std::string> Texts(const ScriptedPrompt& prompt) {
@@ -135,7 +127,8 @@ TEST(ConfigReader, PunctuationHeavyTextDoesNotOverrun) {
     // Every comma and bracket gains blanks while the text is prepared.
     const std::string text = "DEF KEY_VIEW_TOP Info { string \"VK_T\" } " + std::string(5000, ',') +
                              std::string(3000, '[') + "DEF KEY_VIEW_SIDE Info { string \"VK_S\" }";
-    const std::string path = WriteTemp("commas.cfg", text);
+    testing::ScratchFolder folder;
+    const std::string path = folder.Write("commas.cfg", text);
     BindingTable table;
     ScriptedPrompt prompt;
     ConfigReader reader(table, prompt);
@@ -143,7 +136,6 @@ TEST(ConfigReader, PunctuationHeavyTextDoesNotOverrun) {
     EXPECT_EQ(table.CommandForKey('T'), 1032);
     EXPECT_EQ(table.CommandForKey('S'), 1031);
     EXPECT_EQ(prompt.shown.size(), 8000u);
-    std::filesystem::remove(path);
 }
 
 }  // namespace
