@@ -56,7 +56,7 @@ TEST_F(PickPassTest, TriangleVerticesEdgesAndFace) {
     SceneData scene;
     SceneBuilder b(scene);
     const int32_t file = b.BeginFile("triangle.wrl");
-    b.OpenGroup(kind::Separator);
+    const int32_t group = b.OpenGroup(kind::Separator);
     b.Coordinates({-4, -3, 0, 4, -3, 0, 0, 4, 0});
     const int32_t faces = b.FaceSet({0, 1, 2});
     b.Close();
@@ -81,9 +81,17 @@ TEST_F(PickPassTest, TriangleVerticesEdgesAndFace) {
     ASSERT_GT(PickAt(scene, middle12, PickKeyRole::Measure), 0);
     EXPECT_EQ(SubItemsOf(faces), (std::set<int32_t>{sub_item::Edge12, sub_item::Face}));
 
-    // Without a parts key the contents of a Separator are not pickable.
+    // Without a parts key the contents of a Separator are not pickable; a
+    // hidden one's only with the show-parts key.
     PickAt(scene, centroid, PickKeyRole::None);
     EXPECT_EQ(HitOn(faces), nullptr);
+    scene.Row(group).tag = tag::Hidden;
+    for (PickKeyRole role : {PickKeyRole::None, PickKeyRole::Measure, PickKeyRole::NoShowParts}) {
+        PickAt(scene, centroid, role);
+        EXPECT_EQ(HitOn(faces), nullptr);
+    }
+    PickAt(scene, centroid, PickKeyRole::ShowParts);
+    EXPECT_NE(HitOn(faces), nullptr);
 }
 
 TEST_F(PickPassTest, NearerFaceHasTheSmallerDepth) {
@@ -217,26 +225,6 @@ TEST_F(PickPassTest, MatrixIndexMatchesPreparedMatrixRows) {
     inlined = HitOn(c);
     ASSERT_NE(inlined, nullptr);
     EXPECT_EQ(-inlined->names[0], c - 2) << "the inline row is the innermost group";
-}
-
-TEST_F(PickPassTest, HiddenGroupsNeedTheShowPartsKey) {
-    SceneData scene;
-    SceneBuilder b(scene);
-    b.BeginFile("hidden.wrl");
-    b.OpenGroup(kind::Separator, 3, "", tag::Hidden);
-    b.Coordinates({-4, -3, 0, 4, -3, 0, 0, 4, 0});
-    const int32_t faces = b.FaceSet({0, 1, 2});
-    b.Close();
-    b.EndFile();
-    PrepareGeometry(scene);
-    scene.bounds[0] = -4, scene.bounds[1] = 4, scene.bounds[2] = -3, scene.bounds[3] = 4;
-    const float centroid[3] = {0, -2.0f / 3, 0};
-    for (PickKeyRole role : {PickKeyRole::None, PickKeyRole::Measure, PickKeyRole::NoShowParts}) {
-        PickAt(scene, centroid, role);
-        EXPECT_EQ(HitOn(faces), nullptr);
-    }
-    PickAt(scene, centroid, PickKeyRole::ShowParts);
-    EXPECT_NE(HitOn(faces), nullptr);
 }
 
 TEST_F(PickPassTest, EveryPrimitiveKindIsPickable) {
