@@ -132,10 +132,8 @@ TEST(SetupBindings, FullModelReadsBackByteForByte) {
                   model.view.m_mmaKeyCommand[key].m_sTitleNow);
     }
     // The same text with LF line ends reads the same.
-    std::string lfOnly;
-    for (char c : first) {
-        if (c != '\r') lfOnly += c;
-    }
+    std::string lfOnly = first;
+    std::erase(lfOnly, '\r');
     SetupBindings fromLf;
     fromLf.ApplyConfigText(lfOnly);
     EXPECT_EQ(fromLf.MakeConfigText(date), first);
