@@ -39,13 +39,9 @@ TEST(Prototypes, InstancesReadAsTheirBodyWithFieldValues) {
     Read read;
     ReadInput(read, folder, "structure/prototypes.wrl");
     ASSERT_EQ(read.result, 1);
-    EXPECT_EQ(RowsOfKind(read.reader, kind::Box).size(), 3u);
-    EXPECT_EQ(RowsOfKind(read.reader, kind::Sphere2).size(), 1u);
     ExpectBounds(read.reader, {-2, 11, -6, 2, -1, 22});
     // The instance's DEF names its first row, so USE finds it.
-    const auto transforms = RowsOfKind(read.reader, kind::Transform2);
-    ASSERT_FALSE(transforms.empty());
-    EXPECT_EQ(read.reader.nodeDefNames[size_t(transforms[0])], "P");
+    testing::ExpectRows(read.reader, "prototypes");
     EXPECT_TRUE(Contains(read.log, "##Gone## its file cannot be read"));
     EXPECT_FALSE(Contains(read.log, "set_translation"));
     EXPECT_FALSE(Contains(read.log, "N_NONE"));
@@ -69,9 +65,7 @@ TEST(Extrusions, SweptIntoFaceSets) {
     Read read;
     ReadInput(read, folder, "structure/extrusions.wrl");
     ASSERT_EQ(read.result, 1);
-    const auto faceSets = RowsOfKind(read.reader, kind::IndexedFaceSet2);
-    ASSERT_EQ(faceSets.size(), 2u);
-    EXPECT_EQ(read.reader.nodeDefNames[size_t(faceSets[0])], "E");
+    testing::ExpectRows(read.reader, "extrusions");  // two face sets, the first named E
     // 6 quads, then 3 side quads and one triangle cap.
     EXPECT_EQ(Triangles(read.reader), 12 + 6 + 1);
     // The spine along +z turns the section's plane onto x-y.
