@@ -32,11 +32,12 @@ inline void ReadFile(Read& read, const ScratchFolder& folder, const std::string&
     read.log = ReadText(folder.LogPath());
 }
 
-// Reads tests/inputs/vrml_read/<name>, logging into `folder`.
+// Reads tests/inputs/vrml_read/<name>, logging into `folder`; it must read.
 inline void ReadInput(Read& read, const ScratchFolder& folder, const std::string& name) {
     read.result = read.reader.ReadVrmlFile(std::string(VANTOR_TEST_INPUTS) + "/vrml_read/" + name,
                                            read.prompt, folder.LogPath());
     read.log = ReadText(folder.LogPath());
+    EXPECT_EQ(read.result, 1) << name;
 }
 
 inline std::array<float, 6> Bounds(const SceneData& s) {
