@@ -61,13 +61,13 @@ size_t RowsOfKind(const SceneData& scene, int32_t kind) {
     return count;
 }
 
-std::string Nested(const char* header, const char* open, const char* leaf, int depth) {
+std::string Nested(const char* header, const char* open, const char* leaf, const char* close,
+                   int depth) {
     std::string text = header;
     for (int i = 0; i < depth; ++i) text += open;
     text += leaf;
-    text.append(size_t(depth), '}');
-    text += "\n";
-    return text;
+    for (int i = 0; i < depth; ++i) text += close;
+    return text + "\n";
 }
 
 // Reading goes on after the cut: the Sphere after the nest is kept.
@@ -75,9 +75,10 @@ TEST(ResourceLimits, NestingThousandsDeep) {
     {
         SCOPED_TRACE("VRML 1.0 Separators");
         Outcome o;
-        ReadWriteAndReread(Nested("#VRML V1.0 ascii\n", "Separator { ", "Cube { } ", kAbsurdDepth) +
-                               "Sphere { }\n",
-                           o);
+        ReadWriteAndReread(
+            Nested("#VRML V1.0 ascii\n", "Separator { ", "Cube { } ", "}", kAbsurdDepth) +
+                "Sphere { }\n",
+            o);
         EXPECT_NE(o.log.find("Caution groups nested too deep, skipped ##Separator##\r\n"),
                   std::string::npos);
         EXPECT_EQ(RowsOfKind(o.reader, kind::Separator), 1000u) << "groups past the limit go";
@@ -89,19 +90,17 @@ TEST(ResourceLimits, NestingThousandsDeep) {
         Outcome o;
         ReadWriteAndReread(
             Nested("#VRML V1.0 ascii\n", "Group { TransformSeparator { Switch { whichChild -3 ",
-                   "Sphere { } ", kAbsurdDepth / 3) +
-                std::string(size_t(2 * kAbsurdDepth / 3), '}'),
+                   "Sphere { } ", "}}}", kAbsurdDepth / 3),
             o);
         EXPECT_FALSE(o.log.empty());
     }
     {
         SCOPED_TRACE("VRML 2.0 Groups");
         Outcome o;
-        std::string text = "#VRML V2.0 utf8\n";
-        for (int i = 0; i < kAbsurdDepth; ++i) text += "Group { children [ ";
-        text += "Shape { geometry Box { } }";
-        for (int i = 0; i < kAbsurdDepth; ++i) text += " ] }";
-        ReadWriteAndReread(text + " Shape { geometry Sphere { } }\n", o);
+        ReadWriteAndReread(Nested("#VRML V2.0 utf8\n", "Group { children [ ",
+                                  "Shape { geometry Box { } }", " ] }", kAbsurdDepth) +
+                               "Shape { geometry Sphere { } }\n",
+                           o);
         EXPECT_NE(o.log.find("nesting deeper than"), std::string::npos);
         EXPECT_EQ(RowsOfKind(o.reader, kind::Sphere2), 1u);
     }
@@ -109,7 +108,7 @@ TEST(ResourceLimits, NestingThousandsDeep) {
         SCOPED_TRACE("VRML 2.0 Transforms");
         Outcome o;
         ReadWriteAndReread(Nested("#VRML V2.0 utf8\n", "Transform { children [ ",
-                                  "Shape { geometry Box { } } ", kAbsurdDepth) +
+                                  "Shape { geometry Box { } } ", "}", kAbsurdDepth) +
                                std::string(size_t(kAbsurdDepth), ']'),
                            o);
         EXPECT_FALSE(o.log.empty());
@@ -118,7 +117,7 @@ TEST(ResourceLimits, NestingThousandsDeep) {
         SCOPED_TRACE("VRML 2.0 geometry nodes inside each other");
         Outcome o;
         ReadWriteAndReread(
-            Nested("#VRML V2.0 utf8\n", "Shape { geometry ", "Box { } ", kAbsurdDepth), o);
+            Nested("#VRML V2.0 utf8\n", "Shape { geometry ", "Box { } ", "}", kAbsurdDepth), o);
     }
 }
 
