@@ -28,8 +28,6 @@ struct ModelCase {
     std::string content = {}, broken = {};
 };
 
-const std::vector<float> kVrmlDefaultDiffuse = {0.8f, 0.8f, 0.8f};
-
 // Inputs come from tests/inputs/import/ and its broken/ folder. The binary
 // STL's header starts "solid", as many CAD programs write it; the glTF
 // triangle's node is moved by 10 along x.
@@ -38,7 +36,7 @@ std::string Input(const std::string& name) {
 }
 
 std::vector<ModelCase> Cases() {
-    const std::vector<float> grey = kVrmlDefaultDiffuse;
+    const std::vector<float> grey = {0.8f, 0.8f, 0.8f};  // VRML's default diffuse colour
     const std::vector<float> plyCorners = {1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 1, 1, 1, 1};
     std::vector<ModelCase> cases = {
         {"square.stl", 2, 4, {0, 1, 0, 1, 0, 0}, grey},
