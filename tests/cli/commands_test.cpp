@@ -90,12 +90,14 @@ TEST_F(CliInfo, HelpVersionAndMessageLanguage) {
     } cases[] = {{"ja_JP.UTF-8", "Caution: /no/such.wrlは存在しません。\n"},
                  {"en_US.UTF-8", "Caution: /no/such.wrl does not exist.\n"},
                  {"C", "Caution: /no/such.wrl does not exist.\n"}};
+    const std::string before = std::getenv("LC_ALL") ? std::getenv("LC_ALL") : "";
     for (const auto& c : cases) {
         setenv("LC_ALL", c.locale, 1);
         const CliRun run = Run("info --log " + log_ + " /no/such.wrl");
         EXPECT_EQ(run.status, 1) << c.locale;
         EXPECT_EQ(run.err.rfind(c.message, 0), 0u) << c.locale << ": " << run.err;
     }
+    setenv("LC_ALL", before.c_str(), 1);  // the later tests' language
 }
 
 TEST_F(CliInfo, DumpPrintsTheNodeTable) {
