@@ -151,10 +151,7 @@ TEST(InputFaults, CorruptOrLockedWorkingDatabase) {
         int errors = 0;
         table.onError = [&](const std::string&) { ++errors; };
         ASSERT_TRUE(table.Open(locked));
-        HitRecord nearest;
-        nearest.dZ0 = 0.25;
-        HitRecord farther;
-        farther.dZ0 = 0.5;
+        const HitRecord nearest{0.25}, farther{0.5};  // nearest depths
         ASSERT_TRUE(table.StorePick({farther, nearest}));
         EXPECT_EQ(table.values, nearest);
 
