@@ -65,9 +65,9 @@ inline std::vector<int32_t> FaceIndices(const SceneData& scene, int32_t row) {
     return indices;
 }
 
-// One line a row: number, kind name and code, tag, file, data begin (for a group or
-// Switch its block instead: child ranges, saved material), data end and DEF
-// name.
+// One line a row: number, kind name and code, tag, file, data begin (for a
+// group or Switch its block instead: child ranges, saved material), data end
+// and DEF name.
 inline std::string RowTable(const SceneData& s) {
     std::string table;
     for (int32_t i = 0; i < s.nodeCount; ++i) {
