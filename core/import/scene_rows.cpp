@@ -352,8 +352,8 @@ void RowWriter::AddFaceSet(const aiMesh& mesh) {
     const int32_t firstIndex = r_.coordIndexCount;
     const int32_t firstNormalIndex = r_.normalIndexCount;
     r_.EnsureCoordIndices(int64_t(firstIndex) + int64_t(mesh.mNumFaces) * 3);
-    const int32_t count = firstIndex + AddTriangles(mesh, joined.number.get(), base,
-                                                    &r_.coordIndexPool[firstIndex]);
+    const int32_t count =
+        firstIndex + AddTriangles(mesh, joined.number.get(), base, &r_.coordIndexPool[firstIndex]);
     r_.coordIndexCount = count;
     if (normals) {
         // The normals were joined with the points: the same numbers.

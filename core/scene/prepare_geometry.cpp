@@ -39,7 +39,7 @@ float TextAdvance(const std::string& bytes) {
 // Widens the scene's box by many points under one matrix. A point met
 // again cannot widen the box any further, so each is transformed once, at
 // its first use, which keeps the comparisons in the same order as one
-// AddBoundsPoint per use. The box stays in locals until the batch ends.
+// AddBoundsPoint per use. The box is the batch's own until it ends.
 class PointBatch {
   public:
     PointBatch(SceneData& scene, uint32_t* stamps, uint32_t stamp)
@@ -55,11 +55,11 @@ class PointBatch {
 
     // The point must lie inside the pool.
     void Add(int32_t point) {
-        if (stamps_[point] != stamp_) First(point);
+        if (stamps_[point] != stamp_) AddFirstUse(point);
     }
 
   private:
-    void First(int32_t point) {
+    void AddFirstUse(int32_t point) {
         stamps_[point] = stamp_;
         const float* p = points_ + int64_t(point) * 3;
         // Under the identity a finite coordinate comes out unchanged (a
