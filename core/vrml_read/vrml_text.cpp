@@ -458,14 +458,17 @@ int GetSFString0Silent(std::string_view text, int& position, char* out) {
 int GetMFString0(std::string_view text, int& position, char* out, ReadingLog* log) {
     std::string joined;
     char value[kWordBufferSize];
+    bool first = true;
     while (position < int(text.size())) {
         GetSFString0(text, position, value, log);
         std::string_view word(value);
         if (word == "]") break;
-        if (word == ",")
-            joined.append("\r\n");
-        else
-            joined.append(word);
+        // Commas are optional in VRML: each entry is a line of its own
+        // whether or not one separates it from the last.
+        if (word == ",") continue;
+        if (!first) joined.append("\r\n");
+        joined.append(word);
+        first = false;
     }
     CopyWord(joined, out);
     if (joined.size() <= size_t(kMaxWordLength)) return 1;

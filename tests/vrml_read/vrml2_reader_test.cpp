@@ -247,8 +247,8 @@ TEST(Vrml2Reader, LodAndText) {
     const std::vector<int32_t> texts = RowsOfKind(reader, kind::Text);
     ASSERT_EQ(texts.size(), 1u);
     const TextRecord text = reader.TextRecordAt(reader.Row(texts[0]).dataBegin);
-    EXPECT_EQ(text.string, "abcd");
-    EXPECT_EQ(text.size, 4);  // the whole string is drawn
+    EXPECT_EQ(text.string, "ab\r\ncd");
+    EXPECT_EQ(text.size, 6);  // the whole string is drawn
     EXPECT_EQ(text.fontSize, 2);
     EXPECT_EQ(text.justification, kJustifyCenter);
     EXPECT_FALSE(Contains(log, "Caution")) << log;

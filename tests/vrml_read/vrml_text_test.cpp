@@ -93,12 +93,15 @@ TEST(VrmlText, StringLengthLimits) {
     EXPECT_EQ(GetSFString0Silent(over, pos, out), -1);
     EXPECT_EQ(std::string(out), "GetSFString0 data length error");
 
-    std::string list = PrepareField("[ \"one\", \"two\" ] after", pos);
-    GetWord(list, pos, out);
-    EXPECT_EQ(GetMFString0(list, pos, out, &log), 1);
-    EXPECT_EQ(std::string(out), "one\r\ntwo");
-    GetWord(list, pos, out);
-    EXPECT_EQ(std::string(out), "after");
+    // Entries become lines, with or without commas between them.
+    for (const char* field : {"[ \"one\", \"two\", ] after", "[ \"one\" \"two\" ] after"}) {
+        std::string list = PrepareField(field, pos);
+        GetWord(list, pos, out);
+        EXPECT_EQ(GetMFString0(list, pos, out, &log), 1);
+        EXPECT_EQ(std::string(out), "one\r\ntwo") << field;
+        GetWord(list, pos, out);
+        EXPECT_EQ(std::string(out), "after");
+    }
 
     // A list without its "]" stops at the end of the text.
     std::string unclosed = PrepareField("[ \"one\"", pos);
