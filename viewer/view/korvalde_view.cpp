@@ -43,15 +43,20 @@ CKorvaldeView::CKorvaldeView(CKorvaldeDoc* doc, QWidget* parent)
     hooks.makeDocumentActive = [this] {
         if (document_) document_->MakeActive();
     };
-    selection_ = new vantor::ViewSelection(this);
     navigation_ = new vantor::ViewNavigation(this, camera, settings, hooks, &context_);
+    selection_ = new vantor::ViewSelection(this, document_, renderer_, *navigation_, context_);
     navigation_->SetSelection(selection_);
+    // The navigation sees each event before the selection (the filter
+    // installed last runs first): a release finishes the navigator's drag
+    // before the selection closes the drag's undo step.
+    installEventFilter(navigation_);
 }
 
 CKorvaldeView::~CKorvaldeView() {
     // Before the widget goes: its last focus and hide events must not reach
     // a half-destroyed view.
     delete navigation_;
+    delete selection_;
     if (context()) ReleaseGl();
 }
 
@@ -97,7 +102,7 @@ void CKorvaldeView::paintGL() {
     settings.dimensions = context_.Dimensions();
     renderer_.DrawScene(*scene, camera, settings);
     if (document_) document_->MakeActive();
-    emit FrameDrawn();
+    selection_->DrawHighlight();
 }
 
 void CKorvaldeView::OnSceneChanged() {

@@ -64,10 +64,6 @@ class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
     bool OnCommand(int id) override;
     void UpdateCommandState(int id, bool& enabled, bool& checked) override;
 
-  signals:
-    // After each frame, for the selection highlight drawn on top.
-    void FrameDrawn();
-
   protected:
     void initializeGL() override;
     void resizeGL(int width, int height) override;
