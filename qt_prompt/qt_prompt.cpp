@@ -60,11 +60,15 @@ int QtPrompt::AskChoice(const std::string& text, const std::string& caption,
     return chosen == buttons.end() ? -1 : int(chosen - buttons.begin());
 }
 
-bool QtPrompt::AskOpenFile(const std::string& filter, const std::string& startFolder,
-                           std::string& path) {
+bool QtPrompt::AskFile(const FileQuestion& question, std::string& path) {
+    const QString title = QString::fromStdString(question.title);
+    const QString folder = QString::fromStdString(question.startFolder);
+    const QString filter = ToQtFilter(QString::fromStdString(question.filter));
+    // Qt's save dialog asks before overwriting unless told otherwise.
     const QString chosen =
-        QFileDialog::getOpenFileName(DialogParent(), QString(), QString::fromStdString(startFolder),
-                                     ToQtFilter(QString::fromStdString(filter)));
+        question.kind == FileQuestion::Kind::Save
+            ? QFileDialog::getSaveFileName(DialogParent(), title, folder, filter)
+            : QFileDialog::getOpenFileName(DialogParent(), title, folder, filter);
     if (chosen.isEmpty()) return false;
     path = chosen.toStdString();
     return true;

@@ -1,6 +1,5 @@
 #pragma once
-// Message boxes and the open-file dialog of the core, as Qt dialogs, for
-// both window programs.
+// The core's prompt as Qt dialogs, for both window programs.
 
 #include <QString>
 
@@ -14,8 +13,7 @@ class QtPrompt : public Prompt {
   public:
     PromptAnswer ShowMessage(const std::string& text, const std::string& caption,
                              PromptButtons buttons, PromptIcon icon) override;
-    bool AskOpenFile(const std::string& filter, const std::string& startFolder,
-                     std::string& path) override;
+    bool AskFile(const FileQuestion& question, std::string& path) override;
     int AskChoice(const std::string& text, const std::string& caption,
                   const std::vector<std::string>& choices) override;
 };

@@ -26,9 +26,7 @@ class CancellingPrompt : public Prompt {
                              PromptIcon) override {
         return PromptAnswer::Cancel;
     }
-    bool AskOpenFile(const std::string&, const std::string&, std::string&) override {
-        return false;
-    }
+    bool AskFile(const FileQuestion&, std::string&) override { return false; }
 };
 
 void CheckScene(const VrmlReader& scene, const std::string& name) {
