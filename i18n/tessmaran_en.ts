@@ -70,7 +70,7 @@
     </message>
 </context>
 <context>
-    <name>vantor::frmAbout</name>
+    <name>vantor::AboutBox</name>
     <message>
         <source>%1のﾊﾞｰｼﾞｮﾝ情報</source>
         <translation>About %1</translation>

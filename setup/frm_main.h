@@ -32,6 +32,8 @@ constexpr int Other = 5;
 constexpr int Detail = 6;
 }  // namespace main_tab
 
+// The form names (frmMain, its controls and handlers) are kept from the
+// original design.
 class frmMain : public QMainWindow {
     Q_OBJECT
   public:
@@ -40,13 +42,13 @@ class frmMain : public QMainWindow {
 
     // The binding file to edit; also shown in the status bar.
     void SetDataName(const QString& name);
-    QString DataName() const { return m_sDataName; }
+    QString DataName() const { return dataName_; }
     // Reads the data file into the editor. When it cannot be read the user
     // is told and the editor is left empty; returns false then.
     bool OpenData();
 
-    int16_t GetHideState() const { return m_iHideState; }
-    void SetHideState(int16_t state) { m_iHideState = state; }
+    int16_t GetHideState() const { return hideState_; }
+    void SetHideState(int16_t state) { hideState_ = state; }
 
     QString GetMouseCommand(const QString& caption) const;
     QString GetMouseTitle(const QString& name) const;
@@ -112,8 +114,8 @@ class frmMain : public QMainWindow {
     void ShowConfigText();
 
     SetupBindings bindings_;
-    QString m_sDataName;
-    int16_t m_iHideState = -999;
+    QString dataName_;
+    int16_t hideState_ = -999;
     std::string configText_;
     std::function<ConfigDate()> dateSource_;
 
