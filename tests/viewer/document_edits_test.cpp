@@ -31,6 +31,11 @@
 namespace cmd = vantor::cmd;
 
 using vantor::PromptAnswer;
+using vantor::CChildFrame;
+using vantor::CKorvaldeApp;
+using vantor::CKorvaldeDoc;
+using vantor::CKorvaldeView;
+using vantor::CMainFrame;
 using vantor::testing::ScenesEqual;
 
 namespace {

@@ -17,6 +17,13 @@
 namespace cmd = vantor::cmd;
 
 using vantor::PromptAnswer;
+using vantor::CChildFrame;
+using vantor::CKorvaldeApp;
+using vantor::CKorvaldeDoc;
+using vantor::CMainFrame;
+using vantor::KorvaldeSettings;
+using vantor::MeasurePanel;
+using vantor::WriteRecentFiles;
 using vantor::ScriptedPrompt;
 
 namespace {

@@ -11,6 +11,10 @@
 #include "doc/korvalde_doc.h"
 #include "shell_fixture.h"
 
+using vantor::CChildFrame;
+using vantor::CKorvaldeApp;
+using vantor::CKorvaldeDoc;
+
 // Without OpenGL the document still opens in a window with a placeholder
 // instead of a view that would crash; the user is told once.
 TEST(ShellMainFrame, WithoutOpenGLFilesOpenWithoutAViewAndTheUserIsToldOnce) {

@@ -7,6 +7,7 @@
 #include "app/splash_window.h"
 #include "shell_fixture.h"
 
+using vantor::SplashWindow;
 namespace {
 
 TEST(ShellSplash, FirstKeyOrClickRemovesIt) {

@@ -16,6 +16,10 @@
 #include "shell_fixture.h"
 
 using vantor::ScriptedPrompt;
+using vantor::CKorvaldeApp;
+using vantor::KorvaldeSettings;
+using vantor::kConfigKey;
+using vantor::kInstallPathKey;
 
 namespace {
 

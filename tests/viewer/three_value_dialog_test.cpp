@@ -7,6 +7,8 @@
 #include "dialogs/three_value_dialog.h"
 #include "support/qt_window.h"
 
+using vantor::ThreeValueDialog;
+using vantor::ThreeValueRequest;
 namespace {
 
 // Runs `step` on the dialog once it is shown.

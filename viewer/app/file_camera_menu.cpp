@@ -8,6 +8,8 @@
 #include "scene/scene_data.h"
 #include "view/korvalde_view.h"
 
+namespace vantor {
+
 namespace {
 
 // The description of a Viewpoint, else the DEF name, else kind and number.
@@ -43,11 +45,13 @@ void FillFileCameraMenu(QMenu* menu, CKorvaldeView* view) {
 void AddFileCameraMenu(QMenu* cameraMenu, CMainFrame* frame) {
     cameraMenu->addSeparator();
     QMenu* cameras =
-        cameraMenu->addMenu(QCoreApplication::translate("CMainFrame", "ファイルの視点"));
+        cameraMenu->addMenu(QCoreApplication::translate("vantor::CMainFrame", "ファイルの視点"));
     cameras->menuAction()->setStatusTip(
-        QCoreApplication::translate("CMainFrame", "ファイルに書かれた視点から見る"));
+        QCoreApplication::translate("vantor::CMainFrame", "ファイルに書かれた視点から見る"));
     QObject::connect(cameraMenu, &QMenu::aboutToShow, cameras, [cameras, frame] {
         CChildFrame* child = frame->ActiveChild();
         FillFileCameraMenu(cameras, child ? child->View() : nullptr);
     });
 }
+
+}  // namespace vantor

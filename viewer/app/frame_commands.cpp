@@ -20,6 +20,8 @@
 #include "doc/korvalde_doc.h"
 #include "measure/measure_panel.h"
 
+namespace vantor {
+
 using namespace vantor::cmd;
 
 namespace {
@@ -141,3 +143,5 @@ void CMainFrame::UpdateUndoAction(QAction* action, CKorvaldeDoc* doc, bool undo)
     action->setText(step.isEmpty() ? base : tr("%1: %2").arg(base, step));
     action->setEnabled(can);
 }
+
+}  // namespace vantor

@@ -19,6 +19,8 @@
 #include "doc/korvalde_doc.h"
 #include "qt_prompt.h"
 
+namespace vantor {
+
 namespace {
 
 constexpr const char* kDefault = "Default";
@@ -260,3 +262,5 @@ void CKorvaldeApp::OnHelp() {
                             "Please look help.pdf", vantor::PromptButtons::Ok,
                             vantor::PromptIcon::Information);
 }
+
+}  // namespace vantor

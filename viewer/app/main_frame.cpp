@@ -31,6 +31,8 @@
 #include "prompt/prompt.h"
 #include "view/korvalde_view.h"
 
+namespace vantor {
+
 CMainFrame::CMainFrame(vantor::AppContext& context, CommandTarget& appCommands, QWidget* parent)
     : QMainWindow(parent), context_(context), appCommands_(appCommands) {
     setWindowTitle(QStringLiteral("Vantor3D"));
@@ -268,3 +270,5 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     }
     event->accept();
 }
+
+}  // namespace vantor

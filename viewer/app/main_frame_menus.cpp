@@ -15,9 +15,7 @@
 #include "context/settings_store.h"
 #include "language.h"
 
-using vantor::Command;
-using vantor::CommandKind;
-using vantor::Menu;
+namespace vantor {
 
 QAction* CMainFrame::MakeAction(const Command& command) {
     const int id = command.id;
@@ -91,3 +89,5 @@ void CMainFrame::BuildToolBar() {
         toolBar_->addAction(action);
     }
 }
+
+}  // namespace vantor

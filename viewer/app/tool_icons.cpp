@@ -8,6 +8,8 @@
 
 #include "commands/command_ids.h"
 
+namespace vantor {
+
 namespace {
 
 constexpr int kWidth = 16;
@@ -191,3 +193,5 @@ QIcon ToolIcon(int commandId) {
     painter.end();
     return QIcon(pixmap);
 }
+
+}  // namespace vantor

@@ -2,6 +2,8 @@
 
 #include "commands/command_ids.h"
 
+namespace vantor {
+
 QStringList ReadRecentFiles(QSettings& settings) {
     QStringList files;
     settings.beginGroup(QStringLiteral("Recent File List"));
@@ -25,3 +27,5 @@ void WriteRecentFiles(QSettings& settings, const QStringList& files) {
     settings.endGroup();
     settings.sync();
 }
+
+}  // namespace vantor

@@ -8,6 +8,8 @@
 #include "context/app_context.h"
 #include "dialogs/product_picture.h"
 
+namespace vantor {
+
 AboutDialog::AboutDialog(const vantor::AppContext* context, QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Korvalde のバージョン情報"));
     auto* picture = new QLabel(this);
@@ -38,3 +40,5 @@ QString AboutDialog::InfoText(const vantor::AppContext* context) {
     }
     return text;
 }
+
+}  // namespace vantor

@@ -12,6 +12,8 @@
 #include "prompt/prompt.h"
 #include "scene/prepare_geometry.h"
 
+namespace vantor {
+
 namespace {
 
 constexpr const char* kAutoReloadKey = "2.10/AutoReload";
@@ -189,3 +191,5 @@ void CKorvaldeDoc::OnWatchedFileChanged() {
     offering_ = false;
     emit FilesChangedOnDisk();
 }
+
+}  // namespace vantor

@@ -14,6 +14,8 @@
 #include "structure/structure_dialog.h"
 #include "vrml_write/save_scene.h"
 
+namespace vantor {
+
 namespace {
 
 bool AskSavePathWithDialog(const QString& initialPath, QString& chosen) {
@@ -197,3 +199,5 @@ bool CKorvaldeDoc::EditScene(const QString& text,
     RecordEdit(text, std::move(change));
     return true;
 }
+
+}  // namespace vantor

@@ -2,6 +2,8 @@
 
 #include "doc/korvalde_doc.h"
 
+namespace vantor {
+
 SceneEditCommand::SceneEditCommand(CKorvaldeDoc& doc, const QString& text,
                                    vantor::SceneChange change)
     : QUndoCommand(text), doc_(doc), change_(std::move(change)) {}
@@ -21,3 +23,5 @@ void SceneEditCommand::redo() {
     emit doc_.SceneEdited();
     emit doc_.SceneChanged();
 }
+
+}  // namespace vantor

@@ -6,6 +6,8 @@
 #include "prompt/prompt.h"
 #include "vrml_write/save_scene.h"
 
+namespace vantor {
+
 std::unique_ptr<vantor::SceneData> ReadSceneFile(const QString& path, const QString& logPath,
                                                  vantor::Prompt& prompt, bool& ok) {
     auto reader = std::make_unique<vantor::VrmlReader>();
@@ -23,3 +25,5 @@ bool WriteSceneFile(const vantor::SceneData& scene, const QString& target, int m
                            vantor::PromptIcon::Exclamation);
     return result.saved();
 }
+
+}  // namespace vantor

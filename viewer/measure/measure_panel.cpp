@@ -16,6 +16,8 @@
 #include "select/view_selection.h"
 #include "view/korvalde_view.h"
 
+namespace vantor {
+
 namespace {
 
 constexpr const char* kShownKey = "MeasurePanel/shown";
@@ -154,3 +156,5 @@ void MeasurePanel::SetShown(bool shown) {
     setVisible(shown);
     KorvaldeSettings().setValue(QString::fromLatin1(kShownKey), shown);
 }
+
+}  // namespace vantor

@@ -7,9 +7,7 @@
 #include "scene/scene_data.h"
 #include "select/measured_item.h"
 
-using vantor::ItemKind;
-using vantor::MeasuredItem;
-using vantor::SceneData;
+namespace vantor {
 
 namespace {
 
@@ -183,3 +181,5 @@ QList<MeasurePanel::Row> MeasurePanel::BuildRows(const SceneData& scene,
     WriteRelation(w, scene, reference, selected);
     return w.rows;
 }
+
+}  // namespace vantor

@@ -9,9 +9,9 @@
 
 #include "navigate/camera_steps.h"
 
-struct ThreeValueRequest;
-
 namespace vantor {
+
+struct ThreeValueRequest;
 
 class BindingTable;
 class Prompt;

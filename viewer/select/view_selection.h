@@ -11,10 +11,11 @@
 #include "select/dimension_commands.h"
 #include "select/selection_controller.h"
 
-class CKorvaldeDoc;
 class QOpenGLWidget;
 
 namespace vantor {
+
+class CKorvaldeDoc;
 
 class AppContext;
 class SceneRenderer;

@@ -17,6 +17,8 @@
 #include "scene/scene_data.h"
 #include "select/view_selection.h"
 
+namespace vantor {
+
 CKorvaldeView::CKorvaldeView(CKorvaldeDoc* doc, QWidget* parent)
     : QOpenGLWidget(parent),
       document_(doc),
@@ -258,3 +260,5 @@ void CKorvaldeView::UpdateCommandState(int id, bool& enabled, bool& checked) {
     }
     enabled = true;
 }
+
+}  // namespace vantor

@@ -25,6 +25,8 @@
 #include "render/scene_renderer.h"
 #include "vrml_read/vrml_reader.h"
 
+namespace vantor {
+
 namespace {
 
 struct ScreenshotRequest {
@@ -245,3 +247,5 @@ int RunScreenshotCommand(int argc, char** argv) {
     }
     return status;
 }
+
+}  // namespace vantor
