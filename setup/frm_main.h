@@ -76,13 +76,12 @@ class frmMain : public QMainWindow {
     // The text last built by Make configuration or Save, CR LF lines.
     const std::string& ConfigText() const { return configText_; }
 
-    KeyboardPanel* keyboard() const { return keyboard_; }
-    MouseRowsPanel* mouseRows() const { return mouseRows_; }
-    DetailPanel* detail() const { return detail_; }
+    KeyboardPanel* Keyboard() const { return keyboard_; }
+    MouseRowsPanel* MouseRows() const { return mouseRows_; }
     QTabWidget* SSTab1() const { return SSTab1_; }
     QPlainTextEdit* RichTextBox1() const { return RichTextBox1_; }
-    QLabel* statusPanel1() const { return statusPanel1_; }
-    QLabel* groupLegend(int group) const { return legends_.at(group - 1); }
+    QLabel* StatusPanel1() const { return statusPanel1_; }
+    QLabel* GroupLegend(int group) const { return legends_.at(group - 1); }
 
   signals:
     // The window was hidden by OK or Cancel, or closed.

@@ -154,7 +154,7 @@ TEST(DocumentEdits, TreeEditsAreStepsTheTitleMarksAndClosingAsks) {
     }
     // The tree follows: the hidden separator shows as hidden until undone.
     frame->RunCommand(cmd::kEditUndo);
-    EXPECT_EQ(dialog->tree()->currentItem()->data(0, Qt::UserRole + 1).toInt(), 0);
+    EXPECT_EQ(dialog->Tree()->currentItem()->data(0, Qt::UserRole + 1).toInt(), 0);
     while (doc->UndoStack().canUndo()) frame->RunCommand(cmd::kEditUndo);
     EXPECT_EQ(v.Title(), QStringLiteral("parts.wrl")) << "back at the saved state";
     EXPECT_FALSE(doc->IsModified());

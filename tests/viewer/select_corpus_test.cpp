@@ -37,7 +37,7 @@ TEST(SelectCorpus, PickedVerticesLandUnderTheCursor) {
     const fs::path corpus = fs::path(VANTOR_CORPUS_DIR) / "real";
     if (!fs::is_directory(corpus)) GTEST_SKIP() << "no corpus";
     HeadlessContext context;
-    ASSERT_TRUE(context.Create(kWidth, kHeight)) << context.error();
+    ASSERT_TRUE(context.Create(kWidth, kHeight)) << context.Error();
 
     std::vector<fs::path> files;
     for (const auto& [folder, largest] :

@@ -52,7 +52,7 @@ Drawn ReadAndDraw(const QString& path, HeadlessContext& context, SceneRenderer& 
 
 TEST(ViewCorpus, EveryFileDrawsInEveryMode) {
     HeadlessContext context;
-    ASSERT_TRUE(context.Create(96, 72)) << context.error();
+    ASSERT_TRUE(context.Create(96, 72)) << context.Error();
     SceneRenderer renderer;
     ASSERT_TRUE(renderer.InitFont(DefaultOutlineFont()));
 

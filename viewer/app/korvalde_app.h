@@ -18,10 +18,9 @@
 
 namespace vantor {
 
-class Prompt;
-
-class CMainFrame;
 class CKorvaldeDoc;
+class CMainFrame;
+class Prompt;
 class SingleInstanceLock;
 
 class CKorvaldeApp : public QObject, public AppContext, public CommandTarget {

@@ -18,13 +18,12 @@ class QToolBar;
 
 namespace vantor {
 
-class CChildFrame;
-class CommandTarget;
-class CKorvaldeDoc;
-class MeasurePanel;
-
 class AppContext;
+class CChildFrame;
+class CKorvaldeDoc;
 struct Command;
+class CommandTarget;
+class MeasurePanel;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT

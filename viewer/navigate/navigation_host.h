@@ -11,12 +11,11 @@
 
 namespace vantor {
 
-struct ThreeValueRequest;
-
 class BindingTable;
 class Prompt;
-class SceneData;
 struct RenderSettings;
+class SceneData;
+struct ThreeValueRequest;
 
 // The current selected row as the rotation-centre and section commands
 // read it.

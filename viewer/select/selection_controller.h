@@ -21,11 +21,10 @@
 
 namespace vantor {
 
-struct ThreeValueRequest;
-
 class BindingTable;
 class Prompt;
 class SceneData;
+struct ThreeValueRequest;
 
 class SelectionHost {
   public:

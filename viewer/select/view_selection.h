@@ -15,9 +15,8 @@ class QOpenGLWidget;
 
 namespace vantor {
 
-class CKorvaldeDoc;
-
 class AppContext;
+class CKorvaldeDoc;
 class SceneRenderer;
 class ViewNavigation;
 

@@ -14,9 +14,8 @@
 
 namespace vantor {
 
-class CKorvaldeDoc;
-
 class AppContext;
+class CKorvaldeDoc;
 class SceneData;
 class ViewNavigation;
 class ViewSelection;

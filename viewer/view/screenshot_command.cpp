@@ -190,7 +190,7 @@ int DrawOne(const ScreenshotRequest& request, const QString& input, const QStrin
 
     vantor::HeadlessContext context;
     if (!context.Create(request.width, request.height)) {
-        std::fprintf(stderr, "korvalde: no offscreen OpenGL: %s\n", context.error().c_str());
+        std::fprintf(stderr, "korvalde: no offscreen OpenGL: %s\n", context.Error().c_str());
         return 2;
     }
     vantor::SceneRenderer renderer;
