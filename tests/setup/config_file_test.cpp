@@ -101,16 +101,11 @@ TEST(ConfigFile, ForeignEntriesAndBadButtonsAreDroppedOnOpening) {
     frmMain window;
     window.SetDataName(kInputs + QStringLiteral("foreign_entries_and_a_bad_button.cfg"));
     ASSERT_TRUE(window.OpenData());
+    // What is dropped and what is written again is the binding model's test;
+    // here that the window shows it.
     EXPECT_EQ(window.MouseRows()->ButtonCaption(0), QStringLiteral("Error"));
     EXPECT_EQ(window.Keyboard()->KeyCaption('M' - 'A'), QStringLiteral("M"));
-    EXPECT_EQ(window.Keyboard()->KeyCaption('R' - 'A'), QStringLiteral("R"));
     EXPECT_EQ(window.Keyboard()->KeyCaption('T' - 'A'), QStringLiteral("トップ"));
-    window.cmdMakeConfig_Click();
-    const std::string text = window.ConfigText();
-    EXPECT_EQ(text.find("MOUSE_SIDE"), std::string::npos);
-    EXPECT_EQ(text.find("Error"), std::string::npos);
-    EXPECT_EQ(text.find("RADIUS0"), std::string::npos);
-    EXPECT_NE(text.find("DEF KEY_VIEW_TOP Info { string \"VK_T\" } \r\n"), std::string::npos);
 }
 
 TEST(ConfigFile, FailedSaveIsReportedAndWritesNothing) {

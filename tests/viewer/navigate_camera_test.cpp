@@ -54,29 +54,23 @@ TEST(NavigateCamera, ZoomStepsInBothProjections) {
     EXPECT_NEAR(persp.fieldOfView, 20.0, 1e-4);
 }
 
-TEST(NavigateCamera, DefaultAndResetFrameTheBox) {
+// The fit itself is the render camera test's; here what the two commands
+// add to it.
+TEST(NavigateCamera, DefaultAndResetFitWidenedOnce) {
     SceneData scene;
     scene.nodeCount = 1;
     const float bounds[6] = {-1, 3, -3, 5, 4, 10};  // centre (1, 1, 7)
     std::copy(bounds, bounds + 6, scene.bounds);
-    const float centre[3] = {1, 1, 7};
+    const double widened = std::atan(TanDeg(25) * std::sqrt(2.0)) * 180 / vmath::kPi;
 
     Camera start;
     Camera persp;
-    persp.panX = 70;
-    persp.rotationCentre[0] = 4;
-    persp.viewDistance = 1;
     vmath::Identity(persp.viewRotation);
     DefaultView(persp, &scene);
     for (int i = 0; i < 16; ++i) EXPECT_EQ(persp.viewRotation[i], start.viewRotation[i]) << i;
-    for (int a = 0; a < 3; ++a) EXPECT_EQ(persp.rotationCentre[a], centre[a]) << a;
-    EXPECT_EQ(persp.panX, 1);
-    EXPECT_EQ(persp.panY, 1);
-    EXPECT_NEAR(EyeDepthOf(persp, centre), 3 * scene.sceneExtent, 1e-4);
-    const float fov = persp.fieldOfView;
-    EXPECT_NEAR(TanDeg(fov), TanDeg(25) * std::sqrt(2.0), 1e-5) << "Default widens once";
+    EXPECT_NEAR(persp.fieldOfView, widened, 1e-4) << "Default widens once";
     DefaultView(persp, &scene);
-    EXPECT_FLOAT_EQ(persp.fieldOfView, fov) << "and gives the same view when pressed again";
+    EXPECT_NEAR(persp.fieldOfView, widened, 1e-4) << "and gives the same view when pressed again";
     EXPECT_EQ(persp.zoomFactor, 1.0f);
 
     Camera ortho;
@@ -87,17 +81,14 @@ TEST(NavigateCamera, DefaultAndResetFrameTheBox) {
     }
 
     Camera reset;
-    reset.rotationCentre[0] = 4;
     reset.zoomFactor = 3;
     ResetView(reset, &scene);
-    EXPECT_NEAR(reset.fieldOfView, std::atan(TanDeg(25) * std::sqrt(2.0)) * 180 / vmath::kPi, 1e-4);
-    for (int a = 0; a < 3; ++a) EXPECT_EQ(reset.rotationCentre[a], centre[a]) << a;
+    EXPECT_NEAR(reset.fieldOfView, widened, 1e-4);
     EXPECT_EQ(reset.zoomFactor, 1.0f);
     EXPECT_EQ(reset.viewRotation[0], 1.0f);
     EXPECT_EQ(reset.viewRotation[6], 0.0f);
-    EXPECT_FLOAT_EQ(reset.viewDistance, 7 + 3 * scene.sceneExtent);
-    EXPECT_FLOAT_EQ(reset.orthoHalfHeight, 0.8f * scene.sceneExtent);
     // Front, Side, Top and Turn 180 turn about the box centre: it stays put.
+    const float centre[3] = {1, 1, 7};
     const float axes[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
     SideView(reset, axes);
     TurnHalf(reset);
@@ -130,12 +121,9 @@ TEST(NavigateCamera, WheelZoomsByAFixedRatioPerNotch) {
 }
 
 TEST(NavigateCamera, StepMovesAndTurnsAboutScreenAxes) {
+    // Right and up steps are driven by keys in the event tests.
     Camera camera;
-    MoveStep(camera, StepMove::Right);
-    MoveStep(camera, StepMove::Up);
     MoveStep(camera, StepMove::ZFar);
-    EXPECT_EQ(camera.panX, -10);
-    EXPECT_EQ(camera.panY, -10);
     EXPECT_EQ(camera.viewDistance, 250);
 
     // A turn about the screen's y axis keeps the screen-up direction of
@@ -205,13 +193,7 @@ TEST(NavigateCamera, FrontSideTopFollowTheMeasuringSystem) {
     ExpectDirection(camera, v, 0, 0, 1, "top: looks along V");
 }
 
-TEST(NavigateCamera, SpinTickAndDragZoom) {
-    Camera camera;
-    vmath::Identity(camera.viewRotation);
-    SpinTick(camera);
-    EXPECT_NEAR(camera.viewRotation[8], std::sin(-0.0495), 1e-7) << "Ry(-0.0495) part";
-    EXPECT_NEAR(camera.viewRotation[6], std::sin(0.027), 1e-7) << "Rx(0.027) part";
-
+TEST(NavigateCamera, DragZoom) {
     Camera ortho;
     ortho.projectionMode = kProjectionOrthographic;
     ZoomByFraction(ortho, -0.5);

@@ -1,10 +1,14 @@
 // Real Qt key, mouse and wheel events sent to a widget steered by the
-// navigation controller, with the bindings of a test binding file.
+// navigation controller, with the bindings of a test binding file; a real
+// view with the shipped bindings; and the dialog that the navigation's
+// commands ask their three values with.
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QRubberBand>
 #include <QTest>
 #include <QWheelEvent>
@@ -13,16 +17,26 @@
 
 #include "bindings/binding_table.h"
 #include "bindings/config_reader.h"
-#include "math/vector_math.h"
 #include "commands/command_table.h"
+#include "dialogs/three_value_dialog.h"
+#include "math/vector_math.h"
 #include "navigate/view_navigation.h"
 #include "prompt/prompt.h"
 #include "render/render_settings.h"
 #include "support/qt_window.h"
+#include "view/korvalde_view.h"
 
 using namespace vantor;
 
 namespace {
+
+// Presses `button`, moves to `to` and lets go there.
+void Drag(QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint from,
+          QPoint to) {
+    QTest::mousePress(widget, button, modifiers, from);
+    QTest::mouseMove(widget, to);
+    QTest::mouseRelease(widget, button, modifiers, to);
+}
 
 class NavigateEvents : public ::testing::Test {
   protected:
@@ -57,6 +71,19 @@ class NavigateEvents : public ::testing::Test {
     int redraws = 0;
 };
 
+// A clip dialog request as the navigator makes it.
+ThreeValueRequest ClipRequest() {
+    ThreeValueRequest request;
+    request.titleLine = QStringLiteral("視点位置とクリップ面の設定");
+    request.labels[0] = QStringLiteral("NearPlane");
+    request.labels[1] = QStringLiteral("視点位置");
+    request.labels[2] = QStringLiteral("FarPlane");
+    request.values[0] = 40;
+    request.values[1] = 240.125f;
+    request.values[2] = 0.1f;
+    return request;
+}
+
 }  // namespace
 
 TEST_F(NavigateEvents, ViewKeysFireOnRelease) {
@@ -90,9 +117,7 @@ TEST_F(NavigateEvents, ViewKeysFireOnRelease) {
 
 TEST_F(NavigateEvents, MouseDragsSpinPanAndZoom) {
     const Camera start = camera;
-    QTest::mousePress(widget.get(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
-    QTest::mouseMove(widget.get(), QPoint(110, 104));
-    QTest::mouseRelease(widget.get(), Qt::LeftButton, Qt::NoModifier, QPoint(110, 104));
+    Drag(widget.get(), Qt::LeftButton, Qt::NoModifier, {100, 100}, {110, 104});
     double rx[16], ry[16], r[16];
     vmath::RotationX(rx, 4 * 0.015);
     vmath::RotationY(ry, 10 * 0.015);
@@ -102,14 +127,10 @@ TEST_F(NavigateEvents, MouseDragsSpinPanAndZoom) {
     for (int i = 0; i < 16; ++i) EXPECT_NEAR(camera.viewRotation[i], expected[i], 1e-6) << i;
     EXPECT_GT(redraws, 0);
 
-    QTest::mousePress(widget.get(), Qt::MiddleButton, Qt::NoModifier, QPoint(100, 100));
-    QTest::mouseMove(widget.get(), QPoint(130, 100));
-    QTest::mouseRelease(widget.get(), Qt::MiddleButton, Qt::NoModifier, QPoint(130, 100));
+    Drag(widget.get(), Qt::MiddleButton, Qt::NoModifier, {100, 100}, {130, 100});
     EXPECT_NEAR(camera.panX, -30 * 2 * 40.0 / 300, 1e-5) << "middle drag pans";
 
-    QTest::mousePress(widget.get(), Qt::RightButton, Qt::NoModifier, QPoint(100, 100));
-    QTest::mouseMove(widget.get(), QPoint(60, 100));
-    QTest::mouseRelease(widget.get(), Qt::RightButton, Qt::NoModifier, QPoint(60, 100));
+    Drag(widget.get(), Qt::RightButton, Qt::NoModifier, {100, 100}, {60, 100});
     const double t0 = std::tan(20 * vmath::kPi / 180);
     EXPECT_NEAR(std::tan(camera.fieldOfView * vmath::kPi / 180), t0 / 1.1, 1e-5)
         << "right drag to the left zooms in";
@@ -177,4 +198,93 @@ TEST_F(NavigateEvents, PlayAllSpinsOnTheTimer) {
     EXPECT_NE(camera.viewRotation[0], before);
     nav.RunCommand(cmd::kPlayAll);
     EXPECT_FALSE(controller->SpinTimerActive());
+}
+
+// The real OpenGL view with the shipped binding file, as a new user gets it:
+// drags and keys reach its camera. (Its menu commands and check marks are
+// the view window test's.)
+TEST(NavigateView, DefaultBindingsMoveTheViewCamera) {
+    BindingTable bindings;
+    ScriptedPrompt prompt;
+    ConfigReader(bindings, prompt).ReadConfigFile(VANTOR_SOURCE_DIR "/data/Config.cfg");
+    ASSERT_TRUE(prompt.shown.empty()) << prompt.shown.front().text;
+
+    CKorvaldeView view(nullptr);
+    view.resize(400, 300);
+    view.Navigation().SetBindings(&bindings);
+    view.Navigation().SetPrompt(&prompt);
+    ASSERT_TRUE(vantor::testing::ShowFocused(view));
+    const Camera start = view.camera;
+    Drag(&view, Qt::LeftButton, Qt::NoModifier, {100, 100}, {150, 120});
+    EXPECT_NE(view.camera.viewRotation[0], start.viewRotation[0]) << "left drag turns";
+    Drag(&view, Qt::MiddleButton, Qt::NoModifier, {100, 100}, {150, 100});
+    EXPECT_LT(view.camera.panX, 0) << "middle drag moves";
+    Drag(&view, Qt::RightButton, Qt::NoModifier, {200, 100}, {100, 100});
+    EXPECT_LT(view.camera.fieldOfView, start.fieldOfView) << "right drag to the left zooms in";
+
+    const float fov = view.camera.fieldOfView;
+    QTest::keyPress(&view, Qt::Key_Shift);
+    Drag(&view, Qt::LeftButton, Qt::ShiftModifier, {100, 100}, {200, 160});
+    QTest::keyRelease(&view, Qt::Key_Shift);
+    EXPECT_LT(view.camera.fieldOfView, fov) << "Shift + left drag zooms into the box";
+
+    const float zoom = view.camera.zoomFactor;
+    QTest::keyClick(&view, Qt::Key_PageUp);
+    EXPECT_LT(view.camera.zoomFactor, zoom) << "PageUp zooms in";
+    const float panY = view.camera.panY;
+    QTest::keyClick(&view, Qt::Key_8, Qt::KeypadModifier);
+    EXPECT_EQ(view.camera.panY, panY - 10) << "keypad 8 moves up";
+}
+
+TEST(ThreeValueDialog, ShowsTextsAndValuesOfTheRequest) {
+    ThreeValueDialog dialog;
+    ThreeValueRequest request = ClipRequest();
+    request.windowTitle = QStringLiteral("Other");
+    request.enabled[2] = false;
+    dialog.SetRequest(request);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Other"));
+    EXPECT_EQ(dialog.TitleLine()->text(), request.titleLine);
+    EXPECT_EQ(dialog.Label(1)->text(), QStringLiteral("視点位置"));
+    EXPECT_TRUE(dialog.Field(0)->isEnabled());
+    EXPECT_FALSE(dialog.Field(2)->isEnabled()) << "a cleared flag disables its field";
+
+    // Unedited fields read back exactly, 0.1f included.
+    float values[3];
+    ASSERT_TRUE(dialog.ReadValues(values));
+    EXPECT_EQ(values[0], 40.0f);
+    EXPECT_EQ(values[1], 240.125f);
+    EXPECT_EQ(values[2], 0.1f);
+}
+
+TEST(ThreeValueDialog, CancelKeepsTheValuesOkTakesOnlyNumbers) {
+    ThreeValueRequest request = ClipRequest();
+    vantor::testing::OnNextModal<ThreeValueDialog>([](ThreeValueDialog* dialog) {
+        dialog->Field(0)->setText(QStringLiteral("99"));
+        dialog->reject();
+    });
+    EXPECT_FALSE(ThreeValueDialog::Ask(nullptr, request));
+    EXPECT_EQ(request.values[0], 40.0f);
+
+    bool stayedOpen = false;
+    QString message;
+    vantor::testing::OnNextModal<ThreeValueDialog>([&](ThreeValueDialog* dialog) {
+        stayedOpen = true;
+        for (const char* refused : {"12abc", "nan", "1e60"}) {
+            dialog->Field(1)->setText(QString::fromLatin1(refused));
+            dialog->accept();
+            stayedOpen = stayedOpen && dialog->isVisible();
+            if (message.isEmpty()) message = dialog->ErrorLine()->text();
+        }
+        dialog->Field(0)->setText(QStringLiteral(" 12.5 "));
+        dialog->Field(1)->setText(QStringLiteral("7"));
+        dialog->Field(2)->setText(QStringLiteral("-3e2"));
+        dialog->accept();
+    });
+    ASSERT_TRUE(ThreeValueDialog::Ask(nullptr, request));
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(message.contains(QStringLiteral("視点位置"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("not a number"))) << message.toStdString();
+    EXPECT_EQ(request.values[0], 12.5f);
+    EXPECT_EQ(request.values[1], 7.0f);
+    EXPECT_EQ(request.values[2], -300.0f);
 }

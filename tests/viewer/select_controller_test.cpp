@@ -134,6 +134,13 @@ class SelectControllerTest : public ::testing::Test {
     void PickFace(int32_t element, int32_t sub) {
         Pick({Hit(100, fileRow, faceMatrix, faces, element, sub)});
     }
+    // A right double-click with `key` held that hits `hit`.
+    void PartCommand(const PickHit& hit, int32_t key) {
+        host.nextHits = {hit};
+        host.nextCount = 1;
+        host.heldKey = key;
+        controller.PartCommand(5, 5);
+    }
 
     testing::ScratchFolder folder_;
     FakeSelectionHost host;
@@ -161,6 +168,9 @@ TEST_F(SelectControllerTest, PickStoresHitsNearestFirstAndKeysWalkThem) {
               "Node Line  Point0 X,Y,Z = 10.000 ,0.000 ,0.000 , Point1 X,Y,Z = 14.000 ,0.000 "
               ",0.000 ,");
     EXPECT_EQ(host.scene.examinedCentre[0], FLT_MAX) << "a segment has no centre";
+    controller.RunDataKey(data_key::Switch);
+    controller.RunDataKey(data_key::Switch);
+    EXPECT_EQ(host.table.values.lData2, 0) << "a line's sub-items cycle 0, 1, 2";
     EXPECT_TRUE(controller.RunDataKey(data_key::Last));
     EXPECT_EQ(host.table.values.lData2, 6);
     EXPECT_EQ(host.status.back().rfind(" Triange Selected ", 0), 0u);
@@ -216,23 +226,17 @@ constexpr int32_t kVkControl = 17, kVkH = 72, kVkV = 86;
 TEST_F(SelectControllerTest, RightDoubleClickHidesShowsAndHighlights) {
     ScriptedPrompt prompt;
     ConfigReader(host.bindings, prompt).ReadConfigFile(VANTOR_SOURCE_DIR "/data/Config.cfg");
-    host.nextHits = {Hit(100, inlineRow, 0, points, 1, 0)};
-    host.nextCount = 1;
-    host.heldKey = kVkControl;
-    controller.PartCommand(5, 5);
+    PartCommand(Hit(100, inlineRow, 0, points, 1, 0), kVkControl);
     EXPECT_EQ(host.pickedWith, PickKeyRole::NoShowParts);
     EXPECT_EQ(host.scene.Row(inlineRow).tag, tag::Hidden);
     EXPECT_EQ(host.status.back(), "part.wrlを非表示にしました。");
     EXPECT_TRUE(controller.SelectionEmpty()) << "the parts command leaves no selection";
 
-    host.heldKey = kVkV;
-    controller.PartCommand(5, 5);
+    PartCommand(Hit(100, inlineRow, 0, points, 1, 0), kVkV);
     EXPECT_EQ(host.scene.Row(inlineRow).tag, tag::Shown);
     EXPECT_EQ(host.status.back(), "part.wrlを表示にしました。");
 
-    host.nextHits = {Hit(100, fileRow, faceMatrix, faces, 3, 6)};
-    host.heldKey = kVkH;
-    controller.PartCommand(5, 5);
+    PartCommand(Hit(100, fileRow, faceMatrix, faces, 3, 6), kVkH);
     EXPECT_EQ(host.scene.Row(faces).tag, tag::Highlighted);
     EXPECT_EQ(host.status.back(),
               "ノード番号 " + std::to_string(faces) + " をハイライトにしました。");
@@ -240,10 +244,8 @@ TEST_F(SelectControllerTest, RightDoubleClickHidesShowsAndHighlights) {
     EXPECT_EQ(host.scene.Row(faces).tag, tag::Shown);
 
     // A datum names no file group: nothing is hidden.
-    host.nextHits = {Hit(100, 1, 0, -10501, 10501, 10501)};
-    host.heldKey = kVkControl;
     const size_t messages = host.status.size();
-    controller.PartCommand(5, 5);
+    PartCommand(Hit(100, 1, 0, -10501, 10501, 10501), kVkControl);
     EXPECT_EQ(host.status.size(), messages);
     EXPECT_EQ(host.scene.Row(1).tag, tag::DefaultRow);
 }
@@ -431,9 +433,8 @@ TEST_F(SelectControllerTest, PointEditMovesTheSharedVertex) {
     ASSERT_EQ(host.asked.size(), 1u);
     EXPECT_FLOAT_EQ(host.asked[0].values[0], 4) << "the stored local coordinates";
     EXPECT_FLOAT_EQ(host.asked[0].values[1], 3);
-    EXPECT_FLOAT_EQ(host.scene.pointPool[6], 5);
-    EXPECT_FLOAT_EQ(host.scene.pointPool[7], 6);
-    EXPECT_FLOAT_EQ(host.scene.pointPool[8], 7);
+    EXPECT_EQ(std::vector<float>(&host.scene.pointPool[6], &host.scene.pointPool[9]),
+              (std::vector<float>{5, 6, 7}));
     EXPECT_EQ(host.edits, 1);
 
     // The first triangle reads the same pool entry.
@@ -505,18 +506,8 @@ TEST_F(SelectControllerTest, EachEditIsOneStepUndoneAndRedoneExactly) {
              host.answers.push_back({0, 1, 0});
              controller.ChangeNormalValue();
          }},
-        {"部品の非表示",
-         [&] {
-             host.nextHits = {Hit(100, inlineRow, 0, points, 1, 0)};
-             host.heldKey = kVkControl;
-             controller.PartCommand(5, 5);
-         }},
-        {"ハイライト",
-         [&] {
-             host.nextHits = {Hit(100, fileRow, faceMatrix, faces, 3, 6)};
-             host.heldKey = kVkH;
-             controller.PartCommand(5, 5);
-         }},
+        {"部品の非表示", [&] { PartCommand(Hit(100, inlineRow, 0, points, 1, 0), kVkControl); }},
+        {"ハイライト", [&] { PartCommand(Hit(100, fileRow, faceMatrix, faces, 3, 6), kVkH); }},
         {"ハイライト",
          [&] {
              host.answers.push_back({float(faces), 0, 0});
@@ -530,7 +521,6 @@ TEST_F(SelectControllerTest, EachEditIsOneStepUndoneAndRedoneExactly) {
          }},
         {"測定座標系のリセット", [&] { controller.ResetMeasuringAxes(); }},
     };
-    host.nextCount = 1;
     for (const auto& e : edits) {
         SCOPED_TRACE(e.name);
         const SceneData before = host.scene;

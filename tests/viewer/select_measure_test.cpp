@@ -1,5 +1,5 @@
-// Arcs through picked geometry, the flatness test, measuring coordinates and
-// the sub-item cycles: plain maths, checked on known shapes.
+// Arcs through picked geometry, the flatness test and the measured items'
+// relations and panel rows: plain maths, checked on known shapes.
 
 #include <gtest/gtest.h>
 
@@ -103,21 +103,6 @@ TEST(SelectMeasure, FaceFlatness) {
     EXPECT_TRUE(IsFlatFace(tiny, up, tolerances)) << "small faces are judged like large ones";
     const double needle[3][3] = {{0, 0, 0}, {1e-4, 0, 0}, {0, 3, 0}};
     EXPECT_FALSE(IsFlatFace(needle, up, tolerances)) << "an edge shorter than the tolerance";
-}
-
-TEST(SelectMeasure, MeasuringCoordinatesAndTexts) {
-    SceneData scene;
-    const double world[3] = {3, 4, 5};
-    double out[3];
-    ToMeasuring(scene, world, out);
-    EXPECT_EQ(FormatTriple(out), "3.000 ,4.000 ,5.000");
-
-    // Origin at (1, 1, 1), x axis along world y, y axis along world -x.
-    scene.csysOrigin[0] = scene.csysOrigin[1] = scene.csysOrigin[2] = 1;
-    const float rotation[16] = {0, 1, 0, 0, -1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-    std::copy(rotation, rotation + 16, scene.csysRotation);
-    ToMeasuring(scene, world, out);
-    EXPECT_EQ(FormatTriple(out), "3.000 ,-2.000 ,4.000");
 }
 
 // A unit cube from the origin to (1, 1, 1), two counter-clockwise
@@ -232,18 +217,6 @@ TEST_F(UnitCube, PanelRowsInTheMeasuringSystem) {
             break;
         }
     EXPECT_TRUE(found);
-}
-
-TEST(SelectMeasure, SubItemCycles) {
-    int32_t sub = 0;
-    std::vector<int32_t> seen;
-    for (int i = 0; i < 8; ++i) seen.push_back(sub = NextSubItem(kind::IndexedFaceSet, sub));
-    EXPECT_EQ(seen, (std::vector<int32_t>{1, 2, 3, 4, 5, 6, 0, 1}));
-    seen.clear();
-    for (int i = 0; i < 4; ++i) seen.push_back(sub = NextSubItem(kind::IndexedLineSet, sub));
-    EXPECT_EQ(seen, (std::vector<int32_t>{2, 0, 1, 2}));
-    EXPECT_EQ(NextSubItem(kind::PointSet, 0), 0);
-    EXPECT_EQ(NextSubItem(10501, 10501), 10501) << "datums keep their names";
 }
 
 }  // namespace

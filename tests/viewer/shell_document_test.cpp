@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMdiArea>
+#include <QMessageBox>
 #include <QStatusTipEvent>
-#include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include "app/child_frame.h"
@@ -25,19 +28,13 @@ using vantor::KorvaldeSettings;
 using vantor::MeasurePanel;
 using vantor::WriteRecentFiles;
 using vantor::ScriptedPrompt;
+using vantor::testing::ReadText;
+using vantor::testing::WriteText;
 
 namespace {
 
-// A started application on a temporary folder, without windows.
-struct StartedApp {
-    explicit StartedApp(bool windows = false) {
-        started = app.InitInstance(folder.Options(windows), prompt);
-    }
-    ShellFolder folder;
-    ScriptedPrompt prompt;
-    CKorvaldeApp app;
-    bool started = false;
-};
+class ShellDocument : public ShellTest {};
+class ShellMainFrame : public ShellTest {};
 
 // Save dialog answers in order; an empty string cancels.
 struct SaveDialogScript {
@@ -46,161 +43,130 @@ struct SaveDialogScript {
     void Attach(CKorvaldeDoc& doc) {
         doc.askSavePath = [this](const QString& initial, QString& chosen) {
             initialPaths.push_back(initial);
-            if (answers.empty() || answers.front().isEmpty()) {
-                if (!answers.empty()) answers.erase(answers.begin());
-                return false;
-            }
+            if (answers.empty()) return false;
             chosen = answers.front();
             answers.erase(answers.begin());
-            return true;
+            return !chosen.isEmpty();
         };
     }
 };
 
-TEST(ShellDocument, SavingAnEmptyDocumentCreatesNoFile) {
-    StartedApp s;
-    ASSERT_TRUE(s.started);
-    CKorvaldeDoc doc(&s.app);
+TEST_F(ShellDocument, AssemblyRefusesTopDataSaveButSavesAsNewData) {
+    ASSERT_TRUE(Start());
+    CKorvaldeDoc doc(&app);
     SaveDialogScript dialog;
-    const QString target = s.folder.Temp("out.wrl");
-    dialog.answers = {target};
     dialog.Attach(doc);
-
-    doc.OnSaveTopData(s.prompt);
-    doc.OnSaveNewData(s.prompt);
-    // The refusal's text is the save test's; here that it is shown.
-    ASSERT_EQ(s.prompt.shown.size(), 2u);
-    EXPECT_EQ(s.prompt.shown[0].icon, vantor::PromptIcon::Exclamation);
-    EXPECT_TRUE(dialog.initialPaths.empty()) << "refused before the dialog";
-    EXPECT_FALSE(QFileInfo::exists(target));
-
-    doc.OnSaveAllData(s.prompt);
-    EXPECT_EQ(s.prompt.shown.back().text, "このバージョンではサポートしません。");
-}
-
-TEST(ShellDocument, AssemblyRefusesTopDataSaveButSavesAsNewData) {
-    StartedApp s;
-    ASSERT_TRUE(s.started);
-    CKorvaldeDoc doc(&s.app);
+    const QString target = folder.Temp("assembly.wrl");
+    dialog.answers = {target};
+    // The refusals' texts are the save test's; here that they come before
+    // the dialog: for empty data, then for the top data of an assembly.
+    doc.OnSaveNewData(prompt);
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].icon, vantor::PromptIcon::Exclamation);
     int changes = 0;
     QObject::connect(&doc, &CKorvaldeDoc::SceneChanged, [&] { ++changes; });
-    ASSERT_TRUE(doc.OnOpenDocument(s.folder.Input("plate.wrl"), s.prompt));
-    EXPECT_EQ(doc.PathName(), QFileInfo(s.folder.Input("plate.wrl")).absoluteFilePath());
+    ASSERT_TRUE(doc.OnOpenDocument(folder.Input("plate.wrl"), prompt));
+    EXPECT_EQ(doc.PathName(), QFileInfo(folder.Input("plate.wrl")).absoluteFilePath());
     EXPECT_EQ(doc.Scene().fileCount, 1);
     EXPECT_EQ(doc.Scene().assemblyFlag, -1);
     const int trianglesBefore = doc.Scene().coordIndexCount;
 
     // Assembly: a cancelled dialog asks whether to go on; OK shows it again.
-    s.prompt.fileAnswers = {"", s.folder.Input("pin.wrl").toStdString()};
-    s.prompt.messageAnswers = {PromptAnswer::Ok};
-    doc.OnAssembly(s.prompt);
-    ASSERT_EQ(s.prompt.shown.size(), 1u);
-    EXPECT_EQ(s.prompt.shown[0].text, "ファイルの選択を続けますか？");
-    EXPECT_EQ(s.prompt.shown[0].caption, "警告");
-    EXPECT_EQ(s.prompt.shown[0].buttons, vantor::PromptButtons::OkCancel);
+    prompt.fileAnswers = {"", folder.Input("pin.wrl").toStdString()};
+    prompt.messageAnswers = {PromptAnswer::Ok};
+    doc.OnAssembly(prompt);
+    ASSERT_EQ(prompt.shown.size(), 2u);
+    EXPECT_EQ(prompt.shown[1].text, "ファイルの選択を続けますか？");
+    EXPECT_EQ(prompt.shown[1].caption, "警告");
+    EXPECT_EQ(prompt.shown[1].buttons, vantor::PromptButtons::OkCancel);
     EXPECT_EQ(doc.Scene().assemblyFlag, 1);
     EXPECT_EQ(doc.Scene().fileCount, 2);
     EXPECT_EQ(doc.Scene().coordIndexCount, trianglesBefore + 3);
     EXPECT_EQ(changes, 2);
 
-    SaveDialogScript dialog;
-    dialog.Attach(doc);
-    const QString target = s.folder.Temp("assembly.wrl");
-    dialog.answers = {target};
-    doc.OnSaveTopData(s.prompt);
-    EXPECT_EQ(s.prompt.shown.size(), 2u) << "refused, with a message";
+    doc.OnSaveTopData(prompt);
+    EXPECT_EQ(prompt.shown.size(), 3u) << "refused, with a message";
     EXPECT_TRUE(dialog.initialPaths.empty());
     EXPECT_FALSE(QFileInfo::exists(target));
 
-    doc.OnSaveNewData(s.prompt);
+    doc.OnSaveNewData(prompt);
     ASSERT_EQ(dialog.initialPaths.size(), 1u);
     EXPECT_EQ(dialog.initialPaths[0], doc.PathName()) << "the document path is the initial name";
     EXPECT_TRUE(QFileInfo(target).size() > 0);
 
     // Cancelling a further assembly leaves the scene as it was.
-    s.prompt.fileAnswers = {""};
-    s.prompt.messageAnswers = {PromptAnswer::Cancel};
-    doc.OnAssembly(s.prompt);
+    prompt.fileAnswers = {""};
+    prompt.messageAnswers = {PromptAnswer::Cancel};
+    doc.OnAssembly(prompt);
     EXPECT_EQ(doc.Scene().fileCount, 2);
+    doc.OnSaveAllData(prompt);
+    EXPECT_EQ(prompt.shown.back().text, "このバージョンではサポートしません。");
 }
 
-TEST(ShellDocument, SaveDialogCancelAsksToContinueAndNeverTruncates) {
-    StartedApp s;
-    ASSERT_TRUE(s.started);
-    CKorvaldeDoc doc(&s.app);
-    ASSERT_TRUE(doc.OnOpenDocument(s.folder.Input("plate.wrl"), s.prompt));
+TEST_F(ShellDocument, SaveDialogCancelAsksToContinueAndNeverTruncates) {
+    ASSERT_TRUE(Start());
+    CKorvaldeDoc doc(&app);
+    ASSERT_TRUE(doc.OnOpenDocument(folder.Input("plate.wrl"), prompt));
     SaveDialogScript dialog;
     dialog.Attach(doc);
-    const QString target = s.folder.Temp("keep.wrl");
-    {
-        QFile file(target);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("precious");
-    }
+    const QString target = folder.Temp("keep.wrl");
+    WriteText(target.toStdString(), "precious");
     // Cancel, then answer Cancel to "continue?": nothing is written.
     dialog.answers = {""};
-    s.prompt.messageAnswers = {PromptAnswer::Cancel};
-    doc.OnSaveTopData(s.prompt);
-    EXPECT_EQ(s.prompt.shown.back().text, "ファイルの選択を続けますか？");
+    prompt.messageAnswers = {PromptAnswer::Cancel};
+    doc.OnSaveTopData(prompt);
+    EXPECT_EQ(prompt.shown.back().text, "ファイルの選択を続けますか？");
     EXPECT_EQ(QFileInfo(target).size(), 8);
 
     // Cancel, OK to continue, then a file: written once.
     dialog.answers = {"", target};
-    s.prompt.messageAnswers = {PromptAnswer::Ok};
-    doc.OnSaveTopData(s.prompt);
+    prompt.messageAnswers = {PromptAnswer::Ok};
+    doc.OnSaveTopData(prompt);
     EXPECT_EQ(dialog.initialPaths.size(), 3u);
-    QFile written(target);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(written.readAll().startsWith("#VRML V1.0 ascii"));
+    EXPECT_EQ(ReadText(target.toStdString()).rfind("#VRML V1.0 ascii", 0), 0u);
 
     // Ctrl+S stores nothing: the opened file stays byte for byte.
-    const QByteArray before = [&] {
-        QFile f(s.folder.Input("plate.wrl"));
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }();
+    const std::string opened = folder.Input("plate.wrl").toStdString();
+    const std::string before = ReadText(opened);
     doc.OnFrameworkSave();
-    QFile after(s.folder.Input("plate.wrl"));
-    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
-    EXPECT_EQ(after.readAll(), before);
+    EXPECT_EQ(ReadText(opened), before);
 }
 
-TEST(ShellDocument, DocumentsTakeOverTheHitTable) {
-    StartedApp s;
-    ASSERT_TRUE(s.started);
-    vantor::HitTable& hits = s.app.Hits();
+TEST_F(ShellDocument, DocumentsTakeOverTheHitTable) {
+    ASSERT_TRUE(Start());
+    vantor::HitTable& hits = app.Hits();
     auto pick = [&] {
         vantor::HitTableTransaction transaction(hits);
         hits.AddRow();
         hits.UpdateRow();
     };
 
-    auto first = std::make_unique<CKorvaldeDoc>(&s.app);
-    ASSERT_TRUE(first->OnOpenDocument(s.folder.Input("plate.wrl"), s.prompt));
-    EXPECT_EQ(s.app.activeDocumentPath, first->PathName());
+    auto first = std::make_unique<CKorvaldeDoc>(&app);
+    ASSERT_TRUE(first->OnOpenDocument(folder.Input("plate.wrl"), prompt));
+    EXPECT_EQ(app.activeDocumentPath, first->PathName());
     pick();
     EXPECT_EQ(hits.state, 1);
 
     // An unread document takes over at construction...
-    auto fresh = std::make_unique<CKorvaldeDoc>(&s.app);
+    auto fresh = std::make_unique<CKorvaldeDoc>(&app);
     EXPECT_EQ(hits.state, 0);
-    EXPECT_EQ(s.app.activeDocumentPath, QStringLiteral("Default Default Default"));
+    EXPECT_EQ(app.activeDocumentPath, QStringLiteral("Default Default Default"));
 
     // ...but never takes the picks from a document that has a file.
     first->MakeActive();
     pick();
     fresh->MakeActive();
     EXPECT_EQ(hits.state, 1);
-    EXPECT_EQ(s.app.activeDocumentPath, first->PathName());
+    EXPECT_EQ(app.activeDocumentPath, first->PathName());
 
     // Picking in a second document empties the first one's picks.
-    auto second = std::make_unique<CKorvaldeDoc>(&s.app);
-    ASSERT_TRUE(second->OnOpenDocument(s.folder.Input("pin.wrl"), s.prompt));
+    auto second = std::make_unique<CKorvaldeDoc>(&app);
+    ASSERT_TRUE(second->OnOpenDocument(folder.Input("pin.wrl"), prompt));
     first->MakeActive();
     pick();
     second->MakeActive();
     EXPECT_EQ(hits.state, 0);
-    EXPECT_EQ(s.app.activeDocumentPath, second->PathName());
+    EXPECT_EQ(app.activeDocumentPath, second->PathName());
     pick();
     second->MakeActive();
     EXPECT_EQ(hits.state, 1) << "the active document keeps its picks";
@@ -213,17 +179,16 @@ TEST(ShellDocument, DocumentsTakeOverTheHitTable) {
     EXPECT_EQ(hits.state, 0);
 }
 
-TEST(ShellDocument, StructureTitleCountsPointsAndTriangles) {
+TEST_F(ShellDocument, StructureTitleCountsPointsAndTriangles) {
     CKorvaldeDoc doc;
     doc.Scene().pointCount = 11;
     doc.Scene().coordIndexCount = 8;
     EXPECT_EQ(doc.StructureTitle(), QStringLiteral(" Total Point  3 ,Total Triangle Surface  2 "));
 }
 
-TEST(ShellMainFrame, MenusToolBarAndCommandLine) {
-    StartedApp s(true);
-    ASSERT_TRUE(s.started);
-    CMainFrame* frame = s.app.MainFrame();
+TEST_F(ShellMainFrame, MenusToolBarAndCommandLine) {
+    ASSERT_TRUE(Start(true));
+    CMainFrame* frame = app.MainFrame();
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Vantor3D"));
     ASSERT_EQ(frame->Children().size(), 1) << "no file given: one new document";
@@ -237,18 +202,18 @@ TEST(ShellMainFrame, MenusToolBarAndCommandLine) {
 
     // Opening files: a second open of the same file shows the same document,
     // and the recently-used list keeps four.
-    CKorvaldeDoc* plate = frame->OpenDocumentFile(s.folder.Input("plate.wrl"));
+    CKorvaldeDoc* plate = frame->OpenDocumentFile(folder.Input("plate.wrl"));
     ASSERT_NE(plate, nullptr);
-    EXPECT_EQ(frame->OpenDocumentFile(s.folder.Input("plate.wrl")), plate);
+    EXPECT_EQ(frame->OpenDocumentFile(folder.Input("plate.wrl")), plate);
     EXPECT_EQ(frame->ActiveDocument(), plate);
     EXPECT_EQ(frame->RecentFiles().front(), plate->PathName());
     ASSERT_FALSE(frame->MeasureDock()->Rows().isEmpty()) << "the panel follows the active view";
     EXPECT_TRUE(frame->MeasureDock()->TabText().startsWith(QStringLiteral("選択\n種類\tn/a\n")))
         << "nothing picked yet; tab-separated lines for the clipboard";
     for (const char* name : {"a.wrl", "b.wrl", "c.wrl", "d.wrl"})
-        QFile::copy(s.folder.Input("pin.wrl"), s.folder.Temp(name));
+        QFile::copy(folder.Input("pin.wrl"), folder.Temp(name));
     for (const char* name : {"a.wrl", "b.wrl", "c.wrl", "d.wrl"})
-        frame->OpenDocumentFile(s.folder.Temp(name));
+        frame->OpenDocumentFile(folder.Temp(name));
     EXPECT_EQ(frame->RecentFiles().size(), 4);
     EXPECT_EQ(QFileInfo(frame->RecentFiles().front()).fileName(), QStringLiteral("d.wrl"));
     EXPECT_FALSE(frame->RecentFiles().contains(plate->PathName()));
@@ -274,11 +239,11 @@ TEST(ShellMainFrame, MenusToolBarAndCommandLine) {
     EXPECT_EQ(dropped, (QStringList{"/m/a.wrl", "/m/b.WRL", "/m/d.STL"}));
 
     // A dropped .wrl file opens; other files are ignored.
-    const QString droppedFile = s.folder.Temp("dropped.wrl");
-    QFile::copy(s.folder.Input("plate.wrl"), droppedFile);
+    const QString droppedFile = folder.Temp("dropped.wrl");
+    QFile::copy(folder.Input("plate.wrl"), droppedFile);
     const int before = int(frame->Children().size());
     EXPECT_EQ(frame->OpenDroppedFiles(
-                  {QUrl::fromLocalFile(droppedFile), QUrl::fromLocalFile(s.folder.Temp("x.txt"))}),
+                  {QUrl::fromLocalFile(droppedFile), QUrl::fromLocalFile(folder.Temp("x.txt"))}),
               1);
     EXPECT_EQ(frame->Children().size(), before + 1);
     EXPECT_EQ(frame->ActiveDocument()->PathName(), QFileInfo(droppedFile).absoluteFilePath());
@@ -296,43 +261,32 @@ TEST(ShellMainFrame, MenusToolBarAndCommandLine) {
     EXPECT_TRUE(frame->Action(cmd::kMeasurePanel)->isChecked());
     frame->RunCommand(cmd::kMeasurePanel);
     EXPECT_FALSE(frame->Action(cmd::kMeasurePanel)->isChecked());
-    EXPECT_FALSE(s.folder.Setting("MeasurePanel/shown").toBool());
+    EXPECT_FALSE(folder.Setting("MeasurePanel/shown").toBool());
 
     // Settings commands through the menu reach the application.
-    const size_t shownBefore = s.prompt.shown.size();
+    const size_t shownBefore = prompt.shown.size();
     frame->RunCommand(cmd::kShowConfig);
-    ASSERT_EQ(s.prompt.shown.size(), shownBefore + 1);
-    EXPECT_EQ(s.prompt.shown.back().caption, "Config File Name");
-
-    frame->close();
+    ASSERT_EQ(prompt.shown.size(), shownBefore + 1);
+    EXPECT_EQ(prompt.shown.back().caption, "Config File Name");
 }
 
-TEST(ShellMainFrame, CommandLineFileOpensThatFile) {
-    ShellFolder folder;
-    ScriptedPrompt prompt;
-    CKorvaldeApp app;
-    CKorvaldeApp::Options options = folder.Options(true);
-    options.files = {folder.Input("plate.wrl")};
-    ASSERT_TRUE(app.InitInstance(options, prompt));
+TEST_F(ShellMainFrame, CommandLineFileOpensThatFile) {
+    ASSERT_TRUE(Start(true, {folder.Input("plate.wrl")}));
     ASSERT_EQ(app.MainFrame()->Children().size(), 1);
     CKorvaldeDoc* doc = app.MainFrame()->ActiveDocument();
     ASSERT_NE(doc, nullptr);
     EXPECT_EQ(doc->PathName(), QFileInfo(folder.Input("plate.wrl")).absoluteFilePath());
     EXPECT_EQ(doc->Scene().fileCount, 1);
     EXPECT_EQ(app.MainFrame()->Children()[0]->windowTitle(), QStringLiteral("plate.wrl"));
-    app.MainFrame()->close();
 }
 
-TEST(ShellMainFrame, VanishedRecentFileLeavesTheList) {
-    ShellFolder folder;
+TEST_F(ShellMainFrame, VanishedRecentFileLeavesTheList) {
     const QString gone = folder.Temp("gone.wrl");
     {
         KorvaldeSettings settings;
         WriteRecentFiles(settings, {gone, folder.Input("plate.wrl")});
     }
-    ScriptedPrompt prompt;
-    CKorvaldeApp app;
-    ASSERT_TRUE(app.InitInstance(folder.Options(true), prompt));
+    ASSERT_TRUE(Start(true));
     CMainFrame* frame = app.MainFrame();
     ASSERT_EQ(frame->RecentFiles().size(), 2);
     frame->RunCommand(cmd::kRecentFile1);
@@ -340,27 +294,56 @@ TEST(ShellMainFrame, VanishedRecentFileLeavesTheList) {
     EXPECT_EQ(prompt.shown[0].caption, "Caution");
     EXPECT_EQ(frame->RecentFiles(), QStringList{folder.Input("plate.wrl")});
     EXPECT_EQ(frame->Children().size(), 1) << "only the start's new document";
-    frame->close();
 }
 
-TEST(ShellMainFrame, HitTableEndsShowInTheStatusBar) {
-    StartedApp s(true);
-    ASSERT_TRUE(s.started);
-    EXPECT_FALSE(s.app.Hits().MoveNext());
-    EXPECT_EQ(s.app.MainFrame()->MessageText(), QStringLiteral("最後のデータです。"));
-    EXPECT_FALSE(s.app.Hits().MovePrevious());
-    EXPECT_EQ(s.app.MainFrame()->MessageText(), QStringLiteral("最初のデータです。"));
-    emit s.app.StatusText(QStringLiteral(" Node Point X,Y,Z = 1.000 ,2.000 ,3.000 ,"));
-    EXPECT_EQ(s.app.MainFrame()->MessageText(),
+TEST_F(ShellMainFrame, HitTableEndsShowInTheStatusBar) {
+    ASSERT_TRUE(Start(true));
+    EXPECT_FALSE(app.Hits().MoveNext());
+    EXPECT_EQ(app.MainFrame()->MessageText(), QStringLiteral("最後のデータです。"));
+    EXPECT_FALSE(app.Hits().MovePrevious());
+    EXPECT_EQ(app.MainFrame()->MessageText(), QStringLiteral("最初のデータです。"));
+    emit app.StatusText(QStringLiteral(" Node Point X,Y,Z = 1.000 ,2.000 ,3.000 ,"));
+    EXPECT_EQ(app.MainFrame()->MessageText(),
               QStringLiteral(" Node Point X,Y,Z = 1.000 ,2.000 ,3.000 ,"));
     // A menu item's status tip shows while hovered; then the message returns.
     QStatusTipEvent hovered(QStringLiteral("Zoom In")), left((QString()));
-    QCoreApplication::sendEvent(s.app.MainFrame(), &hovered);
-    EXPECT_EQ(s.app.MainFrame()->MessageText(), QStringLiteral("Zoom In"));
-    QCoreApplication::sendEvent(s.app.MainFrame(), &left);
-    EXPECT_EQ(s.app.MainFrame()->MessageText(),
+    QCoreApplication::sendEvent(app.MainFrame(), &hovered);
+    EXPECT_EQ(app.MainFrame()->MessageText(), QStringLiteral("Zoom In"));
+    QCoreApplication::sendEvent(app.MainFrame(), &left);
+    EXPECT_EQ(app.MainFrame()->MessageText(),
               QStringLiteral(" Node Point X,Y,Z = 1.000 ,2.000 ,3.000 ,"));
-    s.app.MainFrame()->close();
+}
+
+// Without OpenGL the document still opens in a window with a placeholder
+// instead of a view that would crash; the user is told once.
+TEST_F(ShellMainFrame, WithoutOpenGLFilesOpenWithoutAViewAndTheUserIsToldOnce) {
+    ASSERT_TRUE(Start(true));
+    const auto saved = CChildFrame::openGLAvailable;
+    CChildFrame::openGLAvailable = [] { return false; };
+
+    QStringList told;
+    auto closeMessages = [&told] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                told << box->text();
+                box->close();
+            }
+    };
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, closeMessages);
+    timer.start(20);
+
+    for (int i = 0; i < 2; ++i) {
+        auto* doc = new CKorvaldeDoc(&app);
+        ASSERT_TRUE(doc->OnOpenDocument(folder.Input("plate.wrl"), prompt));
+        auto* child = new CChildFrame(doc);
+        EXPECT_EQ(child->View(), nullptr);
+        EXPECT_NE(qobject_cast<QLabel*>(child->widget()), nullptr);
+        EXPECT_EQ(doc->Scene().fileCount, 1);
+        delete child;
+    }
+    EXPECT_EQ(told.size(), 1);
+    CChildFrame::openGLAvailable = saved;
 }
 
 }  // namespace

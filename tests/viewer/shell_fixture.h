@@ -2,7 +2,8 @@
 // A throw-away install folder (template database, Config.cfg, models) and
 // per-user settings for driving the viewer's start-up in tests.
 
-#include <QApplication>
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -59,4 +60,22 @@ class ShellFolder {
 
   private:
     QTemporaryDir dir_;
+};
+
+// A test on a fresh ShellFolder: Start() starts the viewer on it, and the
+// main window, if one was made, is closed at the end.
+class ShellTest : public ::testing::Test {
+  protected:
+    ~ShellTest() override {
+        if (app.MainFrame()) app.MainFrame()->close();
+    }
+    bool Start(bool windows = false, const QStringList& files = {}) {
+        vantor::CKorvaldeApp::Options options = folder.Options(windows);
+        options.files = files;
+        return app.InitInstance(options, prompt);
+    }
+
+    ShellFolder folder;
+    vantor::ScriptedPrompt prompt;
+    vantor::CKorvaldeApp app;
 };

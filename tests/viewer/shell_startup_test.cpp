@@ -5,12 +5,16 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QTest>
 #include <functional>
 
 #include "app/korvalde_app.h"
 #include "app/main_frame.h"
+#include "app/splash_window.h"
 #include "language.h"
 #include "prompt/translate.h"
 #include "shell_fixture.h"
@@ -20,14 +24,14 @@ using vantor::CKorvaldeApp;
 using vantor::KorvaldeSettings;
 using vantor::kConfigKey;
 using vantor::kInstallPathKey;
+using vantor::SplashWindow;
 
 namespace {
 
-TEST(ShellStartup, FirstStartWritesDefaultsAndMakesTheWorkingDatabase) {
-    ShellFolder folder;
-    ScriptedPrompt prompt;
-    CKorvaldeApp app;
-    ASSERT_TRUE(app.InitInstance(folder.Options(), prompt));
+class ShellStartup : public ShellTest {};
+
+TEST_F(ShellStartup, FirstStartWritesDefaultsAndMakesTheWorkingDatabase) {
+    ASSERT_TRUE(Start());
     EXPECT_TRUE(prompt.shown.empty());
 
     EXPECT_EQ(app.installFolder, folder.install);
@@ -39,8 +43,6 @@ TEST(ShellStartup, FirstStartWritesDefaultsAndMakesTheWorkingDatabase) {
     EXPECT_TRUE(app.Hits().IsOpen());
     EXPECT_EQ(app.Hits().state, 0);
     EXPECT_EQ(app.activeDocumentPath, QStringLiteral("Default Default Default"));
-    EXPECT_FLOAT_EQ(app.lengthTolerance, 2.5e-7f);
-    EXPECT_NEAR(app.angleTolerance, 0.00349065, 1e-7);
 }
 
 // Makes a folder read-only while it lives; for root, whom permissions do
@@ -60,13 +62,10 @@ class ReadOnlyFolder {
     QString path_;
 };
 
-TEST(ShellStartup, ReadOnlyInstallFolderKeepsTheWritableFilesPerUser) {
-    ShellFolder folder;
+TEST_F(ShellStartup, ReadOnlyInstallFolderKeepsTheWritableFilesPerUser) {
     ReadOnlyFolder readOnly(folder.install);
     ASSERT_FALSE(QFileInfo(folder.install).isWritable());
-    ScriptedPrompt prompt;
-    CKorvaldeApp app;
-    ASSERT_TRUE(app.InitInstance(folder.Options(), prompt));
+    ASSERT_TRUE(Start());
     EXPECT_TRUE(prompt.shown.empty());
     const QString perUser =
         QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + u'/';
@@ -77,8 +76,7 @@ TEST(ShellStartup, ReadOnlyInstallFolderKeepsTheWritableFilesPerUser) {
     EXPECT_EQ(app.configPath, folder.install + "Config.cfg") << "read from the install folder";
 }
 
-TEST(ShellStartup, LanguageFromTheSettingElseTheLocaleAndEnglishTexts) {
-    ShellFolder folder;
+TEST_F(ShellStartup, LanguageFromTheSettingElseTheLocaleAndEnglishTexts) {
     const struct {
         const char* locale;
         const char* saved;  // nullptr: no choice saved
@@ -97,55 +95,45 @@ TEST(ShellStartup, LanguageFromTheSettingElseTheLocaleAndEnglishTexts) {
     }
 
     ASSERT_TRUE(vantor::InstallTranslations(QStringLiteral("korvalde"), QStringLiteral("en")));
-    ScriptedPrompt prompt;
-    {
-        CKorvaldeApp app;
-        ASSERT_TRUE(app.InitInstance(folder.Options(true), prompt));
-        const QList<QAction*> menus = app.MainFrame()->menuBar()->actions();
-        ASSERT_FALSE(menus.isEmpty());
-        EXPECT_EQ(menus.first()->text(), QStringLiteral("&File"));
-        EXPECT_EQ(menus.last()->text(), QStringLiteral("&Help"));
-        // Each menu entry has its own command: two sharing an id would show
-        // one action twice.
-        QList<QAction*> entries;
-        std::function<void(const QList<QAction*>&)> collect = [&](const QList<QAction*>& list) {
-            for (QAction* action : list) {
-                if (action->menu())
-                    collect(action->menu()->actions());
-                else if (!action->isSeparator())
-                    entries.append(action);
-            }
-        };
-        collect(menus);
-        for (QAction* action : entries)
-            EXPECT_EQ(entries.count(action), 1) << action->text().toStdString();
-        app.MainFrame()->close();
-    }
+    ASSERT_TRUE(Start(true));
+    const QList<QAction*> menus = app.MainFrame()->menuBar()->actions();
+    ASSERT_FALSE(menus.isEmpty());
+    EXPECT_EQ(menus.first()->text(), QStringLiteral("&File"));
+    EXPECT_EQ(menus.last()->text(), QStringLiteral("&Help"));
+    // Each menu entry has its own command: two sharing an id would show
+    // one action twice.
+    QList<QAction*> entries;
+    std::function<void(const QList<QAction*>&)> collect = [&](const QList<QAction*>& list) {
+        for (QAction* action : list) {
+            if (action->menu())
+                collect(action->menu()->actions());
+            else if (!action->isSeparator())
+                entries.append(action);
+        }
+    };
+    collect(menus);
+    for (QAction* action : entries)
+        EXPECT_EQ(entries.count(action), 1) << action->text().toStdString();
     EXPECT_EQ(vantor::Translate("Core", "データは空です。"), "There is no data.");
     vantor::SetTextLookup({});
 }
 
-TEST(ShellStartup, WorkingDatabaseStartsEmptyEveryRun) {
-    ShellFolder folder;
-    ScriptedPrompt prompt;
+TEST_F(ShellStartup, WorkingDatabaseStartsEmptyEveryRun) {
     {
         CKorvaldeApp first;
         ASSERT_TRUE(first.InitInstance(folder.Options(), prompt));
         ASSERT_TRUE(first.Hits().AddRow());
         ASSERT_TRUE(first.Hits().UpdateRow());
     }
-    CKorvaldeApp second;
-    ASSERT_TRUE(second.InitInstance(folder.Options(), prompt));
-    ASSERT_TRUE(second.Hits().Requery());
-    EXPECT_EQ(second.Hits().state, 0);
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(app.Hits().Requery());
+    EXPECT_EQ(app.Hits().state, 0);
     EXPECT_TRUE(prompt.shown.empty());
 }
 
-TEST(ShellStartup, SecondInstanceIsRefusedAndFirstKeepsWorking) {
-    ShellFolder folder;
-    ScriptedPrompt firstPrompt;
-    CKorvaldeApp first;
-    ASSERT_TRUE(first.InitInstance(folder.Options(), firstPrompt));
+TEST_F(ShellStartup, SecondInstanceIsRefusedAndFirstKeepsWorking) {
+    ASSERT_TRUE(Start());
+    CKorvaldeApp& first = app;
     ASSERT_TRUE(first.Hits().AddRow());
 
     ScriptedPrompt secondPrompt;
@@ -163,7 +151,7 @@ TEST(ShellStartup, SecondInstanceIsRefusedAndFirstKeepsWorking) {
     ASSERT_TRUE(first.Hits().Requery());
     EXPECT_EQ(first.Hits().state, 1);
     EXPECT_EQ(first.Hits().values.lData0, 77);
-    EXPECT_TRUE(firstPrompt.shown.empty());
+    EXPECT_TRUE(prompt.shown.empty());
 
     // Once the first has ended, a new start succeeds.
     first.ExitInstance();
@@ -172,25 +160,19 @@ TEST(ShellStartup, SecondInstanceIsRefusedAndFirstKeepsWorking) {
     EXPECT_TRUE(third.InitInstance(folder.Options(), thirdPrompt));
 }
 
-TEST(ShellStartup, MissingTemplateEndsStart) {
-    ShellFolder folder;
+TEST_F(ShellStartup, MissingTemplateEndsStart) {
     ASSERT_TRUE(QFile::remove(folder.install + "tessmaran.db"));
-    ScriptedPrompt prompt;
-    CKorvaldeApp app;
-    EXPECT_FALSE(app.InitInstance(folder.Options(), prompt));
+    EXPECT_FALSE(Start());
     ASSERT_EQ(prompt.shown.size(), 1u);
     EXPECT_EQ(prompt.shown[0].text, "tessmaran.db がありません。インストールに問題があります。");
     EXPECT_EQ(prompt.shown[0].caption, "Caution");
     EXPECT_FALSE(app.Hits().IsOpen());
 }
 
-TEST(ShellStartup, ConfigValueDefaultBecomesTheInstallFoldersFile) {
-    ShellFolder folder;
+TEST_F(ShellStartup, ConfigValueDefaultBecomesTheInstallFoldersFile) {
     folder.SetSetting(kInstallPathKey, QStringLiteral("/opt/elsewhere"));
     folder.SetSetting(kConfigKey, QStringLiteral("Default"));
-    ScriptedPrompt prompt;
-    CKorvaldeApp app;
-    ASSERT_TRUE(app.InitInstance(folder.Options(), prompt));
+    ASSERT_TRUE(Start());
     EXPECT_EQ(app.configPath, folder.install + "Config.cfg");
     EXPECT_EQ(folder.Setting(kConfigKey).toString(), folder.install + "Config.cfg");
     EXPECT_EQ(folder.Setting(kInstallPathKey).toString(), QStringLiteral("/opt/elsewhere"))
@@ -199,30 +181,27 @@ TEST(ShellStartup, ConfigValueDefaultBecomesTheInstallFoldersFile) {
     EXPECT_TRUE(prompt.fileFilters.empty()) << "no file dialog";
 }
 
-TEST(ShellStartup, AbsentConfigValueAsksForABindingFile) {
-    ShellFolder folder;
+TEST_F(ShellStartup, AbsentConfigValueAsksForABindingFile) {
     folder.SetSetting(kInstallPathKey, QStringLiteral("Default"));
 
     // Given up: nothing stored, no message.
     {
-        ScriptedPrompt prompt;
-        prompt.fileAnswers = {""};
-        prompt.messageAnswers = {vantor::PromptAnswer::Cancel};  // stop choosing
-        CKorvaldeApp app;
-        ASSERT_TRUE(app.InitInstance(folder.Options(), prompt));
-        EXPECT_EQ(prompt.fileFilters.size(), 1u);
-        for (const auto& shown : prompt.shown)
+        ScriptedPrompt given;
+        given.fileAnswers = {""};
+        given.messageAnswers = {vantor::PromptAnswer::Cancel};  // stop choosing
+        CKorvaldeApp first;
+        ASSERT_TRUE(first.InitInstance(folder.Options(), given));
+        EXPECT_EQ(given.fileFilters.size(), 1u);
+        for (const auto& shown : given.shown)
             EXPECT_NE(shown.text, "最後に使用したConfigを開けません。");
         EXPECT_FALSE(folder.Setting(kConfigKey).isValid());
         EXPECT_EQ(folder.Setting(kInstallPathKey).toString(), folder.install.chopped(1));
     }
 
     // Chosen: stored as the profile value, then the message.
-    ScriptedPrompt prompt;
     const QString chosen = folder.install + "Config.cfg";
     prompt.fileAnswers = {chosen.toStdString()};
-    CKorvaldeApp app;
-    ASSERT_TRUE(app.InitInstance(folder.Options(), prompt));
+    ASSERT_TRUE(Start());
     EXPECT_EQ(app.configPath, chosen);
     EXPECT_EQ(folder.Setting(kConfigKey).toString(), chosen);
     ASSERT_FALSE(prompt.shown.empty());
@@ -230,24 +209,18 @@ TEST(ShellStartup, AbsentConfigValueAsksForABindingFile) {
     EXPECT_EQ(prompt.shown.back().caption, "Caution");
 }
 
-TEST(ShellStartup, UnreadableSettingsStoreEndsStart) {
-    ShellFolder folder;
+TEST_F(ShellStartup, UnreadableSettingsStoreEndsStart) {
     // A folder where the settings file should be cannot be read as one.
     QDir().mkpath(folder.SettingsFolder() + "/Norrkel/Korvalde.ini");
-    ScriptedPrompt prompt;
-    CKorvaldeApp app;
-    EXPECT_FALSE(app.InitInstance(folder.Options(), prompt));
+    EXPECT_FALSE(Start());
     ASSERT_EQ(prompt.shown.size(), 1u);
     EXPECT_EQ(prompt.shown[0].text, "Error in Reg HKEY LOCAL MASHINE 01 ");
     EXPECT_EQ(prompt.shown[0].caption, "InstallPath");
     EXPECT_FALSE(QFileInfo::exists(folder.install + "korvalde.db")) << "ended before the database";
 }
 
-TEST(ShellStartup, SettingsCommands) {
-    ShellFolder folder;
-    ScriptedPrompt prompt;
-    CKorvaldeApp app;
-    ASSERT_TRUE(app.InitInstance(folder.Options(), prompt));
+TEST_F(ShellStartup, SettingsCommands) {
+    ASSERT_TRUE(Start());
 
     app.OnShowConfig();
     ASSERT_EQ(prompt.shown.size(), 1u);
@@ -272,13 +245,45 @@ TEST(ShellStartup, SettingsCommands) {
     EXPECT_EQ(folder.Setting(kConfigKey).toString(), copy);
 }
 
-TEST(ShellStartup, CommandLine) {
+TEST_F(ShellStartup, CommandLine) {
     auto options = CKorvaldeApp::ParseCommandLine({"korvalde", "--no-splash", "/m/a b.wrl"});
     EXPECT_FALSE(options.splash);
     EXPECT_EQ(options.files, QStringList{"/m/a b.wrl"});
     options = CKorvaldeApp::ParseCommandLine({"korvalde"});
     EXPECT_TRUE(options.splash);
     EXPECT_TRUE(options.files.isEmpty());
+}
+
+TEST(ShellSplash, FirstKeyOrClickRemovesIt) {
+    QPushButton button(QStringLiteral("OK"));
+    button.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&button));
+    int clicks = 0;
+    QObject::connect(&button, &QPushButton::clicked, [&] { ++clicks; });
+
+    QPointer<SplashWindow> splash = SplashWindow::ShowSplashScreen(60000);
+    ASSERT_TRUE(splash);
+    EXPECT_TRUE(splash->isVisible());
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QTest::qWait(50);
+    EXPECT_TRUE(!splash || !splash->isVisible());
+    EXPECT_EQ(clicks, 0) << "the press that removes the splash is swallowed";
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(clicks, 1) << "later clicks pass";
+
+    splash = SplashWindow::ShowSplashScreen(60000);
+    QTest::keyClick(&button, Qt::Key_A);
+    QTest::qWait(50);
+    EXPECT_TRUE(!splash || !splash->isVisible());
+}
+
+TEST(ShellSplash, RemovesItselfAfterItsTime) {
+    QPointer<SplashWindow> splash = SplashWindow::ShowSplashScreen(100);
+    ASSERT_TRUE(splash);
+    QTest::qWait(20);
+    EXPECT_TRUE(splash && splash->isVisible());
+    QTest::qWait(400);
+    EXPECT_TRUE(!splash || !splash->isVisible());
 }
 
 }  // namespace

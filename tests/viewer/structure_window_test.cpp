@@ -90,16 +90,13 @@ TEST(StructureTree, AllRowsWithNamesInlinesAndUses) {
     EXPECT_EQ(ItemForRow(items, r.hidden)->image, kImageHiddenGroup);
     EXPECT_EQ(ItemForRow(items, r.part)->image, kImageGroup);
     EXPECT_EQ(ItemForRow(items, r.faces)->image, kImageLeaf);
-    EXPECT_EQ(ItemForRow(items, r.inlineRow)->text, "WWWInline # bolt.wrl #");
-    EXPECT_EQ(ItemForRow(items, r.use)->text, "USE # Bracket #");
-    // The inlined file's rows hang under the inline item.
+    // The inlined file's rows hang under the inline item (the outline's
+    // depths alone would not tell).
     const StructureItem* cube = nullptr;
     for (const StructureItem& item : items)
         if (item.text == "Cube") cube = &item;
     ASSERT_NE(cube, nullptr);
     EXPECT_EQ(items[size_t(cube->parent)].row, r.inlineRow);
-    // "none" rows are never listed.
-    for (const StructureItem& item : items) EXPECT_NE(item.text, "none");
 }
 
 TEST(StructureTree, PartsOnlyListsFilesInlinesAndUsesUnderTheNearestListedAncestor) {
@@ -145,10 +142,8 @@ TEST(NodeEditing, OnlyMatrixTranslationAndScaleAskForValues) {
     const Rows r = BuildScene(s);
     StructureDialog dialog(s);
     int asked = 0;
-    QString lastTitle;
-    dialog.askThreeValues = [&](const QString& title, const QStringList&, float values[3]) {
+    dialog.askThreeValues = [&](const QString&, const QStringList&, float values[3]) {
         ++asked;
-        lastTitle = title;
         values[0] = 5;
         return true;
     };
@@ -160,7 +155,6 @@ TEST(NodeEditing, OnlyMatrixTranslationAndScaleAskForValues) {
     SelectRow(dialog, r.matrix);
     dialog.EditNodeFromTree();
     EXPECT_EQ(asked, 1);
-    EXPECT_EQ(lastTitle, QString::fromUtf8("移動距離の設定"));
     EXPECT_EQ(s.Block(s.Row(r.matrix).dataBegin)[12], 5);
     EXPECT_FLOAT_EQ(s.bounds[0], -0.5);  // the bolt's cube; the hidden sphere counts not
     EXPECT_FLOAT_EQ(s.bounds[1], 6);
