@@ -30,12 +30,12 @@
 
 namespace cmd = vantor::cmd;
 
-using vantor::PromptAnswer;
 using vantor::CChildFrame;
 using vantor::CKorvaldeApp;
 using vantor::CKorvaldeDoc;
 using vantor::CKorvaldeView;
 using vantor::CMainFrame;
+using vantor::PromptAnswer;
 using vantor::testing::ScenesEqual;
 
 namespace {

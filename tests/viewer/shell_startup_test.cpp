@@ -19,11 +19,11 @@
 #include "prompt/translate.h"
 #include "shell_fixture.h"
 
-using vantor::ScriptedPrompt;
 using vantor::CKorvaldeApp;
-using vantor::KorvaldeSettings;
 using vantor::kConfigKey;
 using vantor::kInstallPathKey;
+using vantor::KorvaldeSettings;
+using vantor::ScriptedPrompt;
 using vantor::SplashWindow;
 
 namespace {
