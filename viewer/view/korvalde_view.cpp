@@ -1,7 +1,6 @@
 #include "view/korvalde_view.h"
 
 #include <QColorDialog>
-#include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QOpenGLContext>
@@ -12,6 +11,7 @@
 #include "context/app_context.h"
 #include "doc/korvalde_doc.h"
 #include "navigate/view_navigation.h"
+#include "prompt/prompt.h"
 #include "render/background_bitmap.h"
 #include "render/outline_font.h"
 #include "scene/scene_data.h"
@@ -180,12 +180,11 @@ void CKorvaldeView::ToggleBackgroundBitmap() {
         ResizeViewport();
         return;
     }
-    const QString path =
-        QFileDialog::getOpenFileName(this, QString(), QString(), tr("Bitmap File Files (*.bmp)"));
-    if (path.isEmpty()) return;
-    if (vantor::LoadBackgroundBitmap(path.toStdString(), settings) != vantor::BitmapLoad::Loaded)
-        QMessageBox::warning(this, QStringLiteral("Error"),
-                             QCoreApplication::translate("Render", vantor::kBitmapRefusedMessage));
+    std::string path;
+    const QString filter = tr("Bitmap File Files (*.bmp)") + QStringLiteral("|*.bmp||");
+    if (!context_.GetPrompt().AskOpenFile(filter.toStdString(), std::string(), path)) return;
+    if (LoadBackgroundBitmap(path, settings) != BitmapLoad::Loaded)
+        ShowError(QCoreApplication::translate("Render", kBitmapRefusedMessage));
     ResizeViewport();
 }
 
@@ -204,6 +203,11 @@ void CKorvaldeView::ChooseBackgroundColour() {
     settings.backgroundColour[1] = colour.green() * 0.003921569f;
     settings.backgroundColour[2] = colour.blue() * 0.003921569f;
     RedrawView();
+}
+
+void CKorvaldeView::ShowError(const QString& text) {
+    context_.GetPrompt().ShowMessage(text.toStdString(), "Error", PromptButtons::Ok,
+                                     PromptIcon::Exclamation);
 }
 
 bool CKorvaldeView::SaveImage(const QString& path) {
@@ -229,11 +233,13 @@ bool CKorvaldeView::OnCommand(int id) {
             ChooseBackgroundColour();
             return true;
         case kSaveImage: {
-            const QString path = QFileDialog::getSaveFileName(
-                this, QString(), QString(),
-                QStringLiteral("PNG Image (*.png);;JPEG Image (*.jpg)"));
-            if (!path.isEmpty() && !SaveImage(path))
-                QMessageBox::warning(this, QStringLiteral("Error"), path);
+            const FileQuestion question{FileQuestion::Kind::Save, std::string(),
+                                        "PNG Image (*.png)|*.png|JPEG Image (*.jpg)|*.jpg||",
+                                        std::string()};
+            std::string path;
+            if (context_.GetPrompt().AskFile(question, path) &&
+                !SaveImage(QString::fromStdString(path)))
+                ShowError(QString::fromStdString(path));
             return true;
         }
         default:

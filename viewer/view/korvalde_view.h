@@ -73,6 +73,8 @@ class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
     void OnSceneReloaded();
     void ReleaseGl();
     void BuildFont();
+    // A warning titled "Error" through the application's prompt.
+    void ShowError(const QString& text);
 
     CKorvaldeDoc* document_;
     AppContext& context_;
