@@ -22,7 +22,7 @@
 
 namespace vantor {
 
-using namespace vantor::cmd;
+using namespace cmd;
 
 namespace {
 

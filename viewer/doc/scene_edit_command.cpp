@@ -4,8 +4,7 @@
 
 namespace vantor {
 
-SceneEditCommand::SceneEditCommand(CKorvaldeDoc& doc, const QString& text,
-                                   vantor::SceneChange change)
+SceneEditCommand::SceneEditCommand(CKorvaldeDoc& doc, const QString& text, SceneChange change)
     : QUndoCommand(text), doc_(doc), change_(std::move(change)) {}
 
 void SceneEditCommand::undo() {

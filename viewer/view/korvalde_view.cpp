@@ -22,8 +22,8 @@ namespace vantor {
 CKorvaldeView::CKorvaldeView(CKorvaldeDoc* doc, QWidget* parent)
     : QOpenGLWidget(parent),
       document_(doc),
-      context_(doc ? doc->Context() : vantor::DetachedContext::Shared()),
-      font_(vantor::DefaultOutlineFont()) {
+      context_(doc ? doc->Context() : DetachedContext::Shared()),
+      font_(DefaultOutlineFont()) {
     QSurfaceFormat format = QSurfaceFormat::defaultFormat();
     format.setRenderableType(QSurfaceFormat::OpenGL);
     format.setProfile(QSurfaceFormat::CompatibilityProfile);
@@ -33,12 +33,12 @@ CKorvaldeView::CKorvaldeView(CKorvaldeDoc* doc, QWidget* parent)
     if (document_) {
         connect(document_, &CKorvaldeDoc::SceneEdited, this, [this] {
             // Rows added by an edit do not refit the camera.
-            if (vantor::SceneData* scene = Scene()) fittedNodeCount_ = scene->nodeCount;
+            if (SceneData* scene = Scene()) fittedNodeCount_ = scene->nodeCount;
         });
         connect(document_, &CKorvaldeDoc::SceneChanged, this, [this] { OnSceneChanged(); });
         connect(document_, &CKorvaldeDoc::SceneReloaded, this, [this] { OnSceneReloaded(); });
     }
-    vantor::ViewNavigation::ViewHooks hooks;
+    ViewNavigation::ViewHooks hooks;
     hooks.scene = [this] { return Scene(); };
     hooks.redrawView = [this] { RedrawView(); };
     hooks.resizeViewport = [this] { ResizeViewport(); };
@@ -62,7 +62,7 @@ CKorvaldeView::~CKorvaldeView() {
     if (context()) ReleaseGl();
 }
 
-vantor::SceneData* CKorvaldeView::Scene() const {
+SceneData* CKorvaldeView::Scene() const {
     return document_ ? &document_->Scene() : nullptr;
 }
 
@@ -97,10 +97,10 @@ void CKorvaldeView::resizeGL(int width, int height) {
 }
 
 void CKorvaldeView::paintGL() {
-    vantor::SceneData* scene = Scene();
-    vantor::SceneData empty;
+    SceneData* scene = Scene();
+    SceneData empty;
     if (!scene) scene = &empty;
-    if (vantor::ApplyFit(camera, *scene)) fittedNodeCount_ = scene->nodeCount;
+    if (ApplyFit(camera, *scene)) fittedNodeCount_ = scene->nodeCount;
     settings.dimensions = context_.Dimensions();
     renderer_.DrawScene(*scene, camera, settings);
     if (document_) document_->MakeActive();
@@ -109,7 +109,7 @@ void CKorvaldeView::paintGL() {
 
 void CKorvaldeView::OnSceneChanged() {
     renderer_.InvalidateGeometry();
-    vantor::SceneData* scene = Scene();
+    SceneData* scene = Scene();
     // Files added to a fitted scene widen the view; edits keep the camera.
     if (scene && camera.fitPending == -1 && scene->nodeCount != fittedNodeCount_) {
         FitCameraToScene();
@@ -121,28 +121,28 @@ void CKorvaldeView::OnSceneChanged() {
 void CKorvaldeView::OnSceneReloaded() {
     // The camera stays where the user left it, whatever the file now holds.
     renderer_.InvalidateGeometry();
-    if (vantor::SceneData* scene = Scene()) fittedNodeCount_ = scene->nodeCount;
+    if (SceneData* scene = Scene()) fittedNodeCount_ = scene->nodeCount;
     ResizeViewport();
 }
 
 void CKorvaldeView::FitCameraToScene() {
-    if (vantor::SceneData* scene = Scene()) vantor::FitCameraToScene(camera, *scene);
+    if (SceneData* scene = Scene()) vantor::FitCameraToScene(camera, *scene);
 }
 
 void CKorvaldeView::ViewThroughFileCamera(int index) {
-    vantor::SceneData* scene = Scene();
+    SceneData* scene = Scene();
     if (!scene || index < 0 || index >= int(scene->cameras.size())) return;
     vantor::ViewThroughFileCamera(camera, *scene, scene->cameras[size_t(index)]);
     RedrawView();
 }
 
 void CKorvaldeView::SetOrthographic() {
-    camera.projectionMode = vantor::kProjectionOrthographic;
+    camera.projectionMode = kProjectionOrthographic;
     RedrawView();
 }
 
 void CKorvaldeView::SetPerspective() {
-    camera.projectionMode = vantor::kProjectionPerspective;
+    camera.projectionMode = kProjectionPerspective;
     RedrawView();
 }
 
@@ -166,7 +166,7 @@ void CKorvaldeView::ChangeFont() {
 
 void CKorvaldeView::SetOutlineFont(const QFont& font) {
     font_ = font;
-    font_.setPixelSize(vantor::kFontPixelHeight);
+    font_.setPixelSize(kFontPixelHeight);
     if (!context()) return;  // built when the context is made
     makeCurrent();
     BuildFont();
@@ -215,7 +215,7 @@ bool CKorvaldeView::SaveImage(const QString& path) {
 }
 
 bool CKorvaldeView::OnCommand(int id) {
-    using namespace vantor::cmd;
+    using namespace cmd;
     switch (id) {
         case kOrthographic:
             SetOrthographic();
@@ -249,13 +249,13 @@ bool CKorvaldeView::OnCommand(int id) {
 }
 
 void CKorvaldeView::UpdateCommandState(int id, bool& enabled, bool& checked) {
-    using namespace vantor::cmd;
+    using namespace cmd;
     switch (id) {
         case kOrthographic:
-            checked = camera.projectionMode == vantor::kProjectionOrthographic;
+            checked = camera.projectionMode == kProjectionOrthographic;
             break;
         case kPerspective:
-            checked = camera.projectionMode == vantor::kProjectionPerspective;
+            checked = camera.projectionMode == kProjectionPerspective;
             break;
         case kBackgroundBitmap:
             checked = settings.useBackgroundBitmap == 1;
