@@ -8,10 +8,33 @@
 #include <algorithm>
 
 namespace vantor {
+namespace {
 
+// The window that dialogs are centred on (the active window when there is one).
 QWidget* DialogParent() {
     return QApplication::activeWindow();
 }
+
+// Turns "Name (*.a)|*.a|All (*.*)|*.*||" into Qt's "Name (*.a);;All (*.*)".
+QString ToQtFilter(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].isEmpty()) break;
+        QString pattern = parts[i + 1];
+        pattern.replace(u';', u' ');
+        // Show the name as given but let Qt match the listed patterns; "*.*"
+        // must match files without a dot too.
+        if (pattern == QStringLiteral("*.*")) pattern = QStringLiteral("*");
+        QString name = parts[i];
+        const qsizetype paren = name.indexOf(u'(');
+        if (paren >= 0) name = name.left(paren).trimmed();
+        filters << QStringLiteral("%1 (%2)").arg(name, pattern);
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+}  // namespace
 
 PromptAnswer QtPrompt::ShowMessage(const std::string& text, const std::string& caption,
                                    PromptButtons buttons, PromptIcon icon) {
@@ -72,24 +95,6 @@ bool QtPrompt::AskFile(const FileQuestion& question, std::string& path) {
     if (chosen.isEmpty()) return false;
     path = chosen.toStdString();
     return true;
-}
-
-QString ToQtFilter(const QString& filter) {
-    const QStringList parts = filter.split(u'|');
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        if (parts[i].isEmpty()) break;
-        QString pattern = parts[i + 1];
-        pattern.replace(u';', u' ');
-        // Show the name as given but let Qt match the listed patterns; "*.*"
-        // must match files without a dot too.
-        if (pattern == QStringLiteral("*.*")) pattern = QStringLiteral("*");
-        QString name = parts[i];
-        const qsizetype paren = name.indexOf(u'(');
-        if (paren >= 0) name = name.left(paren).trimmed();
-        filters << QStringLiteral("%1 (%2)").arg(name, pattern);
-    }
-    return filters.join(QStringLiteral(";;"));
 }
 
 }  // namespace vantor
