@@ -109,6 +109,9 @@ class RowWriter {
     void AddTexture(const aiMaterial& material);
     void AddCornerTexCoords(const aiMesh& mesh);
     void AddFaceSet(const aiMesh& mesh);
+    // Writes base + number of each corner of the mesh's triangles to `out`;
+    // returns the corners written.
+    int32_t AddTriangles(const aiMesh& mesh, const uint32_t* number, int32_t base, int32_t* out);
     void AddCornerColours(const aiMesh& mesh, int32_t colourRow, int32_t corners);
     void AddLineSet(const aiMesh& mesh);
     void AddPointSet(const aiMesh& mesh);
@@ -306,6 +309,27 @@ void RowWriter::AddCornerTexCoords(const aiMesh& mesh) {
     AddCornerTexCoordRow(r_, uv.data(), int64_t(uv.size() / 2), file_);
 }
 
+int32_t RowWriter::AddTriangles(const aiMesh& mesh, const uint32_t* number, int32_t base,
+                                int32_t* out) {
+    const uint32_t vertices = mesh.mNumVertices;
+    const int32_t* const first = out;
+    for (unsigned f = 0; f < mesh.mNumFaces; ++f) {
+        const aiFace& face = mesh.mFaces[f];
+        // Lines and points of a mixed mesh are not faces; bad indices are.
+        if (face.mNumIndices != 3) continue;
+        const unsigned a = face.mIndices[0], b = face.mIndices[1], c = face.mIndices[2];
+        if ((a >= vertices) | (b >= vertices) | (c >= vertices)) {
+            ++droppedFaces_;
+            continue;
+        }
+        out[0] = base + int32_t(number[a]);
+        out[1] = base + int32_t(number[b]);
+        out[2] = base + int32_t(number[c]);
+        out += 3;
+    }
+    return int32_t(out - first);
+}
+
 void RowWriter::AddFaceSet(const aiMesh& mesh) {
     const OpenGroup group = AddGroup(kind::IndexedFaceSet2, 3, std::string());
     r_.AddRow(kind::ShapeHints, file_, tag::ShapeHints, -1, -9999);
@@ -321,34 +345,25 @@ void RowWriter::AddFaceSet(const aiMesh& mesh) {
     // STL normals are the facets' own: the geometry preparation makes the
     // same, and without them the corners of neighbouring facets join.
     const bool normals = mesh.mNormals != nullptr && !kind_.facetNormals;
-    std::vector<uint32_t> firsts;
-    const std::vector<uint32_t> number = JoinVertices(
-        &mesh.mVertices[0].x, normals ? &mesh.mNormals[0].x : nullptr, mesh.mNumVertices, firsts);
-    const int32_t base = AddVectors(mesh, coordRow, false, firsts);
-    const int32_t normalBase = normals ? AddVectors(mesh, normalRow, true, firsts) : 0;
+    const JoinedVertices joined = JoinVertices(
+        &mesh.mVertices[0].x, normals ? &mesh.mNormals[0].x : nullptr, mesh.mNumVertices);
+    const int32_t base = AddVectors(mesh, coordRow, false, joined.firsts);
+    const int32_t normalBase = normals ? AddVectors(mesh, normalRow, true, joined.firsts) : 0;
     const int32_t firstIndex = r_.coordIndexCount;
     const int32_t firstNormalIndex = r_.normalIndexCount;
     r_.EnsureCoordIndices(int64_t(firstIndex) + int64_t(mesh.mNumFaces) * 3);
-    if (normals) r_.EnsureNormalIndices(int64_t(firstNormalIndex) + int64_t(mesh.mNumFaces) * 3);
-    int32_t* coords = &r_.coordIndexPool[0];
-    int32_t* normalIndices = &r_.normalIndexPool[0];
-    int32_t count = firstIndex;
-    for (unsigned f = 0; f < mesh.mNumFaces; ++f) {
-        const aiFace& face = mesh.mFaces[f];
-        if (!IsTriangle(face, mesh.mNumVertices)) {
-            // Lines and points of a mixed mesh are not faces; bad indices are.
-            if (face.mNumIndices == 3) ++droppedFaces_;
-            continue;
-        }
-        for (int k = 0; k < 3; ++k) {
-            const int32_t joined = int32_t(number[face.mIndices[k]]);
-            coords[count] = base + joined;
-            if (normals) normalIndices[count - firstIndex + firstNormalIndex] = normalBase + joined;
-            ++count;
-        }
-    }
+    const int32_t count =
+        firstIndex + AddTriangles(mesh, joined.number.get(), base, &r_.coordIndexPool[firstIndex]);
     r_.coordIndexCount = count;
-    if (normals) r_.normalIndexCount = firstNormalIndex + (count - firstIndex);
+    if (normals) {
+        // The normals were joined with the points: the same numbers.
+        r_.EnsureNormalIndices(int64_t(firstNormalIndex) + (count - firstIndex));
+        const int32_t* coords = &r_.coordIndexPool[firstIndex];
+        int32_t* normalIndices = &r_.normalIndexPool[firstNormalIndex];
+        for (int32_t i = 0; i < count - firstIndex; ++i)
+            normalIndices[i] = coords[i] - base + normalBase;
+        r_.normalIndexCount = firstNormalIndex + (count - firstIndex);
+    }
     if (mesh.mColors[0]) AddCornerColours(mesh, colourRow, count - firstIndex);
     float* values = r_.Block(block);
     values[0] = normals ? 1.0f : -1.0f;

@@ -36,6 +36,59 @@ float TextAdvance(const std::string& bytes) {
     return width;
 }
 
+// Widens the scene's box by many points under one matrix. A point met
+// again cannot widen the box any further, so each is transformed once, at
+// its first use, which keeps the comparisons in the same order as one
+// AddBoundsPoint per use. The box is the batch's own until it ends.
+class PointBatch {
+  public:
+    PointBatch(SceneData& scene, uint32_t* stamps, uint32_t stamp)
+        : scene_(scene), points_(scene.pointPool.data()), stamps_(stamps), stamp_(stamp) {
+        static constexpr float kIdentity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+        identity_ = std::memcmp(scene.currentMatrix, kIdentity, sizeof kIdentity) == 0;
+        for (int i = 0; i < 16; ++i) matrix_[i] = scene.currentMatrix[i];
+        std::memcpy(box_, scene.bounds, sizeof box_);
+    }
+    PointBatch(const PointBatch&) = delete;
+    PointBatch& operator=(const PointBatch&) = delete;
+    ~PointBatch() { std::memcpy(scene_.bounds, box_, sizeof box_); }
+
+    // The point must lie inside the pool.
+    void Add(int32_t point) {
+        if (stamps_[point] != stamp_) AddFirstUse(point);
+    }
+
+  private:
+    // Forced inline: the box then stays in registers through a loop.
+    __attribute__((always_inline)) void AddFirstUse(int32_t point) {
+        stamps_[point] = stamp_;
+        const float* p = points_ + int64_t(point) * 3;
+        // Under the identity a finite coordinate comes out unchanged (a
+        // negative zero as zero); infinities and NaNs take the full product.
+        if (identity_ && (p[0] - p[0]) + (p[1] - p[1]) + (p[2] - p[2]) == 0) {
+            for (int axis = 0; axis < 3; ++axis) Widen(axis, p[axis] + 0.0f);
+            return;
+        }
+        // The same arithmetic as SceneData::AddBoundsPoint with w = 1.
+        const double* m = matrix_;
+        for (int axis = 0; axis < 3; ++axis)
+            Widen(axis, float(m[axis] * p[0] + m[4 + axis] * p[1] + m[8 + axis] * p[2] +
+                              m[12 + axis] * 1.0f));
+    }
+    void Widen(int axis, float v) {
+        if (v < box_[2 * axis]) box_[2 * axis] = v;
+        if (v > box_[2 * axis + 1]) box_[2 * axis + 1] = v;
+    }
+
+    SceneData& scene_;
+    const float* points_;
+    uint32_t* stamps_;  // stamp_ marks the points of this batch
+    uint32_t stamp_;
+    bool identity_ = false;
+    double matrix_[16];
+    float box_[6];
+};
+
 // The recursive walk over the node table, as drawing walks it.
 class GeometryWalk {
   public:
@@ -100,32 +153,15 @@ class GeometryWalk {
     }
     void ApplyTransform(const float* b);
 
-    // Bounds of many points under one matrix. A point met again cannot
-    // widen the box any further, so each is transformed once, at its first
-    // use, which keeps the comparisons in the same order as one call per use.
-    void BeginPointBatch() {
+    // The box of many points under the current matrix (see PointBatch).
+    PointBatch BeginPointBatch() {
         if (pointStamps_.size() < size_t(s_.pointCount / 3))
             pointStamps_.resize(size_t(s_.pointCount / 3));
         if (++stamp_ == 0) {
             std::fill(pointStamps_.begin(), pointStamps_.end(), 0u);
             stamp_ = 1;
         }
-        for (int i = 0; i < 16; ++i) batchMatrix_[i] = s_.currentMatrix[i];
-    }
-    // The point must lie inside the pool.
-    void BatchPoint(int32_t point) {
-        uint32_t& seen = pointStamps_[size_t(point)];
-        if (seen == stamp_) return;
-        seen = stamp_;
-        // The same arithmetic as SceneData::AddBoundsPoint with w = 1.
-        const float* p = &s_.pointPool[int64_t(point) * 3];
-        const double* m = batchMatrix_;
-        for (int axis = 0; axis < 3; ++axis) {
-            const float v = float(m[axis] * p[0] + m[4 + axis] * p[1] + m[8 + axis] * p[2] +
-                                  m[12 + axis] * 1.0f);
-            if (v < s_.bounds[2 * axis]) s_.bounds[2 * axis] = v;
-            if (v > s_.bounds[2 * axis + 1]) s_.bounds[2 * axis + 1] = v;
-        }
+        return PointBatch(s_, pointStamps_.data(), stamp_);
     }
 
     void BoundsOfFaceSet(float* block);
@@ -228,7 +264,6 @@ class GeometryWalk {
     SceneData& s_;
     std::vector<uint32_t> pointStamps_;  // stamp_ marks points of the current batch
     uint32_t stamp_ = 0;
-    double batchMatrix_[16] = {};
 };
 
 int32_t GeometryWalk::WalkRows(int32_t first, int32_t end) {
@@ -335,31 +370,37 @@ void GeometryWalk::BoundsOfFaceSet(float* block) {
     if (c0 < 0 || c1 > s_.coordIndexCount || c0 > c1) return;
     // The readers stored the triangles counter-clockwise already.
     const int32_t* ci = s_.coordIndexPool.data();
-    const int32_t points = s_.pointCount / 3;
-    BeginPointBatch();
+    const uint32_t points = uint32_t(s_.pointCount / 3);
     if (state != -1) {
+        PointBatch batch = BeginPointBatch();
         for (int32_t t = c0; t < c1; ++t)
-            if (ci[t] >= 0 && ci[t] < points) BatchPoint(ci[t]);
+            if (uint32_t(ci[t]) < points) batch.Add(ci[t]);
         return;
     }
 
     const int32_t firstNormal = s_.normalCount;
     const int32_t triangles = (c1 - c0) / 3;
-    auto usable = [points](const int32_t* tri) {
-        return tri[0] >= 0 && tri[1] >= 0 && tri[2] >= 0 && tri[0] < points && tri[1] < points &&
-               tri[2] < points;
-    };
     s_.EnsureNormals(int64_t(firstNormal) + 3 * int64_t(triangles));
+    const int32_t k = s_.normalIndexCount;
+    s_.EnsureNormalIndices(int64_t(k) + 3 * int64_t(triangles));
     // Plain pointers: writes through the pools' own would make the compiler
     // reload every pool and count per triangle.
     const float* pointData = s_.pointPool.data();
-    const int32_t* triangleData = s_.coordIndexPool.data() + c0;
-    float* normalData = s_.normalPool.data() + firstNormal;
-    for (int32_t t = 0; t < triangles; ++t) {
-        double n[3] = {0, 0, 0};
-        const int32_t* tri = triangleData + 3 * int64_t(t);
-        if (usable(tri)) {
-            for (int v = 0; v < 3; ++v) BatchPoint(tri[v]);
+    const int32_t* tri = s_.coordIndexPool.data() + c0;
+    float* normal = s_.normalPool.data() + firstNormal;
+    int32_t* normalIndex = s_.normalIndexPool.data() + k;
+    {
+        PointBatch batch = BeginPointBatch();
+        for (int32_t t = 0; t < triangles; ++t, tri += 3, normal += 3, normalIndex += 3) {
+            const int32_t face = firstNormal / 3 + t;
+            normalIndex[0] = face, normalIndex[1] = face, normalIndex[2] = face;
+            // Negative numbers are out of range too, as unsigned.
+            if ((uint32_t(tri[0]) >= points) | (uint32_t(tri[1]) >= points) |
+                (uint32_t(tri[2]) >= points)) {
+                normal[0] = normal[1] = normal[2] = 0;
+                continue;
+            }
+            for (int v = 0; v < 3; ++v) batch.Add(tri[v]);
             // vmath's cross product and length, spelled out so the values
             // stay in registers; the operations and their order are the same.
             const float* p0 = pointData + int64_t(tri[0]) * 3;
@@ -369,25 +410,18 @@ void GeometryWalk::BoundsOfFaceSet(float* block) {
                                   double(p1[2]) - double(p0[2])};
             const double ac[3] = {double(p2[0]) - double(p0[0]), double(p2[1]) - double(p0[1]),
                                   double(p2[2]) - double(p0[2])};
-            n[0] = ab[1] * ac[2] - ab[2] * ac[1];
-            n[1] = ab[2] * ac[0] - ac[2] * ab[0];
-            n[2] = ac[1] * ab[0] - ab[1] * ac[0];
+            double n[3] = {ab[1] * ac[2] - ab[2] * ac[1], ab[2] * ac[0] - ac[2] * ab[0],
+                           ac[1] * ab[0] - ab[1] * ac[0]};
             // A degenerate triangle keeps a zero normal instead of NaNs.
-            const double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
-            if (length > 0) {
-                const double scale = 1.0 / length;
+            const double square = n[0] * n[0] + n[1] * n[1] + n[2] * n[2];
+            if (square > 0) {
+                const double scale = 1.0 / std::sqrt(square);
                 n[0] *= scale, n[1] *= scale, n[2] *= scale;
             }
+            normal[0] = float(n[0]), normal[1] = float(n[1]), normal[2] = float(n[2]);
         }
-        float* normal = normalData + 3 * int64_t(t);
-        normal[0] = float(n[0]), normal[1] = float(n[1]), normal[2] = float(n[2]);
     }
     s_.normalCount += 3 * triangles;
-    const int32_t k = s_.normalIndexCount;
-    s_.EnsureNormalIndices(int64_t(k) + 3 * int64_t(triangles));
-    int32_t* normalIndexData = s_.normalIndexPool.data() + k;
-    for (int32_t t = 0; t < triangles; ++t)
-        for (int v = 0; v < 3; ++v) normalIndexData[3 * int64_t(t) + v] = firstNormal / 3 + t;
     s_.normalIndexCount += 3 * triangles;
     // AddRow may reallocate the value pool: finish with the block first.
     block[0] = 2;
@@ -399,11 +433,11 @@ void GeometryWalk::BoundsOfFaceSet(float* block) {
 void GeometryWalk::BoundsOfLineSet(const float* block) {
     const int32_t l0 = int32_t(block[1]), l1 = int32_t(block[2]);
     if (l0 < 0 || l1 > s_.lineCoordIndexCount) return;
-    const int32_t points = s_.pointCount / 3;
-    BeginPointBatch();
+    const uint32_t points = uint32_t(s_.pointCount / 3);
+    PointBatch batch = BeginPointBatch();
     for (int32_t t = l0; t < l1 - 1; ++t) {
         const int32_t p = s_.lineCoordIndexPool[t];
-        if (p >= 0 && p < points) BatchPoint(p);
+        if (uint32_t(p) < points) batch.Add(p);
     }
 }
 

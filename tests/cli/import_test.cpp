@@ -1,10 +1,8 @@
-// Mesh files (STL, OBJ, PLY, glTF, 3DS, OFF, X3D) written here, read as a
+// Mesh files (STL, OBJ, PLY, glTF, 3DS, OFF, X3D) read as a
 // document, through `korvalde-cli info` and `convert`, and broken.
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -18,144 +16,45 @@ namespace {
 
 using vantor::testing::RunCli;
 
-// Little-endian binary building.
-struct Bytes {
-    std::string data;
-    Bytes& U16(uint16_t v) { return Raw(&v, 2); }
-    Bytes& U32(uint32_t v) { return Raw(&v, 4); }
-    Bytes& F32(float v) { return Raw(&v, 4); }
-    Bytes& Text(const std::string& text) {
-        data += text;
-        return *this;
-    }
-    Bytes& Raw(const void* p, size_t n) {
-        data.append(static_cast<const char*>(p), n);
-        return *this;
-    }
-};
-
-// A binary STL whose 80-byte header starts "solid", as many CAD programs
-// write it: only the size tells it from ASCII.
-std::string BinaryStl() {
-    const float tetra[4][9] = {{0, 0, 0, 2, 0, 0, 0, 2, 0},
-                               {0, 0, 0, 0, 2, 0, 0, 0, 2},
-                               {0, 0, 0, 0, 0, 2, 2, 0, 0},
-                               {2, 0, 0, 0, 0, 2, 0, 2, 0}};
-    Bytes b;
-    b.Text(std::string("solid part").append(70, ' ')).U32(4);
-    for (const auto& triangle : tetra) {
-        for (int i = 0; i < 3; ++i) b.F32(0);
-        for (float v : triangle) b.F32(v);
-        b.U16(0);
-    }
-    return b.data;
-}
-
-std::string Base64(const std::string& in) {
-    static const char* digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string out;
-    for (size_t i = 0; i < in.size(); i += 3) {
-        const size_t n = std::min<size_t>(3, in.size() - i);
-        uint32_t v = 0;
-        for (size_t k = 0; k < 3; ++k) v = v << 8 | (k < n ? uint8_t(in[i + k]) : 0u);
-        for (size_t k = 0; k < 4; ++k) out += k <= n ? digits[(v >> (18 - 6 * k)) & 63] : '=';
-    }
-    return out;
-}
-
-// One triangle (0 0 0, 1 0 0, 0 1 0) with a blue material under a node
-// moved by 10 along x.
-std::string GltfBuffer() {
-    Bytes b;
-    for (float v : {0.f, 0.f, 0.f, 1.f, 0.f, 0.f, 0.f, 1.f, 0.f}) b.F32(v);
-    return b.U16(0).U16(1).U16(2).U16(0).data;
-}
-
-std::string GltfJson(const std::string& bufferUri) {
-    return R"({"asset":{"version":"2.0"},"scene":0,"scenes":[{"nodes":[0]}],)"
-           R"("nodes":[{"name":"moved","mesh":0,"translation":[10,0,0]}],)"
-           R"("meshes":[{"name":"tri","primitives":[{"attributes":{"POSITION":0},"indices":1,"material":0}]}],)"
-           R"("materials":[{"name":"blue","pbrMetallicRoughness":{"baseColorFactor":[0,0,1,1]}}],)"
-           R"("buffers":[{"byteLength":44)" +
-           (bufferUri.empty() ? std::string() : R"(,"uri":")" + bufferUri + "\"") +
-           R"(}],"bufferViews":[{"buffer":0,"byteOffset":0,"byteLength":36},)"
-           R"({"buffer":0,"byteOffset":36,"byteLength":6}],)"
-           R"("accessors":[{"bufferView":0,"componentType":5126,"count":3,"type":"VEC3",)"
-           R"("min":[0,0,0],"max":[1,1,0]},)"
-           R"({"bufferView":1,"componentType":5123,"count":3,"type":"SCALAR"}]})";
-}
-
-std::string Gltf() {
-    return GltfJson("data:application/octet-stream;base64," + Base64(GltfBuffer()));
-}
-
-std::string Glb() {
-    std::string json = GltfJson("");
-    json.append((4 - json.size() % 4) % 4, ' ');
-    const std::string bin = GltfBuffer();
-    Bytes b;
-    b.Text("glTF").U32(2).U32(uint32_t(12 + 8 + json.size() + 8 + bin.size()));
-    b.U32(uint32_t(json.size())).U32(0x4E4F534A).Text(json);
-    b.U32(uint32_t(bin.size())).U32(0x004E4942).Text(bin);
-    return b.data;
-}
-
-std::string Chunk(uint16_t id, const std::string& body) {
-    return Bytes().U16(id).U32(uint32_t(6 + body.size())).Text(body).data;
-}
-
-// A 3DS file of one object holding the triangle (0 0 0, 3 0 0, 0 4 0).
-std::string ThreeDs() {
-    Bytes vertices;
-    vertices.U16(3);
-    for (float v : {0.f, 0.f, 0.f, 3.f, 0.f, 0.f, 0.f, 4.f, 0.f}) vertices.F32(v);
-    const std::string faces = Bytes().U16(1).U16(0).U16(1).U16(2).U16(0).data;
-    const std::string mesh = Chunk(0x4100, Chunk(0x4110, vertices.data) + Chunk(0x4120, faces));
-    const std::string object = Chunk(0x4000, std::string("tri", 4) + mesh);
-    return Chunk(0x4D4D, Chunk(0x0002, Bytes().U32(3).data) + Chunk(0x3D3D, object));
-}
-
 struct ModelCase {
     std::string name;
-    std::string content;
     long triangles;
     long points;                      // after joining identical vertices
     std::vector<float> bounds;        // min x, max x, min y, max y, min z, max z
     std::vector<float> diffuse;       // of the first Shape's material
-    std::string broken;               // the same kind, unreadable
+    size_t brokenLength = 0;          // cut short to this, else broken/<name>
     std::vector<float> corners = {};  // r, g, b of each triangle corner, when coloured
     std::string extraName = {};       // a second file beside it (an OBJ's MTL)
+    std::string content = {}, broken = {};
 };
 
-const std::vector<float> kVrmlDefaultDiffuse = {0.8f, 0.8f, 0.8f};
-
-// Text inputs left empty here come from tests/inputs/import/ and its
-// broken/ folder.
+// Inputs come from tests/inputs/import/ and its broken/ folder. The binary
+// STL's header starts "solid", as many CAD programs write it; the glTF
+// triangle's node is moved by 10 along x.
 std::string Input(const std::string& name) {
     return vantor::testing::ReadText(std::string(VANTOR_TEST_INPUTS) + "/import/" + name);
 }
 
 std::vector<ModelCase> Cases() {
-    const std::string glb = Glb();
-    const std::vector<float> grey = kVrmlDefaultDiffuse;
+    const std::vector<float> grey = {0.8f, 0.8f, 0.8f};  // VRML's default diffuse colour
     const std::vector<float> plyCorners = {1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 1, 1, 1, 1};
     std::vector<ModelCase> cases = {
-        {"square.stl", "", 2, 4, {0, 1, 0, 1, 0, 0}, grey, ""},
-        {"tetra.stl", BinaryStl(), 4, 4, {0, 2, 0, 2, 0, 2}, grey, BinaryStl().substr(0, 60)},
+        {"square.stl", 2, 4, {0, 1, 0, 1, 0, 0}, grey},
+        {"tetra.stl", 4, 4, {0, 2, 0, 2, 0, 2}, grey, 60},
         // The extension lies: binary STL content named .wrl.
-        {"tetra_stl.wrl", BinaryStl(), 4, 4, {0, 2, 0, 2, 0, 2}, grey, ""},
-        {"box.obj", "", 2, 4, {0, 2, 0, 3, 0, 0}, {1, 0, 0}, "", {}, "box.mtl"},
+        {"tetra_stl.wrl", 4, 4, {0, 2, 0, 2, 0, 2}, grey},
+        {"box.obj", 2, 4, {0, 2, 0, 3, 0, 0}, {1, 0, 0}, 0, {}, "box.mtl"},
         // Vertex colours: two corners share a point but not its colour.
-        {"quad.ply", "", 2, 4, {0, 1, 0, 0, 0, 1}, grey, "", plyCorners},
-        {"tri.gltf", Gltf(), 1, 3, {10, 11, 0, 1, 0, 0}, {0, 0, 1}, ""},
-        {"tri.glb", glb, 1, 3, {10, 11, 0, 1, 0, 0}, {0, 0, 1}, glb.substr(0, 100)},
-        {"tri.3ds", ThreeDs(), 1, 3, {0, 3, 0, 0, -4, 0}, grey, ThreeDs().substr(0, 20)},
-        {"two.off", "", 2, 4, {0, 1, 0, 1, 0, 1}, grey, ""},
-        {"tri.x3d", "", 1, 3, {5, 6, 0, 1, 0, 0}, {0, 1, 0}, ""},
+        {"quad.ply", 2, 4, {0, 1, 0, 0, 0, 1}, grey, 0, plyCorners},
+        {"tri.gltf", 1, 3, {10, 11, 0, 1, 0, 0}, {0, 0, 1}},
+        {"tri.glb", 1, 3, {10, 11, 0, 1, 0, 0}, {0, 0, 1}, 100},
+        {"tri.3ds", 1, 3, {0, 3, 0, 0, -4, 0}, grey, 20},
+        {"two.off", 2, 4, {0, 1, 0, 1, 0, 1}, grey},
+        {"tri.x3d", 1, 3, {5, 6, 0, 1, 0, 0}, {0, 1, 0}},
     };
     for (ModelCase& c : cases) {
-        if (c.content.empty()) c.content = Input(c.name);
-        if (c.broken.empty()) c.broken = Input("broken/" + c.name);
+        c.content = Input(c.name);
+        c.broken = c.brokenLength ? c.content.substr(0, c.brokenLength) : Input("broken/" + c.name);
     }
     return cases;
 }
@@ -264,7 +163,7 @@ TEST_F(ModelImport, EachFormatReadsConvertsAndFailsWithItsReason) {
 // A mesh added to a VRML document, saved as new data: the mesh's rows are
 // written in full (a WWWInline cannot name an STL) and read back.
 TEST_F(ModelImport, AssemblyWithAMeshSavesAndLimitsRefuse) {
-    const std::string stl = Write("tetra.stl", BinaryStl());
+    const std::string stl = Write("tetra.stl", Input("tetra.stl"));
     const std::string plate = std::string(VANTOR_TEST_INPUTS) + "/vrml_write/v1_parts.wrl";
     vantor::VrmlReader scene;
     vantor::ScriptedPrompt prompt;

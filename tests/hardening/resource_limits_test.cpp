@@ -1,11 +1,22 @@
 // Files that declare absurd sizes or nest absurdly deep: read within
 // bounded memory and stack, with a note in the reading log, and written
-// back without trouble.
+// back without trouble. And every file in tests/inputs/hardening/, each of
+// which once crashed, hung or upset a sanitizer (its name says how), put
+// through what the fuzz targets do: the model reader (VRML, or a mesh format
+// by its extension), a save in both modes with a re-read, and both
+// binding-file readers.
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "bindings/binding_table.h"
+#include "bindings/config_reader.h"
+#include "bindings/read_config.h"
+#include "import/model_import.h"
 #include "prompt/prompt.h"
 #include "support/scratch_folder.h"
 #include "vrml_read/vrml_reader.h"
@@ -50,13 +61,13 @@ size_t RowsOfKind(const SceneData& scene, int32_t kind) {
     return count;
 }
 
-std::string Nested(const char* header, const char* open, const char* leaf, int depth) {
+std::string Nested(const char* header, const char* open, const char* leaf, const char* close,
+                   int depth) {
     std::string text = header;
     for (int i = 0; i < depth; ++i) text += open;
     text += leaf;
-    text.append(size_t(depth), '}');
-    text += "\n";
-    return text;
+    for (int i = 0; i < depth; ++i) text += close;
+    return text + "\n";
 }
 
 // Reading goes on after the cut: the Sphere after the nest is kept.
@@ -64,9 +75,10 @@ TEST(ResourceLimits, NestingThousandsDeep) {
     {
         SCOPED_TRACE("VRML 1.0 Separators");
         Outcome o;
-        ReadWriteAndReread(Nested("#VRML V1.0 ascii\n", "Separator { ", "Cube { } ", kAbsurdDepth) +
-                               "Sphere { }\n",
-                           o);
+        ReadWriteAndReread(
+            Nested("#VRML V1.0 ascii\n", "Separator { ", "Cube { } ", "}", kAbsurdDepth) +
+                "Sphere { }\n",
+            o);
         EXPECT_NE(o.log.find("Caution groups nested too deep, skipped ##Separator##\r\n"),
                   std::string::npos);
         EXPECT_EQ(RowsOfKind(o.reader, kind::Separator), 1000u) << "groups past the limit go";
@@ -78,19 +90,17 @@ TEST(ResourceLimits, NestingThousandsDeep) {
         Outcome o;
         ReadWriteAndReread(
             Nested("#VRML V1.0 ascii\n", "Group { TransformSeparator { Switch { whichChild -3 ",
-                   "Sphere { } ", kAbsurdDepth / 3) +
-                std::string(size_t(2 * kAbsurdDepth / 3), '}'),
+                   "Sphere { } ", "}}}", kAbsurdDepth / 3),
             o);
         EXPECT_FALSE(o.log.empty());
     }
     {
         SCOPED_TRACE("VRML 2.0 Groups");
         Outcome o;
-        std::string text = "#VRML V2.0 utf8\n";
-        for (int i = 0; i < kAbsurdDepth; ++i) text += "Group { children [ ";
-        text += "Shape { geometry Box { } }";
-        for (int i = 0; i < kAbsurdDepth; ++i) text += " ] }";
-        ReadWriteAndReread(text + " Shape { geometry Sphere { } }\n", o);
+        ReadWriteAndReread(Nested("#VRML V2.0 utf8\n", "Group { children [ ",
+                                  "Shape { geometry Box { } }", " ] }", kAbsurdDepth) +
+                               "Shape { geometry Sphere { } }\n",
+                           o);
         EXPECT_NE(o.log.find("nesting deeper than"), std::string::npos);
         EXPECT_EQ(RowsOfKind(o.reader, kind::Sphere2), 1u);
     }
@@ -98,7 +108,7 @@ TEST(ResourceLimits, NestingThousandsDeep) {
         SCOPED_TRACE("VRML 2.0 Transforms");
         Outcome o;
         ReadWriteAndReread(Nested("#VRML V2.0 utf8\n", "Transform { children [ ",
-                                  "Shape { geometry Box { } } ", kAbsurdDepth) +
+                                  "Shape { geometry Box { } } ", "}", kAbsurdDepth) +
                                std::string(size_t(kAbsurdDepth), ']'),
                            o);
         EXPECT_FALSE(o.log.empty());
@@ -107,35 +117,26 @@ TEST(ResourceLimits, NestingThousandsDeep) {
         SCOPED_TRACE("VRML 2.0 geometry nodes inside each other");
         Outcome o;
         ReadWriteAndReread(
-            Nested("#VRML V2.0 utf8\n", "Shape { geometry ", "Box { } ", kAbsurdDepth), o);
+            Nested("#VRML V2.0 utf8\n", "Shape { geometry ", "Box { } ", "}", kAbsurdDepth), o);
     }
 }
 
-// Each file declares far more than it gives; `note` is what the log says.
+// Each file in tests/inputs/resource_limits/ declares far more than it
+// gives; `note` is what the log says.
 TEST(ResourceLimits, AbsurdDeclaredSizes) {
-    const struct {
-        const char* text;
-        const char* note;
-    } cases[] = {
-        {"#VRML V2.0 utf8\nShape { geometry ElevationGrid {\n"
-         "xDimension 100000 zDimension 100000 height [ 0 1 2 ] } }\n",
-         "iXDimension = 100000"},
-        // The grid's size overflows 32 bits.
-        {"#VRML V2.0 utf8\nShape { geometry ElevationGrid {\n"
-         "xDimension 2147483647 zDimension 2147483647 height [ ] } }\n",
-         ""},
-        {"#VRML V1.0 ascii\nSwitch { whichChild 2000000000 Cube { } }\n#\n", ""},
-        {"#VRML V2.0 utf8\nShape { appearance Appearance { texture PixelTexture {\n"
-         "image 100000 100000 4 0xFF 0xFF } } geometry Box { } }\n",
-         "image size 100000 x 100000 x 4 refused"},
-        {"#VRML V1.0 ascii\nTexture2 { image 3 1 5 1 2 3 }\nCube { }\n",
-         "image size 3 x 1 x 5 refused"},
+    const std::pair<const char*, const char*> cases[] = {
+        {"elevation_grid_declaring_ten_billion_heights", "iXDimension = 100000"},
+        {"elevation_grid_size_overflowing_32_bits", ""},
+        {"switch_choosing_child_two_billion", ""},
+        {"pixel_texture_declaring_forty_gigabytes", "image size 100000 x 100000 x 4 refused"},
+        {"texture2_image_with_five_components", "image size 3 x 1 x 5 refused"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
+    for (const auto& [name, note] : cases) {
+        SCOPED_TRACE(name);
         Outcome o;
-        ReadWriteAndReread(c.text, o);
-        EXPECT_NE(o.log.find(c.note), std::string::npos) << o.log;
+        ReadWriteAndReread(
+            ReadText(std::string(VANTOR_TEST_INPUTS) + "/resource_limits/" + name + ".wrl"), o);
+        EXPECT_NE(o.log.find(note), std::string::npos) << o.log;
     }
 }
 
@@ -170,6 +171,60 @@ TEST(ResourceLimits, ListsOfMillionsOfEntries) {
         for (int i = 0; i < kEntries; ++i) text += "0 -1 ";
         text += "] } }\n";
         ReadWriteAndReread(text, o);
+    }
+}
+
+std::vector<std::filesystem::path> RegressionInputs() {
+    std::vector<std::filesystem::path> files;
+    const std::filesystem::path folder = std::filesystem::path(VANTOR_TEST_INPUTS) / "hardening";
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        if (entry.is_regular_file()) files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+TEST(RegressionInputs, ReadSaveAndRereadEveryVrmlInput) {
+    if (RegressionInputs().empty()) GTEST_SKIP() << "no regression inputs";
+    for (const auto& input : RegressionInputs()) {
+        if (input.extension() == ".cfg") continue;
+        SCOPED_TRACE(input.filename().string());
+        ScratchFolder folder;
+        // The reader works on a copy, beside the inline children some
+        // inputs name.
+        const std::string path = folder / ("input" + input.extension().string());
+        std::filesystem::copy_file(input, path);
+        for (const auto& child : {"child1.wrl", "child2.wrl"}) {
+            const auto source = input.parent_path() / "children" / child;
+            if (std::filesystem::exists(source)) std::filesystem::copy_file(source, folder / child);
+        }
+        VrmlReader reader;
+        ScriptedPrompt prompt;
+        if (ReadModelFile(reader, path, prompt, folder / "log.txt") < 0) continue;
+        for (int mode : {kSaveTopData, kSaveNewData}) {
+            const std::string out = folder / "written.wrl";
+            if (!SaveScene(reader, out, mode).saved()) continue;
+            VrmlReader again;
+            EXPECT_EQ(again.ReadVrmlFile(out, prompt, folder / "log.txt"), 1) << "mode " << mode;
+        }
+    }
+}
+
+TEST(RegressionInputs, BothBindingReadersTakeEveryInput) {
+    if (RegressionInputs().empty()) GTEST_SKIP() << "no regression inputs";
+    for (const auto& input : RegressionInputs()) {
+        SCOPED_TRACE(input.filename().string());
+        BindingTable table;
+        ScriptedPrompt prompt;
+        prompt.messageAnswers.assign(16, PromptAnswer::Cancel);
+        ConfigReader reader(table, prompt);
+        EXPECT_EQ(reader.ReadConfigFile(input.string()), 1);
+
+        CReadConfig setupReader;
+        setupReader.Pellowen01(ReadText(input.string()), &prompt);
+        EXPECT_LE(setupReader.m_iNodeMax, CReadConfig::kEntryCount);
+        std::string name, value;
+        for (int i = 0; i < setupReader.m_iNodeMax; ++i) setupReader.GetNodeData(i, name, value);
     }
 }
 

@@ -29,15 +29,9 @@ const char* const kOldTarget = "#VRML V1.0 ascii\n# the user's earlier file\n";
 // A scene whose text is some hundred kilobytes, so a small file size limit
 // cuts the write in the middle.
 std::string LargeModelText() {
-    std::string text = "#VRML V1.0 ascii\nSeparator {\nCoordinate3 { point [\n";
-    for (int i = 0; i < 6000; ++i)
-        text += std::to_string(i) + " " + std::to_string(i * 2) + " 0.125,\n";
-    text += "] }\nIndexedFaceSet { coordIndex [\n";
-    for (int i = 0; i + 2 < 6000; i += 3)
-        text += std::to_string(i) + ", " + std::to_string(i + 1) + ", " + std::to_string(i + 2) +
-                ", -1,\n";
-    text += "] }\n}\n";
-    return text;
+    std::string text = "#VRML V1.0 ascii\nSeparator {\n";
+    for (int i = 0; i < 6000; ++i) text += "Cube { width " + std::to_string(i) + " }\n";
+    return text + "}\n";
 }
 
 // Lowers the file size limit for its lifetime; writes past it fail with

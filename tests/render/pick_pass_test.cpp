@@ -56,7 +56,7 @@ TEST_F(PickPassTest, TriangleVerticesEdgesAndFace) {
     SceneData scene;
     SceneBuilder b(scene);
     const int32_t file = b.BeginFile("triangle.wrl");
-    b.OpenGroup(kind::Separator);
+    const int32_t group = b.OpenGroup(kind::Separator);
     b.Coordinates({-4, -3, 0, 4, -3, 0, 0, 4, 0});
     const int32_t faces = b.FaceSet({0, 1, 2});
     b.Close();
@@ -81,9 +81,17 @@ TEST_F(PickPassTest, TriangleVerticesEdgesAndFace) {
     ASSERT_GT(PickAt(scene, middle12, PickKeyRole::Measure), 0);
     EXPECT_EQ(SubItemsOf(faces), (std::set<int32_t>{sub_item::Edge12, sub_item::Face}));
 
-    // Without a parts key the contents of a Separator are not pickable.
+    // Without a parts key the contents of a Separator are not pickable; a
+    // hidden one's only with the show-parts key.
     PickAt(scene, centroid, PickKeyRole::None);
     EXPECT_EQ(HitOn(faces), nullptr);
+    scene.Row(group).tag = tag::Hidden;
+    for (PickKeyRole role : {PickKeyRole::None, PickKeyRole::Measure, PickKeyRole::NoShowParts}) {
+        PickAt(scene, centroid, role);
+        EXPECT_EQ(HitOn(faces), nullptr);
+    }
+    PickAt(scene, centroid, PickKeyRole::ShowParts);
+    EXPECT_NE(HitOn(faces), nullptr);
 }
 
 TEST_F(PickPassTest, NearerFaceHasTheSmallerDepth) {
@@ -211,32 +219,10 @@ TEST_F(PickPassTest, MatrixIndexMatchesPreparedMatrixRows) {
         const float* m = scene.matrixStack.Row(index);
         EXPECT_NEAR(m[0], test.scale, 1e-5);
         for (int i = 0; i < 3; ++i) EXPECT_NEAR(m[12 + i], test.translation[i], 1e-5);
+        if (test.row == c) {
+            EXPECT_EQ(-hit->names[0], c - 2) << "the inline row is the innermost group";
+        }
     }
-    const PickHit* inlined = nullptr;
-    PickAt(scene, cases[2].at, PickKeyRole::Measure);
-    inlined = HitOn(c);
-    ASSERT_NE(inlined, nullptr);
-    EXPECT_EQ(-inlined->names[0], c - 2) << "the inline row is the innermost group";
-}
-
-TEST_F(PickPassTest, HiddenGroupsNeedTheShowPartsKey) {
-    SceneData scene;
-    SceneBuilder b(scene);
-    b.BeginFile("hidden.wrl");
-    b.OpenGroup(kind::Separator, 3, "", tag::Hidden);
-    b.Coordinates({-4, -3, 0, 4, -3, 0, 0, 4, 0});
-    const int32_t faces = b.FaceSet({0, 1, 2});
-    b.Close();
-    b.EndFile();
-    PrepareGeometry(scene);
-    scene.bounds[0] = -4, scene.bounds[1] = 4, scene.bounds[2] = -3, scene.bounds[3] = 4;
-    const float centroid[3] = {0, -2.0f / 3, 0};
-    for (PickKeyRole role : {PickKeyRole::None, PickKeyRole::Measure, PickKeyRole::NoShowParts}) {
-        PickAt(scene, centroid, role);
-        EXPECT_EQ(HitOn(faces), nullptr);
-    }
-    PickAt(scene, centroid, PickKeyRole::ShowParts);
-    EXPECT_NE(HitOn(faces), nullptr);
 }
 
 TEST_F(PickPassTest, EveryPrimitiveKindIsPickable) {
@@ -283,12 +269,7 @@ TEST_F(PickPassTest, DenseGeometryOverflowsTheBuffer) {
     b.Coordinates({-4, -3, 0, 4, -3, 0, 0, 4, 0});
     std::vector<int32_t> indices;
     for (int i = 0; i < 1500; ++i) indices.insert(indices.end(), {0, 1, 2});
-    const int32_t c0 = scene.coordIndexCount;
-    scene.EnsureCoordIndices(c0 + int64_t(indices.size()));
-    for (int32_t i : indices) scene.coordIndexPool[scene.coordIndexCount++] = i;
-    const float block[5] = {-1, float(c0), float(scene.coordIndexCount), 0, 0};
-    const int32_t offset = scene.AddValues(block, 5);
-    scene.AddRow(kind::IndexedFaceSet, b.file(), tag::Shown, offset, offset + 4);
+    b.FaceSet(indices);
     b.EndFile();
     PrepareGeometry(scene);
     const float centroid[3] = {0, -2.0f / 3, 0};
@@ -312,20 +293,14 @@ TEST_F(PickPassTest, CullingKeepsTheHitsOfAFullPass) {
     for (int y = 0; y < kGrid; ++y)
         for (int x = 0; x < kGrid; ++x)
             xyz.insert(xyz.end(), {x - 10.0f, y - 10.0f, std::sin(x * 0.7f) * std::cos(y * 0.5f)});
-    const int32_t first = scene.pointCount;
-    scene.EnsurePoints(first + int64_t(xyz.size()));
-    for (float v : xyz) scene.pointPool[scene.pointCount++] = v;
-    const int32_t c0 = scene.coordIndexCount;
-    scene.EnsureCoordIndices(c0 + (kGrid - 1) * (kGrid - 1) * 6);
+    b.Coordinates(xyz);
+    std::vector<int32_t> triangles;
     for (int y = 0; y + 1 < kGrid; ++y)
         for (int x = 0; x + 1 < kGrid; ++x) {
-            const int32_t a = first / 3 + y * kGrid + x, c = a + kGrid + 1;
-            for (int32_t i : {a, a + 1, c, a, c, a + kGrid})
-                scene.coordIndexPool[scene.coordIndexCount++] = i;
+            const int32_t a = y * kGrid + x, c = a + kGrid + 1;
+            triangles.insert(triangles.end(), {a, a + 1, c, a, c, a + kGrid});
         }
-    const float block[5] = {-1, float(c0), float(scene.coordIndexCount), 0, 0};
-    const int32_t offset = scene.AddValues(block, 5);
-    scene.AddRow(kind::IndexedFaceSet, b.file(), tag::Shown, offset, offset + 4);
+    b.FaceSet(triangles);
     b.Close();
     b.EndFile();
     PrepareGeometry(scene);

@@ -21,26 +21,18 @@ constexpr QRgb kNavy = qRgb(0, 0, 128);
 void BuildSampleScene(SceneData& scene) {
     SceneBuilder b(scene);
     b.BeginFile("sample.wrl");
-    b.OpenGroup(kind::Separator);
-    b.Values(kind::Translation, {-6, 3, 0});
-    b.Material(0.9f, 0.2f, 0.2f);
-    b.Values(kind::Cube, {3, 2, 2});
-    b.Close();
-    b.OpenGroup(kind::Separator);
-    b.Values(kind::Translation, {0, 3, 0});
-    b.Material(0.2f, 0.9f, 0.2f);
-    b.Values(kind::Sphere, {1.5f});
-    b.Close();
-    b.OpenGroup(kind::Separator);
-    b.Values(kind::Translation, {6, 3, 0});
-    b.Material(0.2f, 0.4f, 0.9f);
-    b.Values(kind::Cone, {3, 1.5f, 3});
-    b.Close();
-    b.OpenGroup(kind::Separator);
-    b.Values(kind::Translation, {-6, -3, 0});
-    b.Material(0.9f, 0.9f, 0.2f);
-    b.Values(kind::Cylinder, {7, 1.2f, 3});
-    b.Close();
+    auto part = [&b](float x, float y, float red, float green, float blue, int32_t code,
+                     std::initializer_list<float> values) {
+        b.OpenGroup(kind::Separator);
+        b.Values(kind::Translation, {x, y, 0});
+        b.Material(red, green, blue);
+        b.Values(code, values);
+        b.Close();
+    };
+    part(-6, 3, 0.9f, 0.2f, 0.2f, kind::Cube, {3, 2, 2});
+    part(0, 3, 0.2f, 0.9f, 0.2f, kind::Sphere, {1.5f});
+    part(6, 3, 0.2f, 0.4f, 0.9f, kind::Cone, {3, 1.5f, 3});
+    part(-6, -3, 0.9f, 0.9f, 0.2f, kind::Cylinder, {7, 1.2f, 3});
     b.OpenGroup(kind::Separator);
     b.Material(0.9f, 0.5f, 0.1f);
     b.Coordinates({-2, -5, 0, 2, -5, 0, 2, -1, 0, -2, -1, 0, 0, -3, 2});

@@ -63,7 +63,7 @@ class SceneBuilder {
         const int32_t offset = s_.AddValues(m.begin(), 16);
         return s_.AddRow(kind::MatrixTransform, file_, tag::Value, offset, offset + 15, def);
     }
-    int32_t Coordinates(std::initializer_list<float> xyz) {
+    int32_t Coordinates(const std::vector<float>& xyz) {
         const int32_t first = s_.pointCount;
         s_.EnsurePoints(int64_t(first) + int32_t(xyz.size()));
         for (float v : xyz) s_.pointPool[s_.pointCount++] = v;
@@ -71,7 +71,7 @@ class SceneBuilder {
         return s_.AddRow(kind::Coordinate3, file_, tag::Value, first, s_.pointCount);
     }
     // Triangles with indices relative to the last Coordinates().
-    int32_t FaceSet(std::initializer_list<int32_t> triangles) {
+    int32_t FaceSet(const std::vector<int32_t>& triangles) {
         const int32_t c0 = s_.coordIndexCount;
         s_.EnsureCoordIndices(int64_t(c0) + int32_t(triangles.size()));
         for (int32_t i : triangles) s_.coordIndexPool[s_.coordIndexCount++] = i + base_;

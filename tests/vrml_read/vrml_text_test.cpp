@@ -1,7 +1,6 @@
 #include "vrml_read/vrml_text.h"
 
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include <cmath>
 #include <string>
@@ -176,27 +175,6 @@ TEST(VrmlText, NumbersAcceptWhatScanfAccepts) {
     EXPECT_EQ(i, 3);
     EXPECT_FALSE(ParseIntWord(",", i));
     EXPECT_FALSE(ParseIntWord("x1", i));
-}
-
-TEST(VrmlText, LoadsPlainAndGzipFiles) {
-    const std::string content = "#VRML V1.0 ascii\nCube { }\n";
-    testing::ScratchFolder folder;
-    const std::string plainPath = folder.Write("plain.wrl", content);
-    VrmlText text;
-    ASSERT_EQ(text.LoadFile(plainPath), TextLoadResult::Ok);
-    EXPECT_EQ(text.view(), content);
-
-    const std::string gzPath = folder.Path("packed.wrl");
-    gzFile gz = gzopen(gzPath.c_str(), "wb");
-    gzwrite(gz, content.data(), unsigned(content.size()));
-    gzclose(gz);
-    ASSERT_EQ(text.LoadFile(gzPath), TextLoadResult::Ok);
-    EXPECT_EQ(text.view(), content);
-    ASSERT_TRUE(OmmitCommentFromVrml0(text));
-    EXPECT_EQ(text.view(), "Cube { } ");
-
-    EXPECT_EQ(text.LoadFile("/nonexistent/x.wrl"), TextLoadResult::CannotOpen);
-    EXPECT_EQ(text.LoadFile(folder.path().string()), TextLoadResult::CannotOpen);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -65,11 +64,8 @@ class DimensionTest : public ::testing::Test {
 
 TEST_F(DimensionTest, EachKindMakesItsGroupAndValue) {
     DimensionRequest fromFront = Linear({10, 10, 0}, {10, 10, 10});  // foot on z = 0
-    DimensionRequest radius;
+    DimensionRequest radius = Linear({5, 5, 10}, {10, 5, 10});       // value 5
     radius.kind = DimensionKind::Radius;
-    std::copy_n(std::array<double, 3>{5, 5, 10}.data(), 3, radius.from);
-    std::copy_n(std::array<double, 3>{10, 5, 10}.data(), 3, radius.to);
-    radius.value = 5;
     DimensionRequest diameter = radius;
     diameter.kind = DimensionKind::Diameter;
     diameter.value = 10;

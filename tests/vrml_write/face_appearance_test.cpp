@@ -23,18 +23,11 @@ namespace fs = std::filesystem;
 using Normal = std::array<float, 3>;
 using Colours = std::vector<std::array<float, 3>>;
 
-// A roof of two triangles meeting at a right angle along the edge 1-2.
-const std::string kPoints = "[ 0 0 0, 1 0 0, 1 1 0, 0 1 0, 1 0 -1 ]";
-const std::string kFaces = "[ 0 1 2 -1 1 4 2 -1 ]";
-const std::string kVectors = "[ 0 0 1, 0 1 0, 1 0 0, 0 -1 0, -1 0 0 ]";
-
-std::string Vrml1(const std::string& state) {
-    return "#VRML V1.0 ascii\nSeparator { " + state + " Coordinate3 { point " + kPoints +
-           " } IndexedFaceSet { coordIndex " + kFaces + " } }\n";
-}
-std::string Vrml2(const std::string& fields, const std::string& appearance = "") {
-    return "#VRML V2.0 utf8\nShape { " + appearance + " geometry IndexedFaceSet { " + fields +
-           " coord Coordinate { point " + kPoints + " } coordIndex " + kFaces + " } }\n";
+// Each input in tests/inputs/vrml_write/appearance/ is a roof of two
+// triangles, (0 1 2) and (1 4 2), meeting at a right angle along the edge 1-2.
+std::string Input(const std::string& name) {
+    return vantor::testing::ReadText(std::string(VANTOR_TEST_INPUTS) + "/vrml_write/appearance/" +
+                                     name + ".wrl");
 }
 
 // The normal drawn at point 1 of the first triangle; zero without normals.
@@ -72,13 +65,14 @@ std::vector<float> CornerTexCoords(const SceneData& s) {
     return {};
 }
 
-// Reads `text`, saves it as new data, reads that back and hands both scenes
-// to `check`.
+// Reads the input `name`, saves it as new data, reads that back and hands
+// both scenes to `check`.
 template <typename Check>
-void ReadSavedAndReadAgain(const std::string& text, Check check) {
+void ReadSavedAndReadAgain(const std::string& name, Check check) {
+    SCOPED_TRACE(name);
     vantor::testing::ScratchFolder folder("appearance");
     ScriptedPrompt prompt;
-    const std::string path = folder.Write("in.wrl", text);
+    const std::string path = folder.Write("in.wrl", Input(name));
     folder.Write("wood.png", "");  // the image the texture cases find
     VrmlReader original;
     original.ReadVrmlFile(path, prompt, folder.LogPath());
@@ -90,91 +84,45 @@ void ReadSavedAndReadAgain(const std::string& text, Check check) {
 }
 
 TEST(FaceColours, BindingsGiveEachCornerItsColourAndASaveKeepsThem) {
-    const std::string palette = "[ 1 0 0, 0 1 0, 0 0 1, 1 1 0, 1 1 1, 0 0 0 ]";
     const std::array<float, 3> R{1, 0, 0}, G{0, 1, 0}, B{0, 0, 1}, Y{1, 1, 0}, W{1, 1, 1},
         K{0, 0, 0};
-    struct Case {
-        const char* what;
-        std::string text;
-        Colours expected;  // corners of the triangles (0 1 2) and (1 4 2)
+    // The corners of the two triangles; the 1.0 Cube repeats its colours.
+    const std::pair<const char*, Colours> cases[] = {
+        {"colour2_per_vertex", {R, G, B, G, W, B}},
+        {"colour2_per_vertex_indexed", {Y, B, G, R, R, R}},
+        {"colour2_per_face", {R, R, R, G, G, G}},
+        {"colour2_per_face_indexed", {Y, Y, Y, G, G, G}},
+        {"colour2_index_outside", {}},
+        {"colour2_use", {R, R, R, G, G, G}},
+        {"colour1_per_face", {R, R, R, G, G, G}},
+        {"colour1_per_vertex", {R, G, B, Y, W, K}},
+        {"colour1_overall", {}},
+        {"colour1_cube_per_part", {R, G, R, B, R, G}},
     };
-    const Case cases[] = {
-        {"2.0 per vertex by coordinate",
-         Vrml2("color Color { color " + palette + " }"),
-         {R, G, B, G, W, B}},
-        {"2.0 per vertex indexed",
-         Vrml2("color Color { color " + palette + " } colorIndex [ 3 2 1 -1 0 0 0 -1 ]"),
-         {Y, B, G, R, R, R}},
-        {"2.0 per face",
-         Vrml2("colorPerVertex FALSE color Color { color " + palette + " }"),
-         {R, R, R, G, G, G}},
-        {"2.0 per face indexed",
-         Vrml2("colorPerVertex FALSE color Color { color " + palette + " } colorIndex [ 3 1 ]"),
-         {Y, Y, Y, G, G, G}},
-        {"2.0 index outside the colours",
-         Vrml2("colorPerVertex FALSE color Color { color " + palette + " } colorIndex [ 3 9 ]"),
-         {}},
-        {"1.0 per face",
-         Vrml1("Material { diffuseColor " + palette + " } MaterialBinding { value PER_FACE }"),
-         {R, R, R, G, G, G}},
-        {"1.0 per vertex in order",
-         Vrml1("Material { diffuseColor " + palette + " } MaterialBinding { value PER_VERTEX }"),
-         {R, G, B, Y, W, K}},
-        {"1.0 overall", Vrml1("Material { diffuseColor " + palette + " }"), {}},
-        {"1.0 per part of a Cube, repeating the colours",
-         "#VRML V1.0 ascii\nSeparator { MaterialBinding { value PER_PART } Material { "
-         "diffuseColor [ 1 0 0, 0 1 0, 1 0 0, 0 0 1 ] } Cube { } }\n",
-         {R, G, R, B, R, G}},
-        {"2.0 USE of an earlier Color",
-         "#VRML V2.0 utf8\nDEF S Switch { choice Shape { geometry IndexedFaceSet { color DEF C "
-         "Color { color " +
-             palette + " } } } }\n" + Vrml2("colorPerVertex FALSE color USE C").substr(16),
-         {R, R, R, G, G, G}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        ReadSavedAndReadAgain(c.text, [&c](const SceneData& original, const SceneData& again) {
-            EXPECT_EQ(CornerColours(original), c.expected);
-            EXPECT_EQ(CornerColours(again), c.expected);
+    for (const auto& [name, expected] : cases) {
+        ReadSavedAndReadAgain(name, [&](const SceneData& original, const SceneData& again) {
+            EXPECT_EQ(CornerColours(original), expected);
+            EXPECT_EQ(CornerColours(again), expected);
         });
     }
 }
 
 TEST(FaceTextures, CoordinatesAndImagesSurviveASave) {
-    const std::string points = "[ 0 0, 1 0, 1 1, 0 1, 0.5 0.5 ]";
-    const std::string image = "texture ImageTexture { url [ \"missing.png\" \"wood.png\" ] }";
     struct Case {
-        const char* what;
-        std::string text;
-        std::vector<float> expected;  // u, v of the corners of (0 1 2) and (1 4 2)
+        const char* name;
+        std::vector<float> expected;  // u, v of the corners of the two triangles
         std::string image;            // file name of the texture, "" for pixels
     };
+    const std::vector<float> box = {0, 0, 1, 0, 1, 1, 1, 0, 1, 0, 1, 1};
     const Case cases[] = {
-        {"2.0 box mapping",
-         Vrml2("", "appearance Appearance { " + image + " }"),
-         {0, 0, 1, 0, 1, 1, 1, 0, 1, 0, 1, 1},
-         "wood.png"},
-        {"2.0 coordinates and index",
-         Vrml2("texCoord TextureCoordinate { point " + points +
-                   " } texCoordIndex [ 4 3 2 -1 0 1 2 -1 ]",
-               "appearance Appearance { " + image + " }"),
-         {0.5f, 0.5f, 0, 1, 1, 1, 0, 0, 1, 0, 1, 1},
-         "wood.png"},
-        {"2.0 pixels",
-         Vrml2("",
-               "appearance Appearance { texture PixelTexture { image 2 1 3 0xFF0000 "
-               "0x00FF00 } }"),
-         {0, 0, 1, 0, 1, 1, 1, 0, 1, 0, 1, 1},
-         ""},
-        {"1.0 coordinates by coordinate index",
-         Vrml1("Texture2 { filename \"wood.png\" } TextureCoordinate2 { point " + points + " }"),
-         {0, 0, 1, 0, 1, 1, 1, 0, 0.5f, 0.5f, 1, 1},
-         "wood.png"},
-        {"1.0 without a texture", Vrml1("TextureCoordinate2 { point " + points + " }"), {}, ""},
+        {"texture2_box_mapping", box, "wood.png"},
+        {"texture2_coordinates", {0.5f, 0.5f, 0, 1, 1, 1, 0, 0, 1, 0, 1, 1}, "wood.png"},
+        {"texture2_pixels", box, ""},
+        {"texture1_coordinates", {0, 0, 1, 0, 1, 1, 1, 0, 0.5f, 0.5f, 1, 1}, "wood.png"},
+        {"texture1_none", {}, ""},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        ReadSavedAndReadAgain(c.text, [&c](const SceneData& original, const SceneData& again) {
+        ReadSavedAndReadAgain(c.name, [&c](const SceneData& original, const SceneData& again) {
             EXPECT_EQ(CornerTexCoords(original), c.expected);
             EXPECT_EQ(CornerTexCoords(again), c.expected);
             ASSERT_EQ(again.textureCount, original.textureCount);
@@ -191,38 +139,22 @@ TEST(FaceTextures, CoordinatesAndImagesSurviveASave) {
 
 TEST(FaceNormals, PerVertexListsAndCreaseAngleSurviveASave) {
     const float h = std::sqrt(0.5f);
-    struct Case {
-        const char* what;
-        std::string text;
-        Normal expected;
+    const std::pair<const char*, Normal> cases[] = {
+        {"normal2_none", {0, 0, 0}},
+        {"normal2_crease_below", {0, 0, 1}},
+        {"normal2_crease_above", {h, 0, h}},
+        {"normal2_by_coordinate", {0, 1, 0}},
+        {"normal2_per_face", {0, 0, 1}},
+        {"normal1_none", {0, 0, 0}},
+        {"normal1_crease_above", {h, 0, h}},
+        {"normal1_per_vertex", {0, 1, 0}},
+        {"normal1_crease_in_separator", {0, 0, 0}},
     };
-    const Case cases[] = {
-        {"2.0 no normals", Vrml2(""), {0, 0, 0}},
-        {"2.0 crease below the fold", Vrml2("creaseAngle 1.5"), {0, 0, 1}},
-        {"2.0 crease above the fold", Vrml2("creaseAngle 1.6"), {h, 0, h}},
-        {"2.0 normals by coordinate",
-         Vrml2("normal Normal { vector " + kVectors + " }"),
-         {0, 1, 0}},
-        {"2.0 normals per face",
-         Vrml2("normalPerVertex FALSE normal Normal { vector " + kVectors + " }"),
-         {0, 0, 1}},
-        {"1.0 no normals", Vrml1(""), {0, 0, 0}},
-        {"1.0 crease above the fold", Vrml1("ShapeHints { creaseAngle 2 }"), {h, 0, h}},
-        {"1.0 normals bound per vertex",
-         Vrml1("Normal { vector " + kVectors + " } NormalBinding { value PER_VERTEX }"),
-         {0, 1, 0}},
-        {"1.0 crease kept inside its Separator",
-         "#VRML V1.0 ascii\nSeparator { Separator { ShapeHints { creaseAngle 2 } } "
-         "Coordinate3 { point " +
-             kPoints + " } IndexedFaceSet { coordIndex " + kFaces + " } }\n",
-         {0, 0, 0}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        ReadSavedAndReadAgain(c.text, [&c](const SceneData& original, const SceneData& again) {
+    for (const auto& [name, expected] : cases) {
+        ReadSavedAndReadAgain(name, [&](const SceneData& original, const SceneData& again) {
             const Normal read = CornerNormal(original), reread = CornerNormal(again);
             for (size_t a = 0; a < 3; ++a) {
-                EXPECT_NEAR(read[a], c.expected[a], 1e-5f);
+                EXPECT_NEAR(read[a], expected[a], 1e-5f);
                 EXPECT_NEAR(reread[a], read[a], 1e-5f);
             }
         });
