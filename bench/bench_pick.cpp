@@ -25,7 +25,7 @@ SceneData MakeScene() {
 void BM_PickMillionTriangles(benchmark::State& state) {
     HeadlessContext context;
     if (!context.Create(kWidth, kHeight)) {
-        state.SkipWithError(context.error().c_str());
+        state.SkipWithError(context.Error().c_str());
         return;
     }
     SceneData scene = MakeScene();

@@ -49,7 +49,7 @@ void BM_BuildStructureTree(benchmark::State& state) {
     App();
     SceneData scene = MakeScene();
     StructureDialog dialog(scene);
-    dialog.filterCombo()->setCurrentIndex(0);  // every row
+    dialog.FilterCombo()->setCurrentIndex(0);  // every row
     for (auto _ : state) dialog.RebuildTree("bench");
     state.counters["rows"] = scene.nodeCount;
 }
@@ -59,7 +59,7 @@ void BM_ExpandStructureTree(benchmark::State& state) {
     App();
     SceneData scene = MakeScene();
     StructureDialog dialog(scene);
-    dialog.filterCombo()->setCurrentIndex(0);
+    dialog.FilterCombo()->setCurrentIndex(0);
     dialog.RebuildTree("bench");
     dialog.show();
     for (auto _ : state) {

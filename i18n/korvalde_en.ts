@@ -2,133 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
-    <name>AboutDialog</name>
-    <message>
-        <source>Korvalde のバージョン情報</source>
-        <translation>About Korvalde</translation>
-    </message>
-</context>
-<context>
-    <name>CKorvaldeApp</name>
-    <message>
-        <source>Vantor3は既に起動しています。</source>
-        <translation>Vantor3 is already running.</translation>
-    </message>
-    <message>
-        <source>Vantor3は既に起動している可能性があります。</source>
-        <translation>Vantor3 may already be running.</translation>
-    </message>
-    <message>
-        <source>tessmaran.db がありません。インストールに問題があります。</source>
-        <translation>tessmaran.db is missing. The installation has a problem.</translation>
-    </message>
-    <message>
-        <source>最後に使用したConfigを開けません。</source>
-        <translation>The last used Config cannot be opened.</translation>
-    </message>
-</context>
-<context>
-    <name>CKorvaldeDoc</name>
-    <message>
-        <source>注意</source>
-        <translation>Caution</translation>
-    </message>
-    <message>
-        <source>ファイルの選択を続けますか？</source>
-        <translation>Continue choosing a file?</translation>
-    </message>
-    <message>
-        <source>警告</source>
-        <translation>Warning</translation>
-    </message>
-    <message>
-        <source>このバージョンではサポートしません。</source>
-        <translation>This version does not support it.</translation>
-    </message>
-    <message>
-        <source>対応ファイル</source>
-        <translation>Supported Files</translation>
-    </message>
-    <message>
-        <source>この文書</source>
-        <translation>This document</translation>
-    </message>
-    <message>
-        <source>保存しない</source>
-        <translation>Don&apos;t Save</translation>
-    </message>
-    <message>
-        <source>%1 は編集されています。保存しますか？</source>
-        <translation>%1 has been edited. Save it?</translation>
-    </message>
-    <message>
-        <source>保存の確認</source>
-        <translation>Save Changes</translation>
-    </message>
-    <message>
-        <source>編集内容を破棄して再読み込みしますか？</source>
-        <translation>Discard the edits and reload?</translation>
-    </message>
-    <message>
-        <source>再読み込み</source>
-        <translation>Reload</translation>
-    </message>
-    <message>
-        <source>%1 がディスク上で変更されました。編集内容を破棄して再読み込みしますか？</source>
-        <translation>%1 has changed on disk. Discard the edits and reload?</translation>
-    </message>
-    <message>
-        <source>%1 がディスク上で変更されました。再読み込みしますか？</source>
-        <translation>%1 has changed on disk. Reload it?</translation>
-    </message>
-</context>
-<context>
-    <name>CKorvaldeView</name>
-    <message>
-        <source>Bitmap File Files (*.bmp)</source>
-        <translation>Bitmap Files (*.bmp)</translation>
-    </message>
-</context>
-<context>
-    <name>CMainFrame</name>
-    <message>
-        <source>%1 が開けません。</source>
-        <translation>%1 cannot be opened.</translation>
-    </message>
-    <message>
-        <source>Standard</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>対応ファイル</source>
-        <translation>Supported Files</translation>
-    </message>
-    <message>
-        <source>VRML ﾌｧｲﾙ</source>
-        <translation>VRML Files</translation>
-    </message>
-    <message>
-        <source>元に戻す</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>やり直し</source>
-        <translation>Redo</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>ファイルの視点</source>
-        <translation>Viewpoints in the File</translation>
-    </message>
-    <message>
-        <source>ファイルに書かれた視点から見る</source>
-        <translation>Look through a viewpoint the file defines</translation>
-    </message>
-</context>
-<context>
     <name>Commands</name>
     <message>
         <source>新規作成(&amp;N)	Ctrl+N</source>
@@ -943,169 +816,6 @@
     </message>
 </context>
 <context>
-    <name>MeasurePanel</name>
-    <message>
-        <source>測定</source>
-        <translation>Measurement</translation>
-    </message>
-    <message>
-        <source>項目</source>
-        <translation>Item</translation>
-    </message>
-    <message>
-        <source>コピー</source>
-        <translation>Copy</translation>
-    </message>
-    <message>
-        <source>基準に設定</source>
-        <translation>Set as Reference</translation>
-    </message>
-    <message>
-        <source>基準を解除</source>
-        <translation>Clear Reference</translation>
-    </message>
-    <message>
-        <source>面</source>
-        <translation>Face</translation>
-    </message>
-    <message>
-        <source>稜線</source>
-        <translation>Edge</translation>
-    </message>
-    <message>
-        <source>頂点</source>
-        <translation>Vertex</translation>
-    </message>
-    <message>
-        <source>線分</source>
-        <translation>Segment</translation>
-    </message>
-    <message>
-        <source>点</source>
-        <translation>Point</translation>
-    </message>
-    <message>
-        <source>文字</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <source>データム</source>
-        <translation>Datum</translation>
-    </message>
-    <message>
-        <source>基本形状 (%1)</source>
-        <translation>Primitive (%1)</translation>
-    </message>
-    <message>
-        <source> 中心</source>
-        <translation> centre</translation>
-    </message>
-    <message>
-        <source>種類</source>
-        <translation>Kind</translation>
-    </message>
-    <message>
-        <source>ノード番号</source>
-        <translation>Node number</translation>
-    </message>
-    <message>
-        <source>DEF名</source>
-        <translation>DEF name</translation>
-    </message>
-    <message>
-        <source>ファイル</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>頂点%1</source>
-        <translation>Vertex %1</translation>
-    </message>
-    <message>
-        <source>稜線%1</source>
-        <translation>Edge %1</translation>
-    </message>
-    <message>
-        <source>選択</source>
-        <translation>Selection</translation>
-    </message>
-    <message>
-        <source>点%1</source>
-        <translation>Point %1</translation>
-    </message>
-    <message>
-        <source>座標</source>
-        <translation>Coordinates</translation>
-    </message>
-    <message>
-        <source>長さ</source>
-        <translation>Length</translation>
-    </message>
-    <message>
-        <source>方向</source>
-        <translation>Direction</translation>
-    </message>
-    <message>
-        <source>測定点</source>
-        <translation>Measured point</translation>
-    </message>
-    <message>
-        <source>重心</source>
-        <translation>Centroid</translation>
-    </message>
-    <message>
-        <source>法線</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
-        <source>平坦</source>
-        <translation>Flat</translation>
-    </message>
-    <message>
-        <source>はい</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>いいえ</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>中心</source>
-        <translation>Centre</translation>
-    </message>
-    <message>
-        <source>基準</source>
-        <translation>Reference</translation>
-    </message>
-    <message>
-        <source>基準点</source>
-        <translation>Reference point</translation>
-    </message>
-    <message>
-        <source>基準平面 点</source>
-        <translation>Reference plane point</translation>
-    </message>
-    <message>
-        <source>基準平面 法線</source>
-        <translation>Reference plane normal</translation>
-    </message>
-    <message>
-        <source>基準から選択まで</source>
-        <translation>Reference to selection</translation>
-    </message>
-    <message>
-        <source>距離</source>
-        <translation>Distance</translation>
-    </message>
-    <message>
-        <source>平面からの距離</source>
-        <translation>Distance from the plane</translation>
-    </message>
-    <message>
-        <source>角度 (度)</source>
-        <translation>Angle (degrees)</translation>
-    </message>
-</context>
-<context>
     <name>Render</name>
     <message>
         <source>このバージョンでサポートしているのは１辺のピクセル数が２のべき乗(16以上1024以下)の正方形IndexedColorビットマップのみです。</source>
@@ -1331,6 +1041,133 @@ If that happens, stop Play.</translation>
     </message>
 </context>
 <context>
+    <name>vantor::AboutDialog</name>
+    <message>
+        <source>Korvalde のバージョン情報</source>
+        <translation>About Korvalde</translation>
+    </message>
+</context>
+<context>
+    <name>vantor::CKorvaldeApp</name>
+    <message>
+        <source>Vantor3は既に起動しています。</source>
+        <translation>Vantor3 is already running.</translation>
+    </message>
+    <message>
+        <source>Vantor3は既に起動している可能性があります。</source>
+        <translation>Vantor3 may already be running.</translation>
+    </message>
+    <message>
+        <source>tessmaran.db がありません。インストールに問題があります。</source>
+        <translation>tessmaran.db is missing. The installation has a problem.</translation>
+    </message>
+    <message>
+        <source>最後に使用したConfigを開けません。</source>
+        <translation>The last used Config cannot be opened.</translation>
+    </message>
+</context>
+<context>
+    <name>vantor::CKorvaldeDoc</name>
+    <message>
+        <source>注意</source>
+        <translation>Caution</translation>
+    </message>
+    <message>
+        <source>ファイルの選択を続けますか？</source>
+        <translation>Continue choosing a file?</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>このバージョンではサポートしません。</source>
+        <translation>This version does not support it.</translation>
+    </message>
+    <message>
+        <source>対応ファイル</source>
+        <translation>Supported Files</translation>
+    </message>
+    <message>
+        <source>この文書</source>
+        <translation>This document</translation>
+    </message>
+    <message>
+        <source>保存しない</source>
+        <translation>Don&apos;t Save</translation>
+    </message>
+    <message>
+        <source>%1 は編集されています。保存しますか？</source>
+        <translation>%1 has been edited. Save it?</translation>
+    </message>
+    <message>
+        <source>保存の確認</source>
+        <translation>Save Changes</translation>
+    </message>
+    <message>
+        <source>編集内容を破棄して再読み込みしますか？</source>
+        <translation>Discard the edits and reload?</translation>
+    </message>
+    <message>
+        <source>再読み込み</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>%1 がディスク上で変更されました。編集内容を破棄して再読み込みしますか？</source>
+        <translation>%1 has changed on disk. Discard the edits and reload?</translation>
+    </message>
+    <message>
+        <source>%1 がディスク上で変更されました。再読み込みしますか？</source>
+        <translation>%1 has changed on disk. Reload it?</translation>
+    </message>
+</context>
+<context>
+    <name>vantor::CKorvaldeView</name>
+    <message>
+        <source>Bitmap File Files (*.bmp)</source>
+        <translation>Bitmap Files (*.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>vantor::CMainFrame</name>
+    <message>
+        <source>%1 が開けません。</source>
+        <translation>%1 cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>対応ファイル</source>
+        <translation>Supported Files</translation>
+    </message>
+    <message>
+        <source>VRML ﾌｧｲﾙ</source>
+        <translation>VRML Files</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>ファイルの視点</source>
+        <translation>Viewpoints in the File</translation>
+    </message>
+    <message>
+        <source>ファイルに書かれた視点から見る</source>
+        <translation>Look through a viewpoint the file defines</translation>
+    </message>
+</context>
+<context>
     <name>vantor::MaterialColourDialog</name>
     <message>
         <source>Ambient color</source>
@@ -1359,6 +1196,169 @@ If that happens, stop Play.</translation>
     <message>
         <source>ｷｬﾝｾﾙ</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>vantor::MeasurePanel</name>
+    <message>
+        <source>測定</source>
+        <translation>Measurement</translation>
+    </message>
+    <message>
+        <source>項目</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>基準に設定</source>
+        <translation>Set as Reference</translation>
+    </message>
+    <message>
+        <source>基準を解除</source>
+        <translation>Clear Reference</translation>
+    </message>
+    <message>
+        <source>面</source>
+        <translation>Face</translation>
+    </message>
+    <message>
+        <source>稜線</source>
+        <translation>Edge</translation>
+    </message>
+    <message>
+        <source>頂点</source>
+        <translation>Vertex</translation>
+    </message>
+    <message>
+        <source>線分</source>
+        <translation>Segment</translation>
+    </message>
+    <message>
+        <source>点</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>データム</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>基本形状 (%1)</source>
+        <translation>Primitive (%1)</translation>
+    </message>
+    <message>
+        <source> 中心</source>
+        <translation> centre</translation>
+    </message>
+    <message>
+        <source>種類</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>ノード番号</source>
+        <translation>Node number</translation>
+    </message>
+    <message>
+        <source>DEF名</source>
+        <translation>DEF name</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>頂点%1</source>
+        <translation>Vertex %1</translation>
+    </message>
+    <message>
+        <source>稜線%1</source>
+        <translation>Edge %1</translation>
+    </message>
+    <message>
+        <source>選択</source>
+        <translation>Selection</translation>
+    </message>
+    <message>
+        <source>点%1</source>
+        <translation>Point %1</translation>
+    </message>
+    <message>
+        <source>座標</source>
+        <translation>Coordinates</translation>
+    </message>
+    <message>
+        <source>長さ</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>測定点</source>
+        <translation>Measured point</translation>
+    </message>
+    <message>
+        <source>重心</source>
+        <translation>Centroid</translation>
+    </message>
+    <message>
+        <source>法線</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>平坦</source>
+        <translation>Flat</translation>
+    </message>
+    <message>
+        <source>はい</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>いいえ</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>中心</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>基準</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>基準点</source>
+        <translation>Reference point</translation>
+    </message>
+    <message>
+        <source>基準平面 点</source>
+        <translation>Reference plane point</translation>
+    </message>
+    <message>
+        <source>基準平面 法線</source>
+        <translation>Reference plane normal</translation>
+    </message>
+    <message>
+        <source>基準から選択まで</source>
+        <translation>Reference to selection</translation>
+    </message>
+    <message>
+        <source>距離</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>平面からの距離</source>
+        <translation>Distance from the plane</translation>
+    </message>
+    <message>
+        <source>角度 (度)</source>
+        <translation>Angle (degrees)</translation>
     </message>
 </context>
 <context>

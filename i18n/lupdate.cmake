@@ -42,6 +42,6 @@ foreach(name korvalde tessmaran core)
 endforeach()
 if(failed)
     message(FATAL_ERROR "The .ts files are not up to date with the code (run "
-                        "scripts/update-translations.sh and translate every unfinished "
+                        "cmake --build build --target update_translations, then translate every unfinished "
                         "entry):\n${failed}")
 endif()

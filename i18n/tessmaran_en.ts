@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>vantor::AboutBox</name>
+    <message>
+        <source>%1のﾊﾞｰｼﾞｮﾝ情報</source>
+        <translation>About %1</translation>
+    </message>
+    <message>
+        <source>ﾊﾞｰｼﾞｮﾝ </source>
+        <translation>Version </translation>
+    </message>
+    <message>
+        <source>ｼｽﾃﾑ情報(&amp;S)...</source>
+        <translation>&amp;System Info...</translation>
+    </message>
+    <message>
+        <source>システム情報</source>
+        <translation>System Information</translation>
+    </message>
+</context>
+<context>
     <name>vantor::DetailPanel</name>
     <message>
         <source>これ以上接近していたら同一点とみなす距離</source>
@@ -67,25 +86,6 @@
     <message>
         <source>OpenGL: 利用できません</source>
         <translation>OpenGL: not available</translation>
-    </message>
-</context>
-<context>
-    <name>vantor::frmAbout</name>
-    <message>
-        <source>%1のﾊﾞｰｼﾞｮﾝ情報</source>
-        <translation>About %1</translation>
-    </message>
-    <message>
-        <source>ﾊﾞｰｼﾞｮﾝ </source>
-        <translation>Version </translation>
-    </message>
-    <message>
-        <source>ｼｽﾃﾑ情報(&amp;S)...</source>
-        <translation>&amp;System Info...</translation>
-    </message>
-    <message>
-        <source>システム情報</source>
-        <translation>System Information</translation>
     </message>
 </context>
 <context>

@@ -8,10 +8,33 @@
 #include <algorithm>
 
 namespace vantor {
+namespace {
 
+// The window that dialogs are centred on (the active window when there is one).
 QWidget* DialogParent() {
     return QApplication::activeWindow();
 }
+
+// Turns "Name (*.a)|*.a|All (*.*)|*.*||" into Qt's "Name (*.a);;All (*.*)".
+QString ToQtFilter(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].isEmpty()) break;
+        QString pattern = parts[i + 1];
+        pattern.replace(u';', u' ');
+        // Show the name as given but let Qt match the listed patterns; "*.*"
+        // must match files without a dot too.
+        if (pattern == QStringLiteral("*.*")) pattern = QStringLiteral("*");
+        QString name = parts[i];
+        const qsizetype paren = name.indexOf(u'(');
+        if (paren >= 0) name = name.left(paren).trimmed();
+        filters << QStringLiteral("%1 (%2)").arg(name, pattern);
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+}  // namespace
 
 PromptAnswer QtPrompt::ShowMessage(const std::string& text, const std::string& caption,
                                    PromptButtons buttons, PromptIcon icon) {
@@ -60,32 +83,18 @@ int QtPrompt::AskChoice(const std::string& text, const std::string& caption,
     return chosen == buttons.end() ? -1 : int(chosen - buttons.begin());
 }
 
-bool QtPrompt::AskOpenFile(const std::string& filter, const std::string& startFolder,
-                           std::string& path) {
+bool QtPrompt::AskFile(const FileQuestion& question, std::string& path) {
+    const QString title = QString::fromStdString(question.title);
+    const QString folder = QString::fromStdString(question.startFolder);
+    const QString filter = ToQtFilter(QString::fromStdString(question.filter));
+    // Qt's save dialog asks before overwriting unless told otherwise.
     const QString chosen =
-        QFileDialog::getOpenFileName(DialogParent(), QString(), QString::fromStdString(startFolder),
-                                     ToQtFilter(QString::fromStdString(filter)));
+        question.kind == FileQuestion::Kind::Save
+            ? QFileDialog::getSaveFileName(DialogParent(), title, folder, filter)
+            : QFileDialog::getOpenFileName(DialogParent(), title, folder, filter);
     if (chosen.isEmpty()) return false;
     path = chosen.toStdString();
     return true;
-}
-
-QString ToQtFilter(const QString& filter) {
-    const QStringList parts = filter.split(u'|');
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        if (parts[i].isEmpty()) break;
-        QString pattern = parts[i + 1];
-        pattern.replace(u';', u' ');
-        // Show the name as given but let Qt match the listed patterns; "*.*"
-        // must match files without a dot too.
-        if (pattern == QStringLiteral("*.*")) pattern = QStringLiteral("*");
-        QString name = parts[i];
-        const qsizetype paren = name.indexOf(u'(');
-        if (paren >= 0) name = name.left(paren).trimmed();
-        filters << QStringLiteral("%1 (%2)").arg(name, pattern);
-    }
-    return filters.join(QStringLiteral(";;"));
 }
 
 }  // namespace vantor

@@ -76,44 +76,42 @@ QString frmEditDlg::NoDataText() {
 }
 
 QString frmEditDlg::GetNewData() const {
-    return m_iHideState == hide_state::Ok ? m_sNewText : NoDataText();
+    return hideState_ == hide_state::Ok ? newText_ : NoDataText();
 }
 
 void frmEditDlg::cmdOK_Click() {
     if (lblFields_[5]->text().startsWith(u'X')) {
-        CurrentPrompt().Message(this, tr("この値を修正することは出来ません"), tr("選択エラ－"),
-                                QMessageBox::Warning, QMessageBox::Ok);
+        ShowWarning(tr("この値を修正することは出来ません"), tr("選択エラ－"));
         QDialog::reject();
         return;
     }
     ModuleString::NumberCheck check;
-    if (m_sIntegerOrLongOrDouble == QStringLiteral("Integer")) {
+    if (mode_ == QStringLiteral("Integer")) {
         check = ModuleString::CheckNumber(NewTextBox_->text(), ModuleString::NumberKind::Integer);
-    } else if (m_sIntegerOrLongOrDouble == QStringLiteral("Long")) {
+    } else if (mode_ == QStringLiteral("Long")) {
         check = ModuleString::CheckNumber(NewTextBox_->text(), ModuleString::NumberKind::Long);
-    } else if (m_sIntegerOrLongOrDouble == QStringLiteral("Double")) {
+    } else if (mode_ == QStringLiteral("Double")) {
         check = ModuleString::CheckNumber(NewTextBox_->text(), ModuleString::NumberKind::Double);
     } else {
-        CurrentPrompt().Message(this, tr("EditDlgのmsIntegerOrLongOrDouble設定注意"),
-                                tr("コーディングエラ－"), QMessageBox::Warning, QMessageBox::Ok);
-        m_iHideState = hide_state::Cancel;
+        ShowWarning(tr("EditDlgのmsIntegerOrLongOrDouble設定注意"), tr("コーディングエラ－"));
+        hideState_ = hide_state::Cancel;
         return;
     }
     if (!check.ok) {
-        ModuleString::ShowCheckMessage(check, this);
-        m_iHideState = hide_state::Cancel;
+        ModuleString::ShowCheckMessage(check);
+        hideState_ = hide_state::Cancel;
         NewTextBox_->setFocus();
         return;
     }
     // The converted text, so full-width digits and a bare point do not
     // reach the caller.
-    m_sNewText = check.text;
-    m_iHideState = hide_state::Ok;
+    newText_ = check.text;
+    hideState_ = hide_state::Ok;
     accept();
 }
 
 void frmEditDlg::reject() {
-    m_iHideState = hide_state::Cancel;
+    hideState_ = hide_state::Cancel;
     QDialog::reject();
 }
 

@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace vantor {
 
+// The form names are kept from the original design.
 class frmEditDlg : public QDialog {
     Q_OBJECT
   public:
@@ -25,14 +26,14 @@ class frmEditDlg : public QDialog {
     explicit frmEditDlg(QWidget* parent = nullptr);
 
     // "Integer", "Long" or "Double".
-    void SetIntegerOrLongOrDouble(const QString& mode) { m_sIntegerOrLongOrDouble = mode; }
+    void SetIntegerOrLongOrDouble(const QString& mode) { mode_ = mode; }
     // Target 0-6: field label 0-6; 7: Label1; 8: Label2; 9: the text box;
     // 10: the window caption. Other targets do nothing.
     void SetText(const QString& text, int target);
     // The new text after a successful OK; otherwise a fixed text that is no value.
     QString GetNewData() const;
-    int16_t GetHideState() const { return m_iHideState; }
-    void SetHideState(int16_t state) { m_iHideState = state; }
+    int16_t GetHideState() const { return hideState_; }
+    void SetHideState(int16_t state) { hideState_ = state; }
 
     // OK, also bound to Enter in the text box.
     void cmdOK_Click();
@@ -50,9 +51,9 @@ class frmEditDlg : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    QString m_sIntegerOrLongOrDouble;
-    QString m_sNewText;
-    int16_t m_iHideState = 2;
+    QString mode_;
+    QString newText_;
+    int16_t hideState_ = 2;
     std::array<QLabel*, kFieldCount> lblFields_{};
     QLabel* Label1_ = nullptr;
     QLabel* Label2_ = nullptr;

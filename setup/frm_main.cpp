@@ -20,8 +20,8 @@
 #include <QVBoxLayout>
 
 #include <QCoreApplication>
+#include "about_box.h"
 #include "detail_panel.h"
-#include "frm_about.h"
 #include "keyboard_panel.h"
 #include "language.h"
 #include "mouse_rows_panel.h"
@@ -189,13 +189,13 @@ void frmMain::BuildMenus() {
 void frmMain::ResetForm() {
     for (int i = 0; i < SSTab1_->count(); ++i) SSTab1_->setTabText(i, tr(kTabCaptions[i]));
     for (QLabel* hint : lblPleaseSelectKey_) hint->setText(PleaseSelectKeyText());
-    statusPanel1_->setText(m_sDataName.isEmpty() ? QStringLiteral(" Vantor3D") : m_sDataName);
+    statusPanel1_->setText(dataName_.isEmpty() ? QStringLiteral(" Vantor3D") : dataName_);
     mouseRows_->ResetRows();
     detail_->ResetRows();
 }
 
 void frmMain::SetDataName(const QString& name) {
-    m_sDataName = name;
+    dataName_ = name;
     statusPanel1_->setText(name);
 }
 
@@ -208,9 +208,9 @@ QString frmMain::GetMouseTitle(const QString& name) const {
 }
 
 void frmMain::mnuFileOpen_Click() {
-    const QString path = CurrentPrompt().AskOpenFile(
-        this, tr("データの選択"), Shared().programFolder,
-        QStringLiteral("Vantor3D (*.cfg)|*.cfg|Text(*.txt)|*.txt|All(*.*)|*.*"));
+    const QString path =
+        AskFileName(FileQuestion::Kind::Open, tr("データの選択"), Shared().programFolder,
+                    QStringLiteral("Vantor3D (*.cfg)|*.cfg|Text(*.txt)|*.txt|All(*.*)|*.*"));
     if (path.isEmpty()) return;
     SetDataName(path);
     OpenData();
@@ -218,14 +218,14 @@ void frmMain::mnuFileOpen_Click() {
 
 void frmMain::mnuFileSave_Click() {
     const QString path =
-        CurrentPrompt().AskSaveFile(this, tr("データを保存"), Shared().programFolder,
-                                    tr("設定 (*.cfg)|*.cfg|Text(*.txt)|*.txt|All(*.*)|*.*"));
+        AskFileName(FileQuestion::Kind::Save, tr("データを保存"), Shared().programFolder,
+                    tr("設定 (*.cfg)|*.cfg|Text(*.txt)|*.txt|All(*.*)|*.*"));
     if (path.isEmpty()) return;
     cmdMakeConfig_Click();
     if (!WriteConfigFile(path, configText_)) {
-        CurrentPrompt().Message(this, tr("他のアプリケーションがファイルを使用しています。"),
-                                tr("コピー不可"), QMessageBox::Warning,
-                                QMessageBox::Ok | QMessageBox::Cancel);
+        CurrentPrompt().ShowMessage(
+            tr("他のアプリケーションがファイルを使用しています。").toStdString(),
+            tr("コピー不可").toStdString(), PromptButtons::OkCancel, PromptIcon::Exclamation);
     }
 }
 
@@ -244,7 +244,7 @@ void frmMain::cmdPrintForm_Click() {
 }
 
 void frmMain::mnuHelpAbout_Click() {
-    frmAbout about(this);
+    AboutBox about(this);
     about.exec();
 }
 
@@ -261,9 +261,8 @@ void frmMain::cmdCancel_Click() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (m_iHideState != hide_state::Ok && m_iHideState != hide_state::Cancel) {
-        CurrentPrompt().Message(this, QStringLiteral("Error about DoCloseingManagement"),
-                                QStringLiteral("Check"), QMessageBox::Warning, QMessageBox::Ok);
+    if (hideState_ != hide_state::Ok && hideState_ != hide_state::Cancel) {
+        ShowWarning(QStringLiteral("Error about DoCloseingManagement"), QStringLiteral("Check"));
     }
     event->accept();
     emit Finished();

@@ -32,6 +32,8 @@ constexpr int Other = 5;
 constexpr int Detail = 6;
 }  // namespace main_tab
 
+// The form names (frmMain, its controls and handlers) are kept from the
+// original design.
 class frmMain : public QMainWindow {
     Q_OBJECT
   public:
@@ -40,13 +42,13 @@ class frmMain : public QMainWindow {
 
     // The binding file to edit; also shown in the status bar.
     void SetDataName(const QString& name);
-    QString DataName() const { return m_sDataName; }
+    QString DataName() const { return dataName_; }
     // Reads the data file into the editor. When it cannot be read the user
     // is told and the editor is left empty; returns false then.
     bool OpenData();
 
-    int16_t GetHideState() const { return m_iHideState; }
-    void SetHideState(int16_t state) { m_iHideState = state; }
+    int16_t GetHideState() const { return hideState_; }
+    void SetHideState(int16_t state) { hideState_ = state; }
 
     QString GetMouseCommand(const QString& caption) const;
     QString GetMouseTitle(const QString& name) const;
@@ -74,13 +76,12 @@ class frmMain : public QMainWindow {
     // The text last built by Make configuration or Save, CR LF lines.
     const std::string& ConfigText() const { return configText_; }
 
-    KeyboardPanel* keyboard() const { return keyboard_; }
-    MouseRowsPanel* mouseRows() const { return mouseRows_; }
-    DetailPanel* detail() const { return detail_; }
+    KeyboardPanel* Keyboard() const { return keyboard_; }
+    MouseRowsPanel* MouseRows() const { return mouseRows_; }
     QTabWidget* SSTab1() const { return SSTab1_; }
     QPlainTextEdit* RichTextBox1() const { return RichTextBox1_; }
-    QLabel* statusPanel1() const { return statusPanel1_; }
-    QLabel* groupLegend(int group) const { return legends_.at(group - 1); }
+    QLabel* StatusPanel1() const { return statusPanel1_; }
+    QLabel* GroupLegend(int group) const { return legends_.at(group - 1); }
 
   signals:
     // The window was hidden by OK or Cancel, or closed.
@@ -112,8 +113,8 @@ class frmMain : public QMainWindow {
     void ShowConfigText();
 
     SetupBindings bindings_;
-    QString m_sDataName;
-    int16_t m_iHideState = -999;
+    QString dataName_;
+    int16_t hideState_ = -999;
     std::string configText_;
     std::function<ConfigDate()> dateSource_;
 

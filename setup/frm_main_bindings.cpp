@@ -38,8 +38,8 @@ void SetBackground(QLabel* label, const QColor& colour) {
 }  // namespace
 
 bool frmMain::OpenData() {
-    QFile file(m_sDataName);
-    const bool readable = QFileInfo(m_sDataName).isFile() && file.open(QIODevice::ReadOnly);
+    QFile file(dataName_);
+    const bool readable = QFileInfo(dataName_).isFile() && file.open(QIODevice::ReadOnly);
     const QByteArray bytes = readable ? file.readAll() : QByteArray();
 
     ResetForm();
@@ -48,7 +48,7 @@ bool frmMain::OpenData() {
     if (!readable) {
         RichTextBox1_->clear();
         RefreshMouseRows();
-        ReportUnreadableFile(m_sDataName);
+        ReportUnreadableFile(dataName_);
         return false;
     }
     RichTextBox1_->setPlainText(QString::fromUtf8(bytes).replace(QStringLiteral("\r\n"), "\n"));
@@ -56,17 +56,15 @@ bool frmMain::OpenData() {
     ShowMouseRowsFromModel();
     RefreshMouseRows();
     if (dropped > 0) {
-        CurrentPrompt().Message(this,
-                                tr("Info ノードが多すぎます。最初の %1 個だけを読み込みました。")
-                                    .arg(CReadConfig::kEntryCount),
-                                tr("注意"), QMessageBox::Warning, QMessageBox::Ok);
+        ShowWarning(tr("Info ノードが多すぎます。最初の %1 個だけを読み込みました。")
+                        .arg(CReadConfig::kEntryCount),
+                    tr("注意"));
     }
     return true;
 }
 
 void frmMain::ReportUnreadableFile(const QString& path) {
-    CurrentPrompt().Message(this, tr("設定ファイルを読み込めません。\n%1").arg(path), tr("注意"),
-                            QMessageBox::Warning, QMessageBox::Ok);
+    ShowWarning(tr("設定ファイルを読み込めません。\n%1").arg(path), tr("注意"));
 }
 
 void frmMain::ShowMouseRowsFromModel() {

@@ -25,11 +25,11 @@ frmSelectKeyCommand::frmSelectKeyCommand(QWidget* parent) : QDialog(parent) {
     cmdCancel_ = buttons->addButton(tr("キャンセル"), QDialogButtonBox::RejectRole);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
     connect(cmdOK_, &QPushButton::clicked, this, [this] {
-        m_iHideState = hide_state::Ok;
+        hideState_ = hide_state::Ok;
         accept();
     });
     connect(cmdCancel_, &QPushButton::clicked, this, [this] {
-        m_iHideState = hide_state::Cancel;
+        hideState_ = hide_state::Cancel;
         QDialog::reject();
     });
 
@@ -61,14 +61,13 @@ QString frmSelectKeyCommand::GetCommand(const QString& caption) const {
 }
 
 void frmSelectKeyCommand::cmbCommand_Click() {
-    m_sKeyCommand = GetCommand(GetKeyTitle());
+    keyCommand_ = GetCommand(GetKeyTitle());
 }
 
 void frmSelectKeyCommand::reject() {
     // Escape or the close box: neither OK nor Cancel chose anything.
-    if (m_iHideState != hide_state::Ok && m_iHideState != hide_state::Cancel) {
-        CurrentPrompt().Message(this, QStringLiteral("Error about DoCloseingManagement"),
-                                QStringLiteral("Check"), QMessageBox::Warning, QMessageBox::Ok);
+    if (hideState_ != hide_state::Ok && hideState_ != hide_state::Cancel) {
+        ShowWarning(QStringLiteral("Error about DoCloseingManagement"), QStringLiteral("Check"));
     }
     QDialog::reject();
 }

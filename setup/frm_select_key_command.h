@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace vantor {
 
+// The form names are kept from the original design.
 class frmSelectKeyCommand : public QDialog {
     Q_OBJECT
   public:
@@ -23,11 +24,11 @@ class frmSelectKeyCommand : public QDialog {
 
     // Fills the list with the group's captions and "キー不使用", showing the first.
     void SetTypeState(CommandGroup group);
-    void SetHideState(int16_t state) { m_iHideState = state; }
-    int16_t GetHideState() const { return m_iHideState; }
+    void SetHideState(int16_t state) { hideState_ = state; }
+    int16_t GetHideState() const { return hideState_; }
 
     // The chosen command name (KEY_NOT_USE for "キー不使用").
-    QString GetKeyCommand() const { return m_sKeyCommand; }
+    QString GetKeyCommand() const { return keyCommand_; }
     // The chosen caption, trimmed.
     QString GetKeyTitle() const;
     // Command name of a caption of this dialog's group, KEY_NOT_USE or "Error".
@@ -37,13 +38,12 @@ class frmSelectKeyCommand : public QDialog {
     QPushButton* cmdOK() const { return cmdOK_; }
     QPushButton* cmdCancel() const { return cmdCancel_; }
 
-  protected:
   private:
     void cmbCommand_Click();
 
     CommandGroup group_ = CommandGroup::View;
-    int16_t m_iHideState = -999;
-    QString m_sKeyCommand;
+    int16_t hideState_ = -999;
+    QString keyCommand_;
     QComboBox* cmbCommand_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
     QPushButton* cmdCancel_ = nullptr;

@@ -67,30 +67,28 @@ NumberCheck CheckNumber(const QString& input, NumberKind kind) {
     return check;
 }
 
-void ShowCheckMessage(const NumberCheck& check, QWidget* parent) {
-    CurrentPrompt().Message(parent, check.message,
-                            QCoreApplication::translate("vantor::ModuleString", "入力エラー"),
-                            QMessageBox::Warning, QMessageBox::Ok);
+void ShowCheckMessage(const NumberCheck& check) {
+    ShowWarning(check.message, QCoreApplication::translate("vantor::ModuleString", "入力エラー"));
 }
 
-bool CheckDouble(const QString& text, double& out, QWidget* parent) {
+bool CheckDouble(const QString& text, double& out) {
     const NumberCheck check = CheckNumber(text, NumberKind::Double);
     out = check.value;
-    if (!check.ok) ShowCheckMessage(check, parent);
+    if (!check.ok) ShowCheckMessage(check);
     return check.ok;
 }
 
-bool CheckInteger(const QString& text, int16_t& out, QWidget* parent) {
+bool CheckInteger(const QString& text, int16_t& out) {
     const NumberCheck check = CheckNumber(text, NumberKind::Integer);
     out = static_cast<int16_t>(check.value);
-    if (!check.ok) ShowCheckMessage(check, parent);
+    if (!check.ok) ShowCheckMessage(check);
     return check.ok;
 }
 
-bool CheckLong(const QString& text, int32_t& out, QWidget* parent) {
+bool CheckLong(const QString& text, int32_t& out) {
     const NumberCheck check = CheckNumber(text, NumberKind::Long);
     out = static_cast<int32_t>(check.value);
-    if (!check.ok) ShowCheckMessage(check, parent);
+    if (!check.ok) ShowCheckMessage(check);
     return check.ok;
 }
 

@@ -5,8 +5,6 @@
 #include <QString>
 #include <cstdint>
 
-class QWidget;
-
 namespace vantor::ModuleString {
 
 // Value an output keeps when a check fails.
@@ -30,11 +28,11 @@ NumberCheck CheckNumber(const QString& text, NumberKind kind);
 
 // The checks as the forms use them: true with the number, or false after a
 // "入力エラー" message, `out` then holding kFailedValue.
-bool CheckDouble(const QString& text, double& out, QWidget* parent = nullptr);
-bool CheckInteger(const QString& text, int16_t& out, QWidget* parent = nullptr);
-bool CheckLong(const QString& text, int32_t& out, QWidget* parent = nullptr);
+bool CheckDouble(const QString& text, double& out);
+bool CheckInteger(const QString& text, int16_t& out);
+bool CheckLong(const QString& text, int32_t& out);
 
 // Shows a failed check's message with its title and icon.
-void ShowCheckMessage(const NumberCheck& check, QWidget* parent);
+void ShowCheckMessage(const NumberCheck& check);
 
 }  // namespace vantor::ModuleString

@@ -1,41 +1,35 @@
 #include "setup_prompt.h"
 
-#include <QFileDialog>
-
 #include "qt_prompt.h"
 
 namespace vantor {
 namespace {
 
-SetupPrompt* installedPrompt = nullptr;
+Prompt* installedPrompt = nullptr;
 
 }  // namespace
 
-QMessageBox::StandardButton SetupPrompt::Message(QWidget* parent, const QString& text,
-                                                 const QString& title, QMessageBox::Icon icon,
-                                                 QMessageBox::StandardButtons buttons) {
-    QMessageBox box(icon, title, text, buttons, parent);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
-}
-
-QString SetupPrompt::AskOpenFile(QWidget* parent, const QString& title, const QString& folder,
-                                 const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, title, folder, ToQtFilter(filter));
-}
-
-QString SetupPrompt::AskSaveFile(QWidget* parent, const QString& title, const QString& folder,
-                                 const QString& filter) {
-    // QFileDialog asks before overwriting unless told otherwise.
-    return QFileDialog::getSaveFileName(parent, title, folder, ToQtFilter(filter));
-}
-
-SetupPrompt& CurrentPrompt() {
-    static SetupPrompt qtPrompt;
+Prompt& CurrentPrompt() {
+    static QtPrompt qtPrompt;
     return installedPrompt ? *installedPrompt : qtPrompt;
 }
 
-void SetCurrentPrompt(SetupPrompt* prompt) {
+void SetCurrentPrompt(Prompt* prompt) {
     installedPrompt = prompt;
+}
+
+void ShowWarning(const QString& text, const QString& title) {
+    CurrentPrompt().ShowMessage(text.toStdString(), title.toStdString(), PromptButtons::Ok,
+                                PromptIcon::Exclamation);
+}
+
+QString AskFileName(FileQuestion::Kind kind, const QString& title, const QString& folder,
+                    const QString& filter) {
+    std::string path;
+    if (!CurrentPrompt().AskFile(
+            {kind, title.toStdString(), filter.toStdString(), folder.toStdString()}, path))
+        return QString();
+    return QString::fromStdString(path);
 }
 
 }  // namespace vantor

@@ -1,33 +1,22 @@
 #pragma once
-// Message boxes and file dialogs of the setup tool's forms. The forms ask
-// through the current prompt, so tests can answer instead of a user.
+// The prompt the setup tool's forms ask through, so tests can answer
+// instead of a user.
 
-#include <QMessageBox>
 #include <QString>
 
-class QWidget;
+#include "prompt/prompt.h"
 
 namespace vantor {
 
-class SetupPrompt {
-  public:
-    virtual ~SetupPrompt() = default;
-
-    virtual QMessageBox::StandardButton Message(QWidget* parent, const QString& text,
-                                                const QString& title, QMessageBox::Icon icon,
-                                                QMessageBox::StandardButtons buttons);
-    // File name chosen, or an empty string when the user cancels. `filter`
-    // has the "Name (*.a)|*.a|..." form.
-    virtual QString AskOpenFile(QWidget* parent, const QString& title, const QString& folder,
-                                const QString& filter);
-    // Asks before overwriting an existing file.
-    virtual QString AskSaveFile(QWidget* parent, const QString& title, const QString& folder,
-                                const QString& filter);
-};
-
-// The prompt the forms use; Qt dialogs unless a test installed its own.
-SetupPrompt& CurrentPrompt();
+// Qt dialogs unless a test installed its own.
+Prompt& CurrentPrompt();
 // Installs `prompt` (nullptr: back to Qt dialogs); the caller keeps ownership.
-void SetCurrentPrompt(SetupPrompt* prompt);
+void SetCurrentPrompt(Prompt* prompt);
+
+// A warning box with one OK button, the kind the forms show.
+void ShowWarning(const QString& text, const QString& title);
+// A file dialog; an empty string when the user cancels.
+QString AskFileName(FileQuestion::Kind kind, const QString& title, const QString& folder,
+                    const QString& filter);
 
 }  // namespace vantor

@@ -42,17 +42,17 @@ int main(int argc, char** argv) {
     if (AnswerInformationRequest(argc, argv)) return 0;
     vantor::InstallGluTriangulator();
     // Thumbnails and reports: one picture, no splash and no windows.
-    if (IsScreenshotRequest(argc, argv)) return RunScreenshotCommand(argc, argv);
+    if (vantor::IsScreenshotRequest(argc, argv)) return vantor::RunScreenshotCommand(argc, argv);
     // Font display lists are shared between the views of all child windows.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Norrkel"));
     QCoreApplication::setApplicationName(QStringLiteral("Korvalde"));
     vantor::InstallTranslations(QStringLiteral("korvalde"),
-                                vantor::ChosenLanguage(KorvaldeSettings()));
+                                vantor::ChosenLanguage(vantor::KorvaldeSettings()));
 
-    CKorvaldeApp app;
-    if (!app.InitInstance(CKorvaldeApp::ParseCommandLine(QCoreApplication::arguments()),
+    vantor::CKorvaldeApp app;
+    if (!app.InitInstance(vantor::CKorvaldeApp::ParseCommandLine(QCoreApplication::arguments()),
                           app.GetPrompt()))
         return 1;
     const int status = QApplication::exec();

@@ -13,8 +13,8 @@ PromptAnswer ScriptedPrompt::ShowMessage(const std::string& text, const std::str
     return answer;
 }
 
-bool ScriptedPrompt::AskOpenFile(const std::string& filter, const std::string&, std::string& path) {
-    fileFilters.push_back(filter);
+bool ScriptedPrompt::AskFile(const FileQuestion& question, std::string& path) {
+    fileFilters.push_back(question.filter);
     if (fileAnswers.empty()) return false;
     path = fileAnswers.front();
     fileAnswers.pop_front();
@@ -42,7 +42,7 @@ PromptAnswer StderrPrompt::ShowMessage(const std::string& text, const std::strin
     return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::Cancel;
 }
 
-bool StderrPrompt::AskOpenFile(const std::string&, const std::string&, std::string&) {
+bool StderrPrompt::AskFile(const FileQuestion&, std::string&) {
     return false;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// How reading and configuration code talks to the user without knowing the
-// window system: message boxes and an open-file dialog. The viewer answers
-// with Qt dialogs; tests and the command-line tool answer from a script.
+// How the programs talk to the user without knowing the window system:
+// message boxes, choices and file dialogs. The window programs answer with
+// Qt dialogs; tests and the command-line tool answer from a script.
 
 #include <deque>
 #include <string>
@@ -13,6 +13,16 @@ enum class PromptButtons { Ok, OkCancel };
 enum class PromptIcon { None, Exclamation, Question, Information, Error };
 enum class PromptAnswer { Ok, Cancel };
 
+// A file dialog: which kind, its title (empty: the window system's own), the
+// filter in the "Name (*.ext)|*.ext|...||" form and the folder it starts in.
+struct FileQuestion {
+    enum class Kind { Open, Save };
+    Kind kind = Kind::Open;
+    std::string title;
+    std::string filter;
+    std::string startFolder;
+};
+
 class Prompt {
   public:
     virtual ~Prompt() = default;
@@ -21,10 +31,14 @@ class Prompt {
     virtual PromptAnswer ShowMessage(const std::string& text, const std::string& caption,
                                      PromptButtons buttons, PromptIcon icon) = 0;
 
-    // Asks for a file to open. `filter` uses the "Name (*.ext)|*.ext|...||" form.
-    // Returns false when the user cancels; otherwise fills `path`.
-    virtual bool AskOpenFile(const std::string& filter, const std::string& startFolder,
-                             std::string& path) = 0;
+    // Asks for a file; a save dialog asks before overwriting. Returns false
+    // when the user cancels; otherwise fills `path`.
+    virtual bool AskFile(const FileQuestion& question, std::string& path) = 0;
+
+    // An untitled open dialog.
+    bool AskOpenFile(const std::string& filter, const std::string& startFolder, std::string& path) {
+        return AskFile({FileQuestion::Kind::Open, std::string(), filter, startFolder}, path);
+    }
 
     // Asks a question with one button per choice plus Cancel; returns the
     // index of the chosen button, or -1 for Cancel. Prompts that cannot
@@ -47,8 +61,7 @@ class ScriptedPrompt : public Prompt {
   public:
     PromptAnswer ShowMessage(const std::string& text, const std::string& caption,
                              PromptButtons buttons, PromptIcon icon) override;
-    bool AskOpenFile(const std::string& filter, const std::string& startFolder,
-                     std::string& path) override;
+    bool AskFile(const FileQuestion& question, std::string& path) override;
     // Recorded in `shown` with the choices after the text, one per line.
     int AskChoice(const std::string& text, const std::string& caption,
                   const std::vector<std::string>& choices) override;
@@ -57,7 +70,7 @@ class ScriptedPrompt : public Prompt {
     std::deque<int> choiceAnswers;            // default: the last choice
     std::deque<std::string> fileAnswers;      // empty string = cancel; default: cancel
     std::vector<ShownMessage> shown;
-    std::vector<std::string> fileFilters;  // one per open-file dialog
+    std::vector<std::string> fileFilters;  // one per file dialog
 };
 
 // Prints every message box to stderr as "caption: text" and cancels every
@@ -66,8 +79,7 @@ class StderrPrompt : public Prompt {
   public:
     PromptAnswer ShowMessage(const std::string& text, const std::string& caption,
                              PromptButtons buttons, PromptIcon icon) override;
-    bool AskOpenFile(const std::string& filter, const std::string& startFolder,
-                     std::string& path) override;
+    bool AskFile(const FileQuestion& question, std::string& path) override;
 };
 
 }  // namespace vantor

@@ -39,7 +39,7 @@ QFont BaselineFont() {
 void RenderTest::SetUp() {
     EnsureGuiApplication();
     context = std::make_unique<HeadlessContext>();
-    if (!context->Create(kWidth, kHeight)) GTEST_SKIP() << "no headless GL: " << context->error();
+    if (!context->Create(kWidth, kHeight)) GTEST_SKIP() << "no headless GL: " << context->Error();
     renderer = std::make_unique<SceneRenderer>();
     ASSERT_TRUE(renderer->InitFont(BaselineFont()));
     camera.aspectRatio = float(kWidth) / kHeight;

@@ -49,15 +49,15 @@ class BindingEditor : public ::testing::Test {
                 QTest::mouseClick(dialog->cmdOK(), Qt::LeftButton);
             },
             &seen);
-        QTest::mouseClick(window.keyboard()->cmdKey(index), Qt::LeftButton);
+        QTest::mouseClick(window.Keyboard()->cmdKey(index), Qt::LeftButton);
         // The dialog is modal, so when the click returned without it none came.
         delete watcher;
         return seen;
     }
 
     void ChooseButton(int row, const QString& caption) {
-        QTest::mouseClick(window.mouseRows()->optnMouseMove(row), Qt::LeftButton);
-        QComboBox* combo = window.mouseRows()->cmbMouseMove(row);
+        QTest::mouseClick(window.MouseRows()->optnMouseMove(row), Qt::LeftButton);
+        QComboBox* combo = window.MouseRows()->cmbMouseMove(row);
         const int index = combo->findText(caption);
         ASSERT_GE(index, 0);
         combo->setCurrentIndex(index);
@@ -65,7 +65,7 @@ class BindingEditor : public ::testing::Test {
     }
 
     void ClickCheck(int row) {
-        QTest::mouseClick(window.mouseRows()->chkMouseMove(row), Qt::LeftButton);
+        QTest::mouseClick(window.MouseRows()->chkMouseMove(row), Qt::LeftButton);
     }
 
     std::string Text() {
@@ -89,26 +89,26 @@ TEST_F(BindingEditor, FitsASmallScreen) {
     window.resize(1000, 700);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    EXPECT_LT(window.keyboard()->Scale(), 1.0);
+    EXPECT_LT(window.Keyboard()->Scale(), 1.0);
     const QRect inside = window.rect();
     auto within = [&](QWidget* widget) {
         return inside.contains(QRect(widget->mapTo(&window, QPoint(0, 0)), widget->size()));
     };
     for (int key = 0; key < kKeyCount; ++key)
-        EXPECT_TRUE(within(window.keyboard()->cmdKey(key))) << "key " << key;
+        EXPECT_TRUE(within(window.Keyboard()->cmdKey(key))) << "key " << key;
     for (const char* name : {"cmdOK", "cmdCancel", "cmdMakeConfig"}) {
         auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name));
         ASSERT_NE(button, nullptr) << name;
         EXPECT_TRUE(within(button)) << name;
     }
-    EXPECT_EQ(window.keyboard()->KeyPointSize(kKeyN), 12) << "the captions' nominal size";
+    EXPECT_EQ(window.Keyboard()->KeyPointSize(kKeyN), 12) << "the captions' nominal size";
 }
 
 TEST_F(BindingEditor, KeyOfTheDataTabIsRefusedOnTheViewTabUntilFreed) {
     ASSERT_TRUE(ClickKey(2, kKeyN, QStringLiteral("次のデータ")));
-    EXPECT_EQ(window.keyboard()->KeyCaption(kKeyN), QStringLiteral("次のデータ"));
-    EXPECT_EQ(window.keyboard()->KeyColour(kKeyN), DataColour());
-    EXPECT_EQ(window.keyboard()->KeyPointSize(kKeyN), 9);
+    EXPECT_EQ(window.Keyboard()->KeyCaption(kKeyN), QStringLiteral("次のデータ"));
+    EXPECT_EQ(window.Keyboard()->KeyColour(kKeyN), DataColour());
+    EXPECT_EQ(window.Keyboard()->KeyPointSize(kKeyN), 9);
     EXPECT_TRUE(Contains(Text(), "DEF KEY_DATA_NEXT Info { string \"VK_N\" } \r\n"));
 
     EXPECT_FALSE(ClickKey(1, kKeyN, QStringLiteral("ズームイン"))) << "owned by the data tab";
@@ -118,28 +118,28 @@ TEST_F(BindingEditor, KeyOfTheDataTabIsRefusedOnTheViewTabUntilFreed) {
     // Cancel in the dialog changes nothing; nor does Escape, which also
     // warns that the dialog was closed neither by OK nor by Cancel.
     ASSERT_TRUE(ClickKey(2, kKeyN, QString()));
-    EXPECT_EQ(window.keyboard()->KeyCaption(kKeyN), QStringLiteral("次のデータ"));
+    EXPECT_EQ(window.Keyboard()->KeyCaption(kKeyN), QStringLiteral("次のデータ"));
     EXPECT_TRUE(prompt.shown.empty());
     test::OnNextModal<frmSelectKeyCommand>([](frmSelectKeyCommand* dialog) {
         dialog->cmbCommand()->setCurrentIndex(1);
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    QTest::mouseClick(window.keyboard()->cmdKey(kKeyN), Qt::LeftButton);
-    EXPECT_EQ(window.keyboard()->KeyCaption(kKeyN), QStringLiteral("次のデータ"));
+    QTest::mouseClick(window.Keyboard()->cmdKey(kKeyN), Qt::LeftButton);
+    EXPECT_EQ(window.Keyboard()->KeyCaption(kKeyN), QStringLiteral("次のデータ"));
     ASSERT_EQ(prompt.shown.size(), 1u);
     EXPECT_EQ(prompt.shown[0].text, QStringLiteral("Error about DoCloseingManagement"));
     EXPECT_EQ(prompt.shown[0].title, QStringLiteral("Check"));
 
     ASSERT_TRUE(ClickKey(2, kKeyN, QStringLiteral("キー不使用")));
-    EXPECT_EQ(window.keyboard()->KeyCaption(kKeyN), QStringLiteral("N"));
-    EXPECT_EQ(window.keyboard()->KeyColour(kKeyN),
-              window.keyboard()->cmdDummy()->palette().color(QPalette::Button));
-    EXPECT_EQ(window.keyboard()->KeyPointSize(kKeyN), 12);
+    EXPECT_EQ(window.Keyboard()->KeyCaption(kKeyN), QStringLiteral("N"));
+    EXPECT_EQ(window.Keyboard()->KeyColour(kKeyN),
+              window.Keyboard()->cmdDummy()->palette().color(QPalette::Button));
+    EXPECT_EQ(window.Keyboard()->KeyPointSize(kKeyN), 12);
     EXPECT_FALSE(Contains(Text(), "VK_N")) << "a freed key is written to no section";
 
     // Where the model writes a view key is the binding model's test.
     ASSERT_TRUE(ClickKey(1, kKeyN, QStringLiteral("ズームイン")));
-    EXPECT_EQ(window.keyboard()->KeyColour(kKeyN), ViewColour());
+    EXPECT_EQ(window.Keyboard()->KeyColour(kKeyN), ViewColour());
     EXPECT_EQ(window.Bindings().view.m_mmaKeyCommand[kKeyN].m_sCommand, "KEY_VIEW_ZOOM_IN");
 }
 
@@ -147,16 +147,16 @@ TEST_F(BindingEditor, MouseRowsShareAHeldKeyThatKeyGroupsCannotTake) {
     ChooseButton(0, QStringLiteral("マウス左ボタン"));
     ClickCheck(0);
     EXPECT_FALSE(ClickKey(0, kKeyShift, QString()));
-    EXPECT_EQ(window.mouseRows()->lblMouseMoveKey(0)->text(), QStringLiteral("Shift"));
+    EXPECT_EQ(window.MouseRows()->lblMouseMoveKey(0)->text(), QStringLiteral("Shift"));
 
     ChooseButton(1, QStringLiteral("マウス右ボタン"));
     ClickCheck(1);
     EXPECT_FALSE(ClickKey(0, kKeyShift, QString()));
-    EXPECT_EQ(window.mouseRows()->lblMouseMoveKey(1)->text(), QStringLiteral("Shift"));
-    EXPECT_EQ(window.keyboard()->KeyColour(kKeyShift), MouseColour());
-    EXPECT_EQ(window.mouseRows()->lblMouseMoveTitle(1)->palette().color(QPalette::Window),
+    EXPECT_EQ(window.MouseRows()->lblMouseMoveKey(1)->text(), QStringLiteral("Shift"));
+    EXPECT_EQ(window.Keyboard()->KeyColour(kKeyShift), MouseColour());
+    EXPECT_EQ(window.MouseRows()->lblMouseMoveTitle(1)->palette().color(QPalette::Window),
               MouseColour());
-    EXPECT_FALSE(window.mouseRows()->cmbMouseMove(0)->isEnabled()) << "only row 1 is selected";
+    EXPECT_FALSE(window.MouseRows()->cmbMouseMove(0)->isEnabled()) << "only row 1 is selected";
 
     EXPECT_FALSE(ClickKey(1, kKeyShift, QStringLiteral("ズームイン"))) << "mouse key";
     EXPECT_FALSE(ClickKey(4, kKeyShift, QStringLiteral("部品非表示")));
@@ -170,7 +170,7 @@ TEST_F(BindingEditor, MouseRowsShareAHeldKeyThatKeyGroupsCannotTake) {
 
     // Unticking row 1 clears its key; the row still writes its button.
     ClickCheck(1);
-    EXPECT_TRUE(window.mouseRows()->lblMouseMoveKey(1)->text().isEmpty());
+    EXPECT_TRUE(window.MouseRows()->lblMouseMoveKey(1)->text().isEmpty());
     text = Text();
     EXPECT_TRUE(Contains(text, "DEF MOUSE_MOUSE_MOVE_XY Info { string \"MOUSE_RIGHT\" } \r\n"));
     EXPECT_FALSE(Contains(text, "MOUSE_KEY_MOVE_XY"));
@@ -178,17 +178,17 @@ TEST_F(BindingEditor, MouseRowsShareAHeldKeyThatKeyGroupsCannotTake) {
 
     // "コマンド不使用" on row 0 clears its key and writes nothing for the row.
     ChooseButton(0, QStringLiteral("コマンド不使用"));
-    EXPECT_FALSE(window.mouseRows()->chkMouseMove(0)->isChecked());
-    EXPECT_TRUE(window.mouseRows()->lblMouseMoveKey(0)->text().isEmpty());
+    EXPECT_FALSE(window.MouseRows()->chkMouseMove(0)->isChecked());
+    EXPECT_TRUE(window.MouseRows()->lblMouseMoveKey(0)->text().isEmpty());
     text = Text();
     EXPECT_FALSE(Contains(text, "SPIN"));
     EXPECT_EQ(window.Bindings().KeyOwner(kKeyShift), key_owner::Free);
-    EXPECT_EQ(window.keyboard()->KeyCaption(kKeyShift), QStringLiteral("Shift"));
+    EXPECT_EQ(window.Keyboard()->KeyCaption(kKeyShift), QStringLiteral("Shift"));
 
     // A row without a tick takes no key.
     ChooseButton(2, QStringLiteral("マウス中ボタン(ホイル)"));
     EXPECT_FALSE(ClickKey(0, kKeyT, QString()));
-    EXPECT_TRUE(window.mouseRows()->lblMouseMoveKey(2)->text().isEmpty());
+    EXPECT_TRUE(window.MouseRows()->lblMouseMoveKey(2)->text().isEmpty());
     EXPECT_EQ(window.Bindings().KeyOwner(kKeyT), key_owner::Free);
 }
 

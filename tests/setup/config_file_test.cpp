@@ -84,11 +84,11 @@ TEST(ConfigFile, OpeningAToolWrittenFileAndSavingAgainReproducesIt) {
     prompt.fileAnswers = {input, folder.Path("again.cfg")};
     window.mnuFileOpen_Click();
     EXPECT_EQ(prompt.dialogTitles.front(), QStringLiteral("データの選択"));
-    EXPECT_EQ(window.statusPanel1()->text(), input);
-    EXPECT_EQ(window.keyboard()->KeyCaption(56), QStringLiteral("前のデータ"))
+    EXPECT_EQ(window.StatusPanel1()->text(), input);
+    EXPECT_EQ(window.Keyboard()->KeyCaption(56), QStringLiteral("前のデータ"))
         << "VK_MULTIPLY with its blank is found again";
-    EXPECT_TRUE(window.mouseRows()->chkMouseMove(1)->isChecked());
-    EXPECT_EQ(window.mouseRows()->lblMouseMoveKey(1)->text(), QStringLiteral("Ctrl"));
+    EXPECT_TRUE(window.MouseRows()->chkMouseMove(1)->isChecked());
+    EXPECT_EQ(window.MouseRows()->lblMouseMoveKey(1)->text(), QStringLiteral("Ctrl"));
     EXPECT_TRUE(window.RichTextBox1()->toPlainText().startsWith(QStringLiteral("#VRML V1.0")));
 
     window.mnuFileSave_Click();
@@ -103,9 +103,9 @@ TEST(ConfigFile, ForeignEntriesAndBadButtonsAreDroppedOnOpening) {
     ASSERT_TRUE(window.OpenData());
     // What is dropped and what is written again is the binding model's test;
     // here that the window shows it.
-    EXPECT_EQ(window.mouseRows()->ButtonCaption(0), QStringLiteral("Error"));
-    EXPECT_EQ(window.keyboard()->KeyCaption('M' - 'A'), QStringLiteral("M"));
-    EXPECT_EQ(window.keyboard()->KeyCaption('T' - 'A'), QStringLiteral("トップ"));
+    EXPECT_EQ(window.MouseRows()->ButtonCaption(0), QStringLiteral("Error"));
+    EXPECT_EQ(window.Keyboard()->KeyCaption('M' - 'A'), QStringLiteral("M"));
+    EXPECT_EQ(window.Keyboard()->KeyCaption('T' - 'A'), QStringLiteral("トップ"));
 }
 
 TEST(ConfigFile, FailedSaveIsReportedAndWritesNothing) {
@@ -137,9 +137,9 @@ TEST(StartUp, CommandLineIsOneFileNameAndAnUnreadableOneOpensAnEmptyEditor) {
     {
         auto window = CreateMainWindow(split);
         EXPECT_EQ(window->DataName(), folder.Path("with blank/Config.cfg"));
-        EXPECT_EQ(window->statusPanel1()->text(), window->DataName());
+        EXPECT_EQ(window->StatusPanel1()->text(), window->DataName());
         EXPECT_EQ(window->GetHideState(), hide_state::Shown);
-        EXPECT_EQ(window->keyboard()->KeyCaption(56), QStringLiteral("前のデータ"));
+        EXPECT_EQ(window->Keyboard()->KeyCaption(56), QStringLiteral("前のデータ"));
         EXPECT_TRUE(prompt.shown.empty());
     }
     {

@@ -1,7 +1,6 @@
 #pragma once
 // A prompt that answers the setup tool's questions from a script.
 
-#include <QMessageBox>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -16,45 +15,32 @@ namespace vantor::test {
 struct ShownBox {
     QString text;
     QString title;
-    QMessageBox::Icon icon;
+    PromptIcon icon;
 };
 
-class ScriptedSetupPrompt : public SetupPrompt {
+class ScriptedSetupPrompt : public Prompt {
   public:
     ScriptedSetupPrompt() { SetCurrentPrompt(this); }
     ~ScriptedSetupPrompt() override { SetCurrentPrompt(nullptr); }
 
-    QMessageBox::StandardButton Message(QWidget*, const QString& text, const QString& title,
-                                        QMessageBox::Icon icon,
-                                        QMessageBox::StandardButtons) override {
-        shown.push_back({text, title, icon});
-        return QMessageBox::Ok;
+    PromptAnswer ShowMessage(const std::string& text, const std::string& title, PromptButtons,
+                             PromptIcon icon) override {
+        shown.push_back({QString::fromStdString(text), QString::fromStdString(title), icon});
+        return PromptAnswer::Ok;
     }
-    QString AskOpenFile(QWidget*, const QString& title, const QString&,
-                        const QString& filter) override {
-        dialogTitles << title;
-        filters << filter;
-        return Next();
-    }
-    QString AskSaveFile(QWidget*, const QString& title, const QString&,
-                        const QString& filter) override {
-        dialogTitles << title;
-        filters << filter;
-        return Next();
+    bool AskFile(const FileQuestion& question, std::string& path) override {
+        dialogTitles << QString::fromStdString(question.title);
+        filters << QString::fromStdString(question.filter);
+        if (fileAnswers.empty()) return false;
+        path = fileAnswers.front().toStdString();
+        fileAnswers.pop_front();
+        return !path.empty();
     }
 
     std::deque<QString> fileAnswers;  // empty string or none left: cancel
     std::vector<ShownBox> shown;
     QStringList dialogTitles;
     QStringList filters;
-
-  private:
-    QString Next() {
-        if (fileAnswers.empty()) return {};
-        QString answer = fileAnswers.front();
-        fileAnswers.pop_front();
-        return answer;
-    }
 };
 
 using testing::OnNextModal;

@@ -64,7 +64,7 @@ TEST(ModuleString, FailedCheckShowsItsMessageAndKeepsTheFailureValue) {
     ASSERT_EQ(prompt.shown.size(), 1u);
     EXPECT_EQ(prompt.shown[0].text, kRange);
     EXPECT_EQ(prompt.shown[0].title, QStringLiteral("入力エラー"));
-    EXPECT_EQ(prompt.shown[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(prompt.shown[0].icon, PromptIcon::Exclamation);
 
     int32_t longValue = 0;
     EXPECT_TRUE(ModuleString::CheckLong(QStringLiteral("４００００"), longValue));

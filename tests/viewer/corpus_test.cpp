@@ -66,7 +66,7 @@ Drawn ReadAndDraw(const QString& path, HeadlessContext& context, SceneRenderer& 
 
 TEST(ViewCorpus, EveryFileDrawsInEveryMode) {
     HeadlessContext context;
-    ASSERT_TRUE(context.Create(96, 72)) << context.error();
+    ASSERT_TRUE(context.Create(96, 72)) << context.Error();
     SceneRenderer renderer;
     ASSERT_TRUE(renderer.InitFont(DefaultOutlineFont()));
 
@@ -104,7 +104,7 @@ TEST(SelectCorpus, PickedVerticesLandUnderTheCursor) {
     const fs::path corpus = fs::path(VANTOR_CORPUS_DIR) / "real";
     if (!fs::is_directory(corpus)) GTEST_SKIP() << "no corpus";
     HeadlessContext context;
-    ASSERT_TRUE(context.Create(kWidth, kHeight)) << context.error();
+    ASSERT_TRUE(context.Create(kWidth, kHeight)) << context.Error();
 
     std::vector<fs::path> files;
     for (const auto& [folder, largest] :

@@ -30,6 +30,11 @@
 
 namespace cmd = vantor::cmd;
 
+using vantor::CChildFrame;
+using vantor::CKorvaldeApp;
+using vantor::CKorvaldeDoc;
+using vantor::CKorvaldeView;
+using vantor::CMainFrame;
 using vantor::PromptAnswer;
 using vantor::testing::ScenesEqual;
 
@@ -136,7 +141,7 @@ TEST_F(DocumentEdits, TreeEditsAreStepsTheTitleMarksAndClosingAsks) {
     }
     // The tree follows: the hidden separator shows as hidden until undone.
     frame->RunCommand(cmd::kEditUndo);
-    EXPECT_EQ(dialog->tree()->currentItem()->data(0, Qt::UserRole + 1).toInt(), 0);
+    EXPECT_EQ(dialog->Tree()->currentItem()->data(0, Qt::UserRole + 1).toInt(), 0);
     while (doc->UndoStack().canUndo()) frame->RunCommand(cmd::kEditUndo);
     EXPECT_EQ(Title(), QStringLiteral("模型.wrl")) << "back at the saved state";
     EXPECT_FALSE(doc->IsModified());

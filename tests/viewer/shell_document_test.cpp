@@ -19,7 +19,15 @@
 
 namespace cmd = vantor::cmd;
 
+using vantor::CChildFrame;
+using vantor::CKorvaldeApp;
+using vantor::CKorvaldeDoc;
+using vantor::CMainFrame;
+using vantor::KorvaldeSettings;
+using vantor::MeasurePanel;
 using vantor::PromptAnswer;
+using vantor::ScriptedPrompt;
+using vantor::WriteRecentFiles;
 using vantor::testing::ReadText;
 using vantor::testing::WriteText;
 

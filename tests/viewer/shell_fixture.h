@@ -38,8 +38,8 @@ class ShellFolder {
     QString Temp(const QString& name) const { return dir_.path() + u'/' + name; }
 
     // Options for a start on this folder without windows, splash or sound.
-    CKorvaldeApp::Options Options(bool windows = false) const {
-        CKorvaldeApp::Options options;
+    vantor::CKorvaldeApp::Options Options(bool windows = false) const {
+        vantor::CKorvaldeApp::Options options;
         options.programPath = install + QStringLiteral("korvalde");
         options.splash = false;
         options.sound = false;
@@ -48,11 +48,11 @@ class ShellFolder {
     }
 
     void SetSetting(const char* key, const QString& value) {
-        KorvaldeSettings settings;
+        vantor::KorvaldeSettings settings;
         settings.setValue(QString::fromLatin1(key), value);
     }
     QVariant Setting(const char* key) const {
-        KorvaldeSettings settings;
+        vantor::KorvaldeSettings settings;
         return settings.value(QString::fromLatin1(key));
     }
 
@@ -70,12 +70,12 @@ class ShellTest : public ::testing::Test {
         if (app.MainFrame()) app.MainFrame()->close();
     }
     bool Start(bool windows = false, const QStringList& files = {}) {
-        CKorvaldeApp::Options options = folder.Options(windows);
+        vantor::CKorvaldeApp::Options options = folder.Options(windows);
         options.files = files;
         return app.InitInstance(options, prompt);
     }
 
     ShellFolder folder;
     vantor::ScriptedPrompt prompt;
-    CKorvaldeApp app;
+    vantor::CKorvaldeApp app;
 };

@@ -19,7 +19,12 @@
 #include "prompt/translate.h"
 #include "shell_fixture.h"
 
+using vantor::CKorvaldeApp;
+using vantor::kConfigKey;
+using vantor::kInstallPathKey;
+using vantor::KorvaldeSettings;
 using vantor::ScriptedPrompt;
+using vantor::SplashWindow;
 
 namespace {
 

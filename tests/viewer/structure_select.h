@@ -9,11 +9,11 @@
 
 // Selects the tree item of a row (the whole tree is listed first).
 inline void SelectRow(vantor::StructureDialog& dialog, int32_t row) {
-    dialog.filterCombo()->setCurrentIndex(0);
+    dialog.FilterCombo()->setCurrentIndex(0);
     dialog.RebuildTree(QStringLiteral("t"));
-    for (QTreeWidgetItemIterator it(dialog.tree()); *it; ++it)
+    for (QTreeWidgetItemIterator it(dialog.Tree()); *it; ++it)
         if ((*it)->data(0, Qt::UserRole).toInt() == row) {
-            dialog.tree()->setCurrentItem(*it);
+            dialog.Tree()->setCurrentItem(*it);
             return;
         }
     FAIL() << "no item for row " << row;

@@ -125,16 +125,16 @@ TEST(StructureWindow, CaptionsFollowTotalsAndSelection) {
     BuildScene(s);
     StructureDialog dialog(s);
     EXPECT_EQ(dialog.windowTitle(), " Total Point  3 ,Total Triangle Surface  1 ");
-    EXPECT_EQ(dialog.filterMask(), kInitialStructureMask);
-    EXPECT_EQ(dialog.filterCombo()->currentText(), QString::fromUtf8("部品と色"));
+    EXPECT_EQ(dialog.FilterMask(), kInitialStructureMask);
+    EXPECT_EQ(dialog.FilterCombo()->currentText(), QString::fromUtf8("部品と色"));
 
-    dialog.tree()->setCurrentItem(dialog.tree()->topLevelItem(0));
+    dialog.Tree()->setCurrentItem(dialog.Tree()->topLevelItem(0));
     EXPECT_EQ(dialog.windowTitle(), "VRML Data Selected Step Node ID = -9999 ");
-    EXPECT_EQ(dialog.selectedRow(), -9999);
+    EXPECT_EQ(dialog.SelectedRow(), -9999);
     dialog.EditNodeFromTree();  // nothing to edit for the root
 
-    dialog.filterCombo()->setCurrentIndex(1);
-    EXPECT_EQ(dialog.filterMask(), 0x80001);
+    dialog.FilterCombo()->setCurrentIndex(1);
+    EXPECT_EQ(dialog.FilterMask(), 0x80001);
 }
 
 TEST(NodeEditing, OnlyMatrixTranslationAndScaleAskForValues) {
@@ -168,10 +168,10 @@ TEST(NodeEditing, FileToggleHidesAndShowsWithTheImageFollowing) {
     int edits = 0;
     QObject::connect(&dialog, &StructureDialog::SceneEdited, [&] { ++edits; });
     SelectRow(dialog, r.root);
-    const QIcon shownIcon = dialog.tree()->currentItem()->icon(0);
+    const QIcon shownIcon = dialog.Tree()->currentItem()->icon(0);
     dialog.EditNodeFromTree();
     EXPECT_EQ(s.Row(r.root).tag, tag::Hidden);
-    EXPECT_NE(dialog.tree()->currentItem()->icon(0).cacheKey(), shownIcon.cacheKey());
+    EXPECT_NE(dialog.Tree()->currentItem()->icon(0).cacheKey(), shownIcon.cacheKey());
     dialog.EditNodeFromTree();
     EXPECT_EQ(s.Row(r.root).tag, tag::Shown);
     EXPECT_EQ(edits, 2);

@@ -20,6 +20,8 @@
 #include "view/korvalde_view.h"
 
 namespace cmd = vantor::cmd;
+using vantor::CKorvaldeDoc;
+using vantor::CKorvaldeView;
 
 namespace {
 

@@ -8,6 +8,8 @@
 #include "doc/korvalde_doc.h"
 #include "view/korvalde_view.h"
 
+namespace vantor {
+
 CChildFrame::CChildFrame(CKorvaldeDoc* doc, QWidget* parent)
     : QMdiSubWindow(parent), document_(doc) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -71,3 +73,5 @@ void CChildFrame::UpdateTitle() {
     if (document_->IsModified()) title += u'*';
     setWindowTitle(title);
 }
+
+}  // namespace vantor

@@ -4,6 +4,8 @@
 #include <QMdiSubWindow>
 #include <functional>
 
+namespace vantor {
+
 class CKorvaldeDoc;
 class CKorvaldeView;
 
@@ -33,3 +35,5 @@ class CChildFrame : public QMdiSubWindow {
     CKorvaldeView* view_ = nullptr;
     QString untitledTitle_;  // "VRML<n>" of a document without a file
 };
+
+}  // namespace vantor

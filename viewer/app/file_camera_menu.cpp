@@ -8,25 +8,25 @@
 #include "scene/scene_data.h"
 #include "view/korvalde_view.h"
 
+namespace vantor {
+
 namespace {
 
 // The description of a Viewpoint, else the DEF name, else kind and number.
-QString CameraLabel(const vantor::SceneData& scene, size_t index) {
+QString CameraLabel(const SceneData& scene, size_t index) {
     const int32_t row = scene.cameras[index].row;
-    const vantor::NodeRow& node = scene.Row(row);
+    const NodeRow& node = scene.Row(row);
     const int32_t note = node.dataEnd;
-    if (vantor::kind::IsCamera(node.kind) && note >= 0 && note < scene.textCount)
+    if (kind::IsCamera(node.kind) && note >= 0 && note < scene.textCount)
         return QString::fromStdString(scene.texts.items[size_t(note)].string);
     const std::string name = scene.DefNameOf(row);
     if (!name.empty()) return QString::fromStdString(name);
-    return QStringLiteral("%1 %2")
-        .arg(QString::fromStdString(vantor::KindName(node.kind)))
-        .arg(index + 1);
+    return QStringLiteral("%1 %2").arg(QString::fromStdString(KindName(node.kind))).arg(index + 1);
 }
 
 void FillFileCameraMenu(QMenu* menu, CKorvaldeView* view) {
     menu->clear();
-    const vantor::SceneData* scene = view ? view->Scene() : nullptr;
+    const SceneData* scene = view ? view->Scene() : nullptr;
     const size_t count = scene ? scene->cameras.size() : 0;
     for (size_t i = 0; i < count; ++i) {
         // Labels are the file's text: an "&" in them is no mnemonic.
@@ -43,11 +43,13 @@ void FillFileCameraMenu(QMenu* menu, CKorvaldeView* view) {
 void AddFileCameraMenu(QMenu* cameraMenu, CMainFrame* frame) {
     cameraMenu->addSeparator();
     QMenu* cameras =
-        cameraMenu->addMenu(QCoreApplication::translate("CMainFrame", "ファイルの視点"));
+        cameraMenu->addMenu(QCoreApplication::translate("vantor::CMainFrame", "ファイルの視点"));
     cameras->menuAction()->setStatusTip(
-        QCoreApplication::translate("CMainFrame", "ファイルに書かれた視点から見る"));
+        QCoreApplication::translate("vantor::CMainFrame", "ファイルに書かれた視点から見る"));
     QObject::connect(cameraMenu, &QMenu::aboutToShow, cameras, [cameras, frame] {
         CChildFrame* child = frame->ActiveChild();
         FillFileCameraMenu(cameras, child ? child->View() : nullptr);
     });
 }
+
+}  // namespace vantor

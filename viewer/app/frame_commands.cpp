@@ -20,7 +20,9 @@
 #include "doc/korvalde_doc.h"
 #include "measure/measure_panel.h"
 
-using namespace vantor::cmd;
+namespace vantor {
+
+using namespace cmd;
 
 namespace {
 
@@ -141,3 +143,5 @@ void CMainFrame::UpdateUndoAction(QAction* action, CKorvaldeDoc* doc, bool undo)
     action->setText(step.isEmpty() ? base : tr("%1: %2").arg(base, step));
     action->setEnabled(can);
 }
+
+}  // namespace vantor

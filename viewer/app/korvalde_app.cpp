@@ -19,13 +19,14 @@
 #include "doc/korvalde_doc.h"
 #include "qt_prompt.h"
 
+namespace vantor {
+
 namespace {
 
 constexpr const char* kDefault = "Default";
 
-void Warn(vantor::Prompt& prompt, const QString& text, const char* caption) {
-    prompt.ShowMessage(text.toStdString(), caption, vantor::PromptButtons::Ok,
-                       vantor::PromptIcon::Exclamation);
+void Warn(Prompt& prompt, const QString& text, const char* caption) {
+    prompt.ShowMessage(text.toStdString(), caption, PromptButtons::Ok, PromptIcon::Exclamation);
 }
 
 QString WithSlash(QString folder) {
@@ -36,7 +37,7 @@ QString WithSlash(QString folder) {
 }  // namespace
 
 CKorvaldeApp::CKorvaldeApp(QObject* parent)
-    : QObject(parent), ownPrompt_(std::make_unique<vantor::QtPrompt>()) {
+    : QObject(parent), ownPrompt_(std::make_unique<QtPrompt>()) {
     prompt_ = ownPrompt_.get();
     activeDocumentPath = kNoDocumentPath;
 }
@@ -68,7 +69,7 @@ CKorvaldeApp::Options CKorvaldeApp::ParseCommandLine(const QStringList& argument
     return options;
 }
 
-bool CKorvaldeApp::InitInstance(const Options& options, vantor::Prompt& prompt) {
+bool CKorvaldeApp::InitInstance(const Options& options, Prompt& prompt) {
     prompt_ = &prompt;
 
     // The install folder holds the read-only files; the writable ones go
@@ -109,8 +110,7 @@ bool CKorvaldeApp::InitInstance(const Options& options, vantor::Prompt& prompt) 
     }
 
     hitTable_.onError = [this](const std::string& message) {
-        GetPrompt().ShowMessage(message, "Error", vantor::PromptButtons::Ok,
-                                vantor::PromptIcon::Exclamation);
+        GetPrompt().ShowMessage(message, "Error", PromptButtons::Ok, PromptIcon::Exclamation);
     };
     hitTable_.onEndReached = [this](const std::string& text) {
         const QString shown = QCoreApplication::translate("Core", text.c_str());
@@ -127,7 +127,7 @@ bool CKorvaldeApp::InitInstance(const Options& options, vantor::Prompt& prompt) 
     return true;
 }
 
-bool CKorvaldeApp::ReadInstallPath(vantor::Prompt& prompt) {
+bool CKorvaldeApp::ReadInstallPath(Prompt& prompt) {
     KorvaldeSettings settings;
     if (settings.status() != QSettings::NoError) {
         Warn(prompt, "Error in Reg HKEY LOCAL MASHINE 01 ", "InstallPath");
@@ -159,7 +159,7 @@ void CKorvaldeApp::ReadConfigPath() {
     }
 }
 
-bool CKorvaldeApp::MakeWorkingDatabase(vantor::Prompt& prompt) {
+bool CKorvaldeApp::MakeWorkingDatabase(Prompt& prompt) {
     instanceLock_ = std::make_unique<SingleInstanceLock>();
     switch (instanceLock_->Acquire(databasePath)) {
         case SingleInstanceLock::Result::HeldByOther:
@@ -182,9 +182,9 @@ bool CKorvaldeApp::MakeWorkingDatabase(vantor::Prompt& prompt) {
     return true;
 }
 
-void CKorvaldeApp::LoadBindings(vantor::Prompt& prompt) {
+void CKorvaldeApp::LoadBindings(Prompt& prompt) {
     bindings_.ResetBindings();
-    vantor::ConfigReader reader(bindings_, prompt);
+    ConfigReader reader(bindings_, prompt);
     // 0: the remembered file could not be read and the user chose another.
     if (reader.ReadConfigFile(configPath.toStdString()) == 0) {
         StoreConfigPath(QString::fromStdString(reader.path()));
@@ -216,16 +216,16 @@ void CKorvaldeApp::ExitInstance() {
 
 bool CKorvaldeApp::OnCommand(int id) {
     switch (id) {
-        case vantor::cmd::kShowConfig:
+        case cmd::kShowConfig:
             OnShowConfig();
             return true;
-        case vantor::cmd::kLoadConfig:
+        case cmd::kLoadConfig:
             OnLoadConfig();
             return true;
-        case vantor::cmd::kEditConfig:
+        case cmd::kEditConfig:
             OnEditConfig();
             return true;
-        case vantor::cmd::kHelp:
+        case cmd::kHelp:
             OnHelp();
             return true;
         default:
@@ -234,12 +234,12 @@ bool CKorvaldeApp::OnCommand(int id) {
 }
 
 void CKorvaldeApp::OnShowConfig() {
-    GetPrompt().ShowMessage(configPath.toStdString(), "Config File Name", vantor::PromptButtons::Ok,
-                            vantor::PromptIcon::None);
+    GetPrompt().ShowMessage(configPath.toStdString(), "Config File Name", PromptButtons::Ok,
+                            PromptIcon::None);
 }
 
 void CKorvaldeApp::OnLoadConfig() {
-    vantor::ConfigReader reader(bindings_, GetPrompt());
+    ConfigReader reader(bindings_, GetPrompt());
     reader.ReadConfigFile(std::string());
     // Giving up in the dialog keeps the file in use (its bindings are still
     // loaded) instead of forgetting it.
@@ -257,6 +257,7 @@ bool CKorvaldeApp::OnEditConfig() {
 
 void CKorvaldeApp::OnHelp() {
     GetPrompt().ShowMessage("From Windows Menu ,Please Select Help .\r\n Then read the pdf file .",
-                            "Please look help.pdf", vantor::PromptButtons::Ok,
-                            vantor::PromptIcon::Information);
+                            "Please look help.pdf", PromptButtons::Ok, PromptIcon::Information);
 }
+
+}  // namespace vantor

@@ -17,14 +17,13 @@
 #include "render/render_settings.h"
 
 namespace vantor {
-class Prompt;
-}
 
-class CMainFrame;
 class CKorvaldeDoc;
+class CMainFrame;
+class Prompt;
 class SingleInstanceLock;
 
-class CKorvaldeApp : public QObject, public vantor::AppContext, public CommandTarget {
+class CKorvaldeApp : public QObject, public AppContext, public CommandTarget {
     Q_OBJECT
   public:
     // Switches and overrides of the start-up; tests use them to run the
@@ -45,19 +44,19 @@ class CKorvaldeApp : public QObject, public vantor::AppContext, public CommandTa
     static Options ParseCommandLine(const QStringList& arguments);
 
     // Start-up; false means the process must end (a message was shown).
-    bool InitInstance(const Options& options, vantor::Prompt& prompt);
+    bool InitInstance(const Options& options, Prompt& prompt);
     // Releases the hit table and the single-instance lock.
     void ExitInstance();
 
     // AppContext. Message boxes and file dialogs are Qt dialogs by default.
-    vantor::Prompt& GetPrompt() override { return *prompt_; }
-    vantor::BindingTable& Bindings() override { return bindings_; }
-    vantor::HitTable* OpenHits() override { return hitTable_.IsOpen() ? &hitTable_ : nullptr; }
+    Prompt& GetPrompt() override { return *prompt_; }
+    BindingTable& Bindings() override { return bindings_; }
+    HitTable* OpenHits() override { return hitTable_.IsOpen() ? &hitTable_ : nullptr; }
     void ShowStatusText(const QString& text) override { emit StatusText(text); }
     float LengthTolerance() const override { return lengthTolerance; }
     float AngleTolerance() const override { return angleTolerance; }
-    vantor::DimensionDisplay& Dimensions() override { return dimensionDisplay; }
-    vantor::AppPaths Paths() const override {
+    DimensionDisplay& Dimensions() override { return dimensionDisplay; }
+    AppPaths Paths() const override {
         return {installFolder, databasePath, readingLogPath, configPath};
     }
     QString ActiveDocumentPath() const override { return activeDocumentPath; }
@@ -67,9 +66,9 @@ class CKorvaldeApp : public QObject, public vantor::AppContext, public CommandTa
     bool OnCommand(int id) override;
 
     CMainFrame* MainFrame() const;
-    vantor::HitTable& Hits() { return hitTable_; }
+    HitTable& Hits() { return hitTable_; }
     // How dimensions are shown in every view.
-    vantor::DimensionDisplay dimensionDisplay;
+    DimensionDisplay dimensionDisplay;
 
     // "現在の設定", "設定読み込み", "設定編集", "ヘルプ".
     void OnShowConfig();
@@ -96,17 +95,19 @@ class CKorvaldeApp : public QObject, public vantor::AppContext, public CommandTa
     void StatusText(const QString& text);
 
   private:
-    bool ReadInstallPath(vantor::Prompt& prompt);
+    bool ReadInstallPath(Prompt& prompt);
     void ReadConfigPath();
-    bool MakeWorkingDatabase(vantor::Prompt& prompt);
-    void LoadBindings(vantor::Prompt& prompt);
+    bool MakeWorkingDatabase(Prompt& prompt);
+    void LoadBindings(Prompt& prompt);
     void StoreConfigPath(const QString& path);
     void PlayStartSound() const;
 
-    vantor::Prompt* prompt_ = nullptr;
-    std::unique_ptr<vantor::Prompt> ownPrompt_;
+    Prompt* prompt_ = nullptr;
+    std::unique_ptr<Prompt> ownPrompt_;
     std::unique_ptr<SingleInstanceLock> instanceLock_;
-    vantor::HitTable hitTable_;
-    vantor::BindingTable bindings_;
+    HitTable hitTable_;
+    BindingTable bindings_;
     QPointer<QObject> mainFrame_;  // a CMainFrame
 };
+
+}  // namespace vantor

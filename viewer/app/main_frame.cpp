@@ -31,7 +31,9 @@
 #include "prompt/prompt.h"
 #include "view/korvalde_view.h"
 
-CMainFrame::CMainFrame(vantor::AppContext& context, CommandTarget& appCommands, QWidget* parent)
+namespace vantor {
+
+CMainFrame::CMainFrame(AppContext& context, CommandTarget& appCommands, QWidget* parent)
     : QMainWindow(parent), context_(context), appCommands_(appCommands) {
     setWindowTitle(QStringLiteral("Vantor3D"));
     mdiArea_ = new QMdiArea(this);
@@ -155,8 +157,7 @@ CKorvaldeDoc* CMainFrame::OpenDocumentFile(const QString& path) {
     }
     if (!QFileInfo(full).isFile()) {
         context_.GetPrompt().ShowMessage(tr("%1 が開けません。").arg(full).toStdString(), "Caution",
-                                         vantor::PromptButtons::Ok,
-                                         vantor::PromptIcon::Exclamation);
+                                         PromptButtons::Ok, PromptIcon::Exclamation);
         // A vanished file leaves the recently-used list.
         if (recentFiles_.removeAll(full) > 0) {
             KorvaldeSettings settings;
@@ -175,7 +176,7 @@ CKorvaldeDoc* CMainFrame::OpenDocumentFile(const QString& path) {
 void CMainFrame::OnFileOpen() {
     std::string chosen;
     const std::string filter =
-        vantor::ModelOpenFilter(tr("対応ファイル").toStdString(), tr("VRML ﾌｧｲﾙ").toStdString());
+        ModelOpenFilter(tr("対応ファイル").toStdString(), tr("VRML ﾌｧｲﾙ").toStdString());
     if (!context_.GetPrompt().AskOpenFile(filter, std::string(), chosen)) return;
     OpenDocumentFile(QString::fromStdString(chosen));
 }
@@ -195,9 +196,7 @@ void CMainFrame::UpdateCommandStates() {
     for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
         const int id = it.key();
         QAction* action = it.value();
-        if (id >= vantor::cmd::kRecentFile1 &&
-            id < vantor::cmd::kRecentFile1 + vantor::cmd::kRecentFileCount)
-            continue;
+        if (id >= cmd::kRecentFile1 && id < cmd::kRecentFile1 + cmd::kRecentFileCount) continue;
         if (const FrameCommand* command = FindFrameCommand(id)) {
             action->setEnabled(true);
             if (command->state) command->state(*this, *action);
@@ -214,15 +213,15 @@ void CMainFrame::UpdateCommandStates() {
 void CMainFrame::AddRecentFile(const QString& path) {
     recentFiles_.removeAll(path);
     recentFiles_.prepend(path);
-    while (recentFiles_.size() > vantor::cmd::kRecentFileCount) recentFiles_.removeLast();
+    while (recentFiles_.size() > cmd::kRecentFileCount) recentFiles_.removeLast();
     KorvaldeSettings settings;
     WriteRecentFiles(settings, recentFiles_);
     UpdateRecentFileActions();
 }
 
 void CMainFrame::UpdateRecentFileActions() {
-    for (int i = 0; i < vantor::cmd::kRecentFileCount; ++i) {
-        QAction* action = actions_.value(vantor::cmd::kRecentFile1 + i);
+    for (int i = 0; i < cmd::kRecentFileCount; ++i) {
+        QAction* action = actions_.value(cmd::kRecentFile1 + i);
         if (!action) continue;
         const bool used = i < recentFiles_.size();
         action->setVisible(used);
@@ -237,7 +236,7 @@ QStringList CMainFrame::ModelPathsOf(const QList<QUrl>& urls) {
     for (const QUrl& url : urls) {
         if (!url.isLocalFile()) continue;
         const QString path = url.toLocalFile();
-        if (vantor::HasModelExtension(QFile::encodeName(path).toStdString())) paths << path;
+        if (HasModelExtension(QFile::encodeName(path).toStdString())) paths << path;
     }
     return paths;
 }
@@ -268,3 +267,5 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     }
     event->accept();
 }
+
+}  // namespace vantor

@@ -15,28 +15,28 @@ class QMdiArea;
 class QMenu;
 class QPrinter;
 class QToolBar;
-class CChildFrame;
-class CommandTarget;
-class CKorvaldeDoc;
-class MeasurePanel;
 
 namespace vantor {
+
 class AppContext;
+class CChildFrame;
+class CKorvaldeDoc;
 struct Command;
-}  // namespace vantor
+class CommandTarget;
+class MeasurePanel;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
   public:
     // `context`: the application's services; `appCommands`: the commands the
     // application serves itself (settings, help).
-    CMainFrame(vantor::AppContext& context, CommandTarget& appCommands, QWidget* parent = nullptr);
+    CMainFrame(AppContext& context, CommandTarget& appCommands, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // Runs command `id` as if chosen from the menu.
     void RunCommand(int id);
     QAction* Action(int id) const { return actions_.value(id); }
-    vantor::AppContext& Context() { return context_; }
+    AppContext& Context() { return context_; }
 
     // The framework's new and open commands; return the new document.
     CKorvaldeDoc* OnFileNew();
@@ -84,7 +84,7 @@ class CMainFrame : public QMainWindow {
     };
     static std::span<const FrameCommand> FrameCommands();
     static const FrameCommand* FindFrameCommand(int id);
-    QAction* MakeAction(const vantor::Command& command);
+    QAction* MakeAction(const Command& command);
     void OpenRecentFile(int index);
     void AddRecentFile(const QString& path);
     // Enabled state and text ("元に戻す: step") of the undo or redo entry.
@@ -95,7 +95,7 @@ class CMainFrame : public QMainWindow {
     // ones (`earlier` windows already open) cascade within it.
     void PlaceChild(CChildFrame* child, int earlier);
 
-    vantor::AppContext& context_;
+    AppContext& context_;
     CommandTarget& appCommands_;
     QMdiArea* mdiArea_;
     QToolBar* toolBar_ = nullptr;
@@ -111,3 +111,5 @@ class CMainFrame : public QMainWindow {
     // first, ends those connections before that.
     QObject documentSignals_;
 };
+
+}  // namespace vantor

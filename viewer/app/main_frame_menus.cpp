@@ -15,14 +15,12 @@
 #include "context/settings_store.h"
 #include "language.h"
 
-using vantor::Command;
-using vantor::CommandKind;
-using vantor::Menu;
+namespace vantor {
 
 QAction* CMainFrame::MakeAction(const Command& command) {
     const int id = command.id;
     // Menu texts carry their accelerator after a tab, as the shortcut column.
-    const QString text = vantor::MenuText(command);
+    const QString text = MenuText(command);
     const qsizetype tab = text.indexOf(u'\t');
     auto* action = new QAction(tab >= 0 ? text.left(tab) : text, this);
     action->setData(id);
@@ -42,20 +40,20 @@ QAction* CMainFrame::MakeAction(const Command& command) {
 void CMainFrame::BuildMenus() {
     QMenuBar* bar = menuBar();
     std::map<Menu, QMenu*> menus;
-    for (const Command& command : vantor::CommandTable()) {
+    for (const Command& command : CommandTable()) {
         if (command.menu == Menu::None) {
             addAction(MakeAction(command));
             continue;
         }
         QMenu*& menu = menus[command.menu];
-        if (!menu) menu = bar->addMenu(vantor::MenuTitle(command.menu));
+        if (!menu) menu = bar->addMenu(MenuTitle(command.menu));
         if (command.separatorBefore) menu->addSeparator();
         switch (command.kind) {
             case CommandKind::Submenu:
-                menus[command.opens] = menu->addMenu(vantor::MenuText(command));
+                menus[command.opens] = menu->addMenu(MenuText(command));
                 break;
             case CommandKind::Placeholder:
-                menu->addAction(vantor::MenuText(command))->setEnabled(false);
+                menu->addAction(MenuText(command))->setEnabled(false);
                 break;
             default:
                 menu->addAction(MakeAction(command));
@@ -66,11 +64,10 @@ void CMainFrame::BuildMenus() {
     // The language choice ends the settings menu.
     QMenu* settings = menus[Menu::Settings];
     settings->addSeparator();
-    vantor::AddLanguageMenu(settings, vantor::ChosenLanguage(KorvaldeSettings()),
-                            [](const QString& language) {
-                                KorvaldeSettings store;
-                                vantor::SaveLanguage(store, language);
-                            });
+    AddLanguageMenu(settings, ChosenLanguage(KorvaldeSettings()), [](const QString& language) {
+        KorvaldeSettings store;
+        SaveLanguage(store, language);
+    });
 
     for (QMenu* menu : bar->findChildren<QMenu*>())
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
@@ -81,7 +78,7 @@ void CMainFrame::BuildToolBar() {
     toolBar_->setObjectName(QStringLiteral("StandardToolBar"));
     toolBar_->setIconSize(QSize(16, 15));
     toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
-    for (int id : vantor::ToolBarLayout()) {
+    for (int id : ToolBarLayout()) {
         if (id == 0) {
             toolBar_->addSeparator();
             continue;
@@ -91,3 +88,5 @@ void CMainFrame::BuildToolBar() {
         toolBar_->addAction(action);
     }
 }
+
+}  // namespace vantor

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <cerrno>
 
+namespace vantor {
+
 SingleInstanceLock::~SingleInstanceLock() {
     Release();
 }
@@ -54,3 +56,5 @@ void SingleInstanceLock::Release() {
     ::close(fd_);
     fd_ = -1;
 }
+
+}  // namespace vantor

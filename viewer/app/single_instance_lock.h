@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace vantor {
+
 class SingleInstanceLock {
   public:
     enum class Result { Locked, HeldByOther, CannotOpen };
@@ -24,3 +26,5 @@ class SingleInstanceLock {
   private:
     int fd_ = -1;
 };
+
+}  // namespace vantor

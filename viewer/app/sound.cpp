@@ -9,6 +9,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace vantor {
+
 namespace {
 
 void AppendLe(QByteArray& bytes, quint32 value, int size) {
@@ -64,3 +66,5 @@ void PlayEndBeep() {
     static const bool written = file.open() && file.write(ToneWav(442, 200)) > 0 && file.flush();
     if (!written || !PlaySoundFile(file.fileName())) QApplication::beep();
 }
+
+}  // namespace vantor

@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace vantor {
+
 // Plays a sound file detached through paplay, pw-play or aplay; false when
 // none of them is installed.
 bool PlaySoundFile(const QString& path);
@@ -15,3 +17,5 @@ QByteArray ToneWav(int frequencyHz, int durationMs, int sampleRate = 22050);
 
 // The 442 Hz, 200 ms beep; the desktop's beep where no player exists.
 void PlayEndBeep();
+
+}  // namespace vantor

@@ -7,6 +7,8 @@
 
 #include "dialogs/product_picture.h"
 
+namespace vantor {
+
 SplashWindow::SplashWindow() : QSplashScreen(ProductPicture(QSize(420, 240))) {
     setAttribute(Qt::WA_DeleteOnClose);
 }
@@ -45,3 +47,5 @@ void SplashWindow::HideSplashScreen() {
     qApp->removeEventFilter(this);
     close();
 }
+
+}  // namespace vantor

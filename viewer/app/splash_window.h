@@ -4,6 +4,8 @@
 
 #include <QSplashScreen>
 
+namespace vantor {
+
 class SplashWindow : public QSplashScreen {
     Q_OBJECT
   public:
@@ -18,3 +20,5 @@ class SplashWindow : public QSplashScreen {
     SplashWindow();
     void HideSplashScreen();
 };
+
+}  // namespace vantor

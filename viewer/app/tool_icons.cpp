@@ -8,6 +8,8 @@
 
 #include "commands/command_ids.h"
 
+namespace vantor {
+
 namespace {
 
 constexpr int kWidth = 16;
@@ -96,81 +98,81 @@ void Magnifier(QPainter& p, bool plus) {
 
 void Draw(QPainter& p, int id) {
     switch (id) {
-        case vantor::cmd::kFileNew:
+        case cmd::kFileNew:
             Page(p);
             break;
-        case vantor::cmd::kFileOpen:
+        case cmd::kFileOpen:
             Folder(p);
             break;
-        case vantor::cmd::kMoveLeft:
+        case cmd::kMoveLeft:
             Arrow(p, QPointF(14, 7.5), QPointF(1, 7.5), kInk);
             break;
-        case vantor::cmd::kMoveRight:
+        case cmd::kMoveRight:
             Arrow(p, QPointF(2, 7.5), QPointF(15, 7.5), kInk);
             break;
-        case vantor::cmd::kMoveUp:
+        case cmd::kMoveUp:
             Arrow(p, QPointF(8, 14), QPointF(8, 1), kInk);
             break;
-        case vantor::cmd::kMoveDown:
+        case cmd::kMoveDown:
             Arrow(p, QPointF(8, 1), QPointF(8, 14), kInk);
             break;
-        case vantor::cmd::kMoveZFar:
+        case cmd::kMoveZFar:
             Arrow(p, QPointF(2, 13), QPointF(12, 3), kInk);
             Letter(p, QStringLiteral("Z"), kAccent, 7);
             break;
-        case vantor::cmd::kMoveZNear:
+        case cmd::kMoveZNear:
             Arrow(p, QPointF(12, 3), QPointF(2, 13), kInk);
             Letter(p, QStringLiteral("Z"), kAccent, 7);
             break;
-        case vantor::cmd::kTurnXPlus:
+        case cmd::kTurnXPlus:
             TurnArrow(p, 180, -200, false, kInk);
             break;
-        case vantor::cmd::kTurnXMinus:
+        case cmd::kTurnXMinus:
             TurnArrow(p, 180, 200, false, kInk);
             break;
-        case vantor::cmd::kTurnYPlus:
+        case cmd::kTurnYPlus:
             TurnArrow(p, 270, 200, true, kInk);
             break;
-        case vantor::cmd::kTurnYMinus:
+        case cmd::kTurnYMinus:
             TurnArrow(p, 270, -200, true, kInk);
             break;
-        case vantor::cmd::kRollZPlus:
+        case cmd::kRollZPlus:
             TurnArrow(p, 90, -280, false, kAccent);
             break;
-        case vantor::cmd::kRollZMinus:
+        case cmd::kRollZMinus:
             TurnArrow(p, 90, 280, false, kAccent);
             break;
-        case vantor::cmd::kZoomIn:
+        case cmd::kZoomIn:
             Magnifier(p, true);
             break;
-        case vantor::cmd::kZoomOut:
+        case cmd::kZoomOut:
             Magnifier(p, false);
             break;
-        case vantor::cmd::kReset:
+        case cmd::kReset:
             Cube(p, kInk);
             Letter(p, QStringLiteral("R"), kAccent, 8);
             break;
-        case vantor::cmd::kDefault:
+        case cmd::kDefault:
             Cube(p, kInk);
             Letter(p, QStringLiteral("D"), kAccent, 8);
             break;
-        case vantor::cmd::kRepaint:
+        case cmd::kRepaint:
             p.setPen(QPen(kInk, 1));
             p.setBrush(QColor(120, 180, 240));
             p.drawRect(QRectF(1.5, 2.5, 13, 10));
             p.setBrush(Qt::NoBrush);
             TurnArrow(p, 90, 270, false, kAccent);
             break;
-        case vantor::cmd::kFront:
+        case cmd::kFront:
             Letter(p, QStringLiteral("F"), kInk, 11);
             break;
-        case vantor::cmd::kTop:
+        case cmd::kTop:
             Letter(p, QStringLiteral("T"), kInk, 11);
             break;
-        case vantor::cmd::kSide:
+        case cmd::kSide:
             Letter(p, QStringLiteral("S"), kInk, 11);
             break;
-        case vantor::cmd::kTurn180:
+        case cmd::kTurn180:
             Arrow(p, QPointF(2, 5), QPointF(14, 5), kInk);
             Arrow(p, QPointF(14, 11), QPointF(2, 11), kAccent);
             break;
@@ -191,3 +193,5 @@ QIcon ToolIcon(int commandId) {
     painter.end();
     return QIcon(pixmap);
 }
+
+}  // namespace vantor

@@ -4,4 +4,8 @@
 
 #include <QIcon>
 
+namespace vantor {
+
 QIcon ToolIcon(int commandId);
+
+}  // namespace vantor

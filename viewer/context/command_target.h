@@ -1,4 +1,7 @@
 #pragma once
+
+namespace vantor {
+
 // How menu and tool-bar commands reach the active child window. The main
 // frame owns the menus; a view (or anything in the active child) that
 // implements CommandTarget receives every command id it does not serve
@@ -19,3 +22,5 @@ class CommandTarget {
         (void)checked;
     }
 };
+
+}  // namespace vantor

@@ -2,10 +2,12 @@
 
 #include "commands/command_ids.h"
 
+namespace vantor {
+
 QStringList ReadRecentFiles(QSettings& settings) {
     QStringList files;
     settings.beginGroup(QStringLiteral("Recent File List"));
-    for (int i = 1; i <= vantor::cmd::kRecentFileCount; ++i) {
+    for (int i = 1; i <= cmd::kRecentFileCount; ++i) {
         const QString file = settings.value(QStringLiteral("File%1").arg(i)).toString();
         if (!file.isEmpty()) files << file;
     }
@@ -15,7 +17,7 @@ QStringList ReadRecentFiles(QSettings& settings) {
 
 void WriteRecentFiles(QSettings& settings, const QStringList& files) {
     settings.beginGroup(QStringLiteral("Recent File List"));
-    for (int i = 1; i <= vantor::cmd::kRecentFileCount; ++i) {
+    for (int i = 1; i <= cmd::kRecentFileCount; ++i) {
         const QString key = QStringLiteral("File%1").arg(i);
         if (i <= files.size())
             settings.setValue(key, files[i - 1]);
@@ -25,3 +27,5 @@ void WriteRecentFiles(QSettings& settings, const QStringList& files) {
     settings.endGroup();
     settings.sync();
 }
+
+}  // namespace vantor

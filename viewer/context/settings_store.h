@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QStringList>
 
+namespace vantor {
+
 inline constexpr const char* kSettingsGroup = "2.10";
 inline constexpr const char* kInstallPathKey = "2.10/sInstallPath";
 inline constexpr const char* kConfigKey = "2.10/Config";
@@ -19,3 +21,5 @@ class KorvaldeSettings : public QSettings {
 
 QStringList ReadRecentFiles(QSettings& settings);
 void WriteRecentFiles(QSettings& settings, const QStringList& files);
+
+}  // namespace vantor

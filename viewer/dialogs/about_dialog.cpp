@@ -8,7 +8,9 @@
 #include "context/app_context.h"
 #include "dialogs/product_picture.h"
 
-AboutDialog::AboutDialog(const vantor::AppContext* context, QWidget* parent) : QDialog(parent) {
+namespace vantor {
+
+AboutDialog::AboutDialog(const AppContext* context, QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Korvalde のバージョン情報"));
     auto* picture = new QLabel(this);
     picture->setPixmap(ProductPicture(QSize(160, 100)));
@@ -25,12 +27,12 @@ AboutDialog::AboutDialog(const vantor::AppContext* context, QWidget* parent) : Q
     layout->addWidget(buttons);
 }
 
-QString AboutDialog::InfoText(const vantor::AppContext* context) {
+QString AboutDialog::InfoText(const AppContext* context) {
     QString text = QStringLiteral(
         "Vantor3D  Korvalde Version 2.10\n"
         "VRML 1.0 / 2.0 Viewer\n\n");
     if (context) {
-        const vantor::AppPaths paths = context->Paths();
+        const AppPaths paths = context->Paths();
         text += QStringLiteral("Install folder: %1\n").arg(paths.installFolder);
         text += QStringLiteral("Working database: %1\n").arg(paths.databasePath);
         text += QStringLiteral("Reading log: %1\n").arg(paths.readingLogPath);
@@ -38,3 +40,5 @@ QString AboutDialog::InfoText(const vantor::AppContext* context) {
     }
     return text;
 }
+
+}  // namespace vantor

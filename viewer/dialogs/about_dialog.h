@@ -5,14 +5,16 @@
 #include <QDialog>
 
 namespace vantor {
+
 class AppContext;
-}
 
 class AboutDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit AboutDialog(const vantor::AppContext* context, QWidget* parent = nullptr);
+    explicit AboutDialog(const AppContext* context, QWidget* parent = nullptr);
 
     // The text of the box (also used by tests).
-    static QString InfoText(const vantor::AppContext* context);
+    static QString InfoText(const AppContext* context);
 };
+
+}  // namespace vantor

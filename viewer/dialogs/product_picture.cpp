@@ -6,6 +6,8 @@
 #include <QPolygonF>
 #include <algorithm>
 
+namespace vantor {
+
 namespace {
 
 // Draws `text` at `pixels` high, smaller when a wide fallback font would
@@ -60,3 +62,5 @@ QPixmap ProductPicture(QSize size) {
     p.end();
     return pixmap;
 }
+
+}  // namespace vantor

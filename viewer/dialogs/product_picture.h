@@ -5,4 +5,8 @@
 #include <QPixmap>
 #include <QSize>
 
+namespace vantor {
+
 QPixmap ProductPicture(QSize size);
+
+}  // namespace vantor

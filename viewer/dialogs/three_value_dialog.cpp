@@ -9,6 +9,8 @@
 #include <charconv>
 #include <cmath>
 
+namespace vantor {
+
 namespace {
 
 // Shortest text that reads back as the same float, so OK without edits
@@ -112,3 +114,5 @@ bool ThreeValueDialog::Ask(QWidget* parent, ThreeValueRequest& request) {
     for (int i = 0; i < 3; ++i) request.values[i] = values[i];
     return true;
 }
+
+}  // namespace vantor

@@ -9,6 +9,8 @@
 class QLabel;
 class QLineEdit;
 
+namespace vantor {
+
 // What the caller fills in before asking and reads back after OK.
 struct ThreeValueRequest {
     QString windowTitle = QStringLiteral("Set Vector");
@@ -50,3 +52,5 @@ class ThreeValueDialog : public QDialog {
     QLineEdit* fields_[3];
     QLabel* errorLine_;
 };
+
+}  // namespace vantor

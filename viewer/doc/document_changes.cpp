@@ -12,6 +12,8 @@
 #include "prompt/prompt.h"
 #include "scene/prepare_geometry.h"
 
+namespace vantor {
+
 namespace {
 
 constexpr const char* kAutoReloadKey = "2.10/AutoReload";
@@ -22,11 +24,11 @@ std::string Utf8(const QString& text) {
 }
 
 // Rows that picks refer to keep their meaning when kinds and blocks match.
-bool SameNodeTable(const vantor::SceneData& a, const vantor::SceneData& b) {
+bool SameNodeTable(const SceneData& a, const SceneData& b) {
     if (a.nodeCount != b.nodeCount) return false;
     for (int32_t i = 0; i < a.nodeCount; ++i) {
-        const vantor::NodeRow& x = a.Row(i);
-        const vantor::NodeRow& y = b.Row(i);
+        const NodeRow& x = a.Row(i);
+        const NodeRow& y = b.Row(i);
         if (x.kind != y.kind || x.dataBegin != y.dataBegin || x.dataEnd != y.dataEnd) return false;
     }
     return true;
@@ -34,16 +36,16 @@ bool SameNodeTable(const vantor::SceneData& a, const vantor::SceneData& b) {
 
 }  // namespace
 
-void CKorvaldeDoc::RecordEdit(const QString& text, vantor::SceneChange change) {
+void CKorvaldeDoc::RecordEdit(const QString& text, SceneChange change) {
     if (!change.Changed()) return;
     undoStack_.push(new SceneEditCommand(*this, text, std::move(change)));
 }
 
-vantor::Prompt& CKorvaldeDoc::DocumentPrompt() {
+Prompt& CKorvaldeDoc::DocumentPrompt() {
     return context_.GetPrompt();
 }
 
-bool CKorvaldeDoc::MaybeSave(vantor::Prompt& prompt) {
+bool CKorvaldeDoc::MaybeSave(Prompt& prompt) {
     if (!IsModified()) return true;
     const QString name = Title().isEmpty() ? tr("この文書") : Title();
     const std::vector<std::string> choices = {"トップデータのみ、名前を付けて保存",
@@ -76,14 +78,14 @@ void CKorvaldeDoc::SetAutoReload(bool on) {
     settings.setValue(QString::fromLatin1(kAutoReloadKey), on);
 }
 
-bool CKorvaldeDoc::Reload(vantor::Prompt& prompt, bool askAboutEdits) {
+bool CKorvaldeDoc::Reload(Prompt& prompt, bool askAboutEdits) {
     if (path_ == kNoDocumentPath) return false;
     if (askAboutEdits && IsModified() &&
         prompt.ShowMessage(Utf8(tr("編集内容を破棄して再読み込みしますか？")),
-                           Utf8(tr("再読み込み")), vantor::PromptButtons::OkCancel,
-                           vantor::PromptIcon::Question) != vantor::PromptAnswer::Ok)
+                           Utf8(tr("再読み込み")), PromptButtons::OkCancel,
+                           PromptIcon::Question) != PromptAnswer::Ok)
         return false;
-    std::unique_ptr<vantor::SceneData> fresh;
+    std::unique_ptr<SceneData> fresh;
     {
         WaitCursor wait;
         bool ok = false;
@@ -91,17 +93,16 @@ bool CKorvaldeDoc::Reload(vantor::Prompt& prompt, bool askAboutEdits) {
         // A file caught half-written keeps the model on screen.
         if (!ok) return false;
         for (const QString& added : assembledPaths_) {
-            std::unique_ptr<vantor::SceneData> part =
-                ReadSceneFile(added, ReadingLogPath(), prompt, ok);
+            std::unique_ptr<SceneData> part = ReadSceneFile(added, ReadingLogPath(), prompt, ok);
             if (ok) fresh->AppendScene(*part);
         }
         fresh->assemblyFlag = scene_->assemblyFlag;
         // The measuring system is the user's, not the file's.
-        vantor::SceneChange measuring;
+        SceneChange measuring;
         measuring.TouchMeasuringSystem(*scene_);
         measuring.Finish(*scene_);
         measuring.Restore(*fresh, true);
-        vantor::PrepareGeometry(*fresh);
+        PrepareGeometry(*fresh);
     }
     // The structure window borrows the scene: show it again on the new one.
     QWidget* structureParent = structureWindow ? structureWindow->parentWidget() : nullptr;
@@ -119,7 +120,7 @@ bool CKorvaldeDoc::Reload(vantor::Prompt& prompt, bool askAboutEdits) {
     return true;
 }
 
-void CKorvaldeDoc::KeepPicksThatExist(const vantor::SceneData& old) {
+void CKorvaldeDoc::KeepPicksThatExist(const SceneData& old) {
     if (context_.ActiveDocumentPath() != path_) return;
     if (!SameNodeTable(old, *scene_)) TakeOver();
 }
@@ -174,18 +175,19 @@ void CKorvaldeDoc::OnWatchedFileChanged() {
     settleTries_ = 0;
     if (offering_ || !WatchedFilesDiffer()) return;
     offering_ = true;
-    vantor::Prompt& prompt = DocumentPrompt();
+    Prompt& prompt = DocumentPrompt();
     const QString question =
         IsModified() ? tr("%1 がディスク上で変更されました。編集内容を破棄して再読み込みしますか？")
                      : tr("%1 がディスク上で変更されました。再読み込みしますか？");
     if (!IsModified() && AutoReload())
         Reload(prompt, false);
     else if (prompt.ShowMessage(Utf8(question.arg(Title())), Utf8(tr("再読み込み")),
-                                vantor::PromptButtons::OkCancel,
-                                vantor::PromptIcon::Question) == vantor::PromptAnswer::Ok)
+                                PromptButtons::OkCancel, PromptIcon::Question) == PromptAnswer::Ok)
         Reload(prompt, false);
     else
         NoteFileStamps();  // the same change is not offered twice
     offering_ = false;
     emit FilesChangedOnDisk();
 }
+
+}  // namespace vantor

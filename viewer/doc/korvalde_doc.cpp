@@ -14,6 +14,8 @@
 #include "structure/structure_dialog.h"
 #include "vrml_write/save_scene.h"
 
+namespace vantor {
+
 namespace {
 
 bool AskSavePathWithDialog(const QString& initialPath, QString& chosen) {
@@ -34,17 +36,17 @@ bool AskSavePathWithDialog(const QString& initialPath, QString& chosen) {
     return true;
 }
 
-void Caution(vantor::Prompt& prompt, const QString& text) {
+void Caution(Prompt& prompt, const QString& text) {
     prompt.ShowMessage(text.toStdString(), CKorvaldeDoc::tr("注意").toStdString(),
-                       vantor::PromptButtons::Ok, vantor::PromptIcon::Exclamation);
+                       PromptButtons::Ok, PromptIcon::Exclamation);
 }
 
 }  // namespace
 
-CKorvaldeDoc::CKorvaldeDoc(vantor::AppContext* context, QObject* parent)
+CKorvaldeDoc::CKorvaldeDoc(AppContext* context, QObject* parent)
     : QObject(parent),
-      context_(context ? *context : vantor::DetachedContext::Shared()),
-      scene_(std::make_unique<vantor::SceneData>()) {
+      context_(context ? *context : DetachedContext::Shared()),
+      scene_(std::make_unique<SceneData>()) {
     askSavePath = AskSavePathWithDialog;
     settleTimer_.setSingleShot(true);
     settleTimer_.setInterval(300);
@@ -67,7 +69,7 @@ QString CKorvaldeDoc::ReadingLogPath() const {
     return context_.Paths().readingLogPath;
 }
 
-bool CKorvaldeDoc::OnOpenDocument(const QString& path, vantor::Prompt& prompt) {
+bool CKorvaldeDoc::OnOpenDocument(const QString& path, Prompt& prompt) {
     path_ = QFileInfo(path).absoluteFilePath();
     // The structure window shows the scene being replaced.
     ForgetStructureWindow();
@@ -85,24 +87,23 @@ bool CKorvaldeDoc::OnOpenDocument(const QString& path, vantor::Prompt& prompt) {
     return ok;
 }
 
-void CKorvaldeDoc::OnAssembly(vantor::Prompt& prompt) {
+void CKorvaldeDoc::OnAssembly(Prompt& prompt) {
     std::string chosen;
-    const std::string filter =
-        vantor::ModelOpenFilter(tr("対応ファイル").toStdString(), "VRML Files");
+    const std::string filter = ModelOpenFilter(tr("対応ファイル").toStdString(), "VRML Files");
     while (!prompt.AskOpenFile(filter, std::string(), chosen)) {
         if (prompt.ShowMessage(tr("ファイルの選択を続けますか？").toStdString(),
-                               tr("警告").toStdString(), vantor::PromptButtons::OkCancel,
-                               vantor::PromptIcon::Exclamation) != vantor::PromptAnswer::Ok)
+                               tr("警告").toStdString(), PromptButtons::OkCancel,
+                               PromptIcon::Exclamation) != PromptAnswer::Ok)
             return;
     }
     AppendFile(QString::fromStdString(chosen), prompt);
 }
 
-bool CKorvaldeDoc::AppendFile(const QString& path, vantor::Prompt& prompt) {
+bool CKorvaldeDoc::AppendFile(const QString& path, Prompt& prompt) {
     scene_->assemblyFlag = 1;
     WaitCursor wait;
-    if (vantor::AddModelToData(*scene_, QFile::encodeName(path).toStdString(), prompt,
-                               QFile::encodeName(ReadingLogPath()).toStdString()) != 1)
+    if (AddModelToData(*scene_, QFile::encodeName(path).toStdString(), prompt,
+                       QFile::encodeName(ReadingLogPath()).toStdString()) != 1)
         return false;
     assembledPaths_ << QFileInfo(path).absoluteFilePath();
     WatchSceneFiles();
@@ -110,31 +111,31 @@ bool CKorvaldeDoc::AppendFile(const QString& path, vantor::Prompt& prompt) {
     return true;
 }
 
-bool CKorvaldeDoc::OnSaveTopData(vantor::Prompt& prompt) {
+bool CKorvaldeDoc::OnSaveTopData(Prompt& prompt) {
     return SaveWithMode(0, prompt);
 }
 
-bool CKorvaldeDoc::OnSaveNewData(vantor::Prompt& prompt) {
+bool CKorvaldeDoc::OnSaveNewData(Prompt& prompt) {
     return SaveWithMode(1, prompt);
 }
 
-void CKorvaldeDoc::OnSaveAllData(vantor::Prompt& prompt) {
+void CKorvaldeDoc::OnSaveAllData(Prompt& prompt) {
     Caution(prompt, tr("このバージョンではサポートしません。"));
 }
 
-bool CKorvaldeDoc::SaveWithMode(int mode, vantor::Prompt& prompt) {
+bool CKorvaldeDoc::SaveWithMode(int mode, Prompt& prompt) {
     // The empty-data and assembly refusals come before the dialog.
-    const vantor::SaveResult allowed = vantor::CheckSaveAllowed(*scene_, mode);
+    const SaveResult allowed = CheckSaveAllowed(*scene_, mode);
     if (!allowed.saved()) {
-        prompt.ShowMessage(allowed.message, allowed.caption, vantor::PromptButtons::Ok,
-                           vantor::PromptIcon::Exclamation);
+        prompt.ShowMessage(allowed.message, allowed.caption, PromptButtons::Ok,
+                           PromptIcon::Exclamation);
         return false;
     }
     QString target;
     while (!askSavePath(path_, target)) {
         if (prompt.ShowMessage(tr("ファイルの選択を続けますか？").toStdString(),
-                               tr("警告").toStdString(), vantor::PromptButtons::OkCancel,
-                               vantor::PromptIcon::Exclamation) != vantor::PromptAnswer::Ok)
+                               tr("警告").toStdString(), PromptButtons::OkCancel,
+                               PromptIcon::Exclamation) != PromptAnswer::Ok)
             return false;
     }
     WaitCursor wait;
@@ -145,7 +146,7 @@ bool CKorvaldeDoc::SaveWithMode(int mode, vantor::Prompt& prompt) {
     return true;
 }
 
-bool CKorvaldeDoc::WriteScene(const QString& target, int mode, vantor::Prompt& prompt) {
+bool CKorvaldeDoc::WriteScene(const QString& target, int mode, Prompt& prompt) {
     return WriteSceneFile(*scene_, target, mode, prompt);
 }
 
@@ -172,11 +173,11 @@ void CKorvaldeDoc::ToggleStructureWindow(QWidget* parent) {
     }
     auto* window = new vantor::StructureDialog(*scene_, parent);
     window->setWindowTitle(StructureTitle());
-    connect(window, &vantor::StructureDialog::SceneEdited, this, &CKorvaldeDoc::SceneChanged);
-    window->recordEdit = [this](const QString& text, vantor::SceneChange change) {
+    connect(window, &StructureDialog::SceneEdited, this, &CKorvaldeDoc::SceneChanged);
+    window->recordEdit = [this](const QString& text, SceneChange change) {
         RecordEdit(text, std::move(change));
     };
-    connect(this, &CKorvaldeDoc::SceneChanged, window, &vantor::StructureDialog::RefreshImages);
+    connect(this, &CKorvaldeDoc::SceneChanged, window, &StructureDialog::RefreshImages);
     structureWindow = window;
     window->show();
 }
@@ -186,9 +187,8 @@ void CKorvaldeDoc::ForgetStructureWindow() {
     structureWindow = nullptr;
 }
 
-bool CKorvaldeDoc::EditScene(const QString& text,
-                             const std::function<bool(vantor::SceneData&)>& edit) {
-    vantor::SceneChange change;
+bool CKorvaldeDoc::EditScene(const QString& text, const std::function<bool(SceneData&)>& edit) {
+    SceneChange change;
     change.TouchWholeScene(*scene_);
     if (!edit(*scene_)) return false;
     change.Finish(*scene_);
@@ -197,3 +197,5 @@ bool CKorvaldeDoc::EditScene(const QString& text,
     RecordEdit(text, std::move(change));
     return true;
 }
+
+}  // namespace vantor

@@ -17,12 +17,12 @@
 #include "scene/scene_change.h"
 #include "scene/scene_data.h"
 
+class QWidget;
+
 namespace vantor {
+
 class AppContext;
 class Prompt;
-}  // namespace vantor
-
-class QWidget;
 
 // Placeholder path of a document that has not read a file yet.
 inline const QString kNoDocumentPath = QStringLiteral("Default Default Default");
@@ -32,15 +32,15 @@ class CKorvaldeDoc : public QObject {
   public:
     // `context` may be null (tests of the document alone): then no hit table
     // is taken over and reading logs go to the current folder.
-    explicit CKorvaldeDoc(vantor::AppContext* context = nullptr, QObject* parent = nullptr);
+    explicit CKorvaldeDoc(AppContext* context = nullptr, QObject* parent = nullptr);
     ~CKorvaldeDoc() override;
 
     // The application's services, handed on to the views.
-    vantor::AppContext& Context() { return context_; }
+    AppContext& Context() { return context_; }
 
     // The scene; an empty SceneData until a file is read. Views borrow it.
-    vantor::SceneData& Scene() { return *scene_; }
-    const vantor::SceneData& Scene() const { return *scene_; }
+    SceneData& Scene() { return *scene_; }
+    const SceneData& Scene() const { return *scene_; }
 
     // Full path of the opened file, or kNoDocumentPath.
     QString PathName() const { return path_; }
@@ -48,19 +48,19 @@ class CKorvaldeDoc : public QObject {
     QString Title() const;
 
     // Reads `path` into a fresh scene (the framework's open command).
-    bool OnOpenDocument(const QString& path, vantor::Prompt& prompt);
+    bool OnOpenDocument(const QString& path, Prompt& prompt);
 
     // "アセンブリ": asks for a file and appends it to the scene.
-    void OnAssembly(vantor::Prompt& prompt);
+    void OnAssembly(Prompt& prompt);
     // Appends the file at `path` without asking (used by OnAssembly and tests).
-    bool AppendFile(const QString& path, vantor::Prompt& prompt);
+    bool AppendFile(const QString& path, Prompt& prompt);
 
     // "トップデータのみ、名前を付けて保存" (mode 0) and "新データとして保存" (mode 1);
     // true when the file was written.
-    bool OnSaveTopData(vantor::Prompt& prompt);
-    bool OnSaveNewData(vantor::Prompt& prompt);
+    bool OnSaveTopData(Prompt& prompt);
+    bool OnSaveNewData(Prompt& prompt);
     // "全てのデータを名前を付けて保存".
-    void OnSaveAllData(vantor::Prompt& prompt);
+    void OnSaveAllData(Prompt& prompt);
     // Ctrl+S: the document is never written through the framework.
     void OnFrameworkSave() {}
 
@@ -85,33 +85,33 @@ class CKorvaldeDoc : public QObject {
 
     // Saves the scene to `target` with the writer in `mode` (0 top, 1 new).
     // Returns false when the writer refused or failed (a message was shown).
-    bool WriteScene(const QString& target, int mode, vantor::Prompt& prompt);
+    bool WriteScene(const QString& target, int mode, Prompt& prompt);
 
     // Edits: one undo step each. The stack is clean while the scene is as
     // it was read or last saved.
     QUndoStack& UndoStack() { return undoStack_; }
     // Records an edit already made to the scene; a change that touched
     // nothing is dropped.
-    void RecordEdit(const QString& text, vantor::SceneChange change);
+    void RecordEdit(const QString& text, SceneChange change);
     bool IsModified() const { return !undoStack_.isClean(); }
     // Before the document's edits would be lost: asks whether to save them
     // (either save command), discard them, or go back. True when the caller
     // may go on.
-    bool MaybeSave(vantor::Prompt& prompt);
+    bool MaybeSave(Prompt& prompt);
 
     // "再読み込み": reads the top file, its inlines and the assembled files
     // again, keeping the measuring system. With edits it asks first when
     // `askAboutEdits`. False when nothing was read.
-    bool Reload(vantor::Prompt& prompt, bool askAboutEdits = true);
+    bool Reload(Prompt& prompt, bool askAboutEdits = true);
     // The application's message boxes (stderr without an application).
-    vantor::Prompt& DocumentPrompt();
+    Prompt& DocumentPrompt();
     // Settings entry: reload unedited documents without asking when their
     // files change on disk.
     static bool AutoReload();
     static void SetAutoReload(bool on);
     // An edit of the scene named `text` (dimension commands), made by
     // `edit`; false when it changed nothing. Views redraw keeping their camera.
-    bool EditScene(const QString& text, const std::function<bool(vantor::SceneData&)>& edit);
+    bool EditScene(const QString& text, const std::function<bool(SceneData&)>& edit);
 
   signals:
     // After open, "Add File To Data", edits, undo and redo: views redraw
@@ -126,7 +126,7 @@ class CKorvaldeDoc : public QObject {
     void SceneEdited();
 
   private:
-    bool SaveWithMode(int mode, vantor::Prompt& prompt);
+    bool SaveWithMode(int mode, Prompt& prompt);
     QString ReadingLogPath() const;
     // Watches every file of the scene and notes their times and sizes.
     void WatchSceneFiles();
@@ -134,10 +134,10 @@ class CKorvaldeDoc : public QObject {
     void OnWatchedFileChanged();
     bool WatchedFilesDiffer() const;
     // Empties the picks when the reread node table differs from `old`.
-    void KeepPicksThatExist(const vantor::SceneData& old);
+    void KeepPicksThatExist(const SceneData& old);
 
-    vantor::AppContext& context_;
-    std::unique_ptr<vantor::SceneData> scene_;
+    AppContext& context_;
+    std::unique_ptr<SceneData> scene_;
     QString path_ = kNoDocumentPath;
     QStringList assembledPaths_;  // files added with "アセンブリ", in order
     QUndoStack undoStack_;
@@ -147,3 +147,5 @@ class CKorvaldeDoc : public QObject {
     int settleTries_ = 0;
     bool offering_ = false;  // a reload question is showing
 };
+
+}  // namespace vantor

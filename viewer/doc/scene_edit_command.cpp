@@ -2,8 +2,9 @@
 
 #include "doc/korvalde_doc.h"
 
-SceneEditCommand::SceneEditCommand(CKorvaldeDoc& doc, const QString& text,
-                                   vantor::SceneChange change)
+namespace vantor {
+
+SceneEditCommand::SceneEditCommand(CKorvaldeDoc& doc, const QString& text, SceneChange change)
     : QUndoCommand(text), doc_(doc), change_(std::move(change)) {}
 
 void SceneEditCommand::undo() {
@@ -21,3 +22,5 @@ void SceneEditCommand::redo() {
     emit doc_.SceneEdited();
     emit doc_.SceneChanged();
 }
+
+}  // namespace vantor

@@ -7,18 +7,22 @@
 
 #include "scene/scene_change.h"
 
+namespace vantor {
+
 class CKorvaldeDoc;
 
 class SceneEditCommand : public QUndoCommand {
   public:
     // The edit has been made already: the first redo leaves the scene alone.
-    SceneEditCommand(CKorvaldeDoc& doc, const QString& text, vantor::SceneChange change);
+    SceneEditCommand(CKorvaldeDoc& doc, const QString& text, SceneChange change);
 
     void undo() override;
     void redo() override;
 
   private:
     CKorvaldeDoc& doc_;
-    vantor::SceneChange change_;
+    SceneChange change_;
     bool made_ = true;
 };
+
+}  // namespace vantor

@@ -10,18 +10,17 @@
 #include "scene/scene_data.h"
 
 namespace vantor {
+
 class Prompt;
-}
 
 // Reads a model file (VRML with its inlines, or a mesh format) into a
 // fresh, prepared scene (never null). `ok` is false when the reader rejected the file.
-std::unique_ptr<vantor::SceneData> ReadSceneFile(const QString& path, const QString& logPath,
-                                                 vantor::Prompt& prompt, bool& ok);
+std::unique_ptr<SceneData> ReadSceneFile(const QString& path, const QString& logPath,
+                                         Prompt& prompt, bool& ok);
 
 // Writes the scene as VRML 1.0 (mode 0 top data, 1 new data). The target is
 // replaced only when the new text is complete; failures are shown.
-bool WriteSceneFile(const vantor::SceneData& scene, const QString& target, int mode,
-                    vantor::Prompt& prompt);
+bool WriteSceneFile(const SceneData& scene, const QString& target, int mode, Prompt& prompt);
 
 // Shows the wait cursor for its lifetime (only when a GUI exists).
 class WaitCursor {
@@ -41,3 +40,5 @@ class WaitCursor {
   private:
     bool active_ = false;
 };
+
+}  // namespace vantor

@@ -16,6 +16,8 @@
 #include "select/view_selection.h"
 #include "view/korvalde_view.h"
 
+namespace vantor {
+
 namespace {
 
 constexpr const char* kShownKey = "MeasurePanel/shown";
@@ -91,20 +93,20 @@ MeasurePanel* MeasurePanel::Install(QMainWindow* frame, QMdiArea* area) {
     return panel;
 }
 
-void MeasurePanel::Track(vantor::ViewSelection* selection) {
+void MeasurePanel::Track(ViewSelection* selection) {
     if (selection == selection_) return;
     if (selection_) disconnect(selection_, nullptr, this, nullptr);
     selection_ = selection;
     if (selection_)
-        connect(selection_, &vantor::ViewSelection::MeasureChanged, this, &MeasurePanel::Refresh);
+        connect(selection_, &ViewSelection::MeasureChanged, this, &MeasurePanel::Refresh);
     Refresh();
 }
 
 void MeasurePanel::Refresh() {
     rows_.clear();
-    vantor::SceneData* scene = selection_ ? selection_->SelScene() : nullptr;
+    SceneData* scene = selection_ ? selection_->SelScene() : nullptr;
     if (scene) {
-        vantor::SelectionController& controller = selection_->Controller();
+        SelectionController& controller = selection_->Controller();
         rows_ = BuildRows(*scene, controller.SelectedMeasure(), controller.Reference());
     }
     ShowRows();
@@ -154,3 +156,5 @@ void MeasurePanel::SetShown(bool shown) {
     setVisible(shown);
     KorvaldeSettings().setValue(QString::fromLatin1(kShownKey), shown);
 }
+
+}  // namespace vantor

@@ -15,11 +15,11 @@ class QHBoxLayout;
 class QTableWidget;
 
 namespace vantor {
+
 class SceneData;
 class ViewSelection;
 struct MeasureReference;
 struct MeasuredItem;
-}  // namespace vantor
 
 class MeasurePanel : public QDockWidget {
     Q_OBJECT
@@ -38,7 +38,7 @@ class MeasurePanel : public QDockWidget {
     static MeasurePanel* Install(QMainWindow* frame, QMdiArea* area);
 
     // Follows `selection` (null: shows nothing).
-    void Track(vantor::ViewSelection* selection);
+    void Track(ViewSelection* selection);
     void Refresh();
 
     const QList<Row>& Rows() const { return rows_; }
@@ -52,9 +52,8 @@ class MeasurePanel : public QDockWidget {
     void SetShown(bool shown);
 
     // The rows for `selected`, `reference` and the relation between them.
-    static QList<Row> BuildRows(const vantor::SceneData& scene,
-                                const vantor::MeasuredItem& selected,
-                                const vantor::MeasureReference& reference);
+    static QList<Row> BuildRows(const SceneData& scene, const MeasuredItem& selected,
+                                const MeasureReference& reference);
 
   private:
     QTableWidget* BuildTable(QWidget* body);
@@ -62,6 +61,8 @@ class MeasurePanel : public QDockWidget {
     void ShowRows();
 
     QTableWidget* table_;
-    QPointer<vantor::ViewSelection> selection_;
+    QPointer<ViewSelection> selection_;
     QList<Row> rows_;
 };
+
+}  // namespace vantor

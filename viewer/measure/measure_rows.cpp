@@ -7,9 +7,7 @@
 #include "scene/scene_data.h"
 #include "select/measured_item.h"
 
-using vantor::ItemKind;
-using vantor::MeasuredItem;
-using vantor::SceneData;
+namespace vantor {
 
 namespace {
 
@@ -27,13 +25,13 @@ QStringList Triple(const double v[3]) {
 
 QStringList PointValues(const SceneData& scene, const double world[3]) {
     double m[3];
-    vantor::ToMeasuring(scene, world, m);
+    ToMeasuring(scene, world, m);
     return Triple(m);
 }
 
 QStringList DirectionValues(const SceneData& scene, const double world[3]) {
     double m[3];
-    vantor::DirectionToMeasuring(scene, world, m);
+    DirectionToMeasuring(scene, world, m);
     return Triple(m);
 }
 
@@ -80,7 +78,7 @@ class RowWriter {
         rows.append({label, DirectionValues(scene_, world)});
     }
     // As the status text: "R = 0" and no centre for a straight edge.
-    void Arc(const QString& name, const vantor::ArcFit& arc) {
+    void Arc(const QString& name, const ArcFit& arc) {
         if (!arc.found) {
             Text(name + QStringLiteral(" R"), QStringLiteral("0"));
             return;
@@ -146,7 +144,7 @@ void WriteSelected(RowWriter& w, const SceneData& scene, const MeasuredItem& ite
     }
 }
 
-void WriteReference(RowWriter& w, const SceneData& scene, const vantor::MeasureReference& ref) {
+void WriteReference(RowWriter& w, const SceneData& scene, const MeasureReference& ref) {
     w.Heading(MeasurePanel::tr("基準"));
     if (ref.item) {
         w.Text(MeasurePanel::tr("種類"), KindName(scene, *ref.item));
@@ -160,9 +158,9 @@ void WriteReference(RowWriter& w, const SceneData& scene, const vantor::MeasureR
     }
 }
 
-void WriteRelation(RowWriter& w, const SceneData& scene, const vantor::MeasureReference& ref,
+void WriteRelation(RowWriter& w, const SceneData& scene, const MeasureReference& ref,
                    const MeasuredItem& selected) {
-    const vantor::ItemRelation r = vantor::RelateItems(scene, ref, selected);
+    const ItemRelation r = RelateItems(scene, ref, selected);
     w.Heading(MeasurePanel::tr("基準から選択まで"));
     w.Value(QStringLiteral("dX"), r.hasDelta, r.delta[0]);
     w.Value(QStringLiteral("dY"), r.hasDelta, r.delta[1]);
@@ -176,10 +174,12 @@ void WriteRelation(RowWriter& w, const SceneData& scene, const vantor::MeasureRe
 
 QList<MeasurePanel::Row> MeasurePanel::BuildRows(const SceneData& scene,
                                                  const MeasuredItem& selected,
-                                                 const vantor::MeasureReference& reference) {
+                                                 const MeasureReference& reference) {
     RowWriter w(scene);
     WriteSelected(w, scene, selected);
     WriteReference(w, scene, reference);
     WriteRelation(w, scene, reference, selected);
     return w.rows;
 }
+
+}  // namespace vantor

@@ -9,14 +9,13 @@
 
 #include "navigate/camera_steps.h"
 
-struct ThreeValueRequest;
-
 namespace vantor {
 
 class BindingTable;
 class Prompt;
-class SceneData;
 struct RenderSettings;
+class SceneData;
+struct ThreeValueRequest;
 
 // The current selected row as the rotation-centre and section commands
 // read it.

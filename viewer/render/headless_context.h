@@ -16,12 +16,12 @@ class HeadlessContext {
     HeadlessContext& operator=(const HeadlessContext&) = delete;
 
     // Creates the context and a width x height colour + depth framebuffer,
-    // makes it current and sets the viewport. False with error() on failure.
+    // makes it current and sets the viewport. False with Error() on failure.
     bool Create(int width, int height);
     bool MakeCurrent();
-    const std::string& error() const { return error_; }
-    int width() const { return width_; }
-    int height() const { return height_; }
+    const std::string& Error() const { return error_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
 
     // The framebuffer as a top-down RGB image.
     QImage ReadImage() const;

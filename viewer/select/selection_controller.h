@@ -14,18 +14,17 @@
 #include "hits/hit_table.h"
 #include "render/pick_highlight.h"
 #include "render/pick_pass.h"
-#include "scene/scene_change.h"
 #include "render/render_settings.h"
+#include "scene/scene_change.h"
 #include "select/examine.h"
 #include "select/measured_item.h"
-
-struct ThreeValueRequest;
 
 namespace vantor {
 
 class BindingTable;
 class Prompt;
 class SceneData;
+struct ThreeValueRequest;
 
 class SelectionHost {
   public:

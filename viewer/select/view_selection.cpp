@@ -2,6 +2,7 @@
 
 #include <QInputDialog>
 #include <QMouseEvent>
+#include <QOpenGLWidget>
 #include <cmath>
 
 #include "commands/command_ids.h"
@@ -13,22 +14,24 @@
 #include "prompt/prompt.h"
 #include "render/gl_headers.h"
 #include "render/pick_highlight.h"
-#include "view/korvalde_view.h"
 
 namespace vantor {
 
-ViewSelection::ViewSelection(CKorvaldeView* view)
+ViewSelection::ViewSelection(QOpenGLWidget* view, CKorvaldeDoc* document, SceneRenderer& renderer,
+                             ViewNavigation& navigation, AppContext& context)
     : QObject(view),
       view_(view),
-      context_(view->Context()),
+      document_(document),
+      renderer_(renderer),
+      navigation_(&navigation),
+      context_(context),
       controller_(*this),
       dimensions_(controller_, *this) {
     controller_.tolerances.length = context_.LengthTolerance();
     if (context_.AngleTolerance() > 0) controller_.tolerances.angle = context_.AngleTolerance();
     view->installEventFilter(this);
-    connect(view, &CKorvaldeView::FrameDrawn, this, [this] { DrawHighlight(); });
     // Undo, redo and reload change what the selected item shows.
-    if (CKorvaldeDoc* doc = view->Document()) {
+    if (CKorvaldeDoc* doc = document_) {
         auto examine = [this, doc] {
             if (context_.ActiveDocumentPath() != doc->PathName()) return;
             controller_.ExamineCurrent();
@@ -75,8 +78,8 @@ double ViewSelection::DragScale() {
     // Drags arrive at the pan's scale, which is the screen's own only in a
     // parallel view; in perspective the text's depth sets the scale.
     const SceneData* scene = SelScene();
-    if (!view_ || !scene || view_->camera.IsOrthographic()) return 1;
-    const Camera& camera = view_->camera;
+    if (!navigation_ || !scene || navigation_->NavCamera().IsOrthographic()) return 1;
+    const Camera& camera = navigation_->NavCamera();
     const auto parts = FindDimensionParts(*scene, dimensions_.SelectedDimension());
     const int32_t matrix =
         parts && parts->transform >= 0 ? scene->Row(parts->transform).dataBegin : -1;
@@ -149,7 +152,7 @@ bool ViewSelection::RunCommand(int id) {
 }
 
 SceneData* ViewSelection::SelScene() {
-    return view_ ? view_->Scene() : nullptr;
+    return navigation_ ? navigation_->NavScene() : nullptr;
 }
 
 HitTable* ViewSelection::SelHits() {
@@ -163,18 +166,18 @@ Prompt& ViewSelection::SelPrompt() {
 int ViewSelection::SelPick(int x, int y, PickKeyRole role, std::vector<PickHit>& hits) {
     hits.clear();
     SceneData* scene = SelScene();
-    if (!view_ || !scene || !view_->isValid()) return 0;
+    if (!view_ || !navigation_ || !scene || !view_->isValid()) return 0;
     view_->makeCurrent();
     const double ratio = view_->devicePixelRatioF();
     glViewport(0, 0, GLsizei(view_->width() * ratio), GLsizei(view_->height() * ratio));
-    const int count = pickPass_.Pick(*scene, view_->camera, view_->settings,
-                                     &view_->Renderer().Font(), x * ratio, y * ratio, role, hits);
+    const int count = pickPass_.Pick(*scene, navigation_->NavCamera(), navigation_->NavSettings(),
+                                     &renderer_.Font(), x * ratio, y * ratio, role, hits);
     view_->doneCurrent();
     return count;
 }
 
 int32_t ViewSelection::SelHeldKey() {
-    return view_ ? view_->Navigation().Navigator().Input().heldKey : kNoHeldKey;
+    return navigation_ ? navigation_->Navigator().Input().heldKey : kNoHeldKey;
 }
 
 const BindingTable& ViewSelection::SelBindings() {
@@ -202,8 +205,8 @@ bool ViewSelection::SelAskNumber(const QString& title, const QString& label, dou
 void ViewSelection::SelDimensionFrame(double up[3], double& size) {
     up[0] = 0, up[1] = 1, up[2] = 0;
     size = 1;
-    if (!view_) return;
-    const Camera& camera = view_->camera;
+    if (!navigation_) return;
+    const Camera& camera = navigation_->NavCamera();
     // Row 1 of the view rotation: the screen's up in world coordinates.
     for (int i = 0; i < 3; ++i) up[i] = camera.viewRotation[4 * i + 1];
     size = 0.2 * camera.zoomFactor * camera.orthoHalfHeight;
@@ -214,8 +217,8 @@ DimensionDisplay& ViewSelection::SelDimensionDisplay() {
 }
 
 bool ViewSelection::SelEditScene(const QString& text, const std::function<bool(SceneData&)>& edit) {
-    if (!view_ || !view_->Document()) return SelectionHost::SelEditScene(text, edit);
-    return view_->Document()->EditScene(text, edit);
+    if (!document_) return SelectionHost::SelEditScene(text, edit);
+    return document_->EditScene(text, edit);
 }
 
 void ViewSelection::SelShowStatus(const QString& text) {
@@ -223,23 +226,23 @@ void ViewSelection::SelShowStatus(const QString& text) {
 }
 
 void ViewSelection::SelRedraw() {
-    if (view_) view_->RedrawView();
+    if (navigation_) navigation_->RedrawView();
 }
 
 void ViewSelection::SelResizeViewport() {
-    if (view_) view_->ResizeViewport();
+    if (navigation_) navigation_->ResizeViewport();
 }
 
 void ViewSelection::SelGeometryEdited() {
-    if (view_) view_->Renderer().InvalidateGeometry();
+    renderer_.InvalidateGeometry();
 }
 
 void ViewSelection::SelStopSpins() {
-    if (view_) view_->Navigation().Navigator().StopSpins();
+    if (navigation_) navigation_->Navigator().StopSpins();
 }
 
 void ViewSelection::SelClearInputState() {
-    if (view_) view_->Navigation().Navigator().ClearInputState();
+    if (navigation_) navigation_->Navigator().ClearInputState();
 }
 
 void ViewSelection::SelMeasureChanged() {
@@ -247,11 +250,11 @@ void ViewSelection::SelMeasureChanged() {
 }
 
 void ViewSelection::SelMakeDocumentActive() {
-    if (view_ && view_->Document()) view_->Document()->MakeActive();
+    if (document_) document_->MakeActive();
 }
 
 void ViewSelection::SelEditMade(const QString& text, SceneChange change) {
-    if (view_ && view_->Document()) view_->Document()->RecordEdit(text, std::move(change));
+    if (document_) document_->RecordEdit(text, std::move(change));
 }
 
 bool ViewSelection::eventFilter(QObject* watched, QEvent* event) {
@@ -270,8 +273,8 @@ bool ViewSelection::eventFilter(QObject* watched, QEvent* event) {
 
 void ViewSelection::DrawHighlight() {
     SceneData* scene = SelScene();
-    if (!view_ || !scene || controller_.SelectionEmpty()) return;
-    DrawPickHighlight(view_->Renderer(), *scene, view_->camera, view_->settings,
+    if (!navigation_ || !scene || controller_.SelectionEmpty()) return;
+    DrawPickHighlight(renderer_, *scene, navigation_->NavCamera(), navigation_->NavSettings(),
                       controller_.Highlight());
 }
 

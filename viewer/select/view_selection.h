@@ -11,16 +11,22 @@
 #include "select/dimension_commands.h"
 #include "select/selection_controller.h"
 
-class CKorvaldeView;
+class QOpenGLWidget;
 
 namespace vantor {
 
 class AppContext;
+class CKorvaldeDoc;
+class SceneRenderer;
+class ViewNavigation;
 
 class ViewSelection : public QObject, public SelectionHost, public NavigationSelection {
     Q_OBJECT
   public:
-    explicit ViewSelection(CKorvaldeView* view);
+    // Picks in `view`'s GL context with its renderer and reaches its camera,
+    // redraws and held key through its navigation; `document` may be null.
+    ViewSelection(QOpenGLWidget* view, CKorvaldeDoc* document, SceneRenderer& renderer,
+                  ViewNavigation& navigation, AppContext& context);
 
     SelectionController& Controller() { return controller_; }
 
@@ -66,6 +72,9 @@ class ViewSelection : public QObject, public SelectionHost, public NavigationSel
 
     DimensionCommands& Dimensions() { return dimensions_; }
 
+    // Draws the selected item's highlight over the frame just drawn.
+    void DrawHighlight();
+
   signals:
     // The selection, the reference or the measuring system changed.
     void MeasureChanged();
@@ -74,12 +83,14 @@ class ViewSelection : public QObject, public SelectionHost, public NavigationSel
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void DrawHighlight();
     // What a drag's shift is multiplied by so the selected text follows the
     // cursor.
     double DragScale();
 
-    QPointer<CKorvaldeView> view_;
+    QPointer<QOpenGLWidget> view_;
+    CKorvaldeDoc* document_;
+    SceneRenderer& renderer_;
+    QPointer<ViewNavigation> navigation_;
     AppContext& context_;
     SelectionController controller_;
     DimensionCommands dimensions_;

@@ -29,10 +29,10 @@ class StructureDialog : public QDialog {
     // The double-click handler; works on the selected row.
     void EditNodeFromTree();
 
-    int selectedRow() const { return selectedRow_; }
-    int filterMask() const { return filterMask_; }
-    QTreeWidget* tree() const { return tree_; }
-    QComboBox* filterCombo() const { return combo_; }
+    int SelectedRow() const { return selectedRow_; }
+    int FilterMask() const { return filterMask_; }
+    QTreeWidget* Tree() const { return tree_; }
+    QComboBox* FilterCombo() const { return combo_; }
 
     // Asks for three values (title line, labels, values in/out); false on
     // Cancel. Replaceable for tests.

@@ -1,7 +1,6 @@
 #include "view/korvalde_view.h"
 
 #include <QColorDialog>
-#include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QOpenGLContext>
@@ -12,16 +11,19 @@
 #include "context/app_context.h"
 #include "doc/korvalde_doc.h"
 #include "navigate/view_navigation.h"
+#include "prompt/prompt.h"
 #include "render/background_bitmap.h"
 #include "render/outline_font.h"
 #include "scene/scene_data.h"
 #include "select/view_selection.h"
 
+namespace vantor {
+
 CKorvaldeView::CKorvaldeView(CKorvaldeDoc* doc, QWidget* parent)
     : QOpenGLWidget(parent),
       document_(doc),
-      context_(doc ? doc->Context() : vantor::DetachedContext::Shared()),
-      font_(vantor::DefaultOutlineFont()) {
+      context_(doc ? doc->Context() : DetachedContext::Shared()),
+      font_(DefaultOutlineFont()) {
     QSurfaceFormat format = QSurfaceFormat::defaultFormat();
     format.setRenderableType(QSurfaceFormat::OpenGL);
     format.setProfile(QSurfaceFormat::CompatibilityProfile);
@@ -31,31 +33,36 @@ CKorvaldeView::CKorvaldeView(CKorvaldeDoc* doc, QWidget* parent)
     if (document_) {
         connect(document_, &CKorvaldeDoc::SceneEdited, this, [this] {
             // Rows added by an edit do not refit the camera.
-            if (vantor::SceneData* scene = Scene()) fittedNodeCount_ = scene->nodeCount;
+            if (SceneData* scene = Scene()) fittedNodeCount_ = scene->nodeCount;
         });
         connect(document_, &CKorvaldeDoc::SceneChanged, this, [this] { OnSceneChanged(); });
         connect(document_, &CKorvaldeDoc::SceneReloaded, this, [this] { OnSceneReloaded(); });
     }
-    vantor::ViewNavigation::ViewHooks hooks;
+    ViewNavigation::ViewHooks hooks;
     hooks.scene = [this] { return Scene(); };
     hooks.redrawView = [this] { RedrawView(); };
     hooks.resizeViewport = [this] { ResizeViewport(); };
     hooks.makeDocumentActive = [this] {
         if (document_) document_->MakeActive();
     };
-    selection_ = new vantor::ViewSelection(this);
     navigation_ = new vantor::ViewNavigation(this, camera, settings, hooks, &context_);
+    selection_ = new vantor::ViewSelection(this, document_, renderer_, *navigation_, context_);
     navigation_->SetSelection(selection_);
+    // The navigation sees each event before the selection (the filter
+    // installed last runs first): a release finishes the navigator's drag
+    // before the selection closes the drag's undo step.
+    installEventFilter(navigation_);
 }
 
 CKorvaldeView::~CKorvaldeView() {
     // Before the widget goes: its last focus and hide events must not reach
     // a half-destroyed view.
     delete navigation_;
+    delete selection_;
     if (context()) ReleaseGl();
 }
 
-vantor::SceneData* CKorvaldeView::Scene() const {
+SceneData* CKorvaldeView::Scene() const {
     return document_ ? &document_->Scene() : nullptr;
 }
 
@@ -90,19 +97,19 @@ void CKorvaldeView::resizeGL(int width, int height) {
 }
 
 void CKorvaldeView::paintGL() {
-    vantor::SceneData* scene = Scene();
-    vantor::SceneData empty;
+    SceneData* scene = Scene();
+    SceneData empty;
     if (!scene) scene = &empty;
-    if (vantor::ApplyFit(camera, *scene)) fittedNodeCount_ = scene->nodeCount;
+    if (ApplyFit(camera, *scene)) fittedNodeCount_ = scene->nodeCount;
     settings.dimensions = context_.Dimensions();
     renderer_.DrawScene(*scene, camera, settings);
     if (document_) document_->MakeActive();
-    emit FrameDrawn();
+    selection_->DrawHighlight();
 }
 
 void CKorvaldeView::OnSceneChanged() {
     renderer_.InvalidateGeometry();
-    vantor::SceneData* scene = Scene();
+    SceneData* scene = Scene();
     // Files added to a fitted scene widen the view; edits keep the camera.
     if (scene && camera.fitPending == -1 && scene->nodeCount != fittedNodeCount_) {
         FitCameraToScene();
@@ -114,28 +121,28 @@ void CKorvaldeView::OnSceneChanged() {
 void CKorvaldeView::OnSceneReloaded() {
     // The camera stays where the user left it, whatever the file now holds.
     renderer_.InvalidateGeometry();
-    if (vantor::SceneData* scene = Scene()) fittedNodeCount_ = scene->nodeCount;
+    if (SceneData* scene = Scene()) fittedNodeCount_ = scene->nodeCount;
     ResizeViewport();
 }
 
 void CKorvaldeView::FitCameraToScene() {
-    if (vantor::SceneData* scene = Scene()) vantor::FitCameraToScene(camera, *scene);
+    if (SceneData* scene = Scene()) vantor::FitCameraToScene(camera, *scene);
 }
 
 void CKorvaldeView::ViewThroughFileCamera(int index) {
-    vantor::SceneData* scene = Scene();
+    SceneData* scene = Scene();
     if (!scene || index < 0 || index >= int(scene->cameras.size())) return;
     vantor::ViewThroughFileCamera(camera, *scene, scene->cameras[size_t(index)]);
     RedrawView();
 }
 
 void CKorvaldeView::SetOrthographic() {
-    camera.projectionMode = vantor::kProjectionOrthographic;
+    camera.projectionMode = kProjectionOrthographic;
     RedrawView();
 }
 
 void CKorvaldeView::SetPerspective() {
-    camera.projectionMode = vantor::kProjectionPerspective;
+    camera.projectionMode = kProjectionPerspective;
     RedrawView();
 }
 
@@ -159,7 +166,7 @@ void CKorvaldeView::ChangeFont() {
 
 void CKorvaldeView::SetOutlineFont(const QFont& font) {
     font_ = font;
-    font_.setPixelSize(vantor::kFontPixelHeight);
+    font_.setPixelSize(kFontPixelHeight);
     if (!context()) return;  // built when the context is made
     makeCurrent();
     BuildFont();
@@ -173,12 +180,11 @@ void CKorvaldeView::ToggleBackgroundBitmap() {
         ResizeViewport();
         return;
     }
-    const QString path =
-        QFileDialog::getOpenFileName(this, QString(), QString(), tr("Bitmap File Files (*.bmp)"));
-    if (path.isEmpty()) return;
-    if (vantor::LoadBackgroundBitmap(path.toStdString(), settings) != vantor::BitmapLoad::Loaded)
-        QMessageBox::warning(this, QStringLiteral("Error"),
-                             QCoreApplication::translate("Render", vantor::kBitmapRefusedMessage));
+    std::string path;
+    const QString filter = tr("Bitmap File Files (*.bmp)") + QStringLiteral("|*.bmp||");
+    if (!context_.GetPrompt().AskOpenFile(filter.toStdString(), std::string(), path)) return;
+    if (LoadBackgroundBitmap(path, settings) != BitmapLoad::Loaded)
+        ShowError(QCoreApplication::translate("Render", kBitmapRefusedMessage));
     ResizeViewport();
 }
 
@@ -199,12 +205,17 @@ void CKorvaldeView::ChooseBackgroundColour() {
     RedrawView();
 }
 
+void CKorvaldeView::ShowError(const QString& text) {
+    context_.GetPrompt().ShowMessage(text.toStdString(), "Error", PromptButtons::Ok,
+                                     PromptIcon::Exclamation);
+}
+
 bool CKorvaldeView::SaveImage(const QString& path) {
     return grabFramebuffer().save(path);
 }
 
 bool CKorvaldeView::OnCommand(int id) {
-    using namespace vantor::cmd;
+    using namespace cmd;
     switch (id) {
         case kOrthographic:
             SetOrthographic();
@@ -222,11 +233,13 @@ bool CKorvaldeView::OnCommand(int id) {
             ChooseBackgroundColour();
             return true;
         case kSaveImage: {
-            const QString path = QFileDialog::getSaveFileName(
-                this, QString(), QString(),
-                QStringLiteral("PNG Image (*.png);;JPEG Image (*.jpg)"));
-            if (!path.isEmpty() && !SaveImage(path))
-                QMessageBox::warning(this, QStringLiteral("Error"), path);
+            const FileQuestion question{FileQuestion::Kind::Save, std::string(),
+                                        "PNG Image (*.png)|*.png|JPEG Image (*.jpg)|*.jpg||",
+                                        std::string()};
+            std::string path;
+            if (context_.GetPrompt().AskFile(question, path) &&
+                !SaveImage(QString::fromStdString(path)))
+                ShowError(QString::fromStdString(path));
             return true;
         }
         default:
@@ -236,13 +249,13 @@ bool CKorvaldeView::OnCommand(int id) {
 }
 
 void CKorvaldeView::UpdateCommandState(int id, bool& enabled, bool& checked) {
-    using namespace vantor::cmd;
+    using namespace cmd;
     switch (id) {
         case kOrthographic:
-            checked = camera.projectionMode == vantor::kProjectionOrthographic;
+            checked = camera.projectionMode == kProjectionOrthographic;
             break;
         case kPerspective:
-            checked = camera.projectionMode == vantor::kProjectionPerspective;
+            checked = camera.projectionMode == kProjectionPerspective;
             break;
         case kBackgroundBitmap:
             checked = settings.useBackgroundBitmap == 1;
@@ -253,3 +266,5 @@ void CKorvaldeView::UpdateCommandState(int id, bool& enabled, bool& checked) {
     }
     enabled = true;
 }
+
+}  // namespace vantor

@@ -12,14 +12,13 @@
 #include "render/render_settings.h"
 #include "render/scene_renderer.h"
 
-class CKorvaldeDoc;
-
 namespace vantor {
+
 class AppContext;
+class CKorvaldeDoc;
 class SceneData;
 class ViewNavigation;
 class ViewSelection;
-}  // namespace vantor
 
 class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
     Q_OBJECT
@@ -29,16 +28,16 @@ class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
 
     CKorvaldeDoc* Document() const { return document_; }
     // The application's services, from the document (a stand-in without one).
-    vantor::AppContext& Context() const { return context_; }
-    vantor::SceneData* Scene() const;
-    vantor::SceneRenderer& Renderer() { return renderer_; }
+    AppContext& Context() const { return context_; }
+    SceneData* Scene() const;
+    SceneRenderer& Renderer() { return renderer_; }
     // Key, mouse and camera commands of this view.
-    vantor::ViewNavigation& Navigation() { return *navigation_; }
-    vantor::ViewSelection& Selection() { return *selection_; }
+    ViewNavigation& Navigation() { return *navigation_; }
+    ViewSelection& Selection() { return *selection_; }
 
     // Camera, display state and the other fields the view keeps.
-    vantor::Camera camera;
-    vantor::RenderSettings settings;
+    Camera camera;
+    RenderSettings settings;
     QRect clientRect;  // client size when the context was made
 
     // Frames the scene's box (after "Add File To Data"); keeps the
@@ -64,10 +63,6 @@ class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
     bool OnCommand(int id) override;
     void UpdateCommandState(int id, bool& enabled, bool& checked) override;
 
-  signals:
-    // After each frame, for the selection highlight drawn on top.
-    void FrameDrawn();
-
   protected:
     void initializeGL() override;
     void resizeGL(int width, int height) override;
@@ -78,12 +73,16 @@ class CKorvaldeView : public QOpenGLWidget, public CommandTarget {
     void OnSceneReloaded();
     void ReleaseGl();
     void BuildFont();
+    // A warning titled "Error" through the application's prompt.
+    void ShowError(const QString& text);
 
     CKorvaldeDoc* document_;
-    vantor::AppContext& context_;
-    vantor::SceneRenderer renderer_;
+    AppContext& context_;
+    SceneRenderer renderer_;
     QFont font_;  // the outline font of this view's texts
     int32_t fittedNodeCount_ = 0;
-    vantor::ViewNavigation* navigation_;  // child object
-    vantor::ViewSelection* selection_;    // child object
+    ViewNavigation* navigation_;  // child object
+    ViewSelection* selection_;    // child object
 };
+
+}  // namespace vantor

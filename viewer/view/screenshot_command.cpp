@@ -25,6 +25,8 @@
 #include "render/scene_renderer.h"
 #include "vrml_read/vrml_reader.h"
 
+namespace vantor {
+
 namespace {
 
 struct ScreenshotRequest {
@@ -32,8 +34,8 @@ struct ScreenshotRequest {
     QStringList inputs;
     int width = 800;
     int height = 600;
-    int32_t displayMode = vantor::kDisplayShaded;
-    int32_t projection = vantor::kProjectionPerspective;
+    int32_t displayMode = kDisplayShaded;
+    int32_t projection = kProjectionPerspective;
     bool thumbnail = false;
     double timeoutSeconds = 10;  // thumbnails only: a file manager must not hang
     long memoryMegabytes = 2048;
@@ -89,9 +91,9 @@ bool ParseOption(const std::string& arg, const char* value, ScreenshotRequest& r
     }
     if (arg == "--projection") {
         if (std::strcmp(value, "persp") == 0)
-            request.projection = vantor::kProjectionPerspective;
+            request.projection = kProjectionPerspective;
         else if (std::strcmp(value, "ortho") == 0)
-            request.projection = vantor::kProjectionOrthographic;
+            request.projection = kProjectionOrthographic;
         else
             return false;
         return true;
@@ -146,7 +148,7 @@ void LimitThumbnailRun(const ScreenshotRequest& request) {
 // A preview shows the whole model: the view turns about the middle of its
 // bounding box, which fills the picture, instead of about the origin as the
 // viewer does.
-void FrameBounds(vantor::Camera& camera, const vantor::SceneData& scene) {
+void FrameBounds(Camera& camera, const SceneData& scene) {
     if (scene.bounds[0] > scene.bounds[1]) return;  // nothing to frame
     double squared = 0;
     for (int axis = 0; axis < 3; ++axis) {
@@ -174,32 +176,31 @@ QString OutputFor(const ScreenshotRequest& request, const QString& input) {
 
 // One input to one picture; returns the command's exit status for it.
 int DrawOne(const ScreenshotRequest& request, const QString& input, const QString& output) {
-    vantor::StderrPrompt prompt;
+    StderrPrompt prompt;
     const QString logPath = QDir::temp().filePath(
         QStringLiteral("korvalde_screenshot_%1.log").arg(QCoreApplication::applicationPid()));
-    vantor::VrmlReader scene;
-    const bool read =
-        vantor::ReadModelFile(scene, input.toStdString(), prompt, logPath.toStdString()) == 1;
+    VrmlReader scene;
+    const bool read = ReadModelFile(scene, input.toStdString(), prompt, logPath.toStdString()) == 1;
     QFile::remove(logPath);
     if (!read) {
         std::fprintf(stderr, "korvalde: %s was not read\n", qPrintable(input));
         return 1;
     }
 
-    vantor::HeadlessContext context;
+    HeadlessContext context;
     if (!context.Create(request.width, request.height)) {
-        std::fprintf(stderr, "korvalde: no offscreen OpenGL: %s\n", context.error().c_str());
+        std::fprintf(stderr, "korvalde: no offscreen OpenGL: %s\n", context.Error().c_str());
         return 2;
     }
-    vantor::SceneRenderer renderer;
-    if (!renderer.InitFont(vantor::DefaultOutlineFont()))
+    SceneRenderer renderer;
+    if (!renderer.InitFont(DefaultOutlineFont()))
         std::fputs("GLFont: wglUseFontOutlines failed!\n", stderr);
-    vantor::Camera camera;
-    vantor::RenderSettings settings;
+    Camera camera;
+    RenderSettings settings;
     camera.aspectRatio = float(request.width) / float(request.height);
     camera.projectionMode = request.projection;
     settings.displayMode = request.displayMode;
-    vantor::ApplyFit(camera, scene);
+    ApplyFit(camera, scene);
     if (request.thumbnail) FrameBounds(camera, scene);
     renderer.DrawScene(scene, camera, settings);
     const QImage image = context.ReadImage();
@@ -230,8 +231,7 @@ int RunScreenshotCommand(int argc, char** argv) {
     // No window is shown, so no display is needed; fonts still come from Qt.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    vantor::InstallTranslations(QStringLiteral("korvalde"),
-                                vantor::ChosenLanguage(KorvaldeSettings()));
+    InstallTranslations(QStringLiteral("korvalde"), ChosenLanguage(KorvaldeSettings()));
     if (IsFolderOutput(request.output)) QDir().mkpath(request.output);
 
     int status = 0;
@@ -245,3 +245,5 @@ int RunScreenshotCommand(int argc, char** argv) {
     }
     return status;
 }
+
+}  // namespace vantor

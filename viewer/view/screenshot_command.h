@@ -1,4 +1,7 @@
 #pragma once
+
+namespace vantor {
+
 // korvalde --screenshot OUT.png [--size WxH] [--mode shaded|hlr|hidden|wire]
 //           [--projection persp|ortho] FILE
 // korvalde --screenshot OUT_DIR/ [options] FILE...
@@ -14,3 +17,5 @@ bool IsScreenshotRequest(int argc, char** argv);
 // no picture could be drawn or written, 3 when a thumbnail ran out of time,
 // 4 when it ran out of memory.
 int RunScreenshotCommand(int argc, char** argv);
+
+}  // namespace vantor

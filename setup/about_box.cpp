@@ -1,4 +1,4 @@
-#include "frm_about.h"
+#include "about_box.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -13,25 +13,25 @@
 
 namespace vantor {
 
-frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmAbout"));
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("aboutBox"));
     const QString title = QString::fromUtf8(kProgramTitle);
     setWindowTitle(tr("%1のﾊﾞｰｼﾞｮﾝ情報").arg(title));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48));
-    lblTitle_ = new QLabel(title, this);
-    lblTitle_->setObjectName(QStringLiteral("lblTitle"));
-    QFont titleFont = lblTitle_->font();
+    auto* titleLabel = new QLabel(title, this);
+    titleLabel->setObjectName(QStringLiteral("titleLabel"));
+    QFont titleFont = titleLabel->font();
     titleFont.setPointSize(titleFont.pointSize() + 6);
     titleFont.setBold(true);
-    lblTitle_->setFont(titleFont);
-    lblVersion_ = new QLabel(tr("ﾊﾞｰｼﾞｮﾝ ") + Shared().versionText, this);
-    lblVersion_->setObjectName(QStringLiteral("lblVersion"));
+    titleLabel->setFont(titleFont);
+    auto* versionLabel = new QLabel(tr("ﾊﾞｰｼﾞｮﾝ ") + Shared().versionText, this);
+    versionLabel->setObjectName(QStringLiteral("versionLabel"));
 
     auto* text = new QVBoxLayout;
-    text->addWidget(lblTitle_);
-    text->addWidget(lblVersion_);
+    text->addWidget(titleLabel);
+    text->addWidget(versionLabel);
     text->addStretch(1);
     auto* top = new QHBoxLayout;
     top->addWidget(icon, 0, Qt::AlignTop);
@@ -41,10 +41,11 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    cmdSysInfo_ = buttons->addButton(tr("ｼｽﾃﾑ情報(&S)..."), QDialogButtonBox::ActionRole);
-    cmdSysInfo_->setObjectName(QStringLiteral("cmdSysInfo"));
+    QPushButton* systemInfo =
+        buttons->addButton(tr("ｼｽﾃﾑ情報(&S)..."), QDialogButtonBox::ActionRole);
+    systemInfo->setObjectName(QStringLiteral("systemInfoButton"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdSysInfo_, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    connect(systemInfo, &QPushButton::clicked, this, &AboutBox::ShowSystemInfo);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -52,7 +53,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setMinimumWidth(360);
 }
 
-void frmAbout::cmdSysInfo_Click() {
+void AboutBox::ShowSystemInfo() {
     QDialog dialog(this);
     dialog.setObjectName(QStringLiteral("dlgSystemInfo"));
     dialog.setWindowTitle(tr("システム情報"));
