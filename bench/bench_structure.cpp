@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QTreeWidget>
 
+#include "prompt/prompt.h"
 #include "scene/scene_data.h"
 #include "structure/structure_dialog.h"
 
@@ -48,7 +49,8 @@ QApplication& App() {
 void BM_BuildStructureTree(benchmark::State& state) {
     App();
     SceneData scene = MakeScene();
-    StructureDialog dialog(scene);
+    StderrPrompt prompt;
+    StructureDialog dialog(scene, prompt);
     dialog.FilterCombo()->setCurrentIndex(0);  // every row
     for (auto _ : state) dialog.RebuildTree("bench");
     state.counters["rows"] = scene.nodeCount;
@@ -58,7 +60,8 @@ BENCHMARK(BM_BuildStructureTree)->Unit(benchmark::kMillisecond)->Iterations(3);
 void BM_ExpandStructureTree(benchmark::State& state) {
     App();
     SceneData scene = MakeScene();
-    StructureDialog dialog(scene);
+    StderrPrompt prompt;
+    StructureDialog dialog(scene, prompt);
     dialog.FilterCombo()->setCurrentIndex(0);
     dialog.RebuildTree("bench");
     dialog.show();

@@ -84,16 +84,20 @@ int QtPrompt::AskChoice(const std::string& text, const std::string& caption,
 }
 
 bool QtPrompt::AskFile(const FileQuestion& question, std::string& path) {
-    const QString title = QString::fromStdString(question.title);
-    const QString folder = QString::fromStdString(question.startFolder);
-    const QString filter = ToQtFilter(QString::fromStdString(question.filter));
-    // Qt's save dialog asks before overwriting unless told otherwise.
-    const QString chosen =
-        question.kind == FileQuestion::Kind::Save
-            ? QFileDialog::getSaveFileName(DialogParent(), title, folder, filter)
-            : QFileDialog::getOpenFileName(DialogParent(), title, folder, filter);
-    if (chosen.isEmpty()) return false;
-    path = chosen.toStdString();
+    QFileDialog dialog(DialogParent(), QString::fromStdString(question.title),
+                       QString::fromStdString(question.startFolder),
+                       ToQtFilter(QString::fromStdString(question.filter)));
+    // A save dialog asks before overwriting unless told otherwise.
+    if (question.kind == FileQuestion::Kind::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    dialog.setDefaultSuffix(QString::fromStdString(question.defaultSuffix));
+    if (!question.suggestedFile.empty())
+        dialog.selectFile(QString::fromStdString(question.suggestedFile));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    path = dialog.selectedFiles().first().toStdString();
     return true;
 }
 

@@ -25,10 +25,13 @@ void ShowWarning(const QString& text, const QString& title) {
 
 QString AskFileName(FileQuestion::Kind kind, const QString& title, const QString& folder,
                     const QString& filter) {
+    FileQuestion question;
+    question.kind = kind;
+    question.title = title.toStdString();
+    question.filter = filter.toStdString();
+    question.startFolder = folder.toStdString();
     std::string path;
-    if (!CurrentPrompt().AskFile(
-            {kind, title.toStdString(), filter.toStdString(), folder.toStdString()}, path))
-        return QString();
+    if (!CurrentPrompt().AskFile(question, path)) return QString();
     return QString::fromStdString(path);
 }
 

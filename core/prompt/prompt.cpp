@@ -14,7 +14,7 @@ PromptAnswer ScriptedPrompt::ShowMessage(const std::string& text, const std::str
 }
 
 bool ScriptedPrompt::AskFile(const FileQuestion& question, std::string& path) {
-    fileFilters.push_back(question.filter);
+    fileQuestions.push_back(question);
     if (fileAnswers.empty()) return false;
     path = fileAnswers.front();
     fileAnswers.pop_front();

@@ -21,6 +21,8 @@ struct FileQuestion {
     std::string title;
     std::string filter;
     std::string startFolder;
+    std::string suggestedFile;  // a full path offered as the answer (empty: none)
+    std::string defaultSuffix;  // added to a typed name without one, e.g. "wrl"
 };
 
 class Prompt {
@@ -37,7 +39,10 @@ class Prompt {
 
     // An untitled open dialog.
     bool AskOpenFile(const std::string& filter, const std::string& startFolder, std::string& path) {
-        return AskFile({FileQuestion::Kind::Open, std::string(), filter, startFolder}, path);
+        FileQuestion question;
+        question.filter = filter;
+        question.startFolder = startFolder;
+        return AskFile(question, path);
     }
 
     // Asks a question with one button per choice plus Cancel; returns the
@@ -70,7 +75,7 @@ class ScriptedPrompt : public Prompt {
     std::deque<int> choiceAnswers;            // default: the last choice
     std::deque<std::string> fileAnswers;      // empty string = cancel; default: cancel
     std::vector<ShownMessage> shown;
-    std::vector<std::string> fileFilters;  // one per file dialog
+    std::vector<FileQuestion> fileQuestions;  // one per file dialog
 };
 
 // Prints every message box to stderr as "caption: text" and cancels every

@@ -102,7 +102,7 @@ TEST(ConfigReader, FileDialog) {
         prompt.messageAnswers = {PromptAnswer::Ok, PromptAnswer::Cancel};
         ConfigReader reader(table, prompt);
         EXPECT_EQ(reader.ReadConfigFile(""), 1);
-        EXPECT_EQ(prompt.fileFilters.size(), 2u) << "OK shows the dialog again";
+        EXPECT_EQ(prompt.fileQuestions.size(), 2u) << "OK shows the dialog again";
         ASSERT_EQ(prompt.shown.size(), 2u);
         EXPECT_EQ(prompt.shown[0].buttons, PromptButtons::OkCancel) << "go on choosing?";
         EXPECT_EQ(reader.path(), "Default");
@@ -113,7 +113,7 @@ TEST(ConfigReader, FileDialog) {
         prompt.fileAnswers = {Input("no_such_file.cfg"), Input("separator_around_info.cfg")};
         ConfigReader reader(table, prompt);
         EXPECT_EQ(reader.ReadConfigFile(Input("missing.cfg")), 0);
-        EXPECT_EQ(prompt.fileFilters.size(), 2u);
+        EXPECT_EQ(prompt.fileQuestions.size(), 2u);
         EXPECT_EQ(reader.path(), Input("separator_around_info.cfg"));
         EXPECT_EQ(table.CommandForKey('T'), kNoCommand);
         EXPECT_EQ(table.CommandForKey(107), 1001);

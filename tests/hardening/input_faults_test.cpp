@@ -121,7 +121,7 @@ TEST(InputFaults, UnreadableBindingFile) {
     prompt.messageAnswers.push_back(PromptAnswer::Cancel);
     ConfigReader reader(table, prompt);
     EXPECT_EQ(reader.ReadConfigFile(config), 1);
-    EXPECT_EQ(prompt.fileFilters.size(), 1u) << "the user is asked for another file";
+    EXPECT_EQ(prompt.fileQuestions.size(), 1u) << "the user is asked for another file";
     EXPECT_EQ(reader.path(), "Default");
     EXPECT_EQ(slots(), before) << "bindings are kept when the user gives up";
 }

@@ -167,10 +167,7 @@ TEST_F(DocumentEdits, TreeEditsAreStepsTheTitleMarksAndClosingAsks) {
 
     // Saving the top data clears the mark and lets the window close.
     const QString saved = folder.Temp("保存先/編集済み.wrl");
-    doc->askSavePath = [&](const QString&, QString& chosen) {
-        chosen = saved;
-        return true;
-    };
+    prompt.fileAnswers = {saved.toStdString()};
     prompt.choiceAnswers = {0};
     frame->RunCommand(cmd::kFileClose);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

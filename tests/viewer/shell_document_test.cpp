@@ -5,9 +5,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
-#include <QMessageBox>
 #include <QStatusTipEvent>
-#include <QTimer>
 #include <QUrl>
 
 #include "app/child_frame.h"
@@ -36,28 +34,10 @@ namespace {
 class ShellDocument : public ShellTest {};
 class ShellMainFrame : public ShellTest {};
 
-// Save dialog answers in order; an empty string cancels.
-struct SaveDialogScript {
-    std::vector<QString> answers;
-    std::vector<QString> initialPaths;
-    void Attach(CKorvaldeDoc& doc) {
-        doc.askSavePath = [this](const QString& initial, QString& chosen) {
-            initialPaths.push_back(initial);
-            if (answers.empty()) return false;
-            chosen = answers.front();
-            answers.erase(answers.begin());
-            return !chosen.isEmpty();
-        };
-    }
-};
-
 TEST_F(ShellDocument, AssemblyRefusesTopDataSaveButSavesAsNewData) {
     ASSERT_TRUE(Start());
     CKorvaldeDoc doc(&app);
-    SaveDialogScript dialog;
-    dialog.Attach(doc);
     const QString target = folder.Temp("assembly.wrl");
-    dialog.answers = {target};
     // The refusals' texts are the save test's; here that they come before
     // the dialog: for empty data, then for the top data of an assembly.
     doc.OnSaveNewData(prompt);
@@ -86,12 +66,16 @@ TEST_F(ShellDocument, AssemblyRefusesTopDataSaveButSavesAsNewData) {
 
     doc.OnSaveTopData(prompt);
     EXPECT_EQ(prompt.shown.size(), 3u) << "refused, with a message";
-    EXPECT_TRUE(dialog.initialPaths.empty());
+    EXPECT_EQ(prompt.fileQuestions.size(), 2u) << "no save dialog";
     EXPECT_FALSE(QFileInfo::exists(target));
 
+    prompt.fileAnswers = {target.toStdString()};
     doc.OnSaveNewData(prompt);
-    ASSERT_EQ(dialog.initialPaths.size(), 1u);
-    EXPECT_EQ(dialog.initialPaths[0], doc.PathName()) << "the document path is the initial name";
+    ASSERT_EQ(prompt.fileQuestions.size(), 3u);
+    const vantor::FileQuestion& save = prompt.fileQuestions.back();
+    EXPECT_EQ(save.kind, vantor::FileQuestion::Kind::Save);
+    EXPECT_EQ(save.suggestedFile, doc.PathName().toStdString()) << "the document is offered";
+    EXPECT_EQ(save.defaultSuffix, "wrl");
     EXPECT_TRUE(QFileInfo(target).size() > 0);
 
     // Cancelling a further assembly leaves the scene as it was.
@@ -107,22 +91,20 @@ TEST_F(ShellDocument, SaveDialogCancelAsksToContinueAndNeverTruncates) {
     ASSERT_TRUE(Start());
     CKorvaldeDoc doc(&app);
     ASSERT_TRUE(doc.OnOpenDocument(folder.Input("plate.wrl"), prompt));
-    SaveDialogScript dialog;
-    dialog.Attach(doc);
     const QString target = folder.Temp("keep.wrl");
     WriteText(target.toStdString(), "precious");
     // Cancel, then answer Cancel to "continue?": nothing is written.
-    dialog.answers = {""};
+    prompt.fileAnswers = {""};
     prompt.messageAnswers = {PromptAnswer::Cancel};
     doc.OnSaveTopData(prompt);
     EXPECT_EQ(prompt.shown.back().text, "ファイルの選択を続けますか？");
     EXPECT_EQ(QFileInfo(target).size(), 8);
 
     // Cancel, OK to continue, then a file: written once.
-    dialog.answers = {"", target};
+    prompt.fileAnswers = {"", target.toStdString()};
     prompt.messageAnswers = {PromptAnswer::Ok};
     doc.OnSaveTopData(prompt);
-    EXPECT_EQ(dialog.initialPaths.size(), 3u);
+    EXPECT_EQ(prompt.fileQuestions.size(), 3u);
     EXPECT_EQ(ReadText(target.toStdString()).rfind("#VRML V1.0 ascii", 0), 0u);
 
     // Ctrl+S stores nothing: the opened file stays byte for byte.
@@ -130,6 +112,14 @@ TEST_F(ShellDocument, SaveDialogCancelAsksToContinueAndNeverTruncates) {
     const std::string before = ReadText(opened);
     doc.OnFrameworkSave();
     EXPECT_EQ(ReadText(opened), before);
+
+    // A mesh file is offered a .wrl name beside it, never its own name.
+    const QFileInfo mesh(QStringLiteral(VANTOR_TEST_INPUTS "/import/tetra.stl"));
+    ASSERT_TRUE(doc.OnOpenDocument(mesh.filePath(), prompt));
+    prompt.messageAnswers = {PromptAnswer::Cancel};
+    doc.OnSaveTopData(prompt);
+    EXPECT_EQ(prompt.fileQuestions.back().suggestedFile,
+              mesh.dir().filePath(QStringLiteral("tetra.wrl")).toStdString());
 }
 
 TEST_F(ShellDocument, DocumentsTakeOverTheHitTable) {
@@ -321,18 +311,7 @@ TEST_F(ShellMainFrame, WithoutOpenGLFilesOpenWithoutAViewAndTheUserIsToldOnce) {
     const auto saved = CChildFrame::openGLAvailable;
     CChildFrame::openGLAvailable = [] { return false; };
 
-    QStringList told;
-    auto closeMessages = [&told] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                told << box->text();
-                box->close();
-            }
-    };
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, closeMessages);
-    timer.start(20);
-
+    const size_t before = prompt.shown.size();
     for (int i = 0; i < 2; ++i) {
         auto* doc = new CKorvaldeDoc(&app);
         ASSERT_TRUE(doc->OnOpenDocument(folder.Input("plate.wrl"), prompt));
@@ -342,7 +321,9 @@ TEST_F(ShellMainFrame, WithoutOpenGLFilesOpenWithoutAViewAndTheUserIsToldOnce) {
         EXPECT_EQ(doc->Scene().fileCount, 1);
         delete child;
     }
-    EXPECT_EQ(told.size(), 1);
+    ASSERT_EQ(prompt.shown.size(), before + 1) << "told once";
+    EXPECT_EQ(prompt.shown.back().caption, "Error");
+    EXPECT_EQ(prompt.shown.back().icon, vantor::PromptIcon::Exclamation);
     CChildFrame::openGLAvailable = saved;
 }
 

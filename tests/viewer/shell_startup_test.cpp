@@ -178,7 +178,7 @@ TEST_F(ShellStartup, ConfigValueDefaultBecomesTheInstallFoldersFile) {
     EXPECT_EQ(folder.Setting(kInstallPathKey).toString(), QStringLiteral("/opt/elsewhere"))
         << "an install path other than Default is left alone";
     EXPECT_TRUE(prompt.shown.empty());
-    EXPECT_TRUE(prompt.fileFilters.empty()) << "no file dialog";
+    EXPECT_TRUE(prompt.fileQuestions.empty()) << "no file dialog";
 }
 
 TEST_F(ShellStartup, AbsentConfigValueAsksForABindingFile) {
@@ -191,7 +191,7 @@ TEST_F(ShellStartup, AbsentConfigValueAsksForABindingFile) {
         given.messageAnswers = {vantor::PromptAnswer::Cancel};  // stop choosing
         CKorvaldeApp first;
         ASSERT_TRUE(first.InitInstance(folder.Options(), given));
-        EXPECT_EQ(given.fileFilters.size(), 1u);
+        EXPECT_EQ(given.fileQuestions.size(), 1u);
         for (const auto& shown : given.shown)
             EXPECT_NE(shown.text, "最後に使用したConfigを開けません。");
         EXPECT_FALSE(folder.Setting(kConfigKey).isValid());

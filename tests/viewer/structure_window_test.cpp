@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <sstream>
 
+#include "prompt/prompt.h"
 #include "scene/prepare_geometry.h"
 #include "scene/scene_builder.h"
 #include "structure/material_colour_dialog.h"
@@ -123,7 +122,8 @@ TEST(StructureTree, PartsOnlyListsFilesInlinesAndUsesUnderTheNearestListedAncest
 TEST(StructureWindow, CaptionsFollowTotalsAndSelection) {
     SceneData s;
     BuildScene(s);
-    StructureDialog dialog(s);
+    ScriptedPrompt prompt;
+    StructureDialog dialog(s, prompt);
     EXPECT_EQ(dialog.windowTitle(), " Total Point  3 ,Total Triangle Surface  1 ");
     EXPECT_EQ(dialog.FilterMask(), kInitialStructureMask);
     EXPECT_EQ(dialog.FilterCombo()->currentText(), QString::fromUtf8("部品と色"));
@@ -140,7 +140,8 @@ TEST(StructureWindow, CaptionsFollowTotalsAndSelection) {
 TEST(NodeEditing, OnlyMatrixTranslationAndScaleAskForValues) {
     SceneData s;
     const Rows r = BuildScene(s);
-    StructureDialog dialog(s);
+    ScriptedPrompt prompt;
+    StructureDialog dialog(s, prompt);
     int asked = 0;
     dialog.askThreeValues = [&](const QString&, const QStringList&, float values[3]) {
         ++asked;
@@ -164,7 +165,8 @@ TEST(NodeEditing, OnlyMatrixTranslationAndScaleAskForValues) {
 TEST(NodeEditing, FileToggleHidesAndShowsWithTheImageFollowing) {
     SceneData s;
     const Rows r = BuildScene(s);
-    StructureDialog dialog(s);
+    ScriptedPrompt prompt;
+    StructureDialog dialog(s, prompt);
     int edits = 0;
     QObject::connect(&dialog, &StructureDialog::SceneEdited, [&] { ++edits; });
     SelectRow(dialog, r.root);
@@ -183,7 +185,8 @@ TEST(NodeEditing, FileToggleHidesAndShowsWithTheImageFollowing) {
 }
 
 TEST(MaterialColours, ChooserColourIsKeptWhenTheDialogIsCancelled) {
-    MaterialColourDialog dialog;
+    ScriptedPrompt prompt;
+    MaterialColourDialog dialog(prompt);
     float row[20];
     std::copy(kDefaultMaterial, kDefaultMaterial + 20, row);
     dialog.SetValues(row);
@@ -200,7 +203,7 @@ TEST(MaterialColours, ChooserColourIsKeptWhenTheDialogIsCancelled) {
     EXPECT_EQ(edited[4], 1.0f);  // flags are untouched
     EXPECT_EQ(MaterialColourDialog::lastChosenColour, QColor(255, 0, 51));
 
-    MaterialColourDialog next;
+    MaterialColourDialog next(prompt);
     next.chooseColour = [&](const QColor& initial, QWidget*) -> std::optional<QColor> {
         offered = initial;
         return std::nullopt;
@@ -210,14 +213,15 @@ TEST(MaterialColours, ChooserColourIsKeptWhenTheDialogIsCancelled) {
 }
 
 TEST(MaterialColours, ValuesOutsideZeroToOneKeepTheDialogOpen) {
-    MaterialColourDialog dialog;
+    ScriptedPrompt prompt;
+    MaterialColourDialog dialog(prompt);
     dialog.findChildren<QLineEdit*>()[0]->setText("1.5");
-    // Close the range message as soon as it shows.
-    QTimer::singleShot(0, [] {
-        if (QWidget* box = QApplication::activeModalWidget()) box->close();
-    });
     dialog.accept();
     EXPECT_NE(dialog.result(), QDialog::Accepted);
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].text, "Enter a number between 0 and 1.");
+    EXPECT_EQ(prompt.shown[0].caption, dialog.windowTitle().toStdString());
+    EXPECT_EQ(prompt.shown[0].icon, PromptIcon::Exclamation);
     dialog.findChildren<QLineEdit*>()[0]->setText("0.5");
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);

@@ -5,14 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <memory>
 
 #include "commands/command_ids.h"
+#include "context/app_context.h"
 #include "doc/korvalde_doc.h"
 #include "render/outline_font.h"
 #include "scene/prepare_geometry.h"
@@ -143,23 +142,21 @@ TEST(ViewWindow, FontWithoutOutlinesIsReportedAndTheModelStillDrawn) {
     vantor::OutlineFont::glyphSource = [](const QFont&, char32_t) {
         return vantor::GlyphGeometry();
     };
-    QStringList told;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&told] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                told << box->windowTitle() + ": " + box->text();
-                box->close();
-            }
-    });
-    closer.start(20);
-    CKorvaldeDoc doc;
+    // Messages go to a script instead of the window system.
+    struct ScriptedContext : vantor::DetachedContext {
+        vantor::ScriptedPrompt prompt;
+        vantor::Prompt& GetPrompt() override { return prompt; }
+    } context;
+    CKorvaldeDoc doc(&context);
     FillScene(doc.Scene());
     CKorvaldeView view(&doc);
     view.resize(240, 240);
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    QTRY_COMPARE(told, QStringList{QStringLiteral("GLFont: wglUseFontOutlines failed!")});
+    QTRY_COMPARE(context.prompt.shown.size(), 1u);
+    EXPECT_EQ(context.prompt.shown[0].caption + ": " + context.prompt.shown[0].text,
+              "GLFont: wglUseFontOutlines failed!");
+    EXPECT_EQ(context.prompt.shown[0].icon, vantor::PromptIcon::Exclamation);
     EXPECT_GT(CountNotNavy(view.grabFramebuffer()), 1000) << "the cube is still drawn";
 }
 

@@ -343,7 +343,7 @@ TEST(VrmlInline, RefusedMissingAndChosenFiles) {
     EXPECT_EQ(shown[2].text, "missing.wrlの選択を続けますか？");
     EXPECT_EQ(shown[2].caption, "警告");
     EXPECT_EQ(shown[3].text, "File Open is canceled :missing.wrl");
-    EXPECT_EQ(read.prompt.fileFilters.size(), 1u);
+    EXPECT_EQ(read.prompt.fileQuestions.size(), 1u);
     // Files that were not read still have records, with empty row ranges.
     ASSERT_EQ(read.reader.fileCount, 3);
     EXPECT_EQ(read.reader.FileRecordAt(2).firstRow, 0);

@@ -2,10 +2,10 @@
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QOpenGLContext>
 
 #include "doc/korvalde_doc.h"
+#include "prompt/prompt.h"
 #include "view/korvalde_view.h"
 
 namespace vantor {
@@ -23,9 +23,9 @@ CChildFrame::CChildFrame(CKorvaldeDoc* doc, QWidget* parent)
         static bool told = false;
         if (!told) {
             told = true;
-            QMessageBox::warning(parentWidget(), QStringLiteral("Error"),
-                                 QStringLiteral("OpenGL context could not be created: models "
-                                                "cannot be drawn on this display."));
+            document_->DocumentPrompt().ShowMessage(
+                "OpenGL context could not be created: models cannot be drawn on this display.",
+                "Error", PromptButtons::Ok, PromptIcon::Exclamation);
         }
         auto* placeholder = new QLabel(QStringLiteral("OpenGL is not available"), this);
         placeholder->setAlignment(Qt::AlignCenter);

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 #include <cmath>

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -18,22 +17,23 @@ namespace vantor {
 
 namespace {
 
-bool AskSavePathWithDialog(const QString& initialPath, QString& chosen) {
-    QFileDialog dialog(nullptr);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("wrl"));
-    dialog.setNameFilters({QStringLiteral("VRML Files (*.wrl)"), QStringLiteral("All Files (*)")});
-    if (initialPath != kNoDocumentPath) {
-        // A mesh file (STL, OBJ, ...) is offered a .wrl name beside it, not its own.
-        const QFileInfo initial(initialPath);
-        const bool vrml = initial.suffix().compare(QStringLiteral("wrl"), Qt::CaseInsensitive) == 0;
-        dialog.selectFile(
-            vrml ? initialPath
-                 : initial.dir().filePath(initial.completeBaseName() + QStringLiteral(".wrl")));
+// The save dialog's question; a mesh file (STL, OBJ, ...) is offered a .wrl
+// name beside it, not its own.
+FileQuestion SaveQuestion(const QString& documentPath) {
+    FileQuestion question;
+    question.kind = FileQuestion::Kind::Save;
+    question.filter = "VRML Files (*.wrl)|*.wrl|All Files (*)|*||";
+    question.defaultSuffix = "wrl";
+    if (documentPath != kNoDocumentPath) {
+        const QFileInfo document(documentPath);
+        const bool vrml =
+            document.suffix().compare(QStringLiteral("wrl"), Qt::CaseInsensitive) == 0;
+        question.suggestedFile =
+            (vrml ? documentPath
+                  : document.dir().filePath(document.completeBaseName() + QStringLiteral(".wrl")))
+                .toStdString();
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    chosen = dialog.selectedFiles().first();
-    return true;
+    return question;
 }
 
 void Caution(Prompt& prompt, const QString& text) {
@@ -47,7 +47,6 @@ CKorvaldeDoc::CKorvaldeDoc(AppContext* context, QObject* parent)
     : QObject(parent),
       context_(context ? *context : DetachedContext::Shared()),
       scene_(std::make_unique<SceneData>()) {
-    askSavePath = AskSavePathWithDialog;
     settleTimer_.setSingleShot(true);
     settleTimer_.setInterval(300);
     connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this] { settleTimer_.start(); });
@@ -131,15 +130,15 @@ bool CKorvaldeDoc::SaveWithMode(int mode, Prompt& prompt) {
                            PromptIcon::Exclamation);
         return false;
     }
-    QString target;
-    while (!askSavePath(path_, target)) {
+    std::string target;
+    while (!prompt.AskFile(SaveQuestion(path_), target)) {
         if (prompt.ShowMessage(tr("ファイルの選択を続けますか？").toStdString(),
                                tr("警告").toStdString(), PromptButtons::OkCancel,
                                PromptIcon::Exclamation) != PromptAnswer::Ok)
             return false;
     }
     WaitCursor wait;
-    if (!WriteScene(target, mode, prompt)) return false;
+    if (!WriteScene(QString::fromStdString(target), mode, prompt)) return false;
     undoStack_.setClean();
     // Saving over a file of the document is no change from outside.
     WatchSceneFiles();
@@ -171,7 +170,7 @@ void CKorvaldeDoc::ToggleStructureWindow(QWidget* parent) {
         ForgetStructureWindow();
         return;
     }
-    auto* window = new vantor::StructureDialog(*scene_, parent);
+    auto* window = new vantor::StructureDialog(*scene_, context_.GetPrompt(), parent);
     window->setWindowTitle(StructureTitle());
     connect(window, &StructureDialog::SceneEdited, this, &CKorvaldeDoc::SceneChanged);
     window->recordEdit = [this](const QString& text, SceneChange change) {

@@ -79,10 +79,6 @@ class CKorvaldeDoc : public QObject {
     // The Data Structure window while it exists (owned by its parent widget).
     QPointer<QWidget> structureWindow;
 
-    // The save dialog: gets the initial path, returns false on cancel. A Qt
-    // file dialog by default; tests replace it.
-    std::function<bool(const QString& initialPath, QString& chosen)> askSavePath;
-
     // Saves the scene to `target` with the writer in `mode` (0 top, 1 new).
     // Returns false when the writer refused or failed (a message was shown).
     bool WriteScene(const QString& target, int mode, Prompt& prompt);

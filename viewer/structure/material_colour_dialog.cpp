@@ -4,9 +4,9 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 
+#include "prompt/prompt.h"
 #include "scene/scene_data.h"
 
 namespace vantor {
@@ -27,7 +27,8 @@ QString Formatted(float v) {
 }
 }  // namespace
 
-MaterialColourDialog::MaterialColourDialog(QWidget* parent) : QDialog(parent) {
+MaterialColourDialog::MaterialColourDialog(Prompt& prompt, QWidget* parent)
+    : QDialog(parent), prompt_(prompt) {
     setWindowTitle(tr("Set Color Material"));
     std::copy(kDefaultMaterial, kDefaultMaterial + 20, row_);
     chooseColour = [](const QColor& initial, QWidget* owner) -> std::optional<QColor> {
@@ -88,8 +89,8 @@ void MaterialColourDialog::accept() {
             bool ok = false;
             const double v = field->text().toDouble(&ok);
             if (!ok || v < 0 || v > 1) {
-                QMessageBox::warning(this, windowTitle(),
-                                     QStringLiteral("Enter a number between 0 and 1."));
+                prompt_.ShowMessage("Enter a number between 0 and 1.", windowTitle().toStdString(),
+                                    PromptButtons::Ok, PromptIcon::Exclamation);
                 field->setFocus();
                 field->selectAll();
                 return;

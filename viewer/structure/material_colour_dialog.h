@@ -11,10 +11,13 @@ class QLineEdit;
 
 namespace vantor {
 
+class Prompt;
+
 class MaterialColourDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit MaterialColourDialog(QWidget* parent = nullptr);
+    // `prompt` tells of a value out of range.
+    explicit MaterialColourDialog(Prompt& prompt, QWidget* parent = nullptr);
 
     // The whole 20-float material row; the twelve colour values go to the fields.
     void SetValues(const float row[20]);
@@ -34,6 +37,7 @@ class MaterialColourDialog : public QDialog {
     void accept() override;
 
   private:
+    Prompt& prompt_;
     float row_[20];
     QLineEdit* fields_[4][3];
 };

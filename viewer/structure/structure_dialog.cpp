@@ -66,8 +66,8 @@ struct WaitCursor {
 
 }  // namespace
 
-StructureDialog::StructureDialog(SceneData& scene, QWidget* parent)
-    : QDialog(parent), scene_(scene), filterMask_(kInitialStructureMask) {
+StructureDialog::StructureDialog(SceneData& scene, Prompt& prompt, QWidget* parent)
+    : QDialog(parent), scene_(scene), prompt_(prompt), filterMask_(kInitialStructureMask) {
     setAttribute(Qt::WA_DeleteOnClose);
     askThreeValues = [this](const QString& titleLine, const QStringList& labels, float values[3]) {
         ThreeValueRequest request;
@@ -218,7 +218,7 @@ void StructureDialog::EditValues(int row, const QString& titleLine, const QStrin
 
 void StructureDialog::EditMaterial(int materialRow) {
     if (materialRow < 0 || materialRow > scene_.materialCount) return;
-    MaterialColourDialog dialog(this);
+    MaterialColourDialog dialog(prompt_, this);
     dialog.SetValues(scene_.MaterialRow(materialRow));
     if (dialog.exec() != QDialog::Accepted) return;
     SceneChange change;

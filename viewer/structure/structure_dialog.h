@@ -14,13 +14,15 @@ class QTreeWidgetItem;
 
 namespace vantor {
 
+class Prompt;
 class SceneData;
 
 class StructureDialog : public QDialog {
     Q_OBJECT
   public:
-    // `scene` is borrowed from the document and must outlive the dialog.
-    explicit StructureDialog(SceneData& scene, QWidget* parent = nullptr);
+    // `scene` is borrowed from the document and must outlive the dialog;
+    // `prompt` tells of values out of range.
+    StructureDialog(SceneData& scene, Prompt& prompt, QWidget* parent = nullptr);
 
     // Clears and rebuilds the tree, then sets the caption.
     void RebuildTree(const QString& caption);
@@ -58,6 +60,7 @@ class StructureDialog : public QDialog {
     void Record(const QString& text, SceneChange& change);
 
     SceneData& scene_;
+    Prompt& prompt_;
     QTreeWidget* tree_;
     QComboBox* combo_;
     int filterMask_;

@@ -2,7 +2,6 @@
 
 #include <QColorDialog>
 #include <QFontDialog>
-#include <QMessageBox>
 #include <QOpenGLContext>
 #include <QTimer>
 
@@ -86,8 +85,8 @@ void CKorvaldeView::BuildFont() {
     if (renderer_.InitFont(font_)) return;
     // Shown once the GL set-up is over: a modal loop inside it could re-enter painting.
     QTimer::singleShot(0, this, [this] {
-        QMessageBox::warning(this, QStringLiteral("GLFont"),
-                             QStringLiteral("wglUseFontOutlines failed!"));
+        context_.GetPrompt().ShowMessage("wglUseFontOutlines failed!", "GLFont", PromptButtons::Ok,
+                                         PromptIcon::Exclamation);
     });
 }
 
@@ -233,9 +232,9 @@ bool CKorvaldeView::OnCommand(int id) {
             ChooseBackgroundColour();
             return true;
         case kSaveImage: {
-            const FileQuestion question{FileQuestion::Kind::Save, std::string(),
-                                        "PNG Image (*.png)|*.png|JPEG Image (*.jpg)|*.jpg||",
-                                        std::string()};
+            FileQuestion question;
+            question.kind = FileQuestion::Kind::Save;
+            question.filter = "PNG Image (*.png)|*.png|JPEG Image (*.jpg)|*.jpg||";
             std::string path;
             if (context_.GetPrompt().AskFile(question, path) &&
                 !SaveImage(QString::fromStdString(path)))
