@@ -38,7 +38,7 @@ class PointBatch {
     ~PointBatch() { std::memcpy(scene_.bounds, box_, sizeof box_); }
 
     // The point must lie inside the pool.
-    void Add(int32_t point) {
+    __attribute__((always_inline)) void Add(int32_t point) {
         if (stamps_[point] != stamp_) AddFirstUse(point);
     }
 
