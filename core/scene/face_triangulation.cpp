@@ -1,5 +1,7 @@
 #include "scene/face_triangulation.h"
 
+#include <cmath>
+
 #include <utility>
 
 namespace vantor {
@@ -98,6 +100,8 @@ bool TriangulateFace(const float* points, const int32_t* face, int32_t base, siz
     }
     for (size_t i = 0; i < count; ++i) {
         const float* p = point(i);
+        // The tessellator follows null pointers on infinite or NaN corners.
+        if (!std::isfinite(p[0]) || !std::isfinite(p[1]) || !std::isfinite(p[2])) return false;
         corners[3 * i] = p[0], corners[3 * i + 1] = p[1], corners[3 * i + 2] = p[2];
     }
     double normal[3];

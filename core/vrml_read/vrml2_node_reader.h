@@ -192,6 +192,9 @@ class Vrml2NodeReader {
     bool SkipRoute(std::string_view word, int& position);
     // Skips "{ ... }" when the next word opens a block.
     void SkipNodeBody(int& position);
+    // Past the expansion limits: logs once and skips the instance (its body
+    // unless the expansion has read it already).
+    void SkipOverBudget(const std::string& name, int& position, bool bodyRead);
     // Skips to the "}" closing a block whose "{" was just read.
     void SkipBlock(int& position);
     // Skips to the "]" closing a list whose "[" was just read.

@@ -22,10 +22,11 @@ namespace {
 constexpr int kMaxProtoNesting = 32;
 // EXTERNPROTO files naming further EXTERNPROTO files.
 constexpr int kMaxExternLevels = 8;
-// Instances, and text made by expansion, in one read: instances that
-// multiply at every level would otherwise grow without bound.
+// Instances (skipped ones too), and text made by expansion, in one read:
+// instances that multiply at every level would otherwise grow without
+// bound and keep a file reading for minutes.
 constexpr int kMaxInstances = 100000;
-constexpr size_t kMaxExpandedBytes = size_t(1) << 30;
+constexpr size_t kMaxExpandedBytes = size_t(128) << 20;
 
 bool IsInterfaceWord(std::string_view word) {
     return word == "field" || word == "exposedField" || word == "eventIn" || word == "eventOut";
@@ -49,6 +50,7 @@ struct ProtoLibrary {
     int nesting = 0;
     int instances = 0;
     size_t expandedBytes = 0;
+    bool overBudget = false;  // past the limits below: later instances skipped quietly
 };
 
 ProtoLibrary& Vrml2NodeReader::Library() {
@@ -222,12 +224,24 @@ std::string Vrml2NodeReader::ExpandInstance(const ProtoDefinition& proto, int& p
     return out;
 }
 
+void Vrml2NodeReader::SkipOverBudget(const std::string& name, int& position, bool bodyRead) {
+    ProtoLibrary& library = Library();
+    if (!library.overBudget)
+        LogWord("Caution in PROTO ##", name, "## expands to too much text, instance skipped");
+    library.overBudget = true;
+    if (!bodyRead) SkipNodeBody(position);
+}
+
 bool Vrml2NodeReader::ReadProtoInstance(std::string_view word, const std::string& defName,
                                         int& position, bool geometry) {
     const ProtoDefinition* proto = FindProto(word);
     if (!proto) return false;
     ProtoLibrary& library = Library();
     const std::string name(word);
+    if (library.overBudget || ++library.instances > kMaxInstances) {
+        SkipOverBudget(name, position, false);
+        return true;
+    }
     if (library.nesting >= kMaxProtoNesting) {
         LogWord("Caution in PROTO ##", name, "## instances nest too deep, instance skipped");
         SkipNodeBody(position);
@@ -235,8 +249,8 @@ bool Vrml2NodeReader::ReadProtoInstance(std::string_view word, const std::string
     }
     const std::string expanded = ExpandInstance(*proto, position);
     library.expandedBytes += expanded.size();
-    if (++library.instances > kMaxInstances || library.expandedBytes > kMaxExpandedBytes) {
-        LogWord("Caution in PROTO ##", name, "## expands to too much text, instance skipped");
+    if (library.expandedBytes > kMaxExpandedBytes) {
+        SkipOverBudget(name, position, true);
         return true;
     }
     const int32_t firstRow = reader_.nodeCount;
