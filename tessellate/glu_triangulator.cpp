@@ -26,10 +26,11 @@ void GLAPIENTRY OnVertex(void* corner, void* data) {
         int32_t(reinterpret_cast<intptr_t>(corner)));
 }
 // Crossing edges would need new points, which a face set row cannot take:
-// the face is then fanned as before.
-void GLAPIENTRY OnCombine(GLdouble[3], void* [4], GLfloat[4], void** out, void* data) {
+// the face is then fanned as before. GLU still gets a corner to go on with,
+// as without one its sweep can follow a null pointer.
+void GLAPIENTRY OnCombine(GLdouble[3], void* corners[4], GLfloat[4], void** out, void* data) {
     static_cast<Collected*>(data)->failed = true;
-    *out = nullptr;
+    *out = corners[0];
 }
 void GLAPIENTRY OnError(GLenum, void* data) {
     static_cast<Collected*>(data)->failed = true;

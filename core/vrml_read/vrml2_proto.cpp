@@ -4,6 +4,7 @@
 // of the body's nodes; nothing after reading knows about prototypes.
 
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -50,7 +51,8 @@ struct ProtoLibrary {
     int nesting = 0;
     int instances = 0;
     size_t expandedBytes = 0;
-    bool overBudget = false;  // past the limits below: later instances skipped quietly
+    bool overBudget = false;        // past the limits below: later instances skipped quietly
+    std::set<std::string> tooDeep;  // a recursive PROTO fails alike at every instance: log once
 };
 
 ProtoLibrary& Vrml2NodeReader::Library() {
@@ -243,7 +245,8 @@ bool Vrml2NodeReader::ReadProtoInstance(std::string_view word, const std::string
         return true;
     }
     if (library.nesting >= kMaxProtoNesting) {
-        LogWord("Caution in PROTO ##", name, "## instances nest too deep, instance skipped");
+        if (library.tooDeep.insert(name).second)
+            LogWord("Caution in PROTO ##", name, "## instances nest too deep, instance skipped");
         SkipNodeBody(position);
         return true;
     }

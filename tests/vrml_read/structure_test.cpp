@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <string>
@@ -56,6 +57,9 @@ TEST(Prototypes, SelfUseAndFilesNamingEachOtherAreBounded) {
     EXPECT_TRUE(Contains(read.log, "##A## instances nest too deep") ||
                 Contains(read.log, "##B## instances nest too deep"));
     EXPECT_EQ(RowsOfKind(read.reader, kind::Box).size(), 32u);
+    // Fan doubles at each level: its instances stop at the budget, logged once.
+    EXPECT_TRUE(Contains(read.log, "##Fan## expands to too much text"));
+    EXPECT_LT(std::count(read.log.begin(), read.log.end(), '\n'), 10);
 }
 
 TEST(Extrusions, SweptIntoFaceSets) {
