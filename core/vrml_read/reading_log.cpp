@@ -4,6 +4,16 @@
 
 namespace vantor {
 
+namespace {
+
+// A broken or hostile file can give millions of messages, and each opens
+// the file: past this many lines one notice ends the log, which keeps the
+// read quick and the disk from filling.
+constexpr int kMaxLines = 100000;
+constexpr char kLimitNotice[] = "Caution: 100000 messages written, the rest left out\r\n";
+
+}  // namespace
+
 bool ReadingLog::Create() {
     std::FILE* file = std::fopen(path_.c_str(), "wb");
     if (!file) return false;
@@ -12,11 +22,13 @@ bool ReadingLog::Create() {
 }
 
 int ReadingLog::Write(std::string_view message) {
+    if (linesWritten_ >= kMaxLines) return 1;
     std::FILE* file = std::fopen(path_.c_str(), "ab");
     if (!file) return -1;
     for (char c : message)
         if (c == '\n') ++linesWritten_;
     std::fwrite(message.data(), 1, message.size(), file);
+    if (linesWritten_ >= kMaxLines) std::fputs(kLimitNotice, file);
     std::fclose(file);
     return 1;
 }

@@ -19,7 +19,8 @@ class ReadingLog {
     bool Create();
 
     // Appends the bytes of `message` as they are. Returns 1, or -1 when the
-    // file cannot be opened (then nothing else happens).
+    // file cannot be opened (then nothing else happens). Past a limit of
+    // lines a notice ends the log and later messages are dropped.
     int Write(std::string_view message);
 
     // Appends `message` followed by "\r\n".

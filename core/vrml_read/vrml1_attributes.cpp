@@ -238,8 +238,7 @@ int VrmlReader::ReadSingleTransform(std::string_view text, int& position, int32_
         } else {
             const std::string message = std::string("Caution in ") + function + " !";
             LogLine(message);
-            if (nodeKind == kind::Scale && prompt)
-                prompt->ShowMessage(message, "Error", PromptButtons::Ok, PromptIcon::Exclamation);
+            if (nodeKind == kind::Scale) ShowReadingError(message);
         }
     }
     if (nodeKind == kind::Rotation) ToDegrees(&values[3]);
@@ -287,8 +286,7 @@ int VrmlReader::ReadPrimitive(std::string_view text, int& position, int32_t node
         const std::string message =
             std::string("There must be some Mistake in this data about { after ") + nodeName;
         LogLine(message);
-        if (nodeKind == kind::Cube && prompt)
-            prompt->ShowMessage(message, "Error", PromptButtons::Ok, PromptIcon::Exclamation);
+        if (nodeKind == kind::Cube) ShowReadingError(message);
         position = before;
         return -1;
     }

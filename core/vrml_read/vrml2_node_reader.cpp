@@ -369,9 +369,7 @@ void Vrml2NodeReader::DispatchNode(std::string_view word, const std::string& def
             reader_.ReadUse(text_, position, defName);
             break;
         case kind::TransformSeparator:
-            if (reader_.prompt)
-                reader_.prompt->ShowMessage("TransformSeparator", "Error", PromptButtons::Ok,
-                                            PromptIcon::Exclamation);
+            reader_.ShowReadingError("TransformSeparator");
             SkipNodeBody(position);
             break;
         case kind::None:

@@ -118,8 +118,7 @@ int VrmlReader::ReadWWWInline(std::string_view text, int& position, const std::s
         ++position;  // and one more byte, past the blank
         position = std::min(position, length);
         const char* message = "There must be some Mistake in this data about { after WWWInline";
-        if (prompt)
-            prompt->ShowMessage(message, "Error", PromptButtons::Ok, PromptIcon::Exclamation);
+        ShowReadingError(message);
         LogLine(message);
         removeRow();
         return -1;
@@ -169,13 +168,13 @@ int VrmlReader::ReadWWWInline(std::string_view text, int& position, const std::s
             gaveUp = damaged = true;
         } else if (loaded != TextLoadResult::Ok) {
             gaveUp = true;
-            if (prompt &&
-                prompt->ShowMessage(
-                    FillIn(Translate("Core",
-                                     "%1は存在しません。ファイルを探す場合はＯＫを押して下さい"),
-                           path),
-                    "Error", PromptButtons::OkCancel,
-                    PromptIcon::Exclamation) == PromptAnswer::Ok) {
+            // Asked once a read: a PROTO's instances name the same file.
+            const std::string question = FillIn(
+                Translate("Core", "%1は存在しません。ファイルを探す場合はＯＫを押して下さい"),
+                path);
+            if (prompt && !shownErrors.count(question) &&
+                prompt->ShowMessage(question, "Error", PromptButtons::OkCancel,
+                                    PromptIcon::Exclamation) == PromptAnswer::Ok) {
                 for (int round = 0; round < kMaxSearchRounds; ++round) {
                     std::string chosen;
                     if (prompt->AskOpenFile(kVrmlFilter, currentFolder, chosen)) {
@@ -190,6 +189,7 @@ int VrmlReader::ReadWWWInline(std::string_view text, int& position, const std::s
                         break;
                 }
             }
+            if (gaveUp) shownErrors.insert(question);
         }
     }
 
@@ -202,8 +202,7 @@ int VrmlReader::ReadWWWInline(std::string_view text, int& position, const std::s
     }
     if (circular) {
         const std::string message = "We found Circulation Error about WWWInline Data Name ," + path;
-        if (prompt)
-            prompt->ShowMessage(message, "Error", PromptButtons::Ok, PromptIcon::Exclamation);
+        ShowReadingError(message);
         LogLine(message);
         removeRow();
         currentFolder = savedFolder;
@@ -235,13 +234,9 @@ int VrmlReader::ReadWWWInline(std::string_view text, int& position, const std::s
     const int32_t fileIndex = AddFileRecord(record);
     int result = -1;
     if (refused) {
-        if (prompt)
-            prompt->ShowMessage("So We only support .wrl file :" + name, "Error", PromptButtons::Ok,
-                                PromptIcon::Exclamation);
+        ShowReadingError("So We only support .wrl file :" + name);
     } else if (gaveUp) {
-        if (prompt && !damaged)
-            prompt->ShowMessage("File Open is canceled :" + name, "Error", PromptButtons::Ok,
-                                PromptIcon::Exclamation);
+        if (!damaged) ShowReadingError("File Open is canceled :" + name);
     } else {
         currentFolder = FolderOf(path);
         result = ReadChildFile(childText, fileIndex);

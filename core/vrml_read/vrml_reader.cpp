@@ -32,6 +32,11 @@ VrmlReader::VrmlReader() : inlineChain(kInlineChainLength) {
     inlineChain[0] = "Initial";
 }
 
+void VrmlReader::ShowReadingError(const std::string& message) {
+    if (prompt && shownErrors.insert(message).second)
+        prompt->ShowMessage(message, "Error", PromptButtons::Ok, PromptIcon::Exclamation);
+}
+
 int VrmlReader::WriteReadingLog(std::string_view message) {
     return log.Write(message);
 }
@@ -50,6 +55,7 @@ int VrmlReader::LogWord(std::string_view before, std::string_view word, std::str
 int VrmlReader::ReadVrmlFile(const std::string& path, Prompt& userPrompt,
                              const std::string& logPath) {
     prompt = &userPrompt;
+    shownErrors.clear();
     log.SetPath(logPath);
     log.ResetLineCount();
     errorLogName = logPath;
@@ -78,6 +84,7 @@ int VrmlReader::ReadVrmlFile(const std::string& path, Prompt& userPrompt,
 
 int VrmlReader::ReadVrmlText(std::string_view raw, const std::string& name, Prompt& userPrompt) {
     prompt = &userPrompt;
+    shownErrors.clear();
     log.SetPath(std::string());  // generated text: nothing to log
     baseFolder.clear();
     currentFolder = baseFolder;

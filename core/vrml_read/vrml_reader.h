@@ -8,6 +8,7 @@
 // 2.0 in vrml2_*.cpp) share the reader state and the field readers.
 
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -75,6 +76,10 @@ class VrmlReader : public SceneData {
     };
     FaceHints faceHints;
     Prompt* prompt = nullptr;  // set while ReadVrmlFile runs
+    // Shows `message` in an "Error" box the first time it comes up in a
+    // read: a fault in a PROTO's body repeats at every instance.
+    void ShowReadingError(const std::string& message);
+    std::set<std::string> shownErrors;  // cleared when a read starts
 
     // --- Node loops ---------------------------------------------------------
     // Reads nodes of the current file's version until `depth` reaches

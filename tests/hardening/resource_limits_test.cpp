@@ -122,6 +122,26 @@ TEST(ResourceLimits, NestingThousandsDeep) {
     }
 }
 
+// A fault in a PROTO's body repeats at every instance: each message box
+// comes up once a read, and the log stops at its limit with a notice.
+TEST(ResourceLimits, FaultsRepeatedByPrototypeInstances) {
+    std::string text =
+        "#VRML V2.0 utf8\nPROTO P [ ] { Group { children [ "
+        "Inline { url \"missing.wrl\" } Inline x ] } }\n";
+    for (int i = 0; i < 60000; ++i) text += "P { }\n";
+    ScratchFolder folder;
+    WriteText(folder / "input.wrl", text);
+    ScriptedPrompt prompt;
+    prompt.messageAnswers.assign(8, PromptAnswer::Cancel);
+    VrmlReader reader;
+    ASSERT_EQ(reader.ReadVrmlFile(folder / "input.wrl", prompt, folder / "log.txt"), 1);
+    EXPECT_EQ(prompt.shown.size(), 3u)
+        << "the missing file's question, its refusal, the broken Inline";
+    const std::string log = ReadText(folder / "log.txt");
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 100001);
+    EXPECT_TRUE(log.ends_with("the rest left out\r\n"));
+}
+
 // Each file in tests/inputs/resource_limits/ declares far more than it
 // gives; `note` is what the log says.
 TEST(ResourceLimits, AbsurdDeclaredSizes) {
