@@ -21,19 +21,24 @@ bool ReadingLog::Create() {
     return true;
 }
 
+bool ReadingLog::full() const {
+    return linesWritten_ >= kMaxLines;
+}
+
 int ReadingLog::Write(std::string_view message) {
-    if (linesWritten_ >= kMaxLines) return 1;
+    if (full()) return 1;
     std::FILE* file = std::fopen(path_.c_str(), "ab");
     if (!file) return -1;
     for (char c : message)
         if (c == '\n') ++linesWritten_;
     std::fwrite(message.data(), 1, message.size(), file);
-    if (linesWritten_ >= kMaxLines) std::fputs(kLimitNotice, file);
+    if (full()) std::fputs(kLimitNotice, file);
     std::fclose(file);
     return 1;
 }
 
 int ReadingLog::WriteLine(std::string_view message) {
+    if (full()) return 1;
     std::string line;
     line.reserve(message.size() + 2);
     line.append(message);

@@ -26,6 +26,9 @@ class ReadingLog {
     // Appends `message` followed by "\r\n".
     int WriteLine(std::string_view message);
 
+    // True once the limit of lines is reached: callers can skip building messages.
+    bool full() const;
+
     // Lines written through this object since it was made or last reset.
     int linesWritten() const { return linesWritten_; }
     void ResetLineCount() { linesWritten_ = 0; }

@@ -46,6 +46,7 @@ int VrmlReader::LogLine(std::string_view message) {
 }
 
 int VrmlReader::LogWord(std::string_view before, std::string_view word, std::string_view after) {
+    if (log.full()) return 1;
     std::string line;
     line.reserve(before.size() + word.size() + after.size() + 2);
     line.append(before).append(word).append(after);
