@@ -78,6 +78,8 @@ class GeometryWalk {
   public:
     explicit GeometryWalk(SceneData& scene) : s_(scene) {}
 
+    // Recurses once per nesting level: the steps marked noinline keep
+    // their locals out of its frame, so deep files fit the stack.
     int32_t WalkRows(int32_t first, int32_t end);
 
   private:
@@ -135,7 +137,7 @@ class GeometryWalk {
         std::memcpy(m, b, sizeof m);
         Compose(m);
     }
-    void ApplyTransform(const float* b);
+    [[gnu::noinline]] void ApplyTransform(const float* b);
 
     // The box of many points under the current matrix (see PointBatch).
     PointBatch BeginPointBatch() {
@@ -148,9 +150,9 @@ class GeometryWalk {
         return PointBatch(s_, pointStamps_.data(), stamp_);
     }
 
-    void BoundsOfFaceSet(float* block);
-    void BoundsOfLineSet(const float* block);
-    void BoundsOfPointSet(int32_t first, int32_t count);
+    [[gnu::noinline]] void BoundsOfFaceSet(float* block);
+    [[gnu::noinline]] void BoundsOfLineSet(const float* block);
+    [[gnu::noinline]] void BoundsOfPointSet(int32_t first, int32_t count);
     void BoundsOfPoint(int32_t point) {
         const float* p = &s_.pointPool[int64_t(point) * 3];
         s_.AddBoundsPoint(p[0], p[1], p[2]);
@@ -178,7 +180,7 @@ class GeometryWalk {
 
     // The box of the drawn glyphs: every line from its place, one em high
     // and extruded towards -z, scaled by the font size.
-    void BoundsOfText(int32_t index) {
+    [[gnu::noinline]] void BoundsOfText(int32_t index) {
         const TextRecord& record = s_.texts.items[size_t(index)];
         const float em = record.fontSize;
         for (const TextLine& line : LayOutText(record, EstimatedTextWidth))
@@ -190,7 +192,7 @@ class GeometryWalk {
 
     // The camera under the current matrix: its eye, its axes turned by its
     // orientation, and an orthographic height scaled with the world.
-    void PlaceCamera(int32_t row, const float* b) {
+    [[gnu::noinline]] void PlaceCamera(int32_t row, const float* b) {
         float turn[16], local[16];
         vmath::AxisAngleMatrix(turn, b[3], b[4], b[5], b[6] / float(vmath::kDegToRad));
         vmath::TranslationMatrix(local, b[0], b[1], b[2]);
