@@ -9,11 +9,12 @@ namespace vantor {
 
 namespace {
 
-// A count as a number, saturating instead of wrapping.
+// The count a word's leading digits give, as Assimp reads it ("12x" is 12),
+// saturating instead of wrapping.
 uint64_t CountOf(const std::string& word) {
-    if (word.empty() || word.find_first_not_of("0123456789") != std::string::npos) return 0;
     uint64_t value = 0;
     for (char c : word) {
+        if (c < '0' || c > '9') break;
         const uint64_t digit = uint64_t(c - '0');
         if (value > (std::numeric_limits<uint64_t>::max() - digit) / 10)
             return std::numeric_limits<uint64_t>::max();
@@ -72,7 +73,12 @@ bool OffDeclaresTooMuch(std::istringstream& in, uint64_t fileBytes) {
             std::getline(in, word);
             continue;
         }
-        if (word.size() >= 3 && word.compare(word.size() - 3, 3, "OFF") == 0) continue;
+        // The keyword may run straight on into the first count ("OFF12").
+        const size_t keyword = word.find("OFF");
+        if (keyword != std::string::npos && keyword <= 6) {
+            word.erase(0, keyword + 3);
+            if (word.empty()) continue;
+        }
         if (CountOf(word) > fileBytes) return true;
         ++counts;
     }

@@ -187,6 +187,16 @@ TEST_F(ModelImport, AssemblyWithAMeshSavesAndLimitsRefuse) {
         EXPECT_EQ(Refusal(stl), "tetra.stlは大きすぎて読み込めません。");
         limits = savedLimits;
     }
+    // Headers declaring more elements than the file holds, however the
+    // count is written, are refused before Assimp allocates for them.
+    const std::pair<const char*, const char*> overDeclared[] = {
+        {"glued.off", "COFF100000000\n3\n"},
+        {"lettered.ply",
+         "ply\nformat ascii 1.0\nelement vertex 44444444r\nproperty float x\nend_header\n"},
+    };
+    for (const auto& [name, text] : overDeclared)
+        EXPECT_NE(Refusal(Write(name, text)).find("declares more elements"), std::string::npos)
+            << name;
 }
 
 }  // namespace
