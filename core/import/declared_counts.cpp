@@ -69,9 +69,13 @@ bool OffDeclaresTooMuch(std::istringstream& in, uint64_t fileBytes) {
     std::string word;
     int counts = 0;
     while (counts < 2 && in >> word) {
-        if (word[0] == '#') {
-            std::getline(in, word);
-            continue;
+        // A comment may follow a count without a blank ("4#...").
+        const size_t comment = word.find('#');
+        if (comment != std::string::npos) {
+            std::string rest;
+            std::getline(in, rest);
+            word.erase(comment);
+            if (word.empty()) continue;
         }
         // The keyword may run straight on into the first count ("OFF12").
         const size_t keyword = word.find("OFF");

@@ -191,6 +191,7 @@ TEST_F(ModelImport, AssemblyWithAMeshSavesAndLimitsRefuse) {
     // count is written, are refused before Assimp allocates for them.
     const std::pair<const char*, const char*> overDeclared[] = {
         {"glued.off", "COFF100000000\n3\n"},
+        {"commented.off", "OFF\n4#a comment\n99999999999\n"},
         {"lettered.ply",
          "ply\nformat ascii 1.0\nelement vertex 44444444r\nproperty float x\nend_header\n"},
     };
