@@ -1,9 +1,11 @@
 #include "import/declared_counts.h"
 
+#include <algorithm>
 #include <cctype>
 #include <limits>
 #include <set>
 #include <sstream>
+#include <string_view>
 
 namespace vantor {
 
@@ -63,30 +65,38 @@ bool PlyDeclaresTooMuch(std::istringstream& in, uint64_t fileBytes) {
     return true;  // no header is that long
 }
 
-// "[ST][C][N][4][n]OFF" (Assimp takes a file without it too), comments,
-// then the vertex and face counts.
-bool OffDeclaresTooMuch(std::istringstream& in, uint64_t fileBytes) {
-    std::string word;
-    int counts = 0;
-    while (counts < 2 && in >> word) {
-        // A comment may follow a count without a blank ("4#...").
-        const size_t comment = word.find('#');
-        if (comment != std::string::npos) {
-            std::string rest;
-            std::getline(in, rest);
-            word.erase(comment);
-            if (word.empty()) continue;
+// The header scanned as Assimp's OFF reader scans it: blanks, line ends
+// and '#' comment lines between tokens; an optional "[ST][C][N][4][n]"
+// prefix, then "OFF" or straight on; a dimension after "n"; then the
+// vertex and face counts.
+bool OffDeclaresTooMuch(const std::string& head, uint64_t fileBytes) {
+    size_t at = 0;
+    const auto nextToken = [&] {
+        for (;;) {
+            at = std::min(head.find_first_not_of(" \t\r\n", at), head.size());
+            if (at == head.size() || head[at] != '#') return;
+            at = std::min(head.find('\n', at), head.size());
         }
-        // The keyword may run straight on into the first count ("OFF12").
-        const size_t keyword = word.find("OFF");
-        if (keyword != std::string::npos && keyword <= 6) {
-            word.erase(0, keyword + 3);
-            if (word.empty()) continue;
-        }
-        if (CountOf(word) > fileBytes) return true;
-        ++counts;
-    }
-    return false;
+    };
+    const auto take = [&](std::string_view word) {
+        const bool found = head.compare(at, word.size(), word) == 0;
+        if (found) at += word.size();
+        return found;
+    };
+    const auto count = [&] {
+        const uint64_t value = CountOf(head.substr(at, 32));
+        at = std::min(head.find_first_not_of("0123456789", at), head.size());
+        return value;
+    };
+    nextToken();
+    take("ST"), take("C"), take("N"), take("4");
+    const bool dimension = take("n");
+    take("OFF");
+    nextToken();
+    if (dimension) count(), nextToken();
+    const uint64_t vertices = count();
+    nextToken();
+    return vertices > fileBytes || count() > fileBytes;
 }
 
 }  // namespace
@@ -100,7 +110,7 @@ bool DeclaresMoreThanItHolds(const std::string& head, uint64_t fileBytes, bool o
     const std::string keyword = head.substr(0, head.find_first_of(" \t\r\n"));
     const bool offKeyword = keyword.size() >= 3 && keyword.size() <= 8 &&
                             keyword.compare(keyword.size() - 3, 3, "OFF") == 0;
-    return (offKeyword || offByName) && OffDeclaresTooMuch(in, fileBytes);
+    return (offKeyword || offByName) && OffDeclaresTooMuch(head, fileBytes);
 }
 
 }  // namespace vantor

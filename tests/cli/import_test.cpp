@@ -192,6 +192,7 @@ TEST_F(ModelImport, AssemblyWithAMeshSavesAndLimitsRefuse) {
     const std::pair<const char*, const char*> overDeclared[] = {
         {"glued.off", "COFF100000000\n3\n"},
         {"commented.off", "OFF\n4#a comment\n99999999999\n"},
+        {"prefixed.off", "4 \n1 #a comment\n99999999999\n"},  // no keyword: "4" is a prefix
         {"lettered.ply",
          "ply\nformat ascii 1.0\nelement vertex 44444444r\nproperty float x\nend_header\n"},
     };
