@@ -43,7 +43,8 @@ bool IsPlyProperty(std::istringstream& words) {
 // Up to "end_header": known lines only, properties well formed, element
 // counts the file can hold. Assimp's reader reads out of bounds on a
 // malformed header.
-bool PlyDeclaresTooMuch(std::istringstream& in, uint64_t fileBytes) {
+bool PlyDeclaresTooMuch(const std::string& head, uint64_t fileBytes) {
+    std::istringstream in(head);
     std::string line;
     std::getline(in, line);  // "ply"
     while (std::getline(in, line)) {
@@ -84,8 +85,9 @@ bool OffDeclaresTooMuch(const std::string& head, uint64_t fileBytes) {
         return found;
     };
     const auto count = [&] {
-        const uint64_t value = CountOf(head.substr(at, 32));
-        at = std::min(head.find_first_not_of("0123456789", at), head.size());
+        const size_t end = std::min(head.find_first_not_of("0123456789", at), head.size());
+        const uint64_t value = CountOf(head.substr(at, end - at));
+        at = end;
         return value;
     };
     nextToken();
@@ -102,11 +104,10 @@ bool OffDeclaresTooMuch(const std::string& head, uint64_t fileBytes) {
 }  // namespace
 
 bool DeclaresMoreThanItHolds(const std::string& head, uint64_t fileBytes, bool offByName) {
-    std::istringstream in(head);
     // Assimp takes the magic word in any case.
     std::string magic = head.substr(0, 3);
     for (char& c : magic) c = char(std::tolower(static_cast<unsigned char>(c)));
-    if (magic == "ply") return PlyDeclaresTooMuch(in, fileBytes);
+    if (magic == "ply") return PlyDeclaresTooMuch(head, fileBytes);
     const std::string keyword = head.substr(0, head.find_first_of(" \t\r\n"));
     const bool offKeyword = keyword.size() >= 3 && keyword.size() <= 8 &&
                             keyword.compare(keyword.size() - 3, 3, "OFF") == 0;

@@ -10,7 +10,6 @@ namespace {
 // the file: past this many lines one notice ends the log, which keeps the
 // read quick and the disk from filling.
 constexpr int kMaxLines = 100000;
-constexpr char kLimitNotice[] = "Caution: 100000 messages written, the rest left out\r\n";
 
 }  // namespace
 
@@ -32,7 +31,8 @@ int ReadingLog::Write(std::string_view message) {
     for (char c : message)
         if (c == '\n') ++linesWritten_;
     std::fwrite(message.data(), 1, message.size(), file);
-    if (full()) std::fputs(kLimitNotice, file);
+    if (full())
+        std::fprintf(file, "Caution: %d messages written, the rest left out\r\n", kMaxLines);
     std::fclose(file);
     return 1;
 }

@@ -47,6 +47,9 @@ class VrmlReader : public SceneData {
     int LogLine(std::string_view message);
     // before + word + after + "\r\n", the usual "##%s##" form.
     int LogWord(std::string_view before, std::string_view word, std::string_view after);
+    // Shows `message` in an "Error" box the first time it comes up in a
+    // read: a fault in a PROTO's body repeats at every instance.
+    void ShowReadingError(const std::string& message);
 
     // --- Reader state -------------------------------------------------------
     ReadingLog log;                        // path starts as "default_error.log"
@@ -75,11 +78,8 @@ class VrmlReader : public SceneData {
         float fontSize = 1;
     };
     FaceHints faceHints;
-    Prompt* prompt = nullptr;  // set while ReadVrmlFile runs
-    // Shows `message` in an "Error" box the first time it comes up in a
-    // read: a fault in a PROTO's body repeats at every instance.
-    void ShowReadingError(const std::string& message);
-    std::set<std::string> shownErrors;  // cleared when a read starts
+    Prompt* prompt = nullptr;           // set while ReadVrmlFile runs
+    std::set<std::string> shownErrors;  // boxes shown in this read (ShowReadingError)
 
     // --- Node loops ---------------------------------------------------------
     // Reads nodes of the current file's version until `depth` reaches
